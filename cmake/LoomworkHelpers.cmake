@@ -1,0 +1,22 @@
+# loomwork_install_headers(<folder> <header>...)
+# Installs public headers as include/loomwork/<folder>/<header>.
+function(loomwork_install_headers folder)
+  install(FILES ${ARGN} DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/loomwork/${folder}")
+endfunction()
+
+# loomwork_add_test(<name> SOURCES <file>... [LIBRARIES <lib>...])
+# Builds one Qt Test program and registers it with CTest. Widgets run on the
+# offscreen platform so the suite needs no display.
+function(loomwork_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBRARIES})
+  target_compile_definitions(${name} PRIVATE
+    LOOMWORK_PLUGIN_DIR="${LOOMWORK_BUILD_PLUGIN_DIR}"
+    LOOMWORK_DATA_DIR="${LOOMWORK_BUILD_DATA_DIR}"
+    LOOMWORK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0"
+    TIMEOUT 300)
+endfunction()

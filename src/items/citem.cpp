@@ -1,0 +1,1 @@
+#include "items/citem.h"

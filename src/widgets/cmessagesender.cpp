@@ -1,0 +1,6 @@
+#include "widgets/cmessagesender.h"
+
+CMessageSender::CMessageSender(QObject *parent)
+    : QObject(parent)
+{
+}
