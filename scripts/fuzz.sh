@@ -17,10 +17,14 @@ esac
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLOOMWORK_BUILD_FUZZERS=ON -DLOOMWORK_BUILD_TESTS=OFF -DLOOMWORK_BUILD_BENCHMARKS=OFF
-cmake --build "$build" --parallel "$(nproc)"
+# Build only the fuzz targets: the rest of the tree is not needed for fuzzing.
+mapfile -t names < <(ninja -C "$build" -t targets all | grep -oE '^fuzz_[A-Za-z0-9_]+: phony' | cut -d: -f1 | sort -u)
+if [ ${#names[@]} -gt 0 ]; then
+  cmake --build "$build" --parallel "$(nproc)" --target "${names[@]}"
+fi
 
-shopt -s nullglob
-targets=("$build"/fuzz/fuzz_*)
+targets=()
+for n in "${names[@]}"; do targets+=("$build/bin/$n"); done
 if [ ${#targets[@]} -eq 0 ]; then
   echo "no fuzz targets built"
   exit 0
