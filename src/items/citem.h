@@ -200,6 +200,13 @@ private slots:
 private:
     QString translatedText(const QString &text, const QString &languageId) const;
     QList<CItem *> childItems() const;
+    QList<CItem *> descendantItems() const;
+    void setListValue(const QVariant &v);
+    void distributeBits(const QVariant &v);
+    QString numberText(const QVariant &value, double divisor, bool decimalComma) const;
+    static int encodedSize(int type);
+    static bool isAddressName(const QString &name);
+    static uint parseAddress(const QString &text);
 
     bool m_visible = true;
     bool m_readOnly = false;
