@@ -299,7 +299,7 @@ QVariant CItem::feature(const QString &name) const
             return QVariant(text);
         if (name == QLatin1String("Enabled"))
             return QVariant(text == QLatin1String("true"));
-        if (name.startsWith(QLatin1String("Address_")) && isAddressName(name))
+        if (isAddressName(name))
             return QVariant(parseAddress(text));
         return QVariant(text.toUInt());
     }
