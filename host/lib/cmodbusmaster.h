@@ -1,0 +1,135 @@
+#ifndef CMODBUSMASTER_H
+#define CMODBUSMASTER_H
+
+#include "backend/crequest.h"
+#include "clinksettings.h"
+#include "clinkstatistics.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QMetaType>
+#include <QModbusDevice>
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class CMessageSender;
+class QModbusClient;
+class QModbusReply;
+class QTimer;
+
+Q_DECLARE_METATYPE(CRequest)
+
+// The host's communication master ("ModbusMaster"): carries out register
+// reads and writes over Modbus TCP or RTU, one request on the wire at a time.
+// User requests go before cyclic status polls; every attempt is bounded by
+// the response timeout, whatever the other side sends. Failures are
+// reported through the master's message sender.
+class CModbusMaster : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum State { Disconnected, Connecting, Connected };
+    Q_ENUM(State)
+
+    // Outcome of one API request: ok with the registers read (empty for a
+    // write), or not ok with a readable reason.
+    struct Result
+    {
+        bool ok = false;
+        quint16 startAddress = 0;
+        QVector<quint16> registers;
+        int exceptionCode = 0; // Modbus exception, 0 when none
+        QString error;
+    };
+    typedef std::function<void(const Result &)> Completion;
+
+    static const quint16 StatusAddress = 0x7000;
+    static const int StatusRequestType = 5;
+    static const int MaxReadRegisters = 125;
+    static const int MaxWriteRegisters = 123;
+
+    explicit CModbusMaster(QObject *parent = nullptr);
+    ~CModbusMaster() override;
+
+    // Link settings; they take effect on the next connectDevice().
+    void setSettings(const CLinkSettings &settings);
+    const CLinkSettings &settings() const;
+
+    // Opens the link and keeps it open (reconnecting with backoff after a
+    // loss) until disconnectDevice().
+    void connectDevice();
+    void disconnectDevice();
+    State state() const;
+
+    // The channel on which every failure and log line is reported.
+    CMessageSender *messageSender() const;
+
+    const CLinkStatistics &statistics() const;
+    void resetStatistics();
+    // Number of requests waiting (not counting the one on the wire).
+    int pendingCount() const;
+
+    // Reads count holding registers from start; done runs once.
+    void read(quint16 start, quint16 count, const Completion &done);
+    // Writes words to holding registers from start; done runs once.
+    void write(quint16 start, const QVector<quint16> &words, const Completion &done);
+
+    // Text of a Modbus exception code ("illegal data address" ...).
+    static QString exceptionText(int code);
+
+public slots:
+    // Carries out a device request from a plugin backend. Function 3/4 read,
+    // 6/16 write (payload: big-endian words). Reads answer on dataResponse.
+    void buildRequest(const CRequest &request);
+
+signals:
+    // The request's start address, then the registers, big-endian words.
+    void dataResponse(QByteArray);
+    void stateChanged(CModbusMaster::State);
+
+private:
+    struct Job;
+
+    void enqueue(const std::shared_ptr<Job> &job);
+    void dispatch();
+    void send(const std::shared_ptr<Job> &job);
+    void onReplyFinished(QModbusReply *reply);
+    void onAttemptTimeout();
+    void abandonReply();
+    void retryOrFail(const QString &reason, bool timeout);
+    void finishCurrent(const Result &result);
+    void failAllPending(const QString &reason);
+    void report(const Job &job, const QString &reason);
+    void onClientStateChanged(QModbusDevice::State state);
+    void scheduleReconnect();
+    void openClient();
+    void createClient();
+    void setState(State state);
+    void recordRoundTrip(qint64 microseconds);
+
+    CLinkSettings m_settings;
+    CMessageSender *m_messages = nullptr;
+    QModbusClient *m_client = nullptr;
+    QTimer *m_attemptTimer = nullptr;
+    QTimer *m_connectTimer = nullptr;
+    QTimer *m_reconnectTimer = nullptr;
+    QList<std::shared_ptr<Job>> m_queue;
+    std::shared_ptr<Job> m_statusPoll; // waiting status poll, at most one
+    std::shared_ptr<Job> m_current;    // on the wire
+    QPointer<QModbusReply> m_reply;
+    QElapsedTimer m_sentAt;
+    CLinkStatistics m_stats;
+    State m_state = Disconnected;
+    bool m_wanted = false;     // the user wants the link open
+    bool m_resetting = false;  // we closed the link to resynchronise it
+    bool m_lossReported = false;
+    int m_reconnectDelay = 0;
+};
+
+#endif // CMODBUSMASTER_H

@@ -1,0 +1,312 @@
+// The Modbus master against an in-process Modbus TCP server and against a
+// raw TCP server that misbehaves on purpose.
+#include "cmodbusmaster.h"
+#include "widgets/cmessagesender.h"
+
+#include <QDataStream>
+#include <QModbusTcpServer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+namespace {
+
+// A Modbus TCP server that answers reads with register value = address,
+// except while a fault mode is set.
+class RawServer : public QObject
+{
+public:
+    enum Mode { Good, Silent, HeaderOnly, BadLength, WrongTransaction, CloseMidFrame };
+
+    Mode mode = Good;
+    int faultsLeft = 0; // faulty answers before it turns good again
+    int connections = 0;
+
+    RawServer()
+    {
+        connect(&server, &QTcpServer::newConnection, this, [this]() {
+            while (QTcpSocket *socket = server.nextPendingConnection()) {
+                ++connections;
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket]() { serve(socket); });
+            }
+        });
+        server.listen(QHostAddress::LocalHost);
+    }
+    quint16 port() const { return server.serverPort(); }
+
+private:
+    void serve(QTcpSocket *socket)
+    {
+        while (socket->bytesAvailable() >= 12) {
+            QDataStream in(socket->read(12));
+            quint16 tid, protocol, length, start, count;
+            quint8 unit, function;
+            in >> tid >> protocol >> length >> unit >> function >> start >> count;
+            answer(socket, tid, unit, function, start, count);
+        }
+    }
+
+    void answer(QTcpSocket *socket, quint16 tid, quint8 unit, quint8 function, quint16 start, quint16 count)
+    {
+        const Mode now = faultsLeft > 0 ? mode : Good;
+        if (faultsLeft > 0)
+            --faultsLeft;
+        QByteArray frame;
+        QDataStream out(&frame, QIODevice::WriteOnly);
+        const quint16 length = quint16(3 + 2 * count);
+        out << quint16(now == WrongTransaction ? tid + 7 : tid) << quint16(0)
+            << quint16(now == BadLength ? 2000 : length) << unit << function << quint8(2 * count);
+        for (int i = 0; i < count; ++i)
+            out << quint16(start + i);
+        switch (now) {
+        case Silent:
+            return;
+        case HeaderOnly:
+            socket->write(frame.left(7));
+            return;
+        case CloseMidFrame:
+            socket->write(frame.left(9));
+            socket->flush();
+            socket->disconnectFromHost();
+            return;
+        default:
+            socket->write(frame);
+        }
+    }
+
+    QTcpServer server;
+};
+
+CLinkSettings settingsFor(quint16 port, int timeout = 1000, int retries = 3)
+{
+    CLinkSettings settings;
+    settings.port = port;
+    settings.responseTimeout = timeout;
+    settings.retries = retries;
+    settings.reconnectMinDelay = 20;
+    return settings;
+}
+
+bool connectMaster(CModbusMaster &master, const CLinkSettings &settings)
+{
+    master.setSettings(settings);
+    master.connectDevice();
+    return QTest::qWaitFor([&]() { return master.state() == CModbusMaster::Connected; }, 5000);
+}
+
+CRequest statusRequest()
+{
+    CRequest request;
+    request.requestType = 5;
+    request.functionCode = 3;
+    request.startAddress = 0x7000;
+    request.registerCount = 12;
+    return request;
+}
+
+} // namespace
+
+class tst_CModbusMaster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void interface();
+    void statusPollAnswersWithStartAddress();
+    void readAndWrite();
+    void exceptionIsReported_data();
+    void exceptionIsReported();
+    void userRequestsGoBeforeStatusPolls();
+    void faultEndsWithinTimeoutAndLinkRecovers_data();
+    void faultEndsWithinTimeoutAndLinkRecovers();
+    void refusedConnectionFailsRequests();
+
+private:
+    QModbusTcpServer m_server;
+    quint16 m_port = 0;
+};
+
+void tst_CModbusMaster::initTestCase()
+{
+    QModbusDataUnitMap map;
+    map.insert(QModbusDataUnit::HoldingRegisters, QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0, 0x7010));
+    m_server.setMap(map);
+    for (int i = 0; i < 12; ++i)
+        m_server.setData(QModbusDataUnit::HoldingRegisters, quint16(0x7000 + i), quint16(0x0101 * (i + 1)));
+    m_server.setServerAddress(1);
+    m_server.setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
+    // The server cannot report an ephemeral port, so borrow a free one.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    m_port = probe.serverPort();
+    probe.close();
+    m_server.setConnectionParameter(QModbusDevice::NetworkPortParameter, m_port);
+    QVERIFY(m_server.connectDevice());
+}
+
+void tst_CModbusMaster::interface()
+{
+    CModbusMaster master;
+    QCOMPARE(master.objectName(), QStringLiteral("ModbusMaster"));
+    QVERIFY(master.metaObject()->indexOfSlot("buildRequest(CRequest)") >= 0);
+    QVERIFY(master.metaObject()->indexOfSignal("dataResponse(QByteArray)") >= 0);
+    QCOMPARE(master.settings().responseTimeout, 1000);
+    QCOMPARE(master.settings().retries, 3);
+    QCOMPARE(master.settings().baudRate, 115200);
+    QCOMPARE(master.settings().parity, 2);
+}
+
+void tst_CModbusMaster::statusPollAnswersWithStartAddress()
+{
+    CModbusMaster master;
+    QVERIFY(connectMaster(master, settingsFor(m_port)));
+    QSignalSpy responses(&master, &CModbusMaster::dataResponse);
+    QVERIFY(QMetaObject::invokeMethod(&master, "buildRequest", Q_ARG(CRequest, statusRequest())));
+    QTRY_COMPARE_WITH_TIMEOUT(responses.count(), 1, 5000);
+    const QByteArray bytes = responses.at(0).at(0).toByteArray();
+    QCOMPARE(bytes.size(), 26);
+    QCOMPARE(bytes.left(6).toHex(), QByteArray("700001010202"));
+    QCOMPARE(bytes.right(2).toHex(), QByteArray("0c0c"));
+}
+
+void tst_CModbusMaster::readAndWrite()
+{
+    RawServer raw;
+    CModbusMaster master;
+    QVERIFY(connectMaster(master, settingsFor(raw.port())));
+    CModbusMaster::Result result;
+    master.read(40, 3, [&](const CModbusMaster::Result &r) { result = r; });
+    QTRY_VERIFY_WITH_TIMEOUT(result.ok, 5000);
+    QCOMPARE(result.registers, (QVector<quint16>{40, 41, 42}));
+    QCOMPARE(master.statistics().answered, quint64(1));
+    QVERIFY(master.statistics().lastRoundTripUs > 0);
+}
+
+void tst_CModbusMaster::exceptionIsReported_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("exception");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("beyond the map") << 0x7100 << 4 << 2 << "register 0x7100..0x7103 (4 registers) failed: Modbus exception 2 (illegal data address)";
+    QTest::newRow("one past the end") << 0x700f << 2 << 2 << "register 0x700f..0x7010";
+}
+
+void tst_CModbusMaster::exceptionIsReported()
+{
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(int, exception);
+    QFETCH(QString, text);
+    CModbusMaster master;
+    QVERIFY(connectMaster(master, settingsFor(m_port)));
+    QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+    CModbusMaster::Result result;
+    bool done = false;
+    master.read(quint16(start), quint16(count), [&](const CModbusMaster::Result &r) { result = r; done = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.exceptionCode, exception);
+    QCOMPARE(errors.count(), 1);
+    QVERIFY2(errors.at(0).at(1).toString().contains(text), qPrintable(errors.at(0).at(1).toString()));
+    QCOMPARE(master.statistics().exceptions, quint64(1));
+}
+
+void tst_CModbusMaster::userRequestsGoBeforeStatusPolls()
+{
+    RawServer raw;
+    CModbusMaster master;
+    QVERIFY(connectMaster(master, settingsFor(raw.port())));
+    QStringList order;
+    connect(&master, &CModbusMaster::dataResponse, this, [&](const QByteArray &bytes) {
+        order << QString::fromLatin1(bytes.left(2).toHex());
+    });
+    // The first poll goes on the wire at once; the second waits; the third
+    // is dropped because one is already waiting; the user read overtakes.
+    for (int i = 0; i < 3; ++i)
+        master.buildRequest(statusRequest());
+    master.read(5, 1, [&](const CModbusMaster::Result &r) { order << QStringLiteral("user %1").arg(r.registers.value(0)); });
+    QTRY_COMPARE_WITH_TIMEOUT(order.size(), 3, 5000);
+    QCOMPARE(order, (QStringList{"7000", "user 5", "7000"}));
+    QCOMPARE(master.statistics().skippedPolls, quint64(1));
+    QCOMPARE(master.pendingCount(), 0);
+}
+
+void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("faults");
+    QTest::addColumn<bool>("recoversByRetry");
+    QTest::addColumn<QString>("reported"); // start of the first error text, empty: none
+    const QString failed = QStringLiteral("Reading register 0x0008..0x0009 (2 registers) failed: No answer");
+    QTest::newRow("silent, all attempts") << int(RawServer::Silent) << 2 << false << failed;
+    QTest::newRow("header only, all attempts") << int(RawServer::HeaderOnly) << 2 << false << failed;
+    QTest::newRow("length never reached") << int(RawServer::BadLength) << 2 << false << failed;
+    QTest::newRow("foreign transaction") << int(RawServer::WrongTransaction) << 2 << false << failed;
+    QTest::newRow("header only once") << int(RawServer::HeaderOnly) << 1 << true << QString();
+    QTest::newRow("closed mid frame once") << int(RawServer::CloseMidFrame) << 1 << true
+                                           << QStringLiteral("Connection to the device lost");
+}
+
+void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers()
+{
+    QFETCH(int, mode);
+    QFETCH(int, faults);
+    QFETCH(bool, recoversByRetry);
+    QFETCH(QString, reported);
+    RawServer raw;
+    raw.mode = RawServer::Mode(mode);
+    raw.faultsLeft = faults;
+    CModbusMaster master;
+    const int timeout = 200;
+    QVERIFY(connectMaster(master, settingsFor(raw.port(), timeout, 1)));
+    QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+
+    CModbusMaster::Result result;
+    bool done = false;
+    QElapsedTimer clock;
+    clock.start();
+    master.read(8, 2, [&](const CModbusMaster::Result &r) { result = r; done = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+    // Two attempts of 200 ms each, plus reconnects on loopback.
+    QVERIFY2(clock.elapsed() < 2 * timeout + 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result.ok, recoversByRetry);
+    QCOMPARE(errors.isEmpty(), reported.isEmpty());
+    if (!reported.isEmpty())
+        QVERIFY2(errors.at(0).at(1).toString().startsWith(reported), qPrintable(errors.at(0).at(1).toString()));
+
+    // The stream is in step again: the next request is answered.
+    done = false;
+    master.read(100, 1, [&](const CModbusMaster::Result &r) { result = r; done = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+    QVERIFY(result.ok);
+    QCOMPARE(result.registers, QVector<quint16>{100});
+    QVERIFY(raw.connections >= 2);
+}
+
+void tst_CModbusMaster::refusedConnectionFailsRequests()
+{
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        port = probe.serverPort();
+    }
+    CModbusMaster master;
+    QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+    master.setSettings(settingsFor(port));
+    master.connectDevice();
+    bool done = false;
+    CModbusMaster::Result result;
+    master.read(0, 1, [&](const CModbusMaster::Result &r) { result = r; done = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
+    QVERIFY(!result.ok);
+    QVERIFY(errors.first().at(1).toString().startsWith(QStringLiteral("Cannot connect")));
+    master.disconnectDevice();
+    QCOMPARE(master.state(), CModbusMaster::Disconnected);
+}
+
+QTEST_GUILESS_MAIN(tst_CModbusMaster)
+#include "tst_cmodbusmaster.moc"
