@@ -1,0 +1,49 @@
+#ifndef CCOMPAREDIALOG_H
+#define CCOMPAREDIALOG_H
+
+#include "cparameterset.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// Shows a parameter set beside the device's values: one row per parameter
+// with name, caption, file value and device value; rows that differ are
+// highlighted. Accepting the dialog ("Write differences") asks the caller to
+// write the differing values to the device.
+class CCompareDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Column { NameColumn, CaptionColumn, FileColumn, DeviceColumn, ColumnCount };
+
+    explicit CCompareDialog(const QList<CParameterSet::Difference> &rows, QWidget *parent = nullptr);
+
+    // The rows whose file and device values differ.
+    QList<CParameterSet::Difference> differences() const;
+    // The table (for tests and screenshots).
+    QTableWidget *table() const;
+    // Whether a row is highlighted as different.
+    bool isHighlighted(int row) const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fillTable();
+    void applyFilter();
+    void retranslate();
+
+    QList<CParameterSet::Difference> m_rows;
+    QTableWidget *m_table;
+    QLabel *m_summary;
+    QCheckBox *m_onlyDifferences;
+    QPushButton *m_writeButton;
+    QPushButton *m_closeButton;
+};
+
+#endif // CCOMPAREDIALOG_H

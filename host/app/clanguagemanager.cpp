@@ -1,0 +1,86 @@
+#include "clanguagemanager.h"
+
+#include "items/citem.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+// The compiled translations sit in a static library; referencing the
+// resource's initialiser keeps the linker from dropping it.
+static void initTranslationResources()
+{
+    Q_INIT_RESOURCE(loomwork_i18n);
+}
+
+CLanguageManager::CLanguageManager(QObject *parent)
+    : QObject(parent)
+{
+    initTranslationResources();
+}
+
+CLanguageManager::~CLanguageManager()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator);
+    delete m_translator;
+}
+
+QStringList CLanguageManager::languages()
+{
+    return {QStringLiteral("en"), QStringLiteral("de")};
+}
+
+QString CLanguageManager::nativeName(const QString &language)
+{
+    return QLocale(language).nativeLanguageName().left(1).toUpper()
+        + QLocale(language).nativeLanguageName().mid(1);
+}
+
+QString CLanguageManager::systemLanguage()
+{
+    const QString name = QLocale::system().name().left(2);
+    return languages().contains(name) ? name : QStringLiteral("en");
+}
+
+bool CLanguageManager::setLanguage(const QString &language)
+{
+    auto *translator = new QTranslator;
+    if (!languages().contains(language)
+        || !translator->load(QStringLiteral("loomwork_") + language, QStringLiteral(":/i18n"))) {
+        delete translator;
+        return false;
+    }
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    m_translator = translator;
+    m_language = language;
+    // Items first: widgets that retranslate on the change event then read
+    // item texts that are already in the new language.
+    applyToItems();
+    QCoreApplication::installTranslator(m_translator);
+    emit languageChanged(language);
+    return true;
+}
+
+QString CLanguageManager::language() const
+{
+    return m_language;
+}
+
+void CLanguageManager::setItemRoot(QObject *root)
+{
+    m_itemRoot = root;
+    applyToItems();
+}
+
+void CLanguageManager::applyToItems() const
+{
+    if (!m_itemRoot || m_language.isEmpty())
+        return;
+    const auto items = m_itemRoot->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly);
+    for (CItem *item : items)
+        item->setLanguageId(m_language);
+}

@@ -1,0 +1,152 @@
+#include "cparameterdelegate.h"
+
+#include "cparametermodel.h"
+#include "items/citem.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+
+namespace {
+
+// Type limits in stored units for items without a range of their own.
+QPair<double, double> typeLimits(int type)
+{
+    switch (type) {
+    case CItem::DATA_TYPE_INT8:
+        return {-128.0, 127.0};
+    case CItem::DATA_TYPE_UINT8:
+    case CItem::DATA_TYPE_BIT8:
+    case CItem::DATA_TYPE_CHAR_TIME15:
+        return {0.0, 255.0};
+    case CItem::DATA_TYPE_INT16:
+        return {-32768.0, 32767.0};
+    case CItem::DATA_TYPE_INT32:
+        return {-2147483648.0, 2147483647.0};
+    case CItem::DATA_TYPE_UINT32:
+    case CItem::DATA_TYPE_VERSION32:
+    case CItem::DATA_TYPE_BIT32:
+    case CItem::DATA_TYPE_LONG_TIME15:
+        return {0.0, 4294967295.0};
+    case CItem::DATA_TYPE_FLOAT:
+        return {-1e9, 1e9};
+    default:
+        return {0.0, 65535.0};
+    }
+}
+
+int textWidth(int type)
+{
+    return type == CItem::DATA_TYPE_BUILDDATE ? 12 : 10;
+}
+
+QComboBox *comboWith(const QStringList &entries, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->addItems(entries);
+    return combo;
+}
+
+QDoubleSpinBox *numberEditor(const CItem *item, QWidget *parent)
+{
+    auto *spin = new QDoubleSpinBox(parent);
+    const QPair<double, double> range = CParameterDelegate::displayRange(item);
+    spin->setDecimals(qMax(0, int(item->precision())));
+    spin->setRange(range.first, range.second);
+    spin->setSuffix(item->unit().isEmpty() ? QString() : QLatin1Char(' ') + item->unit());
+    return spin;
+}
+
+} // namespace
+
+CParameterDelegate::CParameterDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+QPair<double, double> CParameterDelegate::displayRange(const CItem *item)
+{
+    double low = item->minimum();
+    double high = item->maximum();
+    if (low == high)
+        return typeLimits(item->type());
+    if (low > high)
+        std::swap(low, high);
+    if (item->type() == CItem::DATA_TYPE_FLOAT || item->decimalFactor() == 0.0)
+        return {low, high};
+    return {low / item->decimalFactor(), high / item->decimalFactor()};
+}
+
+QWidget *CParameterDelegate::editorFor(const CItem *item, QWidget *parent)
+{
+    switch (item->type()) {
+    case CItem::DATA_TYPE_LIST16:
+    case CItem::DATA_TYPE_LIST32:
+    case CItem::DATA_TYPE_BITFIELD_ENTRY:
+        return comboWith(item->textList(), parent);
+    case CItem::DATA_TYPE_BOOL:
+        return comboWith({QCoreApplication::translate("CItem", "Off"),
+                          QCoreApplication::translate("CItem", "On")}, parent);
+    case CItem::DATA_TYPE_TEXT16:
+    case CItem::DATA_TYPE_TEXT8:
+    case CItem::DATA_TYPE_BUILDDATE: {
+        auto *edit = new QLineEdit(parent);
+        edit->setMaxLength(textWidth(item->type()));
+        return edit;
+    }
+    case CItem::DATA_TYPE_DATETIME: {
+        auto *edit = new QDateTimeEdit(parent);
+        edit->setDisplayFormat(CItem::dateTimeFormat(false));
+        return edit;
+    }
+    default:
+        return numberEditor(item, parent);
+    }
+}
+
+CItem *CParameterDelegate::itemOf(const QModelIndex &index)
+{
+    return qobject_cast<CItem *>(index.data(CParameterModel::ItemRole).value<QObject *>());
+}
+
+QWidget *CParameterDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const
+{
+    const CItem *item = itemOf(index);
+    if (!item || index.column() != CParameterModel::ValueColumn)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    QWidget *editor = editorFor(item, parent);
+    editor->setAutoFillBackground(true);
+    return editor;
+}
+
+void CParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    const QVariant value = index.data(Qt::EditRole);
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        combo->setCurrentIndex(value.toInt());
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor))
+        spin->setValue(value.toDouble());
+    else if (auto *line = qobject_cast<QLineEdit *>(editor))
+        line->setText(value.toString());
+    else if (auto *dateTime = qobject_cast<QDateTimeEdit *>(editor))
+        dateTime->setDateTime(value.toDateTime());
+    else
+        QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void CParameterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        model->setData(index, combo->currentIndex());
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor))
+        model->setData(index, spin->value());
+    else if (auto *line = qobject_cast<QLineEdit *>(editor))
+        model->setData(index, line->text());
+    else if (auto *dateTime = qobject_cast<QDateTimeEdit *>(editor))
+        model->setData(index, dateTime->dateTime());
+    else
+        QStyledItemDelegate::setModelData(editor, model, index);
+}

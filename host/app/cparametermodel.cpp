@@ -1,0 +1,263 @@
+#include "cparametermodel.h"
+
+#include "items/citem.h"
+
+#include <QDateTime>
+#include <QtMath>
+
+namespace {
+
+enum ValueKind { ListKind, BoolKind, TextKind, DateTimeKind, FloatKind, NumberKind };
+
+ValueKind kindOf(int type)
+{
+    switch (type) {
+    case CItem::DATA_TYPE_LIST16:
+    case CItem::DATA_TYPE_LIST32:
+    case CItem::DATA_TYPE_BITFIELD_ENTRY:
+        return ListKind;
+    case CItem::DATA_TYPE_BOOL:
+        return BoolKind;
+    case CItem::DATA_TYPE_TEXT16:
+    case CItem::DATA_TYPE_TEXT8:
+    case CItem::DATA_TYPE_BUILDDATE:
+        return TextKind;
+    case CItem::DATA_TYPE_DATETIME:
+        return DateTimeKind;
+    case CItem::DATA_TYPE_FLOAT:
+        return FloatKind;
+    default:
+        return NumberKind;
+    }
+}
+
+double factorOf(const CItem *item)
+{
+    return item->decimalFactor() == 0.0 ? 1.0 : item->decimalFactor();
+}
+
+// Stored integers keep an integer QVariant so that an unchanged value
+// compares equal to what the item holds.
+QVariant integerVariant(double value)
+{
+    const qint64 rounded = qRound64(value);
+    if (rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())
+        return QVariant(int(rounded));
+    return QVariant(qlonglong(rounded));
+}
+
+} // namespace
+
+CParameterModel::CParameterModel(QObject *parent)
+    : QAbstractItemModel(parent)
+{
+}
+
+void CParameterModel::setRoot(QObject *root)
+{
+    beginResetModel();
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
+        disconnect(it.key(), nullptr, this, nullptr);
+    m_children.clear();
+    m_rows.clear();
+    m_root = root;
+    if (root)
+        collect(root);
+    endResetModel();
+}
+
+QObject *CParameterModel::root() const
+{
+    return m_root;
+}
+
+void CParameterModel::collect(QObject *parent)
+{
+    QVector<CItem *> &children = m_children[parent];
+    for (QObject *child : parent->children()) {
+        auto *item = qobject_cast<CItem *>(child);
+        if (!item)
+            continue;
+        m_rows.insert(item, children.size());
+        children.append(item);
+        watch(item);
+        collect(item);
+    }
+}
+
+void CParameterModel::watch(CItem *item)
+{
+    connect(item, &CItem::valueChanged, this, [this, item] { itemChanged(item); });
+    connect(item, &CItem::unitChanged, this, [this, item] { itemChanged(item); });
+    connect(item, &CItem::readOnlyChanged, this, [this, item] { itemChanged(item); });
+    connect(item, &CItem::decimalFactorChanged, this, [this, item] { itemChanged(item); });
+    connect(item, &CItem::precisionChanged, this, [this, item] { itemChanged(item); });
+    connect(item, &CItem::visibleChanged, this, [this, item] { emit itemVisibilityChanged(item); });
+    // The items belong to the host's tree; forget them if it goes first.
+    connect(item, &QObject::destroyed, this, [this] {
+        if (!m_rows.isEmpty())
+            setRoot(nullptr);
+    });
+}
+
+void CParameterModel::itemChanged(CItem *item)
+{
+    emit dataChanged(indexOf(item, CaptionColumn), indexOf(item, UnitColumn));
+}
+
+void CParameterModel::refreshTexts()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
+        itemChanged(const_cast<CItem *>(it.key()));
+}
+
+const QVector<CItem *> &CParameterModel::childrenOf(const QObject *parent) const
+{
+    static const QVector<CItem *> none;
+    const auto it = m_children.constFind(parent);
+    return it == m_children.cend() ? none : *it;
+}
+
+CItem *CParameterModel::item(const QModelIndex &index) const
+{
+    return index.isValid() ? static_cast<CItem *>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex CParameterModel::indexOf(const CItem *item, int column) const
+{
+    const auto it = m_rows.constFind(item);
+    if (it == m_rows.cend())
+        return QModelIndex();
+    return createIndex(*it, column, const_cast<CItem *>(item));
+}
+
+QModelIndex CParameterModel::index(int row, int column, const QModelIndex &parent) const
+{
+    const QObject *parentObject = parent.isValid() ? item(parent) : m_root.data();
+    const QVector<CItem *> &children = childrenOf(parentObject);
+    if (row < 0 || row >= children.size() || column < 0 || column >= ColumnCount)
+        return QModelIndex();
+    return createIndex(row, column, children.at(row));
+}
+
+QModelIndex CParameterModel::parent(const QModelIndex &child) const
+{
+    const CItem *childItem = item(child);
+    if (!childItem)
+        return QModelIndex();
+    return indexOf(qobject_cast<const CItem *>(childItem->parent()));
+}
+
+int CParameterModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    return childrenOf(parent.isValid() ? item(parent) : m_root.data()).size();
+}
+
+int CParameterModel::columnCount(const QModelIndex &) const
+{
+    return ColumnCount;
+}
+
+QVariant CParameterModel::data(const QModelIndex &index, int role) const
+{
+    const CItem *it = item(index);
+    if (!it)
+        return QVariant();
+    if (role == ItemRole)
+        return QVariant::fromValue<QObject *>(const_cast<CItem *>(it));
+    if (role == Qt::ToolTipRole)
+        return it->objectName();
+    const bool container = it->type() <= CItem::DATA_TYPE_GROUP;
+    if (role == Qt::EditRole && index.column() == ValueColumn)
+        return editValue(it);
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (index.column()) {
+    case CaptionColumn:
+        return it->caption().isEmpty() ? it->objectName() : it->caption();
+    case ValueColumn:
+        return container ? QString() : it->valueText();
+    case UnitColumn:
+        return it->unit();
+    }
+    return QVariant();
+}
+
+bool CParameterModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    CItem *it = item(index);
+    if (!it || role != Qt::EditRole || index.column() != ValueColumn || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const QVariant stored = storedValue(it, value);
+    // Closing an editor without a change is no edit: the plugin's follow-ups
+    // must not run for it.
+    if (stored == it->value())
+        return true;
+    it->setValue(stored);
+    emit it->valueEdited();
+    return true;
+}
+
+Qt::ItemFlags CParameterModel::flags(const QModelIndex &index) const
+{
+    const CItem *it = item(index);
+    if (!it)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == ValueColumn && !it->isReadOnly() && isEditableType(it))
+        result |= Qt::ItemIsEditable;
+    return result;
+}
+
+QVariant CParameterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case CaptionColumn:
+        return tr("Parameter");
+    case ValueColumn:
+        return tr("Value");
+    case UnitColumn:
+        return tr("Unit");
+    }
+    return QVariant();
+}
+
+bool CParameterModel::isEditableType(const CItem *item)
+{
+    const int type = item->type();
+    return type >= CItem::DATA_TYPE_TEXT16 && type <= CItem::DATA_TYPE_BUILDDATE;
+}
+
+QVariant CParameterModel::editValue(const CItem *item)
+{
+    const QVariant value = item->value();
+    switch (kindOf(item->type())) {
+    case ListKind:
+        return value.toInt();
+    case BoolKind:
+        return value.toBool();
+    case TextKind:
+        return value.toString();
+    case DateTimeKind:
+        return value.toDateTime();
+    case FloatKind:
+        return value.toDouble();
+    case NumberKind:
+        break;
+    }
+    return value.toDouble() / factorOf(item);
+}
+
+QVariant CParameterModel::storedValue(const CItem *item, const QVariant &editValue)
+{
+    // Lists, texts and the like are stored as the editor gives them; only
+    // scaled numbers need the way back.
+    if (kindOf(item->type()) != NumberKind)
+        return editValue;
+    return integerVariant(editValue.toDouble() * factorOf(item));
+}

@@ -1,0 +1,83 @@
+#include "csimulatorprocess.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+
+CSimulatorProcess::CSimulatorProcess(QObject *parent)
+    : QObject(parent)
+    , m_process(new QProcess(this))
+{
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &CSimulatorProcess::readLine);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError) {
+        if (!m_announced)
+            emit failed(m_process->errorString());
+    });
+    connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this](int code) {
+        if (!m_announced)
+            emit failed(tr("the simulator ended with exit code %1").arg(code));
+    });
+}
+
+CSimulatorProcess::~CSimulatorProcess()
+{
+    stop();
+}
+
+QString CSimulatorProcess::defaultProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("pv8120-sim"));
+}
+
+bool CSimulatorProcess::parseListenLine(const QString &line, QString *host, quint16 *port)
+{
+    static const QRegularExpression pattern(QStringLiteral("^listening on (\\S+):(\\d+)\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(line);
+    const uint number = match.captured(2).toUInt();
+    if (!match.hasMatch() || number == 0 || number > 65535)
+        return false;
+    *host = match.captured(1);
+    *port = quint16(number);
+    return true;
+}
+
+void CSimulatorProcess::start(const QString &program)
+{
+    m_announced = false;
+    m_process->start(program, {QStringLiteral("--port"), QStringLiteral("0")});
+}
+
+void CSimulatorProcess::stop()
+{
+    if (m_process->state() == QProcess::NotRunning)
+        return;
+    m_announced = true; // an intended stop is no failure
+    m_process->terminate();
+    if (!m_process->waitForFinished(2000)) {
+        m_process->kill();
+        m_process->waitForFinished(1000);
+    }
+}
+
+bool CSimulatorProcess::isRunning() const
+{
+    return m_process->state() != QProcess::NotRunning;
+}
+
+void CSimulatorProcess::readLine()
+{
+    while (!m_announced && m_process->canReadLine()) {
+        const QString line = QString::fromUtf8(m_process->readLine()).trimmed();
+        QString host;
+        quint16 port = 0;
+        if (parseListenLine(line, &host, &port)) {
+            m_announced = true;
+            emit ready(host, port);
+        }
+    }
+    // Later output is of no interest; drop it so the pipe never fills.
+    if (m_announced)
+        m_process->readAllStandardOutput();
+}

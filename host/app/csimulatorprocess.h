@@ -1,0 +1,43 @@
+#ifndef CSIMULATORPROCESS_H
+#define CSIMULATORPROCESS_H
+
+#include <QObject>
+#include <QString>
+
+class QProcess;
+
+// Runs the PV 8120 simulator as a child process on a free loopback port and
+// reports where it listens. The simulator is stopped with this object.
+class CSimulatorProcess : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CSimulatorProcess(QObject *parent = nullptr);
+    ~CSimulatorProcess() override;
+
+    // The simulator next to the running executable.
+    static QString defaultProgram();
+    // Parses the simulator's first line "listening on <host>:<port>".
+    // Returns false when the line has another form.
+    static bool parseListenLine(const QString &line, QString *host, quint16 *port);
+
+    // Starts program with "--port 0" (a free port chosen by the system).
+    // ready or failed follows.
+    void start(const QString &program = defaultProgram());
+    // Stops the simulator (no-op when it is not running).
+    void stop();
+    bool isRunning() const;
+
+signals:
+    void ready(const QString &host, quint16 port);
+    void failed(const QString &reason);
+
+private:
+    void readLine();
+
+    QProcess *m_process;
+    bool m_announced = false;
+};
+
+#endif // CSIMULATORPROCESS_H
