@@ -1,0 +1,47 @@
+#ifndef XMLTREE_H
+#define XMLTREE_H
+
+// Internal to the parameter-description reader: a small element tree built
+// from a QXmlStreamReader pass that also enforces the reader's safety limits.
+
+#include <QByteArray>
+#include <QPair>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+#include <vector>
+
+struct XmlElement
+{
+    QString tag;
+    QVector<QPair<QString, QString>> attributes; // in document order
+    std::vector<std::unique_ptr<XmlElement>> children;
+
+    // Value of the first attribute called name; a null string when absent.
+    QString attribute(const QString &name) const;
+    bool hasAttribute(const QString &name) const;
+};
+
+enum class XmlStatus { Ok, Malformed, Refused };
+
+struct XmlParseResult
+{
+    XmlStatus status = XmlStatus::Malformed;
+    qint64 errorLine = 0;              // 1-based line of the error, when Malformed
+    std::unique_ptr<XmlElement> root;  // only when Ok and a tree was asked for
+};
+
+// Limits that no description of the family comes near; anything beyond them
+// is refused before it can exhaust stack or memory.
+constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
+constexpr int MaxElementDepth = 256;
+
+// Parses bytes without namespace processing. Refuses documents larger than
+// MaxDocumentBytes, nested deeper than MaxElementDepth, or carrying a DTD or
+// entity references. With buildTree, keeps the root and, below it, the
+// "group" and "value" elements (other elements and their content are
+// checked but not kept).
+XmlParseResult parseXml(const QByteArray &bytes, bool buildTree);
+
+#endif // XMLTREE_H
