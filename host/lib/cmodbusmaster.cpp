@@ -17,6 +17,7 @@ struct CModbusMaster::Job
     bool isWrite = false;
     bool isStatusPoll = false;
     bool answerOnSignal = false; // came through buildRequest: answer on dataResponse
+    bool quiet = false;          // failures go to the log only
     QModbusDataUnit::RegisterType registerType = QModbusDataUnit::HoldingRegisters;
     int serverAddress = 0;
     quint16 start = 0;
@@ -255,9 +256,10 @@ void CModbusMaster::setState(State state)
 
 // ------------------------------------------------------------------ requests
 
-void CModbusMaster::read(quint16 start, quint16 count, const Completion &done)
+void CModbusMaster::read(quint16 start, quint16 count, const Completion &done, bool reportFailure)
 {
     auto job = std::make_shared<Job>();
+    job->quiet = !reportFailure;
     job->start = start;
     job->count = count;
     job->done = done;
@@ -498,7 +500,8 @@ void CModbusMaster::report(const Job &job, const QString &reason)
 {
     const QString text = QStringLiteral("%1 failed: %2").arg(job.describe(), reason);
     emit m_messages->logMessage(text);
-    emit m_messages->errorMessage(LinkTitle, text);
+    if (!job.quiet)
+        emit m_messages->errorMessage(LinkTitle, text);
 }
 
 void CModbusMaster::recordRoundTrip(qint64 microseconds)

@@ -75,8 +75,9 @@ public:
     // Number of requests waiting (not counting the one on the wire).
     int pendingCount() const;
 
-    // Reads count holding registers from start; done runs once.
-    void read(quint16 start, quint16 count, const Completion &done);
+    // Reads count holding registers from start; done runs once. With
+    // reportFailure false a failure is only logged (the caller handles it).
+    void read(quint16 start, quint16 count, const Completion &done, bool reportFailure = true);
     // Writes words to holding registers from start; done runs once.
     void write(quint16 start, const QVector<quint16> &words, const Completion &done);
 

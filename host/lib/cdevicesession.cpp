@@ -1,0 +1,149 @@
+#include "cdevicesession.h"
+
+#include "cmodbusmaster.h"
+#include "cparametertransfer.h"
+#include "description/citembuilder.h"
+#include "description/cparameterdescription.h"
+#include "plugin/cloomworkplugin.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QPluginLoader>
+
+namespace {
+
+const QString PluginInterface = QStringLiteral("org.vardo.loomwork.plugin");
+
+// The first existing path of the installed layout (relative to the
+// executable) and the build tree.
+QString locate(const QString &installed, const QString &buildTree)
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(installed);
+    return QFileInfo::exists(beside) ? QDir::cleanPath(beside) : buildTree;
+}
+
+} // namespace
+
+CDeviceSession::CDeviceSession(QObject *parent)
+    : QObject(parent)
+    , m_root(new QObject(this))
+    , m_master(new CModbusMaster(m_root))
+    , m_parameters(new CParameterTransfer(m_master, m_root))
+{
+    m_root->setObjectName(QStringLiteral("Device"));
+}
+
+CDeviceSession::~CDeviceSession()
+{
+    // Items, backend and host objects go before the plugin library.
+    delete m_root;
+    m_root = nullptr;
+}
+
+bool CDeviceSession::setError(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool CDeviceSession::loadDescription(const QString &fileName)
+{
+    CParameterDescription description;
+    if (!QFileInfo::exists(fileName))
+        return setError(QStringLiteral("Description file %1 does not exist").arg(fileName));
+    if (!description.load(fileName))
+        return setError(QStringLiteral("Description file %1 cannot be read (damaged, unsealed or unsupported)")
+                            .arg(fileName));
+    CItemBuilder builder(description);
+    builder.build(m_root);
+    m_problems = builder.problems();
+    m_parameters->collectItems(m_root);
+    if (m_parameters->items().isEmpty())
+        return setError(QStringLiteral("Description file %1 describes no device registers").arg(fileName));
+    return true;
+}
+
+bool CDeviceSession::loadPlugin(const QString &directory, const QString &identification)
+{
+    const QDir dir(directory);
+    if (!dir.exists())
+        return setError(QStringLiteral("Plugin directory %1 does not exist").arg(directory));
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        auto loader = std::make_unique<QPluginLoader>(dir.filePath(file));
+        if (loader->metaData().value(QStringLiteral("IID")).toString() != PluginInterface)
+            continue;
+        auto *plugin = qobject_cast<CLoomworkPlugin *>(loader->instance());
+        if (!plugin || !plugin->supportsModel(identification))
+            continue;
+        m_loader = std::move(loader);
+        m_plugin = plugin;
+        CLinkSettings settings = m_master->settings();
+        const LineSettings line = plugin->defaultLineSettings();
+        settings.baudRate = line.baudRate;
+        settings.parity = line.parity;
+        settings.flowControl = line.flowControl;
+        settings.dataBits = line.dataBits;
+        settings.stopBits = line.stopBits;
+        m_master->setSettings(settings);
+        plugin->init(m_root);
+        return true;
+    }
+    return setError(QStringLiteral("No plugin in %1 supports the device %2").arg(directory, identification));
+}
+
+bool CDeviceSession::open(const QString &descriptionFile, const QString &pluginDirectory,
+                          const QString &identification)
+{
+    return loadDescription(descriptionFile) && loadPlugin(pluginDirectory, identification);
+}
+
+QString CDeviceSession::errorString() const
+{
+    return m_error;
+}
+
+QStringList CDeviceSession::problems() const
+{
+    return m_problems;
+}
+
+QObject *CDeviceSession::root() const
+{
+    return m_root;
+}
+
+CModbusMaster *CDeviceSession::master() const
+{
+    return m_master;
+}
+
+CParameterTransfer *CDeviceSession::parameters() const
+{
+    return m_parameters;
+}
+
+CLoomworkPlugin *CDeviceSession::plugin() const
+{
+    return m_plugin;
+}
+
+QObject *CDeviceSession::backend() const
+{
+    if (!m_plugin)
+        return nullptr;
+    return m_root->findChild<QObject *>(QStringLiteral("%1_Backend").arg(m_plugin->modelName()));
+}
+
+QString CDeviceSession::defaultDescriptionFile()
+{
+    return locate(QStringLiteral(LOOMWORKHOST_DATA_INSTALL_DIR "/pv8120.xml"),
+                  QStringLiteral(LOOMWORKHOST_BUILD_DATA_DIR "/pv8120.xml"));
+}
+
+QString CDeviceSession::defaultPluginDirectory()
+{
+    return locate(QStringLiteral(LOOMWORKHOST_PLUGIN_INSTALL_DIR), QStringLiteral(LOOMWORKHOST_BUILD_PLUGIN_DIR));
+}

@@ -1,0 +1,87 @@
+#include "citeminput.h"
+
+#include "items/citem.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+bool parseList(const CItem &item, const QString &text, QVariant *value, QString *error)
+{
+    const QStringList entries = item.textList();
+    int index = entries.indexOf(text);
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (index < 0 && isNumber && number >= 0 && number < entries.size())
+        index = number;
+    if (index < 0) {
+        *error = QStringLiteral("\"%1\" is none of: %2").arg(text, entries.join(QStringLiteral(", ")));
+        return false;
+    }
+    *value = index;
+    return true;
+}
+
+bool parseBool(const CItem &item, const QString &text, QVariant *value, QString *error)
+{
+    const QString lower = text.toLower();
+    if (text == item.valueText(true) || lower == QLatin1String("on") || lower == QLatin1String("1")
+        || lower == QLatin1String("true")) {
+        *value = 1;
+        return true;
+    }
+    if (text == item.valueText(false) || lower == QLatin1String("off") || lower == QLatin1String("0")
+        || lower == QLatin1String("false")) {
+        *value = 0;
+        return true;
+    }
+    *error = QStringLiteral("\"%1\" is neither on nor off").arg(text);
+    return false;
+}
+
+bool parseNumber(const CItem &item, const QString &text, QVariant *value, QString *error)
+{
+    bool ok = false;
+    const double shown = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok) {
+        *error = QStringLiteral("\"%1\" is not a number").arg(text);
+        return false;
+    }
+    const bool isFloat = item.type() == CItem::DATA_TYPE_FLOAT;
+    const double stored = isFloat ? shown : shown * item.decimalFactor();
+    if (item.minimum() < item.maximum() && (stored < item.minimum() || stored > item.maximum())) {
+        *error = QStringLiteral("%1 is outside %2 .. %3").arg(text, item.valueText(item.minimum()),
+                                                            item.valueText(item.maximum()));
+        return false;
+    }
+    *value = isFloat ? QVariant(stored) : QVariant(qint64(std::llround(stored)));
+    return true;
+}
+
+} // namespace
+
+bool CItemInput::parse(const CItem &item, const QString &text, QVariant *value, QString *error)
+{
+    switch (item.type()) {
+    case CItem::DATA_TYPE_LIST16:
+    case CItem::DATA_TYPE_LIST32:
+        return parseList(item, text, value, error);
+    case CItem::DATA_TYPE_BOOL:
+        return parseBool(item, text, value, error);
+    case CItem::DATA_TYPE_TEXT16:
+    case CItem::DATA_TYPE_TEXT8:
+    case CItem::DATA_TYPE_BUILDDATE:
+        *value = text;
+        return true;
+    case CItem::DATA_TYPE_NONE:
+    case CItem::DATA_TYPE_OBJECT:
+    case CItem::DATA_TYPE_GROUP:
+    case CItem::DATA_TYPE_DATETIME:
+        *error = QStringLiteral("%1 cannot be set from text").arg(item.objectName());
+        return false;
+    default:
+        return parseNumber(item, text, value, error);
+    }
+}
