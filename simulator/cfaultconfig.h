@@ -1,0 +1,21 @@
+#ifndef CFAULTCONFIG_H
+#define CFAULTCONFIG_H
+
+#include "cframemangler.h"
+
+// The faults the simulator injects between the network and the device. Request
+// numbers count every complete request the simulator receives, over all
+// connections, from 1; "every N" hits requests N, 2N, 3N, ... (0: never).
+struct CFaultConfig
+{
+    int delayMs = 0;               // delay before each response
+    int dropEvery = 0;             // drop the request, send no response
+    int exceptionEvery = 0;        // answer with an exception response
+    int exceptionCode = 4;         // exception code of those responses
+    int disconnectAfter = 0;       // close a connection after its Nth response (0: never)
+    CFrameMangler::Fault frameFault = CFrameMangler::None;
+    int frameFaultEvery = 1;       // damage the response to every Nth request
+    bool verbose = false;          // log requests and responses on stdout
+};
+
+#endif // CFAULTCONFIG_H

@@ -1,0 +1,17 @@
+#include "cfaultproxy.h"
+
+#include "cproxysession.h"
+
+#include <QTcpSocket>
+
+CFaultProxy::CFaultProxy(quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent)
+    : QTcpServer(parent), m_serverPort(serverPort), m_serverUnitId(serverUnitId), m_faults(faults)
+{
+    connect(this, &QTcpServer::newConnection, this, &CFaultProxy::acceptConnections);
+}
+
+void CFaultProxy::acceptConnections()
+{
+    while (QTcpSocket *client = nextPendingConnection())
+        new CProxySession(client, m_serverPort, m_serverUnitId, m_faults, &m_requestCounter, this);
+}

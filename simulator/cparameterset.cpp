@@ -1,0 +1,54 @@
+#include "cparameterset.h"
+
+#include "description/citembuilder.h"
+#include "description/cparameterdescription.h"
+#include "items/citem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+CParameterSet::CParameterSet(QObject *parent) : QObject(parent)
+{
+}
+
+bool CParameterSet::load(const QString &fileName, const QString &languageId)
+{
+    CParameterDescription description;
+    if (!description.load(fileName)) {
+        m_error = QStringLiteral("cannot load the parameter description \"%1\"").arg(fileName);
+        return false;
+    }
+    CItemBuilder builder(description);
+    if (!languageId.isEmpty()) {
+        const QFileInfo info(fileName);
+        const QString languageFile =
+            info.dir().filePath(QStringLiteral("%1_%2.xml").arg(info.completeBaseName(), languageId));
+        const LanguageTable table = readLanguageFile(languageFile);
+        if (table.texts.isEmpty()) {
+            m_error = QStringLiteral("cannot read the language file \"%1\"").arg(languageFile);
+            return false;
+        }
+        builder.setLanguage(table, languageId);
+    }
+    builder.build(this);
+    m_problems = builder.problems();
+    return true;
+}
+
+QList<CItem *> CParameterSet::items() const
+{
+    return findChildren<CItem *>();
+}
+
+QString CParameterSet::defaultDescriptionPath()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QStringList candidates = {programDir.filePath(QStringLiteral("../share/loomwork/pv8120.xml")),
+                                    programDir.filePath(QStringLiteral("../data/pv8120.xml"))};
+    for (const QString &candidate : candidates) {
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return QDir::cleanPath(candidates.first());
+}

@@ -1,0 +1,143 @@
+#include "cregistermap.h"
+
+#include "items/citem.h"
+
+#include <QVariant>
+
+namespace {
+
+QVector<quint16> bytesToWords(const QByteArray &bytes)
+{
+    QVector<quint16> words;
+    for (int i = 0; i < bytes.size(); i += 2)
+        words << quint16((quint8(bytes.at(i)) << 8) | (i + 1 < bytes.size() ? quint8(bytes.at(i + 1)) : 0));
+    return words;
+}
+
+QByteArray wordsToBytes(const QVector<quint16> &words, int first, int count)
+{
+    QByteArray bytes;
+    for (int i = first; i < first + count; ++i)
+        bytes.append(char(words.at(i) >> 8)).append(char(words.at(i) & 0xFF));
+    return bytes;
+}
+
+bool isNumeric(CItem::ENUM_DATA_TYPES type)
+{
+    switch (type) {
+    case CItem::DATA_TYPE_TEXT16:
+    case CItem::DATA_TYPE_TEXT8:
+    case CItem::DATA_TYPE_BUILDDATE:
+    case CItem::DATA_TYPE_DATETIME:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Parameters whose "Access" feature lacks W (e.g. "R") are read-only on the device.
+bool isWritable(const CItem &item)
+{
+    const QString access = QStringLiteral("Access");
+    return !item.hasFeature(access) || item.feature(access).toString().contains('W', Qt::CaseInsensitive);
+}
+
+} // namespace
+
+CRegisterMap::CRegisterMap(const QList<CItem *> &items)
+{
+    for (CItem *item : items)
+        add(item);
+}
+
+void CRegisterMap::add(CItem *item)
+{
+    if (!item || !item->hasFeature(QStringLiteral("Address_RW")) || item->byteSize() <= 0)
+        return;
+    Entry entry;
+    entry.address = quint16(item->feature(QStringLiteral("Address_RW")).toUInt());
+    entry.count = (item->byteSize() + 1) / 2;
+    entry.item = item;
+    for (int i = 0; i < entry.count; ++i) {
+        if (entryAt(quint16(entry.address + i)) || int(entry.address) + i > 0xFFFF) {
+            m_problems << QStringLiteral("%1 at 0x%2 overlaps another parameter")
+                              .arg(item->objectName())
+                              .arg(entry.address, 4, 16, QLatin1Char('0'));
+            return;
+        }
+    }
+    m_entries.insert(entry.address, entry);
+    m_byName.insert(item->objectName(), item);
+}
+
+const CRegisterMap::Entry *CRegisterMap::entryAt(quint16 address) const
+{
+    auto it = m_entries.upperBound(address);
+    if (it == m_entries.begin())
+        return nullptr;
+    --it;
+    if (int(address) < int(it->address) + it->count)
+        return &it.value();
+    return nullptr;
+}
+
+CRegisterMap::Result CRegisterMap::read(quint16 start, quint16 count, QVector<quint16> *values) const
+{
+    QVector<quint16> words;
+    for (int address = start; address < int(start) + count; ++address) {
+        const Entry *entry = address <= 0xFFFF ? entryAt(quint16(address)) : nullptr;
+        if (!entry)
+            return IllegalDataAddress;
+        const QVector<quint16> itemWords = bytesToWords(entry->item->toByteArray());
+        words << itemWords.value(address - entry->address, 0);
+    }
+    *values = words;
+    return Ok;
+}
+
+CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &values)
+{
+    QList<QPair<CItem *, QByteArray>> changes;
+    int offset = 0;
+    while (offset < values.size()) {
+        const Entry *entry = entryAt(quint16(start + offset));
+        if (!entry || entry->address != start + offset || offset + entry->count > values.size()
+            || !isWritable(*entry->item))
+            return IllegalDataAddress;
+        const QByteArray bytes = wordsToBytes(values, offset, entry->count).left(entry->item->byteSize());
+        if (!accepts(*entry->item, CItem::fromByteArray(bytes, entry->item->type())))
+            return IllegalDataValue;
+        changes << qMakePair(entry->item, bytes);
+        offset += entry->count;
+    }
+    for (const auto &change : changes)
+        change.first->setByteArray(change.second);
+    return Ok;
+}
+
+CItem *CRegisterMap::item(const QString &objectName) const
+{
+    return m_byName.value(objectName, nullptr);
+}
+
+bool CRegisterMap::accepts(const CItem &item, const QVariant &value)
+{
+    const CItem::ENUM_DATA_TYPES type = item.type();
+    if (!isNumeric(type))
+        return true;
+    const double number = value.toDouble();
+    if (type == CItem::DATA_TYPE_BOOL && number != 0.0 && number != 1.0)
+        return false;
+    if (type == CItem::DATA_TYPE_LIST16 || type == CItem::DATA_TYPE_LIST32) {
+        const int entries = item.textList().size();
+        if (entries > 0 && (number < 0.0 || number >= entries))
+            return false;
+    }
+    const double low = qMin(item.minimum(), item.maximum());
+    const double high = qMax(item.minimum(), item.maximum());
+    if (low == 0.0 && high == 0.0)
+        return true; // no range given
+    // A float register cannot hold a decimal bound exactly; allow its rounding.
+    const double slack = type == CItem::DATA_TYPE_FLOAT ? 1e-6 * qMax(1.0, qMax(qAbs(low), qAbs(high))) : 0.0;
+    return number >= low - slack && number <= high + slack;
+}

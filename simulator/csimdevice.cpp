@@ -1,0 +1,141 @@
+#include "csimdevice.h"
+
+#include "cdisplayencoder.h"
+#include "cregistermap.h"
+#include "items/citem.h"
+
+namespace {
+
+constexpr int PointCount = 30;
+constexpr int ValueDecimals = 3;   // the display shows as many as fit
+constexpr int PercentDecimals = 1;
+
+} // namespace
+
+CSimDevice::CSimDevice(const CRegisterMap *map, quint64 seed, QObject *parent)
+    : QObject(parent), m_map(map), m_model(seed)
+{
+    m_timer.setInterval(SampleIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, [this]() { sample(m_clock.elapsed()); });
+    sample(0);
+}
+
+void CSimDevice::setFixedPressure(double pressure)
+{
+    m_model.setFixedPressure(pressure);
+}
+
+void CSimDevice::start()
+{
+    m_clock.start();
+    m_timer.start();
+    sample(0);
+}
+
+double CSimDevice::unitFactor(const QString &text)
+{
+    const QString unit = text.trimmed();
+    if (unit == QLatin1String("Pa"))
+        return 100.0;
+    if (unit == QLatin1String("kPa"))
+        return 0.1;
+    if (unit == QLatin1String("inH2O"))
+        return 0.401463133;
+    if (unit == QLatin1String("psi"))
+        return 0.01450377;
+    return 1.0;
+}
+
+CMeasurementChain::Characteristic CSimDevice::characteristic(const QString &text)
+{
+    const QString lower = text.toLower();
+    if (lower.contains(QLatin1String("radiz")) || lower.contains(QLatin1String("root")))
+        return CMeasurementChain::SquareRoot;
+    if (lower.contains(QLatin1String("tab")))
+        return CMeasurementChain::Table;
+    return CMeasurementChain::Linear;
+}
+
+double CSimDevice::number(const QString &name, double fallback) const
+{
+    const CItem *item = m_map->item(name);
+    if (!item)
+        return fallback;
+    const double factor = item->decimalFactor() != 0.0 ? item->decimalFactor() : 1.0;
+    return item->value().toDouble() / factor;
+}
+
+QString CSimDevice::text(const QString &name) const
+{
+    const CItem *item = m_map->item(name);
+    return item ? item->valueText() : QString();
+}
+
+QVector<QPointF> CSimDevice::readPoints() const
+{
+    const int used = qBound(0, int(number(QStringLiteral("AnzahlStuetzstellen"))), PointCount);
+    QVector<QPointF> points;
+    for (int i = 1; i <= used; ++i) {
+        points << QPointF(number(QStringLiteral("StuetzpunktEingang_%1").arg(i)),
+                          number(QStringLiteral("StuetzpunktAusganginProzent_%1").arg(i)));
+    }
+    return points;
+}
+
+CMeasurementChain::Settings CSimDevice::readSettings() const
+{
+    CMeasurementChain::Settings settings;
+    settings.characteristic = characteristic(text(QStringLiteral("Kennlinie")));
+    settings.unitFactor = unitFactor(text(QStringLiteral("Einheit")));
+    settings.offset = number(QStringLiteral("Offset"));
+    settings.rangeStart = number(QStringLiteral("MessbereichAnfang"), settings.rangeStart);
+    settings.rangeEnd = number(QStringLiteral("MessbereichEnde"), settings.rangeEnd);
+    settings.displayStart = number(QStringLiteral("AnzeigewertAnfang"), settings.displayStart);
+    settings.displayEnd = number(QStringLiteral("AnzeigewertEnde"), settings.displayEnd);
+    const QString creep = text(QStringLiteral("Schleichmengenfunktion")).trimmed().toLower();
+    settings.creepSuppression = m_map->item(QStringLiteral("Schleichmengenfunktion")) && !creep.isEmpty()
+        && creep != QLatin1String("keine") && creep != QLatin1String("none");
+    settings.creepThreshold = number(QStringLiteral("SchleichmengeSchwelle"));
+    settings.points = readPoints();
+    return settings;
+}
+
+void CSimDevice::configureModelAndLimits()
+{
+    m_model.setSensorRange(number(QStringLiteral("MessbereichMin")), number(QStringLiteral("MessbereichMax")));
+    m_monitor.configure(number(QStringLiteral("GrenzwertMaxAlarm")), number(QStringLiteral("GrenzwertMaxHysterese")),
+                        number(QStringLiteral("GrenzwertMinAlarm")), number(QStringLiteral("GrenzwertMinHysterese")));
+}
+
+void CSimDevice::sample(qint64 elapsedMs)
+{
+    configureModelAndLimits();
+    m_chain.setSettings(readSettings());
+    m_result = m_chain.evaluate(m_model.pressureAt(elapsedMs));
+    const CLimitMonitor::State state = m_monitor.update(m_result.displayValue);
+
+    CStatusBlock::Content content;
+    content.frame1 = CDisplayEncoder::encodeNumber(m_result.displayValue, ValueDecimals);
+    content.frame2 = CDisplayEncoder::encodeNumber(m_result.outputPercent, PercentDecimals);
+    content.ledCode = CLimitMonitor::ledCode(state);
+    content.outputPercent = m_result.outputPercent;
+    content.limitState = int(state);
+    content.pressure = m_result.pressure;
+    content.counter = ++m_counter;
+    m_status = CStatusBlock::registers(content);
+    publishDeviceStatus(state);
+}
+
+void CSimDevice::publishDeviceStatus(CLimitMonitor::State state) const
+{
+    // The bits of the "Geraetestatus" register: relay (any alarm latched),
+    // upper and lower limit, and the operating state "Running" in bits 8-10.
+    CItem *status = m_map->item(QStringLiteral("Geraetestatus"));
+    if (!status)
+        return;
+    const bool upper = state == CLimitMonitor::UpperAlarm || state == CLimitMonitor::UpperHysteresis;
+    const bool lower = state == CLimitMonitor::LowerAlarm || state == CLimitMonitor::LowerHysteresis;
+    constexpr uint Running = 2;
+    const uint bits = uint(upper || lower) | (uint(upper) << 1) | (uint(lower) << 2) | (Running << 8);
+    status->setValue(QVariant(bits));
+}

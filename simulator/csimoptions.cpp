@@ -1,0 +1,120 @@
+#include "csimoptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const char *const HelpText =
+    "Simulates a PV 8120 differential-pressure transmitter as a Modbus TCP server.\n"
+    "\n"
+    "The first line on stdout is \"listening on <host>:<port>\" once connections are\n"
+    "accepted. Any unit id is answered. Function 3 reads the parameter registers and\n"
+    "the status block (12 registers from 0x7000); functions 6 and 16 write parameters.\n"
+    "A write must cover whole parameters (else exception 2); a value outside the\n"
+    "parameter's range gives exception 3; other function codes exception 1.\n"
+    "\n"
+    "Faults: requests are numbered from 1 over all connections; \"every N\" hits\n"
+    "requests N, 2N, 3N, ... A dropped request ends the checks for that request,\n"
+    "then an injected exception, then the frame fault on the response.\n"
+    "Frame faults: header-only (the 7-byte MBAP header, no PDU), bad-length (length\n"
+    "field one short), bad-protocol (protocol id 1), bad-transaction (transaction id\n"
+    "+ 0x8000), byte-per-segment (one byte per TCP segment, 2 ms apart), two-frames\n"
+    "(the previous response, or a copy with the previous transaction id, and the\n"
+    "response in one segment), close-mid-frame (half the response, then close).";
+
+bool toInt(const QString &text, int minimum, int *value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < minimum)
+        return false;
+    *value = number;
+    return true;
+}
+
+} // namespace
+
+bool CSimOptions::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool CSimOptions::parseExceptionOption(const QString &text)
+{
+    const QStringList parts = text.split(':');
+    if (parts.size() > 2 || !toInt(parts.first(), 0, &faults.exceptionEvery))
+        return fail(QStringLiteral("--exception-every needs N or N:CODE, got \"%1\"").arg(text));
+    if (parts.size() == 2 && (!toInt(parts.last(), 1, &faults.exceptionCode) || faults.exceptionCode > 255))
+        return fail(QStringLiteral("invalid exception code \"%1\"").arg(parts.last()));
+    return true;
+}
+
+bool CSimOptions::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(HelpText));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption hostOption("host", "Address to listen on (default 127.0.0.1).", "ADDRESS", host);
+    const QCommandLineOption portOption("port", "TCP port; 0 (default) picks a free one.", "N", "0");
+    const QCommandLineOption descriptionOption(
+        "description", "Parameter description (default: the installed or built pv8120.xml).", "FILE");
+    const QCommandLineOption languageOption(
+        "language", "Language file beside the description to translate list texts (e.g. de).", "ID");
+    const QCommandLineOption seedOption("seed", "Seed of the pressure waveform (default 1).", "N", "1");
+    const QCommandLineOption pressureOption("pressure", "Hold the pressure at MBAR instead of the waveform.", "MBAR");
+    const QCommandLineOption delayOption("delay", "Delay every response by MS milliseconds.", "MS", "0");
+    const QCommandLineOption dropOption("drop-every", "Drop every Nth request (no response).", "N", "0");
+    const QCommandLineOption exceptionOption(
+        "exception-every", "Answer every Nth request with exception CODE (default 4).", "N[:CODE]", "0");
+    const QCommandLineOption disconnectOption(
+        "disconnect-after", "Close a connection after its Nth request has been answered.", "N", "0");
+    const QCommandLineOption wrongStatusOption(
+        "wrong-status-address", "Answer status reads with the block of the next register address.");
+    const QCommandLineOption frameFaultOption(
+        "frame-fault", "Damage responses: " + CFrameMangler::faultNames().join('|') + ".", "KIND");
+    const QCommandLineOption frameEveryOption(
+        "frame-fault-every", "Apply --frame-fault to every Nth request's response (default 1).", "N", "1");
+    const QCommandLineOption stdinOption("exit-on-stdin-eof", "Exit when stdin is closed.");
+    const QCommandLineOption verboseOption("verbose", "Log requests and responses on stdout.");
+    const QCommandLineOption noCheckOption("no-xml-check", "Accept an unsealed parameter description.");
+    parser.addOptions({hostOption, portOption, descriptionOption, languageOption, seedOption, pressureOption,
+                       delayOption, dropOption, exceptionOption, disconnectOption, wrongStatusOption,
+                       frameFaultOption, frameEveryOption, stdinOption, verboseOption, noCheckOption});
+    parser.process(arguments);
+
+    host = parser.value(hostOption);
+    description = parser.value(descriptionOption);
+    language = parser.value(languageOption);
+    wrongStatusAddress = parser.isSet(wrongStatusOption);
+    exitOnStdinEof = parser.isSet(stdinOption);
+    faults.verbose = parser.isSet(verboseOption);
+
+    int port = 0;
+    if (!toInt(parser.value(portOption), 0, &port) || port > 65535)
+        return fail(QStringLiteral("invalid port \"%1\"").arg(parser.value(portOption)));
+    this->port = quint16(port);
+    bool ok = false;
+    seed = parser.value(seedOption).toULongLong(&ok);
+    if (!ok)
+        return fail(QStringLiteral("invalid seed \"%1\"").arg(parser.value(seedOption)));
+    if (parser.isSet(pressureOption)) {
+        pressure = parser.value(pressureOption).toDouble(&fixedPressure);
+        if (!fixedPressure)
+            return fail(QStringLiteral("invalid pressure \"%1\"").arg(parser.value(pressureOption)));
+    }
+    if (!toInt(parser.value(delayOption), 0, &faults.delayMs)
+        || !toInt(parser.value(dropOption), 0, &faults.dropEvery)
+        || !toInt(parser.value(disconnectOption), 0, &faults.disconnectAfter)
+        || !toInt(parser.value(frameEveryOption), 1, &faults.frameFaultEvery))
+        return fail(QStringLiteral("--delay, --drop-every, --disconnect-after and --frame-fault-every need numbers"));
+    if (!parseExceptionOption(parser.value(exceptionOption)))
+        return false;
+    if (parser.isSet(frameFaultOption)) {
+        faults.frameFault = CFrameMangler::fault(parser.value(frameFaultOption), &ok);
+        if (!ok)
+            return fail(QStringLiteral("unknown frame fault \"%1\"").arg(parser.value(frameFaultOption)));
+    }
+    return true;
+}
