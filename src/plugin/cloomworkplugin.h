@@ -1,0 +1,53 @@
+#ifndef CLOOMWORKPLUGIN_H
+#define CLOOMWORKPLUGIN_H
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+class CBaseWidget;
+class CItem;
+
+// Default serial-line settings of a device; the codes follow Qt's serial-port
+// enumerations (parity 2 = even, flow control 0 = none, stop bits 1 = one).
+struct LineSettings
+{
+    qint32 baudRate;
+    qint32 parity;
+    qint32 flowControl;
+    qint32 dataBits;
+    qint32 stopBits;
+};
+
+// Interface of a device plugin as the host sees it. The host loads the
+// plugin, selects it with supportsModel(), calls init() with the object that
+// parents the device's items and then asks for the front widget.
+class CLoomworkPlugin
+{
+public:
+    virtual ~CLoomworkPlugin() {}
+
+    // Creates the device logic below parent (replacing an earlier one) and
+    // binds it to the items there. Returns true.
+    virtual bool init(QObject *parent) = 0;
+    // Whether identification names a device this plugin serves.
+    virtual bool supportsModel(const QString &identification) const = 0;
+    // Device name shown to the user.
+    virtual QString modelName() const = 0;
+    // Device number.
+    virtual QString modelNumber() const = 0;
+    // Names under which the host lists the device for name.
+    virtual QStringList nameList(const QString &name) const = 0;
+    // The device's default serial-line settings.
+    virtual LineSettings defaultLineSettings() const = 0;
+    // Additional items the plugin contributes to the host's model.
+    virtual QList<CItem *> extraItems() const = 0;
+    // The single front-panel widget; the host takes ownership.
+    virtual CBaseWidget *frontWidget() = 0;
+};
+
+Q_DECLARE_INTERFACE(CLoomworkPlugin, "org.vardo.loomwork.plugin/1.0")
+
+#endif // CLOOMWORKPLUGIN_H

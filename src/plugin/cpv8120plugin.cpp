@@ -1,0 +1,65 @@
+#include "plugin/cpv8120plugin.h"
+
+#include "backend/cpv8120backend.h"
+#include "backend/pv8120constants.h"
+
+#include <QPointer>
+
+namespace {
+
+// The backend of the latest init(). Guarded, because the host may destroy the
+// parent (and the backend with it) before the next init().
+QPointer<CPV8120Backend> currentBackend;
+
+// The front widget handed to the host; cleared when the widget is destroyed.
+CBaseWidget *currentFront = nullptr;
+
+} // namespace
+
+bool CPV8120Plugin::init(QObject *parent)
+{
+    delete currentBackend.data();
+    currentBackend = new CPV8120Backend(parent);
+    currentBackend->bindItems();
+    return true;
+}
+
+bool CPV8120Plugin::supportsModel(const QString &identification) const
+{
+    return identification.startsWith(Pv8120::deviceNumber, Qt::CaseSensitive);
+}
+
+QString CPV8120Plugin::modelName() const
+{
+    return Pv8120::deviceName;
+}
+
+QString CPV8120Plugin::modelNumber() const
+{
+    return Pv8120::deviceNumber;
+}
+
+QStringList CPV8120Plugin::nameList(const QString &name) const
+{
+    return QStringList{name};
+}
+
+LineSettings CPV8120Plugin::defaultLineSettings() const
+{
+    return LineSettings{115200, 2, 0, 8, 1};
+}
+
+QList<CItem *> CPV8120Plugin::extraItems() const
+{
+    return {};
+}
+
+CBaseWidget *CPV8120Plugin::frontWidget()
+{
+    return currentFront;
+}
+
+void CPV8120Plugin::frontDestroyed()
+{
+    currentFront = nullptr;
+}

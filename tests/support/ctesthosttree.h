@@ -1,0 +1,52 @@
+#ifndef CTESTHOSTTREE_H
+#define CTESTHOSTTREE_H
+
+#include "items/citem.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CTestModbusMaster;
+class CTestParameter;
+
+// Builds the PV 8120's object tree the way a host does: every parameter item
+// the device describes, nested in an object container and groups, with
+// realistic types, decimal factors, ranges and text lists, plus the host
+// objects "Parameter" and "ModbusMaster". Optional padding items with
+// unrelated names sit before, between and after the device groups.
+class CTestHostTree
+{
+public:
+    // padding: number of extra items; half of them precede the device object.
+    explicit CTestHostTree(int padding = 0);
+    ~CTestHostTree();
+
+    // The object to hand to the plugin's init(); owns everything.
+    QObject *root() const;
+    // The item with exactly this object name, or null.
+    CItem *item(const QString &name) const;
+    CTestModbusMaster *master() const;
+    CTestParameter *parameter() const;
+    // Number of CItems below root (groups included).
+    int itemCount() const;
+
+    // Selects the entry with this text of a list item; false if there is none.
+    static bool selectText(CItem *item, const QString &text);
+    static CItem *addGroup(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type);
+    static CItem *addList(QObject *parent, const QString &name, const QString &texts, int index);
+    static CItem *addNumber(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type,
+                            double factor, double min, double max, double value);
+
+private:
+    void addPadding(QObject *parent, int count);
+    void buildDevice(QObject *device, int paddingPerGroup);
+
+    std::unique_ptr<QObject> m_root;
+    CTestModbusMaster *m_master = nullptr;
+    CTestParameter *m_parameter = nullptr;
+    int m_padded = 0;
+};
+
+#endif // CTESTHOSTTREE_H

@@ -1,0 +1,35 @@
+#ifndef CTESTMODBUSMASTER_H
+#define CTESTMODBUSMASTER_H
+
+#include "backend/crequest.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+
+// Stand-in for the host's communication master "ModbusMaster": records every
+// request it receives and delivers responses on demand.
+class CTestModbusMaster : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CTestModbusMaster(QObject *parent = nullptr);
+
+    // Requests received so far, oldest first.
+    const QList<CRequest> &requests() const;
+    void clearRequests();
+    // Emits dataResponse(response).
+    void respond(const QByteArray &response);
+
+signals:
+    void dataResponse(const QByteArray &);
+
+public slots:
+    void buildRequest(const CRequest &request);
+
+private:
+    QList<CRequest> m_requests;
+};
+
+#endif // CTESTMODBUSMASTER_H
