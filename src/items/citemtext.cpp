@@ -6,11 +6,6 @@
 
 namespace {
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("CItem", text);
-}
-
 QString zeroPadded(int number, int width)
 {
     return QString::number(number).rightJustified(width, QLatin1Char('0'));
@@ -103,7 +98,9 @@ QString CItem::valueText(const QVariant &value) const
     case DATA_TYPE_FLOAT:
         return numberText(value, 1.0, true);
     case DATA_TYPE_BOOL:
-        return value.toBool() ? translate("On") : translate("Off");
+        if (value.toBool())
+            return QCoreApplication::translate("CItem", "On");
+        return QCoreApplication::translate("CItem", "Off");
     case DATA_TYPE_LIST16:
     case DATA_TYPE_LIST32:
     case DATA_TYPE_BITFIELD_ENTRY: {
@@ -155,17 +152,21 @@ QString CItem::valueText(const QVariant &value, bool applyFactor) const
 
 QString CItem::dateTimeFormat(bool withMilliseconds)
 {
-    return withMilliseconds ? translate("dd.MM.yyyy hh:mm:ss,zzz") : translate("dd.MM.yyyy hh:mm:ss");
+    if (withMilliseconds)
+        return QCoreApplication::translate("CItem", "dd.MM.yyyy hh:mm:ss,zzz");
+    return QCoreApplication::translate("CItem", "dd.MM.yyyy hh:mm:ss");
 }
 
 QString CItem::timeFormat(bool withMilliseconds)
 {
-    return withMilliseconds ? translate("hh:mm:ss,zzz") : translate("hh:mm:ss");
+    if (withMilliseconds)
+        return QCoreApplication::translate("CItem", "hh:mm:ss,zzz");
+    return QCoreApplication::translate("CItem", "hh:mm:ss");
 }
 
 QString CItem::dateFormat()
 {
-    return translate("dd.MM.yyyy");
+    return QCoreApplication::translate("CItem", "dd.MM.yyyy");
 }
 
 QVariant CItem::displayValue(const QVariant &value, ENUM_DATA_TYPES type, double factor)
