@@ -2,6 +2,7 @@
 
 #include "backend/cpv8120backend.h"
 #include "backend/pv8120constants.h"
+#include "front/cpv8120front.h"
 
 #include <QPointer>
 
@@ -56,7 +57,19 @@ QList<CItem *> CPV8120Plugin::extraItems() const
 
 CBaseWidget *CPV8120Plugin::frontWidget()
 {
-    return currentFront;
+    if (currentFront)
+        return currentFront;
+    auto *front = new CPV8120Front;
+    currentFront = front;
+    // Wired by signature text, to the backend of this moment only. Without a
+    // backend the toolkit refuses the first four connections.
+    CPV8120Backend *backend = currentBackend.data();
+    connect(backend, SIGNAL(displayText(QString)), front, SLOT(setDisplayText(QString)));
+    connect(backend, SIGNAL(displayLed(int)), front, SLOT(setDisplayLed(int)));
+    connect(backend, SIGNAL(displayType(int)), front, SLOT(setDisplayType(int)));
+    connect(front, SIGNAL(read()), backend, SLOT(cyclicTimeout()));
+    connect(front, SIGNAL(destroyed(QObject*)), this, SLOT(frontDestroyed()));
+    return front;
 }
 
 void CPV8120Plugin::frontDestroyed()
