@@ -7,9 +7,15 @@ namespace {
 
 const QString NoXmlCheckSwitch = QStringLiteral("--no-xml-check");
 
+// The bytes without their trailer. The first pass may have stopped early
+// (the reader rejects a badly encoded trailer before reading anything), so
+// the body is checked again: nothing that fails the safety checks leaves here.
 QByteArray withoutTrailer(const QByteArray &bytes, int trailerLength)
 {
-    return bytes.left(qMax(0, bytes.size() - qMax(0, trailerLength)));
+    QByteArray body = bytes.left(qMax(0, bytes.size() - qMax(0, trailerLength)));
+    if (parseXml(body, false).status == XmlStatus::Refused)
+        return QByteArray();
+    return body;
 }
 
 // Count of "\n"-separated parts (empty parts kept) of the Latin-1 text up to

@@ -24,6 +24,85 @@ bool XmlElement::hasAttribute(const QString &name) const
 
 namespace {
 
+// Length of the valid UTF-8 sequence at data[i], or 0 when it is invalid
+// (overlong forms, surrogates and code points above U+10FFFF included).
+int utf8SequenceLength(const uchar *data, qsizetype i, qsizetype size)
+{
+    const uchar lead = data[i];
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    uint minimum = 0;
+    uint code = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2; minimum = 0x80; code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3; minimum = 0x800; code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4; minimum = 0x10000; code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + length > size)
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        if ((data[i + k] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (data[i + k] & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// Offset of the first invalid UTF-8 sequence, or -1 when there is none.
+qsizetype firstInvalidUtf8(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const int length = utf8SequenceLength(data, i, size);
+        if (length == 0)
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+// True when the document names an encoding other than UTF-8 (by byte-order
+// mark or declaration); only UTF-8 documents are checked byte by byte.
+bool declaresOtherEncoding(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE"))
+        return true;
+    if (!bytes.startsWith("<?xml"))
+        return false;
+    const QByteArray declaration = bytes.left(qMax(0, bytes.indexOf("?>"))).toLower();
+    const int at = declaration.indexOf("encoding");
+    if (at < 0)
+        return false;
+    const QByteArray rest = declaration.mid(at + 8).replace(' ', "").replace('=', "").replace('\'', '"');
+    return !(rest.startsWith("\"utf-8\"") || rest.startsWith("\"utf8\""));
+}
+
+XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree);
+
+// The reader decodes its whole input before parsing, so it reports an
+// encoding error on line 1 wherever the bad bytes are. The error line that
+// tells a damaged trailer from a damaged text is that of the first error in
+// reading order: a syntax error before the bad bytes, or else the bad bytes.
+qint64 errorLineOf(const QXmlStreamReader &reader, const QByteArray &bytes)
+{
+    const qsizetype invalid = declaresOtherEncoding(bytes) ? -1 : firstInvalidUtf8(bytes);
+    if (invalid < 0)
+        return reader.lineNumber();
+    const QByteArray before = bytes.left(invalid);
+    const XmlParseResult prefix = parseChecked(before, false);
+    if (prefix.status == XmlStatus::Malformed)
+        return prefix.errorLine;
+    return qint64(before.count('\n')) + 1;
+}
+
 // Walks the token stream once, tracking depth and building the kept part of
 // the tree. keptDepth counts the open elements that are in the tree; an
 // element that is not kept hides its whole subtree.
@@ -58,7 +137,7 @@ public:
             }
         }
         if (reader.hasError()) {
-            result.errorLine = reader.lineNumber();
+            result.errorLine = errorLineOf(reader, bytes);
             return result;
         }
         result.status = XmlStatus::Ok;
@@ -126,7 +205,16 @@ private:
 
 } // namespace
 
-XmlParseResult parseXml(const QByteArray &bytes, bool buildTree)
+namespace {
+
+XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree)
 {
     return TreeBuilder(buildTree).run(bytes);
+}
+
+} // namespace
+
+XmlParseResult parseXml(const QByteArray &bytes, bool buildTree)
+{
+    return parseChecked(bytes, buildTree);
 }

@@ -1,0 +1,67 @@
+#ifndef DESCRIPTIONTESTFILES_H
+#define DESCRIPTIONTESTFILES_H
+
+// Builders for description files used by the description tests.
+
+#include "description/cparameterdescription.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace TestFiles {
+
+inline QByteArray sealed(const QByteArray &body)
+{
+    const quint16 crc = crc16(body);
+    return body + char(crc >> 8) + char(crc & 0xFF);
+}
+
+inline bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray project(const QByteArray &name, const QByteArray &order, const QByteArray &tableVersion = "500")
+{
+    return "<group name=\"QVR_PROJECT\"><value QVR_PROJECT_NAME=\"" + name + "\" QVR_PROJECT_ORDER_NUMBER=\"" + order
+           + "\" QVR_PROJECT_SW_VERSION=\"1.07\" QVR_PROJECT_TABLE_VERSION=\"" + tableVersion + "\"/></group>\n";
+}
+
+inline QByteArray document(const QByteArray &content)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QVR>\n" + content + "</QVR>\n";
+}
+
+// A description that loads: project header plus content.
+inline QByteArray description(const QByteArray &content = QByteArray())
+{
+    return document(project("PV 8120", "8120-0001") + content);
+}
+
+inline QByteArray nested(int depth)
+{
+    return document(QByteArray("<group>").repeated(depth) + QByteArray("</group>").repeated(depth));
+}
+
+// n entities of 10 references each, the last one referenced from the body:
+// 10^n expansions.
+inline QByteArray exponentialEntityBomb(int levels)
+{
+    QByteArray dtd = "<!DOCTYPE QVR [\n<!ENTITY e0 \"boom\">\n";
+    for (int i = 1; i <= levels; ++i)
+        dtd += "<!ENTITY e" + QByteArray::number(i) + " \"" + ("&e" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
+    return "<?xml version=\"1.0\"?>\n" + dtd + "]>\n<QVR><value name=\"&e" + QByteArray::number(levels) + ";\"/></QVR>\n";
+}
+
+// One 4 KB entity referenced very often.
+inline QByteArray quadraticEntityBomb(int references)
+{
+    return "<?xml version=\"1.0\"?>\n<!DOCTYPE QVR [<!ENTITY a \"" + QByteArray(4096, 'a') + "\">]>\n<QVR><value name=\""
+           + QByteArray("&a;").repeated(references) + "\"/></QVR>\n";
+}
+
+} // namespace TestFiles
+
+#endif // DESCRIPTIONTESTFILES_H
