@@ -1,0 +1,310 @@
+// The simulator's fault front: MBAP framing, the response mangling, and
+// pv8120-sim itself on a socket with its fault options.
+#include "cframemangler.h"
+#include "cmbapframe.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QByteArray StatusRequestPdu = QByteArray::fromHex("037000000c");
+
+// A running pv8120-sim and a raw client connection to it.
+class Simulator
+{
+public:
+    bool start(const QStringList &arguments)
+    {
+        m_process.start(QStringLiteral(SIM_PROGRAM), arguments);
+        if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000))
+            return false;
+        const QString line = QString::fromLatin1(m_process.readLine()).trimmed();
+        if (!line.startsWith(QLatin1String("listening on 127.0.0.1:")))
+            return false;
+        m_port = quint16(line.section(':', -1).toUInt());
+        return connectClient();
+    }
+
+    bool connectClient()
+    {
+        m_socket.abort();
+        m_socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
+        return m_socket.waitForConnected(5000);
+    }
+
+    // Sends one request and collects what arrives within waitMs (or until the
+    // connection closes); reads counts the separate arrivals.
+    QByteArray exchange(quint16 transaction, quint8 unit, const QByteArray &pdu, int waitMs = 400)
+    {
+        m_socket.write(CMbapFrame::build(transaction, unit, pdu));
+        m_socket.flush();
+        QByteArray received;
+        reads = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < waitMs && m_socket.state() == QAbstractSocket::ConnectedState) {
+            if (m_socket.waitForReadyRead(int(qMax<qint64>(1, waitMs - clock.elapsed())))) {
+                received += m_socket.readAll();
+                ++reads;
+            }
+        }
+        received += m_socket.readAll();
+        return received;
+    }
+
+    bool clientClosed() const { return m_socket.state() != QAbstractSocket::ConnectedState; }
+    QProcess &process() { return m_process; }
+
+    int reads = 0;
+
+private:
+    QProcess m_process;
+    QTcpSocket m_socket;
+    quint16 m_port = 0;
+};
+
+// What a master would make of the bytes that answered transaction.
+QString classify(const QByteArray &bytes, quint16 transaction)
+{
+    if (bytes.isEmpty())
+        return "none";
+    if (bytes.size() == CMbapFrame::HeaderSize)
+        return "header";
+    if (bytes.mid(2, 2) != QByteArray(2, '\0'))
+        return "protocol";
+    const int declared = CMbapFrame::HeaderSize - 1 + ((quint8(bytes.at(4)) << 8) | quint8(bytes.at(5)));
+    if (declared > bytes.size())
+        return "short";
+    if (declared < bytes.size()) {
+        const QByteArray rest = bytes.mid(declared);
+        if (CMbapFrame::frameSize(rest) == rest.size() && CMbapFrame::transactionId(rest) == transaction)
+            return "two";
+        return "length";
+    }
+    if (CMbapFrame::transactionId(bytes) != transaction)
+        return "transaction";
+    if (CMbapFrame::functionCode(bytes) & 0x80)
+        return QStringLiteral("exception %1").arg(quint8(bytes.at(8)));
+    return "ok";
+}
+
+} // namespace
+
+class TestSimFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void frameSize_data();
+    void frameSize();
+    void mangle_data();
+    void mangle();
+    void faultNames();
+    void anyUnitIsAnswered();
+    void faultOptions_data();
+    void faultOptions();
+    void delayHoldsTheResponse();
+    void exitsCleanly_data();
+    void exitsCleanly();
+    void helpListsEveryOption();
+    void invalidOptionFails();
+};
+
+void TestSimFaults::frameSize_data()
+{
+    QTest::addColumn<QByteArray>("buffer");
+    QTest::addColumn<int>("size");
+    QTest::newRow("header incomplete") << QByteArray::fromHex("000100000006") << 0;
+    QTest::newRow("body incomplete") << QByteArray::fromHex("00010000000601037000") << 0;
+    QTest::newRow("complete") << QByteArray::fromHex("000100000006010370 00000c") << 12;
+    QTest::newRow("complete plus more") << QByteArray::fromHex("000100000006010370 00000c0002") << 12;
+    QTest::newRow("protocol id 1") << QByteArray::fromHex("000100010006010370 00000c") << -1;
+    QTest::newRow("length 1") << QByteArray::fromHex("00010000000101") << -1;
+    QTest::newRow("length 255") << QByteArray::fromHex("000100000 0ff01") << -1;
+}
+
+void TestSimFaults::frameSize()
+{
+    QFETCH(QByteArray, buffer);
+    QFETCH(int, size);
+    QCOMPARE(CMbapFrame::frameSize(buffer), size);
+}
+
+void TestSimFaults::mangle_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QByteArray>("previous");
+    QTest::addColumn<QList<QByteArray>>("segments");
+    QTest::addColumn<bool>("close");
+    const QByteArray frame = QByteArray::fromHex("0005000000050103021234");
+    const QByteArray old = QByteArray::fromHex("000400000005010302abcd");
+    QTest::newRow("none") << int(CFrameMangler::None) << QByteArray() << QList<QByteArray>{frame} << false;
+    QTest::newRow("header only") << int(CFrameMangler::HeaderOnly) << QByteArray()
+                                 << QList<QByteArray>{frame.left(7)} << false;
+    QTest::newRow("bad length") << int(CFrameMangler::BadLength) << QByteArray()
+                                << QList<QByteArray>{QByteArray::fromHex("0005000000040103021234")} << false;
+    QTest::newRow("bad protocol") << int(CFrameMangler::BadProtocol) << QByteArray()
+                                  << QList<QByteArray>{QByteArray::fromHex("0005000100050103021234")} << false;
+    QTest::newRow("bad transaction") << int(CFrameMangler::BadTransaction) << QByteArray()
+                                     << QList<QByteArray>{QByteArray::fromHex("8005000000050103021234")} << false;
+    QList<QByteArray> bytes;
+    for (const char byte : frame)
+        bytes << QByteArray(1, byte);
+    QTest::newRow("byte per segment") << int(CFrameMangler::BytePerSegment) << QByteArray() << bytes << false;
+    QTest::newRow("two frames, previous") << int(CFrameMangler::TwoFrames) << old << QList<QByteArray>{old + frame}
+                                          << false;
+    QTest::newRow("two frames, first response")
+        << int(CFrameMangler::TwoFrames) << QByteArray()
+        << QList<QByteArray>{QByteArray::fromHex("0004000000050103021234") + frame} << false;
+    QTest::newRow("close mid frame") << int(CFrameMangler::CloseMidFrame) << QByteArray()
+                                     << QList<QByteArray>{frame.left(5)} << true;
+}
+
+void TestSimFaults::mangle()
+{
+    QFETCH(int, fault);
+    QFETCH(QByteArray, previous);
+    QFETCH(QList<QByteArray>, segments);
+    QFETCH(bool, close);
+    const QByteArray frame = QByteArray::fromHex("0005000000050103021234");
+    const CFrameMangler::Output output = CFrameMangler::apply(CFrameMangler::Fault(fault), frame, previous);
+    QCOMPARE(output.segments, segments);
+    QCOMPARE(output.closeAfter, close);
+}
+
+void TestSimFaults::faultNames()
+{
+    const QStringList names = CFrameMangler::faultNames();
+    QCOMPARE(names.size(), 7);
+    bool ok = false;
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(int(CFrameMangler::fault(names.at(i), &ok)), CFrameMangler::HeaderOnly + i);
+        QVERIFY(ok);
+    }
+    QCOMPARE(CFrameMangler::fault("late", &ok), CFrameMangler::None);
+    QVERIFY(!ok);
+}
+
+void TestSimFaults::anyUnitIsAnswered()
+{
+    Simulator sim;
+    QVERIFY(sim.start({"--seed", "7"}));
+    for (const quint8 unit : {quint8(0), quint8(1), quint8(77), quint8(255)}) {
+        const QByteArray response = sim.exchange(unit, unit, StatusRequestPdu);
+        QCOMPARE(classify(response, unit), QStringLiteral("ok"));
+        QCOMPARE(CMbapFrame::unitId(response), unit);
+        QCOMPARE(response.size(), 7 + 2 + 24);
+    }
+}
+
+void TestSimFaults::faultOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("outcomes"); // of requests 1, 2, 3 on one connection
+    QTest::addColumn<bool>("closed");          // connection closed at the end
+    QTest::newRow("no faults") << QStringList{} << QStringList{"ok", "ok", "ok"} << false;
+    QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << QStringList{"ok", "none", "ok"} << false;
+    QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"}
+                                         << QStringList{"ok", "ok", "exception 6"} << false;
+    QTest::newRow("exception default code") << QStringList{"--exception-every", "1"}
+                                            << QStringList{"exception 4", "exception 4", "exception 4"} << false;
+    QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << QStringList{"ok", "ok", "none"}
+                                        << true;
+    QTest::newRow("header only") << QStringList{"--frame-fault", "header-only", "--frame-fault-every", "2"}
+                                 << QStringList{"ok", "header"} << false;
+    QTest::newRow("bad length") << QStringList{"--frame-fault", "bad-length"} << QStringList{"length"} << false;
+    QTest::newRow("bad protocol") << QStringList{"--frame-fault", "bad-protocol"} << QStringList{"protocol"} << false;
+    QTest::newRow("bad transaction") << QStringList{"--frame-fault", "bad-transaction"}
+                                     << QStringList{"transaction", "transaction"} << false;
+    QTest::newRow("byte per segment") << QStringList{"--frame-fault", "byte-per-segment"}
+                                      << QStringList{"ok", "ok"} << false;
+    QTest::newRow("two frames") << QStringList{"--frame-fault", "two-frames"} << QStringList{"two", "two"} << false;
+    QTest::newRow("close mid frame") << QStringList{"--frame-fault", "close-mid-frame"} << QStringList{"short"}
+                                     << true;
+}
+
+void TestSimFaults::faultOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, outcomes);
+    QFETCH(bool, closed);
+    Simulator sim;
+    QVERIFY(sim.start(arguments));
+    for (int i = 0; i < outcomes.size(); ++i) {
+        const quint16 transaction = quint16(10 + i);
+        const QByteArray response = sim.exchange(transaction, 1, StatusRequestPdu);
+        QCOMPARE(classify(response, transaction), outcomes.at(i));
+        if (arguments.contains("byte-per-segment"))
+            QVERIFY(sim.reads > 1);
+    }
+    QCOMPARE(sim.clientClosed(), closed);
+    // The simulator keeps serving new connections.
+    if (closed) {
+        QVERIFY(sim.connectClient());
+        QVERIFY(!sim.exchange(99, 1, StatusRequestPdu, 1000).isEmpty());
+    }
+}
+
+void TestSimFaults::delayHoldsTheResponse()
+{
+    Simulator sim;
+    QVERIFY(sim.start({"--delay", "600"}));
+    QCOMPARE(classify(sim.exchange(1, 1, StatusRequestPdu, 100), 1), QStringLiteral("none"));
+    QCOMPARE(classify(sim.exchange(2, 1, StatusRequestPdu, 3000).left(33), 1), QStringLiteral("ok"));
+}
+
+void TestSimFaults::exitsCleanly_data()
+{
+    QTest::addColumn<bool>("byStdin");
+    QTest::newRow("SIGTERM") << false;
+    QTest::newRow("stdin closed") << true;
+}
+
+void TestSimFaults::exitsCleanly()
+{
+    QFETCH(bool, byStdin);
+    Simulator sim;
+    QVERIFY(sim.start(byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList{}));
+    if (byStdin)
+        sim.process().closeWriteChannel();
+    else
+        ::kill(pid_t(sim.process().processId()), SIGTERM);
+    QVERIFY(sim.process().waitForFinished(5000));
+    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.process().exitCode(), 0);
+    QCOMPARE(sim.process().readAllStandardOutput(), QByteArray()); // only the first line, already read
+}
+
+void TestSimFaults::helpListsEveryOption()
+{
+    QProcess process;
+    process.start(QStringLiteral(SIM_PROGRAM), {"--help"});
+    QVERIFY(process.waitForFinished(5000));
+    const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QStringList options = {"--host", "--port", "--description", "--seed", "--pressure", "--delay",
+                                 "--drop-every", "--exception-every", "--disconnect-after",
+                                 "--wrong-status-address", "--frame-fault", "--frame-fault-every",
+                                 "--exit-on-stdin-eof", "--verbose"};
+    for (const QString &option : options)
+        QVERIFY2(help.contains(option), qPrintable(option));
+    for (const QString &fault : CFrameMangler::faultNames())
+        QVERIFY2(help.contains(fault), qPrintable(fault));
+}
+
+void TestSimFaults::invalidOptionFails()
+{
+    QProcess process;
+    process.start(QStringLiteral(SIM_PROGRAM), {"--frame-fault", "late"});
+    QVERIFY(process.waitForFinished(5000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("late"));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+}
+
+QTEST_GUILESS_MAIN(TestSimFaults)
+#include "tst_simfaults.moc"
