@@ -69,6 +69,7 @@ void CProxySession::handleRequest(const QByteArray &frame)
 {
     Pending pending;
     pending.unitId = CMbapFrame::unitId(frame);
+    pending.functionCode = CMbapFrame::functionCode(frame);
     pending.number = ++*m_requestCounter;
     ++m_requestsOnConnection;
     pending.last = m_faults.disconnectAfter > 0 && m_requestsOnConnection >= m_faults.disconnectAfter;
@@ -105,8 +106,21 @@ void CProxySession::readServer()
         if (m_pending.isEmpty())
             continue;
         const Pending pending = m_pending.takeFirst();
-        respond(CMbapFrame::withUnitId(frame, pending.unitId), pending);
+        respond(repairedResponse(CMbapFrame::withUnitId(frame, pending.unitId), pending), pending);
     }
+}
+
+QByteArray CProxySession::repairedResponse(const QByteArray &frame, const Pending &pending)
+{
+    // The Modbus server answers a request it cannot parse with function code
+    // 0x80 and exception 1. A device names the request's function: exception
+    // 3 for a malformed request of a function it knows, 1 for any other.
+    if (CMbapFrame::functionCode(frame) != 0x80)
+        return frame;
+    const bool known = pending.functionCode == 0x03 || pending.functionCode == 0x06 || pending.functionCode == 0x10;
+    QByteArray request = frame.left(CMbapFrame::HeaderSize);
+    request.append(char(pending.functionCode));
+    return CMbapFrame::exceptionResponse(request, known ? 3 : 1);
 }
 
 void CProxySession::respond(const QByteArray &frame, const Pending &pending)

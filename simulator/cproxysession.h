@@ -33,6 +33,7 @@ private:
     struct Pending
     {
         quint8 unitId = 0;
+        quint8 functionCode = 0;
         quint64 number = 0;
         bool last = false; // the connection closes after this response
     };
@@ -47,6 +48,7 @@ private:
     void readServer();
     void handleRequest(const QByteArray &frame);
     void respond(const QByteArray &frame, const Pending &pending);
+    static QByteArray repairedResponse(const QByteArray &frame, const Pending &pending);
     void queue(const QByteArray &bytes, qint64 dueMs, bool close);
     void pump();
     void end();

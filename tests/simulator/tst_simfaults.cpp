@@ -106,6 +106,8 @@ private slots:
     void mangle();
     void faultNames();
     void anyUnitIsAnswered();
+    void malformedRequests_data();
+    void malformedRequests();
     void faultOptions_data();
     void faultOptions();
     void delayHoldsTheResponse();
@@ -200,6 +202,26 @@ void TestSimFaults::anyUnitIsAnswered()
         QCOMPARE(CMbapFrame::unitId(response), unit);
         QCOMPARE(response.size(), 7 + 2 + 24);
     }
+}
+
+void TestSimFaults::malformedRequests_data()
+{
+    QTest::addColumn<QByteArray>("pdu");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("unknown function") << QByteArray::fromHex("4100") << QByteArray::fromHex("c101");
+    QTest::newRow("read without count") << QByteArray::fromHex("037000") << QByteArray::fromHex("8303");
+    QTest::newRow("read of an unknown address") << QByteArray::fromHex("0360000001") << QByteArray::fromHex("8302");
+}
+
+void TestSimFaults::malformedRequests()
+{
+    QFETCH(QByteArray, pdu);
+    QFETCH(QByteArray, answer);
+    Simulator sim;
+    QVERIFY(sim.start({}));
+    QCOMPARE(sim.exchange(3, 9, pdu).mid(CMbapFrame::HeaderSize).toHex(), answer.toHex());
+    // The connection stays in step: the next request gets its own answer.
+    QCOMPARE(classify(sim.exchange(4, 9, StatusRequestPdu), 4), QStringLiteral("ok"));
 }
 
 void TestSimFaults::faultOptions_data()
