@@ -226,9 +226,22 @@ void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
         m_reconnectTimer->start(ResetReconnectDelay);
         return;
     }
+    // The socket's error text is set only after this state change.
+    QTimer::singleShot(0, this, [this, wasConnected]() { reportLoss(wasConnected); });
+}
+
+void CModbusMaster::reportLoss(bool wasConnected)
+{
+    if (!m_wanted || m_state == Connected)
+        return;
+    const QString target = m_settings.transport == CLinkSettings::Tcp
+        ? QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port)
+        : m_settings.serialPort;
+    const QString detail = m_client && !m_client->errorString().isEmpty() ? m_client->errorString()
+                                                                         : QStringLiteral("no response");
     const QString reason = wasConnected
-        ? QStringLiteral("Connection to the device lost: %1").arg(m_client->errorString())
-        : QStringLiteral("Cannot connect to the device: %1").arg(m_client->errorString());
+        ? QStringLiteral("Connection to the device at %1 lost: %2").arg(target, detail)
+        : QStringLiteral("Cannot connect to the device at %1: %2").arg(target, detail);
     if (!m_lossReported)
         emit m_messages->errorMessage(LinkTitle, reason);
     emit m_messages->logMessage(reason);
@@ -266,9 +279,11 @@ void CModbusMaster::read(quint16 start, quint16 count, const Completion &done, b
     enqueue(job);
 }
 
-void CModbusMaster::write(quint16 start, const QVector<quint16> &words, const Completion &done)
+void CModbusMaster::write(quint16 start, const QVector<quint16> &words, const Completion &done,
+                          bool reportFailure)
 {
     auto job = std::make_shared<Job>();
+    job->quiet = !reportFailure;
     job->isWrite = true;
     job->start = start;
     job->count = quint16(words.size());

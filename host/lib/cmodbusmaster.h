@@ -79,7 +79,7 @@ public:
     // reportFailure false a failure is only logged (the caller handles it).
     void read(quint16 start, quint16 count, const Completion &done, bool reportFailure = true);
     // Writes words to holding registers from start; done runs once.
-    void write(quint16 start, const QVector<quint16> &words, const Completion &done);
+    void write(quint16 start, const QVector<quint16> &words, const Completion &done, bool reportFailure = true);
 
     // Text of a Modbus exception code ("illegal data address" ...).
     static QString exceptionText(int code);
@@ -108,6 +108,7 @@ private:
     void failAllPending(const QString &reason);
     void report(const Job &job, const QString &reason);
     void onClientStateChanged(QModbusDevice::State state);
+    void reportLoss(bool wasConnected);
     void scheduleReconnect();
     void openClient();
     void createClient();

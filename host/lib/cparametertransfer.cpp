@@ -280,12 +280,15 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
             m_steps = singles + m_steps;
             m_total += singles.size();
         } else if (!result.ok) {
+            if (block.items.size() > 1) // the master did not report it
+                fail(QStringLiteral("Writing %1 parameters from register 0x%2 failed: %3")
+                         .arg(block.items.size()).arg(block.start, 4, 16, QLatin1Char('0')).arg(result.error));
             m_ok = false;
             for (CItem *item : block.items)
                 m_refused.insert(item);
         }
         stepDone();
-    });
+    }, block.items.size() == 1);
 }
 
 void CParameterTransfer::verifyWritten()

@@ -247,7 +247,7 @@ void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers_data()
     QTest::newRow("foreign transaction") << int(RawServer::WrongTransaction) << 2 << false << failed;
     QTest::newRow("header only once") << int(RawServer::HeaderOnly) << 1 << true << QString();
     QTest::newRow("closed mid frame once") << int(RawServer::CloseMidFrame) << 1 << true
-                                           << QStringLiteral("Connection to the device lost");
+                                           << QStringLiteral("Connection to the device at");
 }
 
 void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers()
@@ -275,7 +275,7 @@ void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers()
     QCOMPARE(result.ok, recoversByRetry);
     QCOMPARE(errors.isEmpty(), reported.isEmpty());
     if (!reported.isEmpty())
-        QVERIFY2(errors.at(0).at(1).toString().startsWith(reported), qPrintable(errors.at(0).at(1).toString()));
+        QVERIFY2(errors.at(0).at(1).toString().contains(reported), qPrintable(errors.at(0).at(1).toString()));
 
     // The stream is in step again: the next request is answered.
     done = false;

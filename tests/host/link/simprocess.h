@@ -1,0 +1,53 @@
+#ifndef SIMPROCESS_H
+#define SIMPROCESS_H
+
+#include <QProcess>
+#include <QStringList>
+
+#include <signal.h>
+
+// The device simulator as a child process on a free loopback port.
+class SimProcess
+{
+public:
+    ~SimProcess()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        resume();
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(2000);
+    }
+
+    // Starts the simulator with args and waits for its "listening on" line.
+    bool start(const QStringList &args)
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral(PV8120_SIM), QStringList{QStringLiteral("--port"), QStringLiteral("0")} + args);
+        if (!m_process.waitForStarted(5000))
+            return false;
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return false;
+        }
+        const QByteArray line = m_process.readLine().trimmed();
+        const QByteArray prefix("listening on 127.0.0.1:");
+        if (!line.startsWith(prefix))
+            return false;
+        m_port = quint16(line.mid(prefix.size()).toUInt());
+        return m_port != 0;
+    }
+
+    quint16 port() const { return m_port; }
+    // Freezes and thaws the simulator: it neither reads nor answers meanwhile.
+    void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
+    void resume() { ::kill(pid_t(m_process.processId()), SIGCONT); }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+#endif // SIMPROCESS_H
