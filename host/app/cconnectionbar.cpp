@@ -84,7 +84,9 @@ QWidget *CConnectionBar::createTcpPage()
     layout->addWidget(m_host);
     layout->addWidget(m_captions.at(2));
     layout->addWidget(m_port);
+    layout->addStretch(1);
     m_host->setMinimumWidth(110);
+    m_host->setMaximumWidth(220);
     return page;
 }
 
@@ -116,9 +118,9 @@ void CConnectionBar::fillChoices()
     m_parity->addItems({QStringLiteral("N"), QString(), QStringLiteral("E"), QStringLiteral("O")});
 }
 
-CLinkSettings CConnectionBar::settings() const
+CLinkSettings CConnectionBar::settings(const CLinkSettings &base) const
 {
-    CLinkSettings settings;
+    CLinkSettings settings = base;
     settings.transport = m_transport->currentIndex() == 1 ? CLinkSettings::Rtu : CLinkSettings::Tcp;
     settings.host = m_host->text().trimmed();
     settings.port = quint16(m_port->value());

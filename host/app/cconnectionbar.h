@@ -24,8 +24,9 @@ class CConnectionBar : public QWidget
 public:
     explicit CConnectionBar(QWidget *parent = nullptr);
 
-    // The settings the user entered (time limits keep their defaults).
-    CLinkSettings settings() const;
+    // base with the fields the user entered; the rest (time limits, flow
+    // control) stays as in base.
+    CLinkSettings settings(const CLinkSettings &base = CLinkSettings()) const;
     // Shows settings in the fields.
     void setSettings(const CLinkSettings &settings);
     // Pre-fills the serial-line fields with a plugin's default line settings.

@@ -1,8 +1,11 @@
 #include "clanguagemanager.h"
 
+#include "description/cparameterdescription.h"
 #include "items/citem.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -70,9 +73,28 @@ QString CLanguageManager::language() const
     return m_language;
 }
 
-void CLanguageManager::setItemRoot(QObject *root)
+CItem::Translations CLanguageManager::itemTranslations(const QString &descriptionFile)
+{
+    CItem::Translations translations;
+    const QFileInfo description(descriptionFile);
+    for (const QString &language : languages()) {
+        const QString file = description.dir().filePath(
+            QStringLiteral("%1_%2.xml").arg(description.completeBaseName(), language));
+        const LanguageTable table = readLanguageFile(file);
+        if (!table.texts.isEmpty())
+            translations.insert(language, table.texts);
+    }
+    return translations;
+}
+
+void CLanguageManager::setItemRoot(QObject *root, const QString &descriptionFile)
 {
     m_itemRoot = root;
+    if (root && !descriptionFile.isEmpty()) {
+        const CItem::Translations translations = itemTranslations(descriptionFile);
+        for (CItem *item : root->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly))
+            item->setTranslations(translations);
+    }
     applyToItems();
 }
 

@@ -1,6 +1,8 @@
 #ifndef CLANGUAGEMANAGER_H
 #define CLANGUAGEMANAGER_H
 
+#include "items/citem.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -33,7 +35,12 @@ public:
     QString language() const;
 
     // The items below root follow the language from now on (null: none).
-    void setItemRoot(QObject *root);
+    // Their texts are translated by the language files beside the device's
+    // description: <description>_<language>.xml.
+    void setItemRoot(QObject *root, const QString &descriptionFile = QString());
+    // The item translations of every shipped language that has a language
+    // file beside descriptionFile.
+    static CItem::Translations itemTranslations(const QString &descriptionFile);
 
 signals:
     void languageChanged(const QString &language);

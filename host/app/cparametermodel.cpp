@@ -60,9 +60,10 @@ void CParameterModel::setRoot(QObject *root)
         disconnect(it.key(), nullptr, this, nullptr);
     m_children.clear();
     m_rows.clear();
+    m_parents.clear();
     m_root = root;
     if (root)
-        collect(root);
+        collect(root, root);
     endResetModel();
 }
 
@@ -71,17 +72,22 @@ QObject *CParameterModel::root() const
     return m_root;
 }
 
-void CParameterModel::collect(QObject *parent)
+void CParameterModel::collect(QObject *source, QObject *modelParent)
 {
-    QVector<CItem *> &children = m_children[parent];
-    for (QObject *child : parent->children()) {
+    for (QObject *child : source->children()) {
         auto *item = qobject_cast<CItem *>(child);
         if (!item)
             continue;
+        if (item->type() == CItem::DATA_TYPE_OBJECT) {
+            collect(item, modelParent);
+            continue;
+        }
+        QVector<CItem *> &children = m_children[modelParent];
         m_rows.insert(item, children.size());
+        m_parents.insert(item, qobject_cast<CItem *>(modelParent));
         children.append(item);
         watch(item);
-        collect(item);
+        collect(item, item);
     }
 }
 
@@ -146,7 +152,7 @@ QModelIndex CParameterModel::parent(const QModelIndex &child) const
     const CItem *childItem = item(child);
     if (!childItem)
         return QModelIndex();
-    return indexOf(qobject_cast<const CItem *>(childItem->parent()));
+    return indexOf(m_parents.value(childItem));
 }
 
 int CParameterModel::rowCount(const QModelIndex &parent) const

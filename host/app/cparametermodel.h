@@ -9,7 +9,9 @@
 class CItem;
 
 // Tree model over the CItem tree below one root object: one row per item,
-// columns caption, value text and unit. The model shows every item, hidden
+// columns caption, value text and unit. Object containers are left out (their
+// items take their place): their names are internal, their first groups
+// carry the captions the user knows. The model shows every item, hidden
 // ones included; CVisibleItemFilter removes those. Item signals update the
 // rows at once, so changes the plugin makes show without a refresh.
 class CParameterModel : public QAbstractItemModel
@@ -60,7 +62,7 @@ signals:
     void itemVisibilityChanged(CItem *item);
 
 private:
-    void collect(QObject *parent);
+    void collect(QObject *source, QObject *modelParent);
     void watch(CItem *item);
     void itemChanged(CItem *item);
     const QVector<CItem *> &childrenOf(const QObject *parent) const;
@@ -68,6 +70,7 @@ private:
     QPointer<QObject> m_root;
     QHash<const QObject *, QVector<CItem *>> m_children;
     QHash<const CItem *, int> m_rows;
+    QHash<const CItem *, CItem *> m_parents; // null: top level
 };
 
 #endif // CPARAMETERMODEL_H

@@ -1,7 +1,36 @@
+// loomwork-host: configures a PV 8120 through its device plugin. Without a
+// device on the command line it starts the simulator and connects to it;
+// without a display it runs offscreen, writes a screenshot and quits.
+#include "cdisplayfont.h"
+#include "chostoptions.h"
+#include "cmainwindow.h"
+
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    const bool headless = CHostOptions::noDisplay();
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("loomwork-host"));
+    QApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Loomwork"));
+
+    CHostOptions options;
+    options.headless = headless;
+    QString error;
+    if (!options.parse(QApplication::arguments(), &error)) {
+        std::fprintf(stderr, "loomwork-host: %s\n", qPrintable(error));
+        return 2;
+    }
+    CDisplayFont::install();
+
+    CMainWindow window(options);
+    window.show();
+    if (!window.start() && options.quitAfter > 0)
+        return 1;
+    return app.exec();
 }

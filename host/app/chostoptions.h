@@ -1,0 +1,35 @@
+#ifndef CHOSTOPTIONS_H
+#define CHOSTOPTIONS_H
+
+#include <QString>
+#include <QStringList>
+
+// The host's command line.
+struct CHostOptions
+{
+    QString pluginDirectory;   // empty: CPluginRegistry::defaultDirectory()
+    QString descriptionFile;   // empty: the installed or built pv8120.xml
+    QString host;              // Modbus TCP device; with serialPort empty and
+    int port = 502;            // host empty, the simulator is started
+    QString serialPort;        // Modbus RTU device
+    int address = 1;
+    QString simulator;         // empty: pv8120-sim next to the executable
+    QString language;          // empty: the system's language
+    int cycleInterval = 1000;  // ms between two cyclic reads of the front
+    QString screenshot;        // write the main window to this PNG file
+    int quitAfter = 0;         // ms; 0: run until the user quits
+    bool headless = false;     // no display: offscreen, screenshot and quit
+
+    // Whether the user named a device (else the simulator stands in).
+    bool hasDevice() const { return !host.isEmpty() || !serialPort.isEmpty(); }
+
+    // Parses arguments (argument 0 is the program). Returns false with
+    // *error set for an unusable command line; --help and --version exit.
+    bool parse(const QStringList &arguments, QString *error);
+
+    // True when neither X11 nor Wayland is available and no platform was
+    // chosen: the host then runs offscreen.
+    static bool noDisplay();
+};
+
+#endif // CHOSTOPTIONS_H

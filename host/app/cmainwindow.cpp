@@ -1,0 +1,557 @@
+#include "cmainwindow.h"
+
+#include "ccomparedialog.h"
+#include "cconnectionbar.h"
+#include "cdevicesession.h"
+#include "clanguagemanager.h"
+#include "cparameterdelegate.h"
+#include "cparametermodel.h"
+#include "cparameterset.h"
+#include "cparametertransfer.h"
+#include "cpluginregistry.h"
+#include "csimulatorprocess.h"
+#include "cvisibleitemfilter.h"
+#include "description/cparameterdescription.h"
+#include "plugin/cloomworkplugin.h"
+#include "widgets/cbasewidget.h"
+#include "widgets/cbuttonbar.h"
+#include "widgets/cmessagebox.h"
+#include "widgets/cmessagesender.h"
+#include "widgets/cprogressdialog.h"
+#include "widgets/cpushbutton.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTimer>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const int cyclicReadButton = 2;
+const char *const setFilter = QT_TRANSLATE_NOOP("CMainWindow", "Parameter sets (*.json)");
+
+} // namespace
+
+CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_options(options)
+    , m_registry(new CPluginRegistry(this))
+    , m_session(new CDeviceSession(this))
+    , m_language(new CLanguageManager(this))
+    , m_model(new CParameterModel(this))
+    , m_filter(new CVisibleItemFilter(this))
+    , m_connectionBar(new CConnectionBar(this))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    m_filter->setParameterModel(m_model);
+    createActions();
+    createCentralArea();
+
+    CModbusMaster *master = m_session->master();
+    connect(master, &CModbusMaster::stateChanged, this, &CMainWindow::onStateChanged);
+    CMessageSender *messages = master->messageSender();
+    connect(messages, &CMessageSender::logMessage, this, &CMainWindow::log);
+    connect(messages, &CMessageSender::infoMessage, this,
+            [this](const QString &title, const QString &text) { log(title + QStringLiteral(": ") + text); });
+    connect(messages, &CMessageSender::warningMessage, this, [this](const QString &title, const QString &text) {
+        log(tr("Warning: %1: %2").arg(title, text));
+    });
+    connect(messages, &CMessageSender::errorMessage, this, &CMainWindow::reportError);
+    connect(m_session->parameters(), &CParameterTransfer::mismatch, this,
+            [this](const QString &name, const QString &written, const QString &readBack) {
+                log(tr("%1: wrote %2, the device keeps %3").arg(name, written, readBack));
+            });
+    connect(m_registry, &CPluginRegistry::loadFailed, this,
+            [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
+    connect(m_connectionBar, &CConnectionBar::connectRequested, this, &CMainWindow::connectDevice);
+    connect(m_connectionBar, &CConnectionBar::disconnectRequested, this, &CMainWindow::disconnectDevice);
+
+    const QString language = options.language.isEmpty() ? CLanguageManager::systemLanguage() : options.language;
+    if (!m_language->setLanguage(language))
+        m_language->setLanguage(QStringLiteral("en"));
+    retranslate();
+    onStateChanged(CModbusMaster::Disconnected);
+    resize(1360, 920);
+}
+
+CMainWindow::~CMainWindow()
+{
+    // The front belongs to the window but talks to the backend in the
+    // session: let it go first.
+    delete m_front;
+}
+
+void CMainWindow::createActions()
+{
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_openAction = m_fileMenu->addAction(QString(), this, [this] { loadParameterSet(askFile(false)); });
+    m_saveAction = m_fileMenu->addAction(QString(), this, [this] { saveParameterSet(askFile(true)); });
+    m_compareAction = m_fileMenu->addAction(QString(), this, [this] { compareWithDevice(askFile(false)); });
+    m_fileMenu->addSeparator();
+    m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
+    m_openAction->setShortcut(QKeySequence::Open);
+    m_saveAction->setShortcut(QKeySequence::Save);
+    m_quitAction->setShortcut(QKeySequence::Quit);
+
+    m_deviceMenu = menuBar()->addMenu(QString());
+    m_connectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::connectDevice);
+    m_disconnectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::disconnectDevice);
+    m_deviceMenu->addSeparator();
+    m_readAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::readAll);
+    m_writeAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeAll);
+    m_readAction->setShortcut(QKeySequence(Qt::Key_F5));
+
+    m_languageMenu = menuBar()->addMenu(QString());
+    m_languageGroup = new QActionGroup(this);
+    for (const QString &language : CLanguageManager::languages()) {
+        QAction *action = m_languageMenu->addAction(CLanguageManager::nativeName(language));
+        action->setCheckable(true);
+        action->setData(language);
+        m_languageGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { setLanguage(language); });
+    }
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_aboutAction = m_helpMenu->addAction(QString(), this, [this] {
+        CMessageBox::information(this, tr("About"),
+                                 tr("Loomwork host %1\nPlugin: %2")
+                                     .arg(QCoreApplication::applicationVersion(),
+                                          m_plugin ? m_plugin->modelName() : tr("none")),
+                                 QDialogButtonBox::Ok);
+    });
+
+    auto *connectionTools = addToolBar(QStringLiteral("connection"));
+    connectionTools->setObjectName(QStringLiteral("ConnectionToolBar"));
+    connectionTools->setMovable(false);
+    connectionTools->toggleViewAction()->setVisible(false);
+    connectionTools->addWidget(m_connectionBar);
+}
+
+void CMainWindow::createCentralArea()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_tree = new QTreeView(m_splitter);
+    m_tree->setObjectName(QStringLiteral("ParameterTree"));
+    m_tree->setModel(m_filter);
+    m_tree->setItemDelegate(new CParameterDelegate(m_tree));
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                            | QAbstractItemView::EditKeyPressed);
+    m_tree->header()->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Interactive);
+    m_tree->header()->resizeSection(CParameterModel::CaptionColumn, 330);
+    m_tree->header()->resizeSection(CParameterModel::ValueColumn, 150);
+
+    auto *frontArea = new QWidget(m_splitter);
+    auto *frontLayout = new QVBoxLayout(frontArea);
+    frontLayout->setContentsMargins(6, 0, 0, 0);
+    auto *cycleRow = new QHBoxLayout;
+    m_cycleLabel = new QLabel(frontArea);
+    m_cycleInterval = new QSpinBox(frontArea);
+    m_cycleInterval->setRange(100, 60000);
+    m_cycleInterval->setSingleStep(100);
+    m_cycleInterval->setSuffix(QStringLiteral(" ms"));
+    m_cycleInterval->setValue(m_options.cycleInterval);
+    connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
+    cycleRow->addStretch(1);
+    cycleRow->addWidget(m_cycleLabel);
+    cycleRow->addWidget(m_cycleInterval);
+    frontLayout->addLayout(cycleRow);
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(frontArea);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    setCentralWidget(m_splitter);
+
+    m_log = new QPlainTextEdit(this);
+    m_log->setObjectName(QStringLiteral("CommunicationLog"));
+    m_log->setReadOnly(true);
+    m_log->setMaximumBlockCount(5000);
+    m_logDock = new QDockWidget(this);
+    m_logDock->setObjectName(QStringLiteral("LogDock"));
+    m_logDock->setWidget(m_log);
+    m_logDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
+    resizeDocks({m_logDock}, {130}, Qt::Vertical);
+
+    m_statusState = new QLabel(this);
+    statusBar()->addPermanentWidget(m_statusState);
+}
+
+bool CMainWindow::start()
+{
+    if (!loadDevice())
+        return false;
+    installFront();
+    scheduleAutomation();
+    if (m_options.hasDevice()) {
+        CLinkSettings settings = m_connectionBar->settings();
+        settings.transport = m_options.serialPort.isEmpty() ? CLinkSettings::Tcp : CLinkSettings::Rtu;
+        settings.host = m_options.host;
+        settings.port = quint16(m_options.port);
+        settings.serialPort = m_options.serialPort;
+        settings.serverAddress = m_options.address;
+        m_connectionBar->setSettings(settings);
+        connectDevice();
+    } else {
+        startSimulator();
+    }
+    return true;
+}
+
+bool CMainWindow::loadDevice()
+{
+    const QString pluginDir =
+        m_options.pluginDirectory.isEmpty() ? CPluginRegistry::defaultDirectory() : m_options.pluginDirectory;
+    const QString description = m_options.descriptionFile.isEmpty() ? CDeviceSession::defaultDescriptionFile()
+                                                                    : m_options.descriptionFile;
+    log(tr("Plugins: %1 loaded from %2").arg(m_registry->load(pluginDir)).arg(pluginDir));
+    CParameterDescription header;
+    if (!header.loadHeader(description) || !m_session->loadDescription(description)) {
+        reportError(tr("Parameter description"),
+                    m_session->errorString().isEmpty() ? description : m_session->errorString());
+        return false;
+    }
+    m_header = header.header();
+    for (const QString &problem : m_session->problems())
+        log(tr("Description: %1").arg(problem));
+    m_plugin = m_registry->pluginFor(m_header.orderNumber);
+    if (!m_plugin) {
+        reportError(tr("Device plugin"), tr("No plugin supports the device %1 (%2).")
+                                             .arg(m_header.projectName, m_header.orderNumber));
+        return false;
+    }
+    m_plugin->init(m_session->root());
+    m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
+    m_language->setItemRoot(m_session->root(), description);
+    m_model->setRoot(m_session->root());
+    m_tree->expandAll();
+    log(tr("Device %1 (%2), parameter version %3")
+            .arg(m_plugin->modelName(), m_header.orderNumber, m_header.parameterVersion));
+    return true;
+}
+
+void CMainWindow::installFront()
+{
+    m_front = m_plugin->frontWidget();
+    if (!m_front)
+        return;
+    auto *area = m_splitter->widget(1);
+    static_cast<QVBoxLayout *>(area->layout())->addWidget(m_front, 1);
+    m_front->setCycleInterval(m_cycleInterval->value());
+    m_front->setButtonsEnabled(false);
+    m_front->updateToolTips();
+    // The front keeps its designed width; the tree takes what is left.
+    const int scrollBarRoom = 24;
+    area->setMinimumWidth(qMax(m_front->sizeHint().width(), m_front->width()) + scrollBarRoom);
+    m_splitter->setSizes({width() - area->minimumWidth(), area->minimumWidth()});
+}
+
+void CMainWindow::startSimulator()
+{
+    m_simulator = new CSimulatorProcess(this);
+    connect(m_simulator, &CSimulatorProcess::ready, this, [this](const QString &host, quint16 port) {
+        log(tr("Simulator listening on %1:%2").arg(host).arg(port));
+        CLinkSettings settings = m_connectionBar->settings();
+        settings.transport = CLinkSettings::Tcp;
+        settings.host = host;
+        settings.port = port;
+        m_connectionBar->setSettings(settings);
+        connectDevice();
+    });
+    connect(m_simulator, &CSimulatorProcess::failed, this,
+            [this](const QString &reason) { reportError(tr("Simulator"), reason); });
+    const QString program = m_options.simulator.isEmpty() ? CSimulatorProcess::defaultProgram() : m_options.simulator;
+    log(tr("Starting the simulator %1").arg(program));
+    m_simulator->start(program);
+}
+
+void CMainWindow::connectDevice()
+{
+    CModbusMaster *master = m_session->master();
+    master->setSettings(m_connectionBar->settings(master->settings()));
+    m_initialRead = true;
+    master->connectDevice();
+}
+
+void CMainWindow::disconnectDevice()
+{
+    m_session->master()->disconnectDevice();
+}
+
+void CMainWindow::onStateChanged(CModbusMaster::State state)
+{
+    m_connectionBar->setState(state);
+    m_statusState->setText(m_connectionBar->stateText());
+    const bool connected = state == CModbusMaster::Connected;
+    m_connectAction->setEnabled(state == CModbusMaster::Disconnected);
+    m_disconnectAction->setEnabled(state != CModbusMaster::Disconnected);
+    m_readAction->setEnabled(connected);
+    m_writeAction->setEnabled(connected);
+    m_compareAction->setEnabled(connected);
+    if (m_front) {
+        m_front->setButtonsEnabled(connected);
+        m_front->updateToolTips();
+    }
+    if (connected && m_initialRead) {
+        m_initialRead = false;
+        runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+                    [this](bool success) {
+                        if (success)
+                            setCyclicReading(true);
+                        emit initialReadFinished(success);
+                    });
+    }
+}
+
+void CMainWindow::runTransfer(const QString &title, const std::function<void()> &begin,
+                              const std::function<void(bool)> &done)
+{
+    CParameterTransfer *transfer = m_session->parameters();
+    if (m_transferRunning || transfer->isBusy()) {
+        log(tr("A transfer is already running."));
+        return;
+    }
+    m_transferRunning = true;
+    auto *dialog = new CProgressDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(title);
+    dialog->setRangeVisible(true);
+    auto progress = connect(transfer, &CParameterTransfer::progress, dialog, [dialog](int value, int maximum) {
+        dialog->setRange(0, maximum);
+        dialog->setProgress(value);
+    });
+    auto finished = std::make_shared<QMetaObject::Connection>();
+    *finished = connect(transfer, &CParameterTransfer::finished, this,
+                        [this, dialog, progress, finished, title, done](bool success) {
+                            disconnect(progress);
+                            disconnect(*finished);
+                            m_transferRunning = false;
+                            dialog->close();
+                            log(success ? tr("%1: done").arg(title) : tr("%1: failed").arg(title));
+                            if (!success)
+                                reportError(title, tr("The transfer did not complete; see the log."));
+                            if (done)
+                                done(success);
+                        });
+    dialog->show();
+    log(title);
+    begin();
+}
+
+void CMainWindow::readAll()
+{
+    runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
+}
+
+void CMainWindow::writeAll()
+{
+    runTransfer(tr("Writing all parameters"), [this] { m_session->parameters()->writeAll(); }, nullptr);
+}
+
+void CMainWindow::setCycleInterval(int milliseconds)
+{
+    if (m_cycleInterval->value() != milliseconds)
+        m_cycleInterval->setValue(milliseconds);
+    if (m_front)
+        m_front->setCycleInterval(milliseconds);
+}
+
+void CMainWindow::setCyclicReading(bool on)
+{
+    if (!m_front)
+        return;
+    for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
+        CPushButton *button = bar->button(cyclicReadButton);
+        if (button && button->isEnabled() && button->isChecked() != on)
+            button->setChecked(on);
+    }
+    m_front->updateToolTips();
+}
+
+bool CMainWindow::saveParameterSet(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    CParameterSet set = CParameterSet::fromItems(m_session->root());
+    set.model = m_plugin ? m_plugin->modelName() : m_header.projectName;
+    set.orderNumber = m_header.orderNumber;
+    set.parameterVersion = m_header.parameterVersion;
+    QString error;
+    if (!set.save(fileName, &error)) {
+        reportError(tr("Save parameter set"), tr("%1: %2").arg(fileName, error));
+        return false;
+    }
+    log(tr("Saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
+    return true;
+}
+
+bool CMainWindow::loadParameterSet(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    CParameterSet set;
+    QString error;
+    if (!set.load(fileName, &error)) {
+        reportError(tr("Open parameter set"), tr("%1: %2").arg(fileName, error));
+        return false;
+    }
+    if (set.orderNumber != m_header.orderNumber)
+        log(tr("Warning: the set was taken from %1 (%2), not %3").arg(set.model, set.orderNumber,
+                                                                     m_header.orderNumber));
+    const int changed = set.applyTo(m_session->root()).size();
+    log(tr("Loaded %1: %n value(s) changed; write them to the device with Write all.", nullptr, changed)
+            .arg(fileName));
+    return true;
+}
+
+void CMainWindow::compareWithDevice(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    auto set = std::make_shared<CParameterSet>();
+    QString error;
+    if (!set->load(fileName, &error)) {
+        reportError(tr("Compare parameter set"), tr("%1: %2").arg(fileName, error));
+        return;
+    }
+    runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+                [this, set](bool success) {
+                    if (!success)
+                        return;
+                    CCompareDialog dialog(set->compare(m_session->root()), this);
+                    if (dialog.exec() != QDialog::Accepted)
+                        return;
+                    for (const CParameterSet::Difference &row : dialog.differences()) {
+                        if (row.item->isReadOnly())
+                            continue;
+                        row.item->setValue(row.fileValue);
+                        emit row.item->valueEdited();
+                    }
+                    runTransfer(tr("Writing the differences"),
+                                [this] { m_session->parameters()->writeModified(); }, nullptr);
+                });
+}
+
+bool CMainWindow::setLanguage(const QString &language)
+{
+    if (!m_language->setLanguage(language))
+        return false;
+    // Deliver the change events now, so everything reads the new language
+    // when this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    m_model->refreshTexts();
+    if (m_front) {
+        m_front->updateToolTips();
+    }
+    return true;
+}
+
+void CMainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainWindow::closeEvent(QCloseEvent *event)
+{
+    m_session->master()->disconnectDevice();
+    if (m_simulator)
+        m_simulator->stop();
+    event->accept();
+}
+
+void CMainWindow::retranslate()
+{
+    setWindowTitle(tr("Loomwork host"));
+    m_fileMenu->setTitle(tr("&File"));
+    m_openAction->setText(tr("&Open parameter set..."));
+    m_saveAction->setText(tr("&Save parameter set..."));
+    m_compareAction->setText(tr("&Compare parameter set with device..."));
+    m_quitAction->setText(tr("&Quit"));
+    m_deviceMenu->setTitle(tr("&Device"));
+    m_connectAction->setText(tr("&Connect"));
+    m_disconnectAction->setText(tr("&Disconnect"));
+    m_readAction->setText(tr("&Read all parameters"));
+    m_writeAction->setText(tr("&Write all parameters"));
+    m_languageMenu->setTitle(tr("&Language"));
+    m_helpMenu->setTitle(tr("&Help"));
+    m_aboutAction->setText(tr("&About"));
+    m_logDock->setWindowTitle(tr("Communication log"));
+    m_cycleLabel->setText(tr("Cycle interval:"));
+    m_statusState->setText(m_connectionBar->stateText());
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == m_language->language());
+}
+
+void CMainWindow::log(const QString &text)
+{
+    m_log->appendPlainText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")),
+                                                       text));
+}
+
+void CMainWindow::reportError(const QString &title, const QString &text)
+{
+    log(tr("Error: %1: %2").arg(title, text));
+    // One box at a time: a dead link reports on every poll.
+    if (m_errorBox || m_options.quitAfter > 0)
+        return;
+    m_errorBox = new CMessageBox(3, title, text, QPixmap(QStringLiteral(":/svg-icons/icon_kritische_warnung.svg")),
+                                 QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
+    m_errorBox->open();
+}
+
+QString CMainWindow::askFile(bool save)
+{
+    const QString filter = tr(setFilter);
+    return save ? QFileDialog::getSaveFileName(this, tr("Save parameter set"), QString(), filter)
+                : QFileDialog::getOpenFileName(this, tr("Open parameter set"), QString(), filter);
+}
+
+void CMainWindow::scheduleAutomation()
+{
+    if (m_options.quitAfter <= 0 && m_options.screenshot.isEmpty())
+        return;
+    const int delay = m_options.quitAfter > 0 ? m_options.quitAfter : 3000;
+    QTimer::singleShot(delay, this, [this] {
+        if (!m_options.screenshot.isEmpty()) {
+            const bool saved = grab().save(m_options.screenshot);
+            log(saved ? tr("Screenshot written to %1").arg(m_options.screenshot)
+                      : tr("Cannot write the screenshot %1").arg(m_options.screenshot));
+            if (!saved)
+                qWarning("cannot write the screenshot %s", qPrintable(m_options.screenshot));
+        }
+        if (m_options.quitAfter > 0)
+            close();
+    });
+}
+
+QString CMainWindow::logText() const
+{
+    return m_log->toPlainText();
+}
+
+CDeviceSession *CMainWindow::session() const { return m_session; }
+CPluginRegistry *CMainWindow::registry() const { return m_registry; }
+CLoomworkPlugin *CMainWindow::plugin() const { return m_plugin; }
+CBaseWidget *CMainWindow::frontWidget() const { return m_front; }
+CParameterModel *CMainWindow::parameterModel() const { return m_model; }
+CVisibleItemFilter *CMainWindow::visibleItems() const { return m_filter; }
+QTreeView *CMainWindow::tree() const { return m_tree; }
+CConnectionBar *CMainWindow::connectionBar() const { return m_connectionBar; }
+CLanguageManager *CMainWindow::languageManager() const { return m_language; }

@@ -1,0 +1,140 @@
+#ifndef CMAINWINDOW_H
+#define CMAINWINDOW_H
+
+#include "chostoptions.h"
+#include "cmodbusmaster.h"
+#include "description/descriptionrecords.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class CBaseWidget;
+class CConnectionBar;
+class CDeviceSession;
+class CLanguageManager;
+class CLoomworkPlugin;
+class CMessageBox;
+class CParameterModel;
+class CPluginRegistry;
+class CSimulatorProcess;
+class CVisibleItemFilter;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSpinBox;
+class QSplitter;
+class QTreeView;
+
+// The host's main window: connection bar, parameter tree, the device's
+// front panel and a communication log. It loads the plugins, builds the
+// device's items from the description, initialises the plugin on them,
+// connects (to the simulator when no device was named), reads all
+// parameters and starts the front's cyclic reading.
+class CMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CMainWindow(const CHostOptions &options, QWidget *parent = nullptr);
+    ~CMainWindow() override;
+
+    // Loads plugins and description, builds the window's device part and
+    // starts connecting. False when no device could be set up (reported).
+    bool start();
+
+    // Parts, for tests and screenshots.
+    CDeviceSession *session() const;
+    CPluginRegistry *registry() const;
+    CLoomworkPlugin *plugin() const;
+    CBaseWidget *frontWidget() const;
+    CParameterModel *parameterModel() const;
+    CVisibleItemFilter *visibleItems() const;
+    QTreeView *tree() const;
+    CConnectionBar *connectionBar() const;
+    CLanguageManager *languageManager() const;
+    QString logText() const;
+
+    // Connects with the connection bar's settings / disconnects.
+    void connectDevice();
+    void disconnectDevice();
+    // Reads or writes every parameter with a progress dialog.
+    void readAll();
+    void writeAll();
+    // Parameter sets on disk.
+    bool saveParameterSet(const QString &fileName);
+    bool loadParameterSet(const QString &fileName);
+    // Compares a file with the device (after reading it) in a dialog; the
+    // user may then write the differing values.
+    void compareWithDevice(const QString &fileName);
+    // Switches the user-interface and item language ("en", "de").
+    bool setLanguage(const QString &language);
+    // Sets the front's cyclic read interval in milliseconds.
+    void setCycleInterval(int milliseconds);
+    // Checks or unchecks the front's cyclic read button (when enabled).
+    void setCyclicReading(bool on);
+
+signals:
+    // The first read of all parameters after a connection has ended.
+    void initialReadFinished(bool success);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createCentralArea();
+    void retranslate();
+    bool loadDevice();
+    void installFront();
+    void startSimulator();
+    void onStateChanged(CModbusMaster::State state);
+    void runTransfer(const QString &title, const std::function<void()> &begin,
+                     const std::function<void(bool)> &done);
+    void log(const QString &text);
+    void reportError(const QString &title, const QString &text);
+    QString askFile(bool save);
+    void scheduleAutomation();
+
+    CHostOptions m_options;
+    CPluginRegistry *m_registry;
+    CDeviceSession *m_session;
+    CLanguageManager *m_language;
+    CLoomworkPlugin *m_plugin = nullptr;
+    DescriptionHeader m_header;
+    QPointer<CBaseWidget> m_front;
+    CSimulatorProcess *m_simulator = nullptr;
+    CParameterModel *m_model;
+    CVisibleItemFilter *m_filter;
+    CConnectionBar *m_connectionBar;
+    QSplitter *m_splitter;
+    QTreeView *m_tree;
+    QPlainTextEdit *m_log;
+    QLabel *m_cycleLabel;
+    QSpinBox *m_cycleInterval;
+    QLabel *m_statusState;
+    QPointer<CMessageBox> m_errorBox;
+    bool m_initialRead = false;
+    bool m_transferRunning = false;
+
+    QMenu *m_fileMenu;
+    QMenu *m_deviceMenu;
+    QMenu *m_languageMenu;
+    QMenu *m_helpMenu;
+    QAction *m_openAction;
+    QAction *m_saveAction;
+    QAction *m_compareAction;
+    QAction *m_quitAction;
+    QAction *m_connectAction;
+    QAction *m_disconnectAction;
+    QAction *m_readAction;
+    QAction *m_writeAction;
+    QAction *m_aboutAction;
+    QActionGroup *m_languageGroup;
+    class QDockWidget *m_logDock;
+};
+
+#endif // CMAINWINDOW_H

@@ -1,0 +1,6 @@
+#include "cforeignplugin.h"
+
+CForeignPlugin::CForeignPlugin(QObject *parent)
+    : QObject(parent)
+{
+}
