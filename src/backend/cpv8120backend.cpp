@@ -1,6 +1,6 @@
 #include "backend/cpv8120backend.h"
 
-#include "backend/objectlookup.h"
+#include "backend/cobjectindex.h"
 #include "backend/pv8120constants.h"
 #include "items/citem.h"
 
@@ -111,7 +111,8 @@ CPV8120Backend::CPV8120Backend(QObject *parent)
       displayTimer(new QTimer(this)),
       displayTimeoutTimer(new QTimer(this)),
       currentFactor(1.0),
-      displayPhase(false)
+      displayPhase(false),
+      objectIndex(new CObjectIndex)
 {
     setObjectName(QStringLiteral("%1_Backend").arg(Pv8120::deviceName));
     connect(displayTimer, SIGNAL(timeout()), this, SLOT(setDisplay()));
@@ -182,7 +183,7 @@ void CPV8120Backend::connectByExactName(const QList<Connection> &connections)
 
 QObject *CPV8120Backend::findObject(const QString &name) const
 {
-    return Pv8120::findFirstDescendant(parent(), name);
+    return objectIndex->find(parent(), name);
 }
 
 CItem *CPV8120Backend::findItem(const QString &name) const

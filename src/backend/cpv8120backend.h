@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
+
 class CItem;
+class CObjectIndex;
 class QTimer;
 
 // Device logic of the PV 8120. Lives as a child of the host object that holds
@@ -95,6 +98,7 @@ private:
     double currentFactor;
     QByteArray displayData;
     bool displayPhase;
+    const std::unique_ptr<CObjectIndex> objectIndex;
 };
 
 #endif // CPV8120BACKEND_H

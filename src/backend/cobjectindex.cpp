@@ -1,0 +1,163 @@
+#include "backend/cobjectindex.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QRegularExpression>
+
+#include <cstring>
+
+namespace {
+
+// A pattern without any of these characters matches exactly the names that
+// contain it as a substring, so the regular-expression engine can be skipped.
+bool isPlainText(const QString &pattern)
+{
+    static const QString special = QStringLiteral("\\^$.|?*+()[]{}");
+    if (pattern.isEmpty())
+        return false;
+    for (const QChar c : pattern) {
+        if (special.contains(c))
+            return false;
+    }
+    return true;
+}
+
+// Substring test tuned for short object names: most names are shorter than
+// the searched text or lack its first character and are rejected early.
+bool containsText(const QString &name, const QString &text)
+{
+    const int last = name.size() - text.size();
+    if (last < 0)
+        return false;
+    const QChar *haystack = name.constData();
+    const QChar *needle = text.constData();
+    const size_t tailBytes = size_t(text.size() - 1) * sizeof(QChar);
+    for (int i = 0; i <= last; ++i) {
+        if (haystack[i] == needle[0] && std::memcmp(haystack + i + 1, needle + 1, tailBytes) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Runs search with the cheapest name test that is equivalent to pattern.
+template <typename Search>
+QObject *searchWith(const QString &pattern, const Search &search)
+{
+    if (isPlainText(pattern))
+        return search([&pattern](const QString &name) { return containsText(name, pattern); });
+    QRegularExpression expression(pattern);
+    if (!expression.isValid())
+        return nullptr;
+    expression.optimize();
+    return search([&expression](const QString &name) { return expression.match(name).hasMatch(); });
+}
+
+// Pre-order walk over the live tree that stops at the first match. Entries
+// of a child list may be null while a parent deletes its children.
+template <typename Matches>
+QObject *walk(const QObject *root, const Matches &matches)
+{
+    for (QObject *child : root->children()) {
+        if (!child)
+            continue;
+        if (matches(child->objectName()))
+            return child;
+        if (QObject *found = walk(child, matches))
+            return found;
+    }
+    return nullptr;
+}
+
+// Visits every descendant in pre-order; a null entry (a child being deleted)
+// is passed on as null.
+template <typename Visit>
+void forEachDescendant(const QObject *root, const Visit &visit)
+{
+    for (QObject *child : root->children()) {
+        visit(child);
+        if (child)
+            forEachDescendant(child, visit);
+    }
+}
+
+} // namespace
+
+CObjectIndex::CObjectIndex() = default;
+
+CObjectIndex::~CObjectIndex() = default;
+
+QObject *CObjectIndex::find(const QObject *root, const QString &pattern)
+{
+    if (!root)
+        return nullptr;
+    if ((!m_valid || m_root != root) && !rebuild(root)) {
+        return searchWith(pattern, [root](const auto &matches) { return walk(root, matches); });
+    }
+    return searchWith(pattern, [this, root](const auto &matches) -> QObject * {
+        for (const Entry &entry : m_entries) {
+            if (matches(entry.name)) {
+                // A rename while the object's signals were blocked went unseen.
+                if (matches(entry.object->objectName()))
+                    return entry.object;
+                invalidate();
+                return walk(root, matches);
+            }
+        }
+        return nullptr;
+    });
+}
+
+bool CObjectIndex::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+    case QEvent::ChildRemoved:
+    case QEvent::ZOrderChange:
+    case QEvent::ThreadChange:
+        invalidate();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void CObjectIndex::invalidate()
+{
+    m_valid = false;
+}
+
+// Takes a new snapshot of root's descendants and watches them. Without an
+// application object no events are delivered, objects of other threads cannot
+// be watched, and a subtree that is being deleted must not get new
+// connections: then there is no snapshot and lookups walk the tree.
+bool CObjectIndex::rebuild(const QObject *root)
+{
+    m_entries.clear();
+    m_valid = false;
+    m_root = root;
+    if (!QCoreApplication::instance() || root->thread() != thread())
+        return false;
+    bool watchable = true;
+    forEachDescendant(root, [this, &watchable](QObject *object) {
+        watchable = watchable && object && object->thread() == thread();
+        if (watchable)
+            m_entries.push_back({object, object->objectName()});
+    });
+    if (!watchable) {
+        m_entries.clear();
+        return false;
+    }
+    watch(const_cast<QObject *>(root));
+    for (const Entry &entry : m_entries)
+        watch(entry.object);
+    m_valid = true;
+    return true;
+}
+
+void CObjectIndex::watch(QObject *object)
+{
+    object->installEventFilter(this);
+    connect(object, &QObject::objectNameChanged, this, &CObjectIndex::invalidate, Qt::UniqueConnection);
+    connect(object, &QObject::destroyed, this, &CObjectIndex::invalidate, Qt::UniqueConnection);
+}
