@@ -4,11 +4,33 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include <cmath>
+#include <limits>
+
 namespace {
+
+// Truncates toward zero; NaN gives 0 and values beyond int saturate, so a zero
+// decimal factor (infinite quotient) stays well defined.
+int truncatedInt(double number)
+{
+    if (std::isnan(number))
+        return 0;
+    if (number >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (number <= double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return int(number);
+}
 
 QString zeroPadded(int number, int width)
 {
     return QString::number(number).rightJustified(width, QLatin1Char('0'));
+}
+
+// The whole number, padded on the left with '0' to precision characters.
+QString paddedNumber(const QVariant &value, double precision)
+{
+    return QString::number(value.toDouble(), 'f', 0).rightJustified(truncatedInt(precision), QLatin1Char('0'));
 }
 
 QString joinPath(const QString &path, const QString &caption)
@@ -73,7 +95,7 @@ QString CItem::fullCaption(const QString &languageId) const
 
 QString CItem::numberText(const QVariant &value, double divisor, bool decimalComma) const
 {
-    QString text = QString::number(value.toDouble() / divisor, 'f', int(m_precision));
+    QString text = QString::number(value.toDouble() / divisor, 'f', truncatedInt(m_precision));
     if (decimalComma)
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
@@ -109,7 +131,7 @@ QString CItem::valueText(const QVariant &value) const
         return index < 0 || index >= entries.size() ? QStringLiteral("?") : entries.at(index);
     }
     case DATA_TYPE_PASSWORD:
-        return QString::number(value.toDouble(), 'f', 0).rightJustified(int(m_precision), QLatin1Char('0'));
+        return paddedNumber(value, m_precision);
     case DATA_TYPE_VERSION16:
     case DATA_TYPE_VERSION32:
         return numberText(value, m_decimalFactor, false);
@@ -120,7 +142,7 @@ QString CItem::valueText(const QVariant &value) const
     case DATA_TYPE_CHAR_TIME15:
     case DATA_TYPE_SHORT_TIME15:
     case DATA_TYPE_LONG_TIME15: {
-        const int quarters = int(value.toDouble() / m_decimalFactor);
+        const int quarters = truncatedInt(value.toDouble() / m_decimalFactor);
         return QStringLiteral("%1:%2").arg(zeroPadded(quarters / 4, 2), zeroPadded((quarters % 4) * 15, 2));
     }
     default:
@@ -139,7 +161,7 @@ QString CItem::valueText(const QVariant &value, bool applyFactor) const
     case DATA_TYPE_FLOAT:
         return numberText(value, 1.0, true);
     case DATA_TYPE_BITFIELD_ENTRY:
-        return QString::number(value.toDouble(), 'f', 0).rightJustified(int(m_precision), QLatin1Char('0'));
+        return paddedNumber(value, m_precision);
     case DATA_TYPE_VERSION16:
     case DATA_TYPE_VERSION32:
         return numberText(value, factor, false);
