@@ -228,14 +228,15 @@ void CItem::childValueChanged(const QVariant &newValue)
         return;
     const int position = child->bitPosition();
     const quint64 mask = lowMask(child->bitCount());
-    const quint64 field = shiftLeft(mask, position);
-    const quint64 bits = shiftLeft(newValue.toUInt() & mask, position);
-    quint64 current = m_value.toUInt();
+    // The register is a uint: parts of a field beyond bit 31 do not exist.
+    const uint field = uint(shiftLeft(mask, position));
+    const uint bits = uint(shiftLeft(newValue.toUInt() & mask, position));
+    uint current = m_value.toUInt();
     if (bits != (current & field)) {
         current = (current & ~field) + bits;
-        setValue(QVariant(uint(current)));
+        setValue(QVariant(current));
     }
-    emit childChanged(QVariant(uint(current)));
+    emit childChanged(QVariant(current));
 }
 
 void CItem::childVisibilityChanged(bool state)
