@@ -73,6 +73,21 @@ QString CLanguageManager::language() const
     return m_language;
 }
 
+QStringList CLanguageManager::comparedItemTexts()
+{
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("CItem", "linear"), QT_TRANSLATE_NOOP("CItem", "radiziert"),
+        QT_TRANSLATE_NOOP("CItem", "Tabelle"), QT_TRANSLATE_NOOP("CItem", "keine"),
+        QT_TRANSLATE_NOOP("CItem", "mbar"),   QT_TRANSLATE_NOOP("CItem", "Pa"),
+        QT_TRANSLATE_NOOP("CItem", "kPa"),    QT_TRANSLATE_NOOP("CItem", "inH2O"),
+        QT_TRANSLATE_NOOP("CItem", "psi"),
+    };
+    QStringList result;
+    for (const char *text : texts)
+        result.append(QLatin1String(text));
+    return result;
+}
+
 CItem::Translations CLanguageManager::itemTranslations(const QString &descriptionFile)
 {
     CItem::Translations translations;

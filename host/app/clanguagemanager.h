@@ -38,6 +38,11 @@ public:
     // Their texts are translated by the language files beside the device's
     // description: <description>_<language>.xml.
     void setItemRoot(QObject *root, const QString &descriptionFile = QString());
+    // The item texts the device plugin compares after translation in the
+    // context "CItem" (characteristic, creep function and unit entries).
+    // The translations must give the same texts as the language files, or
+    // the plugin stops recognising the user's choices.
+    static QStringList comparedItemTexts();
     // The item translations of every shipped language that has a language
     // file beside descriptionFile.
     static CItem::Translations itemTranslations(const QString &descriptionFile);

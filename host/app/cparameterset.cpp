@@ -12,11 +12,6 @@ namespace {
 
 const char *const formatTag = "loomwork-parameter-set";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CParameterSet", text);
-}
-
 bool isTextType(int type)
 {
     return type == CItem::DATA_TYPE_TEXT16 || type == CItem::DATA_TYPE_TEXT8
@@ -103,7 +98,7 @@ bool CParameterSet::load(const QString &fileName, QString *error)
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject object = document.object();
     if (document.isNull() || object.value("format").toString() != QLatin1String(formatTag)) {
-        setError(error, document.isNull() ? parseError.errorString() : tr("not a parameter set"));
+        setError(error, document.isNull() ? parseError.errorString() : QCoreApplication::translate("CParameterSet", "not a parameter set"));
         return false;
     }
     model = object.value("model").toString();
