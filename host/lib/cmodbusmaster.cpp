@@ -8,6 +8,7 @@
 #include <QModbusRtuSerialMaster>
 #include <QModbusTcpClient>
 #include <QSerialPort>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QVariant>
 
@@ -117,6 +118,11 @@ int CModbusMaster::pendingCount() const
     return m_queue.size() + (m_statusPoll ? 1 : 0);
 }
 
+bool CModbusMaster::isIdle() const
+{
+    return !m_current && pendingCount() == 0;
+}
+
 QString CModbusMaster::exceptionText(int code)
 {
     switch (code) {
@@ -199,6 +205,9 @@ void CModbusMaster::openClient()
 void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
 {
     if (state == QModbusDevice::ConnectedState) {
+        // Requests are single small frames: send each at once, no coalescing.
+        if (auto *socket = m_client->findChild<QTcpSocket *>())
+            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_connectTimer->stop();
         m_reconnectDelay = 0;
         if (m_lossReported)

@@ -74,6 +74,8 @@ public:
     void resetStatistics();
     // Number of requests waiting (not counting the one on the wire).
     int pendingCount() const;
+    // True when no request is on the wire or waiting.
+    bool isIdle() const;
 
     // Reads count holding registers from start; done runs once. With
     // reportFailure false a failure is only logged (the caller handles it).
