@@ -136,14 +136,10 @@ void tst_CPV8120Front::iconBundle_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::newRow("start") << "icon_start.svg" << "26" << "26";
-    QTest::newRow("info") << "icon_info.svg" << "34" << "34";
     QTest::newRow("warning") << "icon_warnung.svg" << "38.497" << "36.231";
-    QTest::newRow("critical") << "icon_kritische_warnung.svg" << "38.497" << "36.231";
-    QTest::newRow("question") << "icon_frage.svg" << "34" << "34";
     QTest::newRow("button") << "button_suchen_aktiv.svg" << "50" << "50";
     QTest::newRow("connect") << "button_verbinden_inaktiv.svg" << "37" << "38";
     QTest::newRow("arrow") << "icon_down_black.svg" << "12" << "7";
-    QTest::newRow("led") << "led_gruen.svg" << "16" << "8";
     QTest::newRow("status") << "status_back.svg" << "380" << "50";
 }
 

@@ -173,7 +173,7 @@ void tst_CButtonBar::buttonsKeepInsertionOrder()
     CButtonBar bar;
     CPushButton *a = makeButton(0);
     CPushButton *b = makeButton(3);
-    auto *label = new QLabel(QStringLiteral("between"));
+    auto *label = new QLabel(QStringLiteral("between"), &bar);
     CPushButton *c = makeButton(1);
     bar.addButton(nullptr);
     bar.addItem(nullptr);

@@ -75,23 +75,20 @@ void tst_CMessageBox::escapeRules()
 
 void tst_CMessageBox::staticOpenersShowTheirIcon_data()
 {
-    using Opener = int (*)(QWidget *, const QString &, const QString &, QDialogButtonBox::StandardButtons);
-    QTest::addColumn<void *>("opener");
+    QTest::addColumn<int>("opener");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("information") << reinterpret_cast<void *>(Opener(&CMessageBox::information))
-                                 << ":/svg-icons/icon_info.svg";
-    QTest::newRow("warning") << reinterpret_cast<void *>(Opener(&CMessageBox::warning))
-                             << ":/svg-icons/icon_warnung.svg";
-    QTest::newRow("critical") << reinterpret_cast<void *>(Opener(&CMessageBox::critical))
-                              << ":/svg-icons/icon_kritische_warnung.svg";
-    QTest::newRow("question") << reinterpret_cast<void *>(Opener(&CMessageBox::question))
-                              << ":/svg-icons/icon_frage.svg";
+    QTest::newRow("information") << 0 << ":/svg-icons/icon_info.svg";
+    QTest::newRow("warning") << 1 << ":/svg-icons/icon_warnung.svg";
+    QTest::newRow("critical") << 2 << ":/svg-icons/icon_kritische_warnung.svg";
+    QTest::newRow("question") << 3 << ":/svg-icons/icon_frage.svg";
 }
 
 void tst_CMessageBox::staticOpenersShowTheirIcon()
 {
     using Opener = int (*)(QWidget *, const QString &, const QString &, QDialogButtonBox::StandardButtons);
-    QFETCH(void *, opener);
+    const Opener openers[] = {&CMessageBox::information, &CMessageBox::warning, &CMessageBox::critical,
+                              &CMessageBox::question};
+    QFETCH(int, opener);
     QFETCH(QString, picture);
     const QImage expected = QPixmap(picture).toImage();
     QVERIFY(!expected.isNull());
@@ -104,8 +101,8 @@ void tst_CMessageBox::staticOpenersShowTheirIcon()
         title = box->windowTitle();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    const int result = reinterpret_cast<Opener>(opener)(nullptr, QStringLiteral("Caption"),
-                                                        QStringLiteral("Text"), QDialogButtonBox::Ok);
+    const int result = openers[opener](nullptr, QStringLiteral("Caption"), QStringLiteral("Text"),
+                                       QDialogButtonBox::Ok);
     QCOMPARE(result, int(QDialogButtonBox::Ok));
     QCOMPARE(title, QStringLiteral("Caption"));
     QCOMPARE(shown, expected);
