@@ -140,11 +140,13 @@ def front_foil(blind):
     parts = ['<rect x="13" y="103" width="494" height="262" rx="14" fill="url(#foilEdge)"/>',
              '<rect x="14.5" y="104.5" width="491" height="259" rx="13" fill="url(#foil)"/>',
              brushed_lines(16, 106, 504, 362, 17, 60).replace('#ffffff', '#8a9096')]
-    if not blind:
-        parts.extend(display_window())
-    else:
+    if blind:
+        # The variant without display and keys shows only the model name.
         parts.append(text(205, 180, 20, "PV 8120", "#c9cdd1", weight="bold", anchor="middle"))
-    parts.extend(key_wells())
+    else:
+        parts.extend(display_window())
+        parts.extend(key_wells())
+        parts.append(text(30, 345, 8.5, "SET: \u25b2 + \u25bc  3 s", "#8a9096", spacing=0.4))
     parts.extend(legend())
     return parts
 
@@ -189,8 +191,7 @@ def legend():
             text(x + 10, 318, 9, "Betrieb", "#c9cdd1"),
             f'<circle cx="{x + 3.5}" cy="285" r="3.3" fill="#f2c200"/>',
             f'<circle cx="{x + 3.5}" cy="300" r="3.3" fill="#d8262b"/>',
-            f'<circle cx="{x + 3.5}" cy="315" r="3.3" fill="#3fb449"/>',
-            text(30, 345, 8.5, "SET: \u25b2 + \u25bc  3 s", "#8a9096", spacing=0.4)]
+            f'<circle cx="{x + 3.5}" cy="315" r="3.3" fill="#3fb449"/>']
 
 
 def name_plate():
