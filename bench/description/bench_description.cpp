@@ -102,16 +102,21 @@ int countParameters(const CParameterDescription &description)
     return count;
 }
 
+QString writeTemp(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 void benchLoad(int objects)
 {
     const QByteArray body = generatedDescription(objects);
     const QByteArray file = sealed(body);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bench.xml"));
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
-        qFatal("cannot write %s", qPrintable(path));
-    out.close();
+    const QString path = writeTemp(dir, QStringLiteral("bench.xml"), file);
 
     CParameterDescription description;
     QDomDocument dom;
@@ -146,6 +151,39 @@ void benchCrc()
     std::printf("  speed-up                              : %8.2f x  (target >= 2 GB/s)\n", tableMs / slicedMs);
 }
 
+// load() of hostile files, each sealed with a valid trailer so that only the
+// safety checks stand between them and the reader.
+void benchRefusals()
+{
+    const QByteArray deep = "<QVR>" + QByteArray("<group>").repeated(30000) + QByteArray("</group>").repeated(30000)
+                            + "</QVR>\n";
+    QByteArray exponential = "<?xml version=\"1.0\"?>\n<!DOCTYPE QVR [\n<!ENTITY e0 \"boom\">\n";
+    for (int i = 1; i <= 9; ++i)
+        exponential += "<!ENTITY e" + QByteArray::number(i) + " \"" + ("&e" + QByteArray::number(i - 1) + ";").repeated(10)
+                       + "\">\n";
+    exponential += "]>\n<QVR><value name=\"&e9;\"/></QVR>\n";
+    const QByteArray quadratic = "<!DOCTYPE QVR [<!ENTITY a \"" + QByteArray(4096, 'a') + "\">]>\n<QVR><value name=\""
+                                 + QByteArray("&a;").repeated(50000) + "\"/></QVR>\n";
+    const QByteArray oversized = "<QVR><value name=\"" + QByteArray(64 << 20, 'x') + "\"/></QVR>\n";
+
+    QTemporaryDir dir;
+    const struct { const char *name; QByteArray bytes; } files[] = {
+        {"nesting 30000 deep", deep},
+        {"exponential entities (10^9)", exponential},
+        {"quadratic entities (50000 x 4 KB)", quadratic},
+        {"oversized (64 MB attribute)", oversized},
+    };
+    std::printf("refusals (load() returns false):\n");
+    for (const auto &file : files) {
+        const QString path = writeTemp(dir, QStringLiteral("hostile.xml"), sealed(file.bytes));
+        CParameterDescription description;
+        bool loaded = false;
+        const double ms = bestMs(5, [&] { loaded = description.load(path); });
+        std::printf("  %-36s: %8.2f ms  %s  (%.2f MB file)\n", file.name, ms, loaded ? "LOADED" : "refused",
+                    file.bytes.size() / 1e6);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -155,5 +193,6 @@ int main(int argc, char *argv[])
     const int objects = argc > 1 ? QByteArray(argv[1]).toInt() : 4000;
     benchLoad(objects > 0 ? objects : 4000);
     benchCrc();
+    benchRefusals();
     return 0;
 }
