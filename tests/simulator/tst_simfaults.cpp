@@ -1,5 +1,5 @@
-// The simulator's fault front: MBAP framing, the response mangling, and
-// pv8120-sim itself on a socket with its fault options.
+// The simulator's fault front: MBAP framing, and pv8120-sim itself on a
+// socket with each of its fault options.
 #include "cframemangler.h"
 #include "cmbapframe.h"
 
@@ -98,11 +98,6 @@ class TestSimFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void frameSize_data();
-    void frameSize();
-    void mangle_data();
-    void mangle();
-    void faultNames();
     void anyUnitIsAnswered();
     void malformedRequests_data();
     void malformedRequests();
@@ -114,81 +109,6 @@ private slots:
     void helpListsEveryOption();
     void invalidOptionFails();
 };
-
-void TestSimFaults::frameSize_data()
-{
-    QTest::addColumn<QByteArray>("buffer");
-    QTest::addColumn<int>("size");
-    QTest::newRow("header incomplete") << QByteArray::fromHex("000100000006") << 0;
-    QTest::newRow("body incomplete") << QByteArray::fromHex("00010000000601037000") << 0;
-    QTest::newRow("complete") << QByteArray::fromHex("000100000006010370 00000c") << 12;
-    QTest::newRow("complete plus more") << QByteArray::fromHex("000100000006010370 00000c0002") << 12;
-    QTest::newRow("protocol id 1") << QByteArray::fromHex("000100010006010370 00000c") << -1;
-    QTest::newRow("length 1") << QByteArray::fromHex("00010000000101") << -1;
-    QTest::newRow("length 255") << QByteArray::fromHex("000100000 0ff01") << -1;
-}
-
-void TestSimFaults::frameSize()
-{
-    QFETCH(QByteArray, buffer);
-    QFETCH(int, size);
-    QCOMPARE(CMbapFrame::frameSize(buffer), size);
-}
-
-void TestSimFaults::mangle_data()
-{
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<QByteArray>("previous");
-    QTest::addColumn<QList<QByteArray>>("segments");
-    QTest::addColumn<bool>("close");
-    const QByteArray frame = QByteArray::fromHex("0005000000050103021234");
-    const QByteArray old = QByteArray::fromHex("000400000005010302abcd");
-    QTest::newRow("none") << int(CFrameMangler::None) << QByteArray() << QList<QByteArray>{frame} << false;
-    QTest::newRow("header only") << int(CFrameMangler::HeaderOnly) << QByteArray()
-                                 << QList<QByteArray>{frame.left(7)} << false;
-    QTest::newRow("bad length") << int(CFrameMangler::BadLength) << QByteArray()
-                                << QList<QByteArray>{QByteArray::fromHex("0005000000040103021234")} << false;
-    QTest::newRow("bad protocol") << int(CFrameMangler::BadProtocol) << QByteArray()
-                                  << QList<QByteArray>{QByteArray::fromHex("0005000100050103021234")} << false;
-    QTest::newRow("bad transaction") << int(CFrameMangler::BadTransaction) << QByteArray()
-                                     << QList<QByteArray>{QByteArray::fromHex("8005000000050103021234")} << false;
-    QList<QByteArray> bytes;
-    for (const char byte : frame)
-        bytes << QByteArray(1, byte);
-    QTest::newRow("byte per segment") << int(CFrameMangler::BytePerSegment) << QByteArray() << bytes << false;
-    QTest::newRow("two frames, previous") << int(CFrameMangler::TwoFrames) << old << QList<QByteArray>{old + frame}
-                                          << false;
-    QTest::newRow("two frames, first response")
-        << int(CFrameMangler::TwoFrames) << QByteArray()
-        << QList<QByteArray>{QByteArray::fromHex("0004000000050103021234") + frame} << false;
-    QTest::newRow("close mid frame") << int(CFrameMangler::CloseMidFrame) << QByteArray()
-                                     << QList<QByteArray>{frame.left(5)} << true;
-}
-
-void TestSimFaults::mangle()
-{
-    QFETCH(int, fault);
-    QFETCH(QByteArray, previous);
-    QFETCH(QList<QByteArray>, segments);
-    QFETCH(bool, close);
-    const QByteArray frame = QByteArray::fromHex("0005000000050103021234");
-    const CFrameMangler::Output output = CFrameMangler::apply(CFrameMangler::Fault(fault), frame, previous);
-    QCOMPARE(output.segments, segments);
-    QCOMPARE(output.closeAfter, close);
-}
-
-void TestSimFaults::faultNames()
-{
-    const QStringList names = CFrameMangler::faultNames();
-    QCOMPARE(names.size(), 7);
-    bool ok = false;
-    for (int i = 0; i < names.size(); ++i) {
-        QCOMPARE(int(CFrameMangler::fault(names.at(i), &ok)), CFrameMangler::HeaderOnly + i);
-        QVERIFY(ok);
-    }
-    QCOMPARE(CFrameMangler::fault("late", &ok), CFrameMangler::None);
-    QVERIFY(!ok);
-}
 
 void TestSimFaults::anyUnitIsAnswered()
 {

@@ -46,7 +46,6 @@ class TestSimMeasurement : public QObject
 private slots:
     void chain_data();
     void chain();
-    void interpolationHoldsOutsideThePoints();
     void limitSequence_data();
     void limitSequence();
     void waveformIsRepeatable();
@@ -94,6 +93,7 @@ void TestSimMeasurement::chain_data()
     QTest::newRow("table between points") << table << 175.0 << "600.0" << "60.0";
     QTest::newRow("table on a point") << table << 100.0 << "200.0" << "20.0";
     QTest::newRow("table above last point") << table << 300.0 << "1000" << "100.0";
+    QTest::newRow("table below first point") << table << -20.0 << "0.000" << "0.0";
 }
 
 void TestSimMeasurement::chain()
@@ -107,17 +107,6 @@ void TestSimMeasurement::chain()
     const CMeasurementChain::Result result = chain.evaluate(pressure);
     QCOMPARE(CDisplayEncoder::numberText(result.displayValue, 3), value);
     QCOMPARE(CDisplayEncoder::numberText(result.outputPercent, 1), percent);
-}
-
-void TestSimMeasurement::interpolationHoldsOutsideThePoints()
-{
-    const QVector<QPointF> points = {{10.0, 5.0}, {20.0, 50.0}, {20.0, 70.0}, {30.0, 90.0}};
-    QCOMPARE(CMeasurementChain::interpolate(points, 0.0), 5.0);
-    QCOMPARE(CMeasurementChain::interpolate(points, 15.0), 27.5);
-    QCOMPARE(CMeasurementChain::interpolate(points, 20.0), 50.0);
-    QCOMPARE(CMeasurementChain::interpolate(points, 25.0), 80.0);
-    QCOMPARE(CMeasurementChain::interpolate(points, 99.0), 90.0);
-    QCOMPARE(CMeasurementChain::interpolate({}, 5.0), 0.0);
 }
 
 void TestSimMeasurement::limitSequence_data()
