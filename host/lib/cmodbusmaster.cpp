@@ -145,6 +145,7 @@ void CModbusMaster::connectDevice()
 {
     m_wanted = true;
     m_lossReported = false;
+    m_closedReported = false;
     m_reconnectDelay = 0;
     if (m_client) {
         m_client->disconnect(this);
@@ -184,8 +185,10 @@ void CModbusMaster::createClient()
         m_client->setConnectionParameter(QModbusDevice::NetworkAddressParameter, m_settings.host);
         m_client->setConnectionParameter(QModbusDevice::NetworkPortParameter, m_settings.port);
     }
-    // Retries are ours; Qt's own timer is only a second line behind our timer.
-    m_client->setTimeout(m_settings.responseTimeout);
+    // Retries are ours. Our timer ends every attempt; on a serial line Qt's
+    // own timer, a little shorter, lets its queue move on before ours fires.
+    m_client->setTimeout(m_settings.transport == CLinkSettings::Rtu ? qMax(10, m_settings.responseTimeout - 20)
+                                                                    : m_settings.responseTimeout);
     m_client->setNumberOfRetries(0);
     connect(m_client, &QModbusDevice::stateChanged, this, &CModbusMaster::onClientStateChanged);
 }
@@ -344,6 +347,18 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
         const QString reason = QStringLiteral("%1 registers per request are not possible (1..%2)")
                                    .arg(job->count).arg(limit);
         report(*job, reason);
+        if (job->done)
+            job->done(Result{false, job->start, {}, 0, reason});
+        return;
+    }
+    if (!m_wanted) {
+        // A closed link fails at once; cyclic polls against it are reported once.
+        const QString reason = QStringLiteral("The link to the device is not open");
+        if (!job->isStatusPoll || !m_closedReported)
+            report(*job, reason);
+        else
+            emit m_messages->logMessage(QStringLiteral("%1 failed: %2").arg(job->describe(), reason));
+        m_closedReported = m_closedReported || job->isStatusPoll;
         if (job->done)
             job->done(Result{false, job->start, {}, 0, reason});
         return;

@@ -133,6 +133,7 @@ private:
     bool m_wanted = false;     // the user wants the link open
     bool m_resetting = false;  // we closed the link to resynchronise it
     bool m_lossReported = false;
+    bool m_closedReported = false; // a status poll met the closed link
     int m_reconnectDelay = 0;
 };
 

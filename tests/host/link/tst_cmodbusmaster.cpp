@@ -122,6 +122,7 @@ private slots:
     void faultEndsWithinTimeoutAndLinkRecovers_data();
     void faultEndsWithinTimeoutAndLinkRecovers();
     void refusedConnectionFailsRequests();
+    void closedLinkFailsAtOnce();
 
 private:
     QModbusTcpServer m_server;
@@ -306,6 +307,21 @@ void tst_CModbusMaster::refusedConnectionFailsRequests()
     QVERIFY(errors.first().at(1).toString().startsWith(QStringLiteral("Cannot connect")));
     master.disconnectDevice();
     QCOMPARE(master.state(), CModbusMaster::Disconnected);
+}
+
+void tst_CModbusMaster::closedLinkFailsAtOnce()
+{
+    CModbusMaster master;
+    QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+    int failures = 0;
+    master.read(0, 1, [&](const CModbusMaster::Result &r) { failures += r.ok ? 0 : 1; });
+    QCOMPARE(failures, 1);
+    // A cyclic poller against a closed link is told once, not every cycle.
+    for (int i = 0; i < 3; ++i)
+        master.buildRequest(statusRequest());
+    QCOMPARE(errors.count(), 2);
+    QVERIFY(errors.last().at(1).toString().contains(QStringLiteral("not open")));
+    QVERIFY(master.isIdle());
 }
 
 QTEST_GUILESS_MAIN(tst_CModbusMaster)
