@@ -52,71 +52,76 @@ bool CSimOptions::parseExceptionOption(const QString &text)
     return true;
 }
 
+void CSimOptions::addOptions(QCommandLineParser *parser) const
+{
+    parser->setApplicationDescription(QString::fromLatin1(HelpText));
+    parser->addHelpOption();
+    parser->addVersionOption();
+    parser->addOptions({
+        {"host", "Address to listen on (default 127.0.0.1).", "ADDRESS", host},
+        {"port", "TCP port; 0 (default) picks a free one.", "N", "0"},
+        {"description", "Parameter description (default: the installed or built pv8120.xml).", "FILE"},
+        {"language", "Language file beside the description to translate list texts (e.g. de).", "ID"},
+        {"seed", "Seed of the pressure waveform (default 1).", "N", "1"},
+        {"pressure", "Hold the pressure at MBAR instead of the waveform.", "MBAR"},
+        {"delay", "Delay every response by MS milliseconds.", "MS", "0"},
+        {"drop-every", "Drop every Nth request (no response).", "N", "0"},
+        {"exception-every", "Answer every Nth request with exception CODE (default 4).", "N[:CODE]", "0"},
+        {"disconnect-after", "Close a connection after its Nth request has been answered.", "N", "0"},
+        {"wrong-status-address", "Answer status reads with the block of the next register address."},
+        {"frame-fault", "Damage responses: " + CFrameMangler::faultNames().join('|') + ".", "KIND"},
+        {"frame-fault-every", "Apply --frame-fault to every Nth request's response (default 1).", "N", "1"},
+        {"exit-on-stdin-eof", "Exit when stdin is closed."},
+        {"verbose", "Log requests and responses on stdout."},
+        {"no-xml-check", "Accept an unsealed parameter description."},
+    });
+}
+
+bool CSimOptions::readDevice(const QCommandLineParser &parser)
+{
+    host = parser.value("host");
+    description = parser.value("description");
+    language = parser.value("language");
+    wrongStatusAddress = parser.isSet("wrong-status-address");
+    exitOnStdinEof = parser.isSet("exit-on-stdin-eof");
+    int number = 0;
+    if (!toInt(parser.value("port"), 0, &number) || number > 65535)
+        return fail(QStringLiteral("invalid port \"%1\"").arg(parser.value("port")));
+    port = quint16(number);
+    bool ok = false;
+    seed = parser.value("seed").toULongLong(&ok);
+    if (!ok)
+        return fail(QStringLiteral("invalid seed \"%1\"").arg(parser.value("seed")));
+    if (parser.isSet("pressure")) {
+        pressure = parser.value("pressure").toDouble(&fixedPressure);
+        if (!fixedPressure)
+            return fail(QStringLiteral("invalid pressure \"%1\"").arg(parser.value("pressure")));
+    }
+    return true;
+}
+
+bool CSimOptions::readFaults(const QCommandLineParser &parser)
+{
+    faults.verbose = parser.isSet("verbose");
+    if (!toInt(parser.value("delay"), 0, &faults.delayMs) || !toInt(parser.value("drop-every"), 0, &faults.dropEvery)
+        || !toInt(parser.value("disconnect-after"), 0, &faults.disconnectAfter)
+        || !toInt(parser.value("frame-fault-every"), 1, &faults.frameFaultEvery))
+        return fail(QStringLiteral("--delay, --drop-every, --disconnect-after and --frame-fault-every need numbers"));
+    if (!parseExceptionOption(parser.value("exception-every")))
+        return false;
+    if (parser.isSet("frame-fault")) {
+        bool ok = false;
+        faults.frameFault = CFrameMangler::fault(parser.value("frame-fault"), &ok);
+        if (!ok)
+            return fail(QStringLiteral("unknown frame fault \"%1\"").arg(parser.value("frame-fault")));
+    }
+    return true;
+}
+
 bool CSimOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(HelpText));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption hostOption("host", "Address to listen on (default 127.0.0.1).", "ADDRESS", host);
-    const QCommandLineOption portOption("port", "TCP port; 0 (default) picks a free one.", "N", "0");
-    const QCommandLineOption descriptionOption(
-        "description", "Parameter description (default: the installed or built pv8120.xml).", "FILE");
-    const QCommandLineOption languageOption(
-        "language", "Language file beside the description to translate list texts (e.g. de).", "ID");
-    const QCommandLineOption seedOption("seed", "Seed of the pressure waveform (default 1).", "N", "1");
-    const QCommandLineOption pressureOption("pressure", "Hold the pressure at MBAR instead of the waveform.", "MBAR");
-    const QCommandLineOption delayOption("delay", "Delay every response by MS milliseconds.", "MS", "0");
-    const QCommandLineOption dropOption("drop-every", "Drop every Nth request (no response).", "N", "0");
-    const QCommandLineOption exceptionOption(
-        "exception-every", "Answer every Nth request with exception CODE (default 4).", "N[:CODE]", "0");
-    const QCommandLineOption disconnectOption(
-        "disconnect-after", "Close a connection after its Nth request has been answered.", "N", "0");
-    const QCommandLineOption wrongStatusOption(
-        "wrong-status-address", "Answer status reads with the block of the next register address.");
-    const QCommandLineOption frameFaultOption(
-        "frame-fault", "Damage responses: " + CFrameMangler::faultNames().join('|') + ".", "KIND");
-    const QCommandLineOption frameEveryOption(
-        "frame-fault-every", "Apply --frame-fault to every Nth request's response (default 1).", "N", "1");
-    const QCommandLineOption stdinOption("exit-on-stdin-eof", "Exit when stdin is closed.");
-    const QCommandLineOption verboseOption("verbose", "Log requests and responses on stdout.");
-    const QCommandLineOption noCheckOption("no-xml-check", "Accept an unsealed parameter description.");
-    parser.addOptions({hostOption, portOption, descriptionOption, languageOption, seedOption, pressureOption,
-                       delayOption, dropOption, exceptionOption, disconnectOption, wrongStatusOption,
-                       frameFaultOption, frameEveryOption, stdinOption, verboseOption, noCheckOption});
+    addOptions(&parser);
     parser.process(arguments);
-
-    host = parser.value(hostOption);
-    description = parser.value(descriptionOption);
-    language = parser.value(languageOption);
-    wrongStatusAddress = parser.isSet(wrongStatusOption);
-    exitOnStdinEof = parser.isSet(stdinOption);
-    faults.verbose = parser.isSet(verboseOption);
-
-    int port = 0;
-    if (!toInt(parser.value(portOption), 0, &port) || port > 65535)
-        return fail(QStringLiteral("invalid port \"%1\"").arg(parser.value(portOption)));
-    this->port = quint16(port);
-    bool ok = false;
-    seed = parser.value(seedOption).toULongLong(&ok);
-    if (!ok)
-        return fail(QStringLiteral("invalid seed \"%1\"").arg(parser.value(seedOption)));
-    if (parser.isSet(pressureOption)) {
-        pressure = parser.value(pressureOption).toDouble(&fixedPressure);
-        if (!fixedPressure)
-            return fail(QStringLiteral("invalid pressure \"%1\"").arg(parser.value(pressureOption)));
-    }
-    if (!toInt(parser.value(delayOption), 0, &faults.delayMs)
-        || !toInt(parser.value(dropOption), 0, &faults.dropEvery)
-        || !toInt(parser.value(disconnectOption), 0, &faults.disconnectAfter)
-        || !toInt(parser.value(frameEveryOption), 1, &faults.frameFaultEvery))
-        return fail(QStringLiteral("--delay, --drop-every, --disconnect-after and --frame-fault-every need numbers"));
-    if (!parseExceptionOption(parser.value(exceptionOption)))
-        return false;
-    if (parser.isSet(frameFaultOption)) {
-        faults.frameFault = CFrameMangler::fault(parser.value(frameFaultOption), &ok);
-        if (!ok)
-            return fail(QStringLiteral("unknown frame fault \"%1\"").arg(parser.value(frameFaultOption)));
-    }
-    return true;
+    return readDevice(parser) && readFaults(parser);
 }

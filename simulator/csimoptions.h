@@ -4,6 +4,8 @@
 #include "cfaultconfig.h"
 
 #include <QString>
+
+class QCommandLineParser;
 #include <QStringList>
 
 // The simulator's command line.
@@ -29,6 +31,9 @@ public:
     QString errorText() const { return m_error; }
 
 private:
+    void addOptions(QCommandLineParser *parser) const;
+    bool readDevice(const QCommandLineParser &parser);
+    bool readFaults(const QCommandLineParser &parser);
     bool fail(const QString &text);
     bool parseExceptionOption(const QString &text);
 
