@@ -36,11 +36,50 @@ class TestObjectIndex : public QObject
     Q_OBJECT
 
 private slots:
+    void lookup_data();
+    void lookup();
     void followsTreeChanges_data();
     void followsTreeChanges();
     void lookupWhileChildrenAreDeleted();
     void rootSwitch();
 };
+
+void TestObjectIndex::lookup_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("expected");
+    const char *rows[][2] = {
+        {"Typ", "Deep_Typ"},         // pre-order: a child's subtree before its next sibling
+        {"Alpha", "Alpha"},          // a parent before its children
+        {"^Typ$", "Typ"},            // an expression, anchored by the caller
+        {"a.C", "Alpha.Child"},      // '.' is a wildcard
+        {"typ", ""},                 // case-sensitive
+        {"(", ""},                   // invalid expression
+        {"Point_1", "Point_10"},     // unanchored: a prefix of a later point
+        {"Point_2|Typ", "Deep_Typ"}, // alternation
+        {"", "Alpha"},               // the empty expression matches every name
+    };
+    for (const auto &row : rows)
+        QTest::addRow("'%s'", row[0]) << QString(row[0]) << QString(row[1]);
+}
+
+void TestObjectIndex::lookup()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, expected);
+    QObject root;
+    QObject *alpha = named(&root, "Alpha");
+    named(named(alpha, "Alpha.Child"), "Deep_Typ");
+    named(&root, "Typ");
+    named(&root, "Point_10");
+    named(&root, "Point_1");
+    named(&root, "Point_2");
+    CObjectIndex index;
+    QObject *found = index.find(&root, pattern);
+    QCOMPARE(found ? found->objectName() : QString(), expected);
+    if (QRegularExpression(pattern).isValid())
+        QCOMPARE(found, reference(&root, pattern));
+}
 
 void TestObjectIndex::followsTreeChanges_data()
 {

@@ -3,7 +3,6 @@
 #include "ctestmodbusmaster.h"
 #include "ctestparameter.h"
 
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -70,9 +69,6 @@ class TestBackend : public QObject
     Q_OBJECT
 
 private slots:
-    void lookup_data();
-    void lookup();
-    void findItemStopsAtFirstMatch();
     void binding_data();
     void binding();
     void bindingWithoutItems();
@@ -81,8 +77,6 @@ private slots:
     void unitEditConverts_data();
     void unitEditConverts();
     void transferConvertsRangesOnly();
-    void unitTextFollowsCharacteristic_data();
-    void unitTextFollowsCharacteristic();
     void deviceType_data();
     void deviceType();
     void foreignFirstMatchCountsAsAbsent();
@@ -93,67 +87,9 @@ private slots:
     void rangeEndRepinsLastPoint();
     void visibility_data();
     void visibility();
-    void creepVisibility_data();
-    void creepVisibility();
     void limits_data();
     void limits();
 };
-
-// ---- lookup
-
-void TestBackend::lookup_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("pre-order before sibling") << "Typ" << "Deep_Typ";
-    QTest::newRow("parent before child") << "Alpha" << "Alpha";
-    QTest::newRow("anchored expression") << "^Typ$" << "Typ";
-    QTest::newRow("dot is a wildcard") << "a.C" << "Alpha.Child";
-    QTest::newRow("case-sensitive") << "typ" << "";
-    QTest::newRow("invalid expression") << "(" << "";
-    QTest::newRow("no match") << "Missing" << "";
-    QTest::newRow("prefix of a later point") << "Point_1" << "Point_10";
-    QTest::newRow("alternation") << "Point_2|Typ" << "Deep_Typ";
-    QTest::newRow("empty matches all") << "" << "Alpha";
-}
-
-void TestBackend::lookup()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, expected);
-    QObject root;
-    auto named = [](QObject *parent, const char *name) {
-        auto *object = new CItem(parent);
-        object->setObjectName(QString::fromLatin1(name));
-        return object;
-    };
-    QObject *alpha = named(&root, "Alpha");
-    named(named(alpha, "Alpha.Child"), "Deep_Typ");
-    named(&root, "Typ");
-    named(&root, "Point_10");
-    named(&root, "Point_1");
-    named(&root, "Point_2");
-    CPV8120Backend backend(&root);
-
-    QObject *found = backend.findObject(pattern);
-    QCOMPARE(found ? found->objectName() : QString(), expected);
-    // Same answer as collecting all matches and taking the first.
-    const QRegularExpression expression(pattern);
-    if (expression.isValid())
-        QCOMPARE(found, root.findChildren<QObject *>(expression).value(0));
-}
-
-void TestBackend::findItemStopsAtFirstMatch()
-{
-    QObject root;
-    QObject plain(&root);
-    plain.setObjectName(QStringLiteral("Typ_Info"));
-    CTestHostTree::addNumber(&root, QStringLiteral("Typ"), CItem::DATA_TYPE_UINT16, 1, 0, 9, 1);
-    CPV8120Backend backend(&root);
-    QCOMPARE(backend.findObject(QStringLiteral("Typ")), &plain);
-    QVERIFY(!backend.findItem(QStringLiteral("Typ")));
-    QVERIFY(backend.findItem(QStringLiteral("^Typ$")));
-}
 
 // ---- binding
 
@@ -199,8 +135,6 @@ void TestBackend::binding_data()
     QTest::newRow("response") << "ModbusMaster" << "2dataResponse(QByteArray)" << b
                               << "1decodeData(QByteArray)" << true;
     QTest::newRow("Typ shown") << "Typ" << shown << b << "1setDeviceType()" << false;
-    QTest::newRow("Einheit edit") << "Einheit" << "2valueEdited()" << b << "1setUnits()" << false;
-    QTest::newRow("Sollwert") << "Sollwert" << changed << b << "1setGrenzwertLimits()" << false;
     QTest::newRow("reorganize") << "Einheit" << changed << b << "1reorganizeUnits()" << false;
 }
 
@@ -303,28 +237,6 @@ void TestBackend::transferConvertsRangesOnly()
     device.tree.parameter()->finishTransfer();
     QVERIFY(qFuzzyCompare(limit->maximum(), 1000 * 0.01450377));
     QCOMPARE(limit->value().toDouble(), 250.0);
-}
-
-void TestBackend::unitTextFollowsCharacteristic_data()
-{
-    QTest::addColumn<QString>("characteristic");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("linear") << "linear" << "kPa" << "kPa";
-    QTest::newRow("root") << "radiziert" << "kPa" << "";
-    QTest::newRow("table") << "Tabelle" << "Pa" << "";
-}
-
-void TestBackend::unitTextFollowsCharacteristic()
-{
-    QFETCH(QString, characteristic);
-    QFETCH(QString, unit);
-    QFETCH(QString, shown);
-    Device device;
-    device.select("Kennlinie", characteristic);
-    device.select("Einheit", unit);
-    for (const char *name : {"GrenzwertMaxAlarm", "GrenzwertMinHysterese", "Sollwert"})
-        QCOMPARE(device.item(name)->unit(), shown);
 }
 
 // ---- device type and measuring range
@@ -465,51 +377,39 @@ void TestBackend::rangeEndRepinsLastPoint()
 void TestBackend::visibility_data()
 {
     QTest::addColumn<QString>("characteristic");
-    QTest::addColumn<QList<bool>>("shown"); // unit, display range, creep function, points, count
-    QTest::newRow("linear") << "linear" << QList<bool>{true, false, false, false, false};
-    QTest::newRow("root") << "radiziert" << QList<bool>{false, true, true, false, false};
-    QTest::newRow("table") << "Tabelle" << QList<bool>{false, true, false, true, true};
+    QTest::addColumn<QString>("creep");
+    QTest::addColumn<QString>("unit"); // of the unit-dependent items ("Einheit" is kPa)
+    // unit, display range, creep function, creep threshold, points, count
+    QTest::addColumn<QList<bool>>("shown");
+    QTest::newRow("linear") << "linear" << "Sprung" << "kPa" << QList<bool>{1, 0, 0, 0, 0, 0};
+    QTest::newRow("root, creep off") << "radiziert" << "keine" << "" << QList<bool>{0, 1, 1, 0, 0, 0};
+    QTest::newRow("root, creep on") << "radiziert" << "Sprung" << "" << QList<bool>{0, 1, 1, 1, 0, 0};
+    QTest::newRow("table") << "Tabelle" << "linear" << "" << QList<bool>{0, 1, 0, 0, 1, 1};
 }
 
 void TestBackend::visibility()
 {
     QFETCH(QString, characteristic);
+    QFETCH(QString, creep);
+    QFETCH(QString, unit);
     QFETCH(QList<bool>, shown);
     Device device;
+    device.select("Einheit", "kPa");
     device.select("Kennlinie", "Tabelle");
     device.select("Kennlinie", "radiziert");
+    device.select("Schleichmengenfunktion", creep);
     device.select("Kennlinie", characteristic);
-    const bool pointsShown = shown.at(3);
     QCOMPARE(device.item("Einheit")->isVisible(), shown.at(0));
     QCOMPARE(device.item("AnzeigewertAnfang")->isVisible(), shown.at(1));
     QCOMPARE(device.item("AnzeigewertEnde")->isVisible(), shown.at(1));
     QCOMPARE(device.item("Schleichmengenfunktion")->isVisible(), shown.at(2));
-    QCOMPARE(device.item(inputPoint(1))->isVisible(), pointsShown);
-    QCOMPARE(device.item(outputPoint(2))->isVisible(), pointsShown);
+    QCOMPARE(device.item("SchleichmengeSchwelle")->isVisible(), shown.at(3));
+    QCOMPARE(device.item(inputPoint(1))->isVisible(), shown.at(4));
+    QCOMPARE(device.item(outputPoint(2))->isVisible(), shown.at(4));
     QVERIFY(!device.item(inputPoint(30))->isVisible()); // hidden by the characteristic or the count
-    QCOMPARE(device.item("AnzahlStuetzstellen")->isVisible(), shown.at(4));
-}
-
-void TestBackend::creepVisibility_data()
-{
-    QTest::addColumn<QString>("characteristic");
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<bool>("thresholdShown");
-    QTest::newRow("root, off") << "radiziert" << "keine" << false;
-    QTest::newRow("root, linear") << "radiziert" << "linear" << true;
-    QTest::newRow("root, step") << "radiziert" << "Sprung" << true;
-    QTest::newRow("linear, step") << "linear" << "Sprung" << false;
-}
-
-void TestBackend::creepVisibility()
-{
-    QFETCH(QString, characteristic);
-    QFETCH(QString, function);
-    QFETCH(bool, thresholdShown);
-    Device device;
-    device.select("Schleichmengenfunktion", function);
-    device.select("Kennlinie", characteristic);
-    QCOMPARE(device.item("SchleichmengeSchwelle")->isVisible(), thresholdShown);
+    QCOMPARE(device.item("AnzahlStuetzstellen")->isVisible(), shown.at(5));
+    for (const char *name : {"GrenzwertMaxAlarm", "GrenzwertMinHysterese", "Sollwert"})
+        QCOMPARE(device.item(name)->unit(), unit);
 }
 
 void TestBackend::limits_data()
