@@ -3,12 +3,19 @@
 #include "cmodbusmaster.h"
 #include "widgets/cmessagesender.h"
 
+#include "description/cparameterdescription.h"
+
 #include <QDataStream>
 #include <QModbusTcpServer>
+#include <QSocketNotifier>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +85,73 @@ private:
     QTcpServer server;
 };
 
+// A Modbus RTU device on the far end of a pseudo terminal: answers reads of
+// holding registers with register value = address, or stays silent.
+class RtuDevice : public QObject
+{
+public:
+    bool silent = false;
+
+    RtuDevice()
+    {
+        char name[128];
+        int slave = -1;
+        if (openpty(&m_fd, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios mode;
+        tcgetattr(slave, &mode);
+        cfmakeraw(&mode);
+        tcsetattr(slave, TCSANOW, &mode);
+        m_slave = slave;
+        m_portName = QString::fromLatin1(name);
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, [this]() { serve(); });
+    }
+    ~RtuDevice() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (m_slave >= 0)
+            ::close(m_slave);
+    }
+    QString portName() const { return m_portName; }
+
+private:
+    void serve()
+    {
+        char buffer[256];
+        const ssize_t size = ::read(m_fd, buffer, sizeof buffer);
+        if (size > 0)
+            m_request.append(buffer, int(size));
+        while (m_request.size() >= 8) {
+            const QByteArray frame = m_request.left(8);
+            m_request.remove(0, 8);
+            if (!silent)
+                answer(frame);
+        }
+    }
+
+    void answer(const QByteArray &request)
+    {
+        const quint16 start = quint16((quint8(request[2]) << 8) | quint8(request[3]));
+        const quint16 count = quint16((quint8(request[4]) << 8) | quint8(request[5]));
+        QByteArray response;
+        response.append(request[0]).append(request[1]).append(char(2 * count));
+        for (int i = 0; i < count; ++i)
+            response.append(char((start + i) >> 8)).append(char((start + i) & 0xFF));
+        const quint16 crc = crc16(response);
+        response.append(char(crc >> 8)).append(char(crc & 0xFF));
+        if (::write(m_fd, response.constData(), size_t(response.size())) != response.size())
+            qWarning("short write on the pseudo terminal");
+    }
+
+    int m_fd = -1;
+    int m_slave = -1;
+    QString m_portName;
+    QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_request;
+};
+
 CLinkSettings settingsFor(quint16 port, int timeout = 1000, int retries = 3)
 {
     CLinkSettings settings;
@@ -123,6 +197,8 @@ private slots:
     void faultEndsWithinTimeoutAndLinkRecovers();
     void refusedConnectionFailsRequests();
     void closedLinkFailsAtOnce();
+    void rtuOverSerialLine_data();
+    void rtuOverSerialLine();
 
 private:
     QModbusTcpServer m_server;
@@ -322,6 +398,41 @@ void tst_CModbusMaster::closedLinkFailsAtOnce()
     QCOMPARE(errors.count(), 2);
     QVERIFY(errors.last().at(1).toString().contains(QStringLiteral("not open")));
     QVERIFY(master.isIdle());
+}
+
+void tst_CModbusMaster::rtuOverSerialLine_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("answering") << false;
+    QTest::newRow("silent") << true;
+}
+
+void tst_CModbusMaster::rtuOverSerialLine()
+{
+    QFETCH(bool, silent);
+    RtuDevice device;
+    QVERIFY(!device.portName().isEmpty());
+    device.silent = silent;
+    CModbusMaster master;
+    CLinkSettings settings;
+    settings.transport = CLinkSettings::Rtu;
+    settings.serialPort = device.portName();
+    settings.responseTimeout = 200;
+    settings.retries = 1;
+    QVERIFY(connectMaster(master, settings));
+    QSignalSpy responses(&master, &CModbusMaster::dataResponse);
+    QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+    master.buildRequest(statusRequest());
+    if (silent) {
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 5000);
+        QVERIFY(errors.first().at(1).toString().contains(QStringLiteral("No answer within 200 ms")));
+        QCOMPARE(responses.count(), 0);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(responses.count(), 1, 5000);
+    const QByteArray bytes = responses.first().first().toByteArray();
+    QCOMPARE(bytes.left(4).toHex(), QByteArray("70007000"));
+    QCOMPARE(bytes.right(2).toHex(), QByteArray("700b"));
 }
 
 QTEST_GUILESS_MAIN(tst_CModbusMaster)
