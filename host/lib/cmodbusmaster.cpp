@@ -200,8 +200,11 @@ void CModbusMaster::openClient()
     setState(Connecting);
     m_connectTimer->start(m_settings.connectTimeout);
     if (!m_client->connectDevice()) {
+        // A port that does not open has already reported its state change;
+        // a client still closing gets another go.
         m_connectTimer->stop();
-        scheduleReconnect();
+        if (m_client->state() != QModbusDevice::UnconnectedState)
+            scheduleReconnect();
     }
 }
 
@@ -265,6 +268,8 @@ void CModbusMaster::reportLoss(bool wasConnected)
 
 void CModbusMaster::scheduleReconnect()
 {
+    if (m_reconnectTimer->isActive())
+        return;
     m_reconnectDelay = m_reconnectDelay == 0
         ? m_settings.reconnectMinDelay
         : qMin(m_reconnectDelay * 2, m_settings.reconnectMaxDelay);

@@ -195,6 +195,7 @@ private slots:
     void userRequestsGoBeforeStatusPolls();
     void faultEndsWithinTimeoutAndLinkRecovers_data();
     void faultEndsWithinTimeoutAndLinkRecovers();
+    void refusedConnectionFailsRequests_data();
     void refusedConnectionFailsRequests();
     void closedLinkFailsAtOnce();
     void rtuOverSerialLine_data();
@@ -363,24 +364,40 @@ void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers()
     QVERIFY(raw.connections >= 2);
 }
 
-void tst_CModbusMaster::refusedConnectionFailsRequests()
+void tst_CModbusMaster::refusedConnectionFailsRequests_data()
 {
+    QTest::addColumn<bool>("serial");
+    QTest::addColumn<QString>("target");
     quint16 port = 0;
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost);
         port = probe.serverPort();
     }
+    QTest::newRow("no listener") << false << QStringLiteral("127.0.0.1:%1").arg(port);
+    QTest::newRow("no serial port") << true << QStringLiteral("/dev/loomwork-no-such-port");
+}
+
+void tst_CModbusMaster::refusedConnectionFailsRequests()
+{
+    QFETCH(bool, serial);
+    QFETCH(QString, target);
+    CLinkSettings settings = settingsFor(quint16(target.section(':', 1).toUInt()));
+    if (serial) {
+        settings.transport = CLinkSettings::Rtu;
+        settings.serialPort = target;
+    }
     CModbusMaster master;
     QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
-    master.setSettings(settingsFor(port));
+    master.setSettings(settings);
     master.connectDevice();
     bool done = false;
     CModbusMaster::Result result;
     master.read(0, 1, [&](const CModbusMaster::Result &r) { result = r; done = true; });
     QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
     QVERIFY(!result.ok);
-    QVERIFY(errors.first().at(1).toString().startsWith(QStringLiteral("Cannot connect")));
+    const QString text = errors.first().at(1).toString();
+    QVERIFY2(text.startsWith(QStringLiteral("Cannot connect to the device at %1: ").arg(target)), qPrintable(text));
     master.disconnectDevice();
     QCOMPARE(master.state(), CModbusMaster::Disconnected);
 }
