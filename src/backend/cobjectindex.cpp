@@ -95,13 +95,16 @@ QObject *CObjectIndex::find(const QObject *root, const QString &pattern)
     }
     return searchWith(pattern, [this, root](const auto &matches) -> QObject * {
         for (const Entry &entry : m_entries) {
-            if (matches(entry.name)) {
-                // A rename while the object's signals were blocked went unseen.
-                if (matches(entry.object->objectName()))
-                    return entry.object;
-                invalidate();
-                return walk(root, matches);
-            }
+            if (!matches(entry.name))
+                continue;
+            QObject *object = entry.object.data();
+            if (!object)
+                continue; // destroyed, so no longer in the tree
+            // A rename while the object's signals were blocked went unseen.
+            if (matches(object->objectName()))
+                return object;
+            invalidate();
+            return walk(root, matches);
         }
         return nullptr;
     });
@@ -150,7 +153,7 @@ bool CObjectIndex::rebuild(const QObject *root)
     }
     watch(const_cast<QObject *>(root));
     for (const Entry &entry : m_entries)
-        watch(entry.object);
+        watch(entry.object.data());
     m_valid = true;
     return true;
 }
@@ -159,5 +162,4 @@ void CObjectIndex::watch(QObject *object)
 {
     object->installEventFilter(this);
     connect(object, &QObject::objectNameChanged, this, &CObjectIndex::invalidate, Qt::UniqueConnection);
-    connect(object, &QObject::destroyed, this, &CObjectIndex::invalidate, Qt::UniqueConnection);
 }

@@ -98,6 +98,11 @@ void TestObjectIndex::followsTreeChanges_data()
     QTest::newRow("object added in front")
         << "Target" << Mutation([](QObject *root) { named(child(root, "First"), "New_Target"); });
     QTest::newRow("match deleted") << "Target" << Mutation([](QObject *root) { delete child(root, "Target_A"); });
+    QTest::newRow("match deleted unwatched") << "Target" << Mutation([](QObject *root) {
+        QObject *target = child(root, "Target_A");
+        target->disconnect();
+        delete target;
+    });
     QTest::newRow("subtree deleted") << "Target" << Mutation([](QObject *root) { delete child(root, "Group"); });
     QTest::newRow("match moved to the end")
         << "Target" << Mutation([](QObject *root) { child(root, "Target_A")->setParent(root); });
