@@ -93,5 +93,5 @@ void TestDescriptionBackend::deviceTypeShowsTheKeys()
     QVERIFY(!item("Tasten")->isVisible());
 }
 
-QTEST_MAIN(TestDescriptionBackend)
+QTEST_GUILESS_MAIN(TestDescriptionBackend)
 #include "tst_descriptionbackend.moc"
