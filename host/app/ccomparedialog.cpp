@@ -42,7 +42,7 @@ CCompareDialog::CCompareDialog(const QList<CParameterSet::Difference> &rows, QWi
     m_table->horizontalHeader()->setStretchLastSection(true);
     fillTable();
     retranslate();
-    m_writeButton->setEnabled(!differences().isEmpty());
+    setWriteEnabled(true);
     resize(760, 520);
 }
 
@@ -77,6 +77,11 @@ QList<CParameterSet::Difference> CCompareDialog::differences() const
             result.append(row);
     }
     return result;
+}
+
+void CCompareDialog::setWriteEnabled(bool enabled)
+{
+    m_writeButton->setEnabled(enabled && !differences().isEmpty());
 }
 
 QTableWidget *CCompareDialog::table() const

@@ -25,6 +25,9 @@ public:
 
     // The rows whose file and device values differ.
     QList<CParameterSet::Difference> differences() const;
+    // Offers or withholds "Write differences" (there is nothing to write to
+    // without a connection, or when nothing differs).
+    void setWriteEnabled(bool enabled);
     // The table (for tests and screenshots).
     QTableWidget *table() const;
     // Whether a row is highlighted as different.

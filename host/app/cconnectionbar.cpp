@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
-#include <QStackedWidget>
 
 namespace {
 
@@ -35,7 +34,6 @@ QSpinBox *spinBox(int minimum, int maximum, QWidget *parent)
 CConnectionBar::CConnectionBar(QWidget *parent)
     : QWidget(parent)
     , m_transport(new QComboBox(this))
-    , m_pages(new QStackedWidget(this))
     , m_host(new QLineEdit(this))
     , m_port(spinBox(1, 65535, this))
     , m_serialPort(new QComboBox(this))
@@ -50,14 +48,17 @@ CConnectionBar::CConnectionBar(QWidget *parent)
 {
     for (int i = 0; i < int(std::size(captionTexts)); ++i)
         m_captions.append(new QLabel(this));
-    m_pages->addWidget(createTcpPage());
-    m_pages->addWidget(createRtuPage());
+    // Only the page of the chosen transport is shown, so the row is as
+    // wide as that page and the state stays near the buttons.
+    m_tcpPage = createTcpPage();
+    m_rtuPage = createRtuPage();
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(m_captions.at(0));
     layout->addWidget(m_transport);
-    layout->addWidget(m_pages);
+    layout->addWidget(m_tcpPage);
+    layout->addWidget(m_rtuPage);
     layout->addWidget(m_captions.at(5));
     layout->addWidget(m_address);
     layout->addWidget(m_connect);
@@ -67,8 +68,7 @@ CConnectionBar::CConnectionBar(QWidget *parent)
     layout->addStretch(1);
 
     fillChoices();
-    connect(m_transport, QOverload<int>::of(&QComboBox::currentIndexChanged), m_pages,
-            &QStackedWidget::setCurrentIndex);
+    connect(m_transport, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &CConnectionBar::showPage);
     connect(m_connect, &QPushButton::clicked, this, &CConnectionBar::connectRequested);
     connect(m_disconnect, &QPushButton::clicked, this, &CConnectionBar::disconnectRequested);
     setSettings(CLinkSettings());
@@ -84,7 +84,6 @@ QWidget *CConnectionBar::createTcpPage()
     layout->addWidget(m_host);
     layout->addWidget(m_captions.at(2));
     layout->addWidget(m_port);
-    layout->addStretch(1);
     m_host->setMinimumWidth(110);
     m_host->setMaximumWidth(220);
     return page;
@@ -136,6 +135,7 @@ CLinkSettings CConnectionBar::settings(const CLinkSettings &base) const
 void CConnectionBar::setSettings(const CLinkSettings &settings)
 {
     m_transport->setCurrentIndex(settings.transport == CLinkSettings::Rtu ? 1 : 0);
+    showPage(m_transport->currentIndex());
     m_host->setText(settings.host);
     m_port->setValue(settings.port);
     if (!settings.serialPort.isEmpty())
@@ -145,6 +145,12 @@ void CConnectionBar::setSettings(const CLinkSettings &settings)
     m_dataBits->setValue(settings.dataBits);
     m_stopBits->setValue(settings.stopBits);
     m_address->setValue(settings.serverAddress);
+}
+
+void CConnectionBar::showPage(int transport)
+{
+    m_tcpPage->setVisible(transport == 0);
+    m_rtuPage->setVisible(transport == 1);
 }
 
 void CConnectionBar::setLineDefaults(const LineSettings &line)
@@ -184,7 +190,8 @@ void CConnectionBar::updateState()
     m_connect->setEnabled(idle);
     m_disconnect->setEnabled(!idle);
     m_transport->setEnabled(idle);
-    m_pages->setEnabled(idle);
+    m_tcpPage->setEnabled(idle);
+    m_rtuPage->setEnabled(idle);
     m_address->setEnabled(idle);
 }
 

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 
 // The connection row of the main window: transport (Modbus TCP with host
 // and port, or RTU with serial port and line settings), device address,
@@ -50,9 +49,11 @@ private:
     void fillChoices();
     void retranslate();
     void updateState();
+    void showPage(int transport);
 
     QComboBox *m_transport;
-    QStackedWidget *m_pages;
+    QWidget *m_tcpPage;
+    QWidget *m_rtuPage;
     QLineEdit *m_host;
     QSpinBox *m_port;
     QComboBox *m_serialPort;

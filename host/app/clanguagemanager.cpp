@@ -36,8 +36,11 @@ QStringList CLanguageManager::languages()
 
 QString CLanguageManager::nativeName(const QString &language)
 {
-    return QLocale(language).nativeLanguageName().left(1).toUpper()
-        + QLocale(language).nativeLanguageName().mid(1);
+    if (language == QLatin1String("de"))
+        return QStringLiteral("Deutsch");
+    if (language == QLatin1String("en"))
+        return QStringLiteral("English");
+    return language;
 }
 
 QString CLanguageManager::systemLanguage()

@@ -113,6 +113,7 @@ void CMainWindow::createActions()
     m_deviceMenu->addSeparator();
     m_readAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::readAll);
     m_writeAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeAll);
+    m_writeModifiedAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeModified);
     m_readAction->setShortcut(QKeySequence(Qt::Key_F5));
 
     m_languageMenu = menuBar()->addMenu(QString());
@@ -234,6 +235,9 @@ bool CMainWindow::loadDevice()
                                              .arg(m_header.projectName, m_header.orderNumber));
         return false;
     }
+    // Read only described registers: a device may refuse a read that spans
+    // an undescribed gap, and the simulator does.
+    m_session->parameters()->setMaxGap(0);
     m_plugin->init(m_session->root());
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_language->setItemRoot(m_session->root(), description);
@@ -301,7 +305,7 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
     m_disconnectAction->setEnabled(state != CModbusMaster::Disconnected);
     m_readAction->setEnabled(connected);
     m_writeAction->setEnabled(connected);
-    m_compareAction->setEnabled(connected);
+    m_writeModifiedAction->setEnabled(connected);
     if (m_front) {
         m_front->setButtonsEnabled(connected);
         m_front->updateToolTips();
@@ -348,7 +352,6 @@ void CMainWindow::runTransfer(const QString &title, const std::function<void()> 
                                 done(success);
                         });
     dialog->show();
-    log(title);
     begin();
 }
 
@@ -413,7 +416,7 @@ bool CMainWindow::loadParameterSet(const QString &fileName)
         log(tr("Warning: the set was taken from %1 (%2), not %3").arg(set.model, set.orderNumber,
                                                                      m_header.orderNumber));
     const int changed = set.applyTo(m_session->root()).size();
-    log(tr("Loaded %1: %n value(s) changed; write them to the device with Write all.", nullptr, changed)
+    log(tr("Loaded %1: %n value(s) changed; write them to the device with Write modified.", nullptr, changed)
             .arg(fileName));
     return true;
 }
@@ -428,22 +431,38 @@ void CMainWindow::compareWithDevice(const QString &fileName)
         reportError(tr("Compare parameter set"), tr("%1: %2").arg(fileName, error));
         return;
     }
+    // Offline the items hold the device's last known values; online they are
+    // read first so the comparison shows what the device has now.
+    if (m_session->master()->state() != CModbusMaster::Connected) {
+        showComparison(*set, false);
+        return;
+    }
     runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
                 [this, set](bool success) {
-                    if (!success)
-                        return;
-                    CCompareDialog dialog(set->compare(m_session->root()), this);
-                    if (dialog.exec() != QDialog::Accepted)
-                        return;
-                    for (const CParameterSet::Difference &row : dialog.differences()) {
-                        if (row.item->isReadOnly())
-                            continue;
-                        row.item->setValue(row.fileValue);
-                        emit row.item->valueEdited();
-                    }
-                    runTransfer(tr("Writing the differences"),
-                                [this] { m_session->parameters()->writeModified(); }, nullptr);
+                    if (success)
+                        showComparison(*set, true);
                 });
+}
+
+void CMainWindow::showComparison(const CParameterSet &set, bool writable)
+{
+    CCompareDialog dialog(set.compare(m_session->root()), this);
+    dialog.setWriteEnabled(writable);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    for (const CParameterSet::Difference &row : dialog.differences()) {
+        if (row.item->isReadOnly())
+            continue;
+        row.item->setValue(row.fileValue);
+        emit row.item->valueEdited();
+    }
+    writeModified();
+}
+
+void CMainWindow::writeModified()
+{
+    runTransfer(tr("Writing the modified parameters"), [this] { m_session->parameters()->writeModified(); },
+                nullptr);
 }
 
 bool CMainWindow::setLanguage(const QString &language)
@@ -488,6 +507,7 @@ void CMainWindow::retranslate()
     m_disconnectAction->setText(tr("&Disconnect"));
     m_readAction->setText(tr("&Read all parameters"));
     m_writeAction->setText(tr("&Write all parameters"));
+    m_writeModifiedAction->setText(tr("Write &modified parameters"));
     m_languageMenu->setTitle(tr("&Language"));
     m_helpMenu->setTitle(tr("&Help"));
     m_aboutAction->setText(tr("&About"));

@@ -17,6 +17,7 @@ class CLanguageManager;
 class CLoomworkPlugin;
 class CMessageBox;
 class CParameterModel;
+class CParameterSet;
 class CPluginRegistry;
 class CSimulatorProcess;
 class CVisibleItemFilter;
@@ -63,11 +64,13 @@ public:
     // Reads or writes every parameter with a progress dialog.
     void readAll();
     void writeAll();
+    // Writes the parameters whose value differs from the device's.
+    void writeModified();
     // Parameter sets on disk.
     bool saveParameterSet(const QString &fileName);
     bool loadParameterSet(const QString &fileName);
-    // Compares a file with the device (after reading it) in a dialog; the
-    // user may then write the differing values.
+    // Compares a file with the device in a dialog (reading the device first
+    // when connected); the user may then write the differing values.
     void compareWithDevice(const QString &fileName);
     // Switches the user-interface and item language ("en", "de").
     bool setLanguage(const QString &language);
@@ -90,6 +93,7 @@ private:
     void retranslate();
     bool loadDevice();
     void installFront();
+    void showComparison(const CParameterSet &set, bool writable);
     void startSimulator();
     void onStateChanged(CModbusMaster::State state);
     void runTransfer(const QString &title, const std::function<void()> &begin,
@@ -132,6 +136,7 @@ private:
     QAction *m_disconnectAction;
     QAction *m_readAction;
     QAction *m_writeAction;
+    QAction *m_writeModifiedAction;
     QAction *m_aboutAction;
     QActionGroup *m_languageGroup;
     class QDockWidget *m_logDock;

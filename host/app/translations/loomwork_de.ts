@@ -501,20 +501,9 @@ Plugin: %2</translation>
         <source>Warning: the set was taken from %1 (%2), not %3</source>
         <translation>Warnung: der Satz stammt von %1 (%2), nicht von %3</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write all.</source>
-        <translation>
-            <numerusform>%1 geladen: %n Wert geändert; mit „Alle Parameter schreiben“ ins Gerät übertragen.</numerusform>
-            <numerusform>%1 geladen: %n Werte geändert; mit „Alle Parameter schreiben“ ins Gerät übertragen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Compare parameter set</source>
         <translation>Parametersatz vergleichen</translation>
-    </message>
-    <message>
-        <source>Writing the differences</source>
-        <translation>Abweichungen schreiben</translation>
     </message>
     <message>
         <source>Loomwork host</source>
@@ -591,6 +580,21 @@ Plugin: %2</translation>
     <message>
         <source>Cannot write the screenshot %1</source>
         <translation>Bildschirmfoto %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
+        <translation>
+            <numerusform>%1 geladen: %n Wert geändert; mit „Geänderte Parameter schreiben“ ins Gerät übertragen.</numerusform>
+            <numerusform>%1 geladen: %n Werte geändert; mit „Geänderte Parameter schreiben“ ins Gerät übertragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the modified parameters</source>
+        <translation>Geänderte Parameter schreiben</translation>
+    </message>
+    <message>
+        <source>Write &amp;modified parameters</source>
+        <translation>&amp;Geänderte Parameter schreiben</translation>
     </message>
 </context>
 <context>

@@ -501,20 +501,9 @@ Plugin: %2</translation>
         <source>Warning: the set was taken from %1 (%2), not %3</source>
         <translation>Warning: the set was taken from %1 (%2), not %3</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write all.</source>
-        <translation>
-            <numerusform>Loaded %1: %n value changed; write it to the device with Write all.</numerusform>
-            <numerusform>Loaded %1: %n values changed; write them to the device with Write all.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Compare parameter set</source>
         <translation>Compare parameter set</translation>
-    </message>
-    <message>
-        <source>Writing the differences</source>
-        <translation>Writing the differences</translation>
     </message>
     <message>
         <source>Loomwork host</source>
@@ -591,6 +580,21 @@ Plugin: %2</translation>
     <message>
         <source>Cannot write the screenshot %1</source>
         <translation>Cannot write the screenshot %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
+        <translation>
+            <numerusform>Loaded %1: %n value changed; write it to the device with Write modified.</numerusform>
+            <numerusform>Loaded %1: %n values changed; write them to the device with Write modified.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the modified parameters</source>
+        <translation>Writing the modified parameters</translation>
+    </message>
+    <message>
+        <source>Write &amp;modified parameters</source>
+        <translation>Write &amp;modified parameters</translation>
     </message>
 </context>
 <context>
