@@ -74,6 +74,8 @@ private slots:
     void bindingWithoutItems();
     void bindsOnlyFirstOfSimilarNames();
     void characteristicRunsSlotsInOrder();
+    void constructionOrder_data();
+    void constructionOrder();
     void unitEditConverts_data();
     void unitEditConverts();
     void transferConvertsRangesOnly();
@@ -186,6 +188,34 @@ void TestBackend::characteristicRunsSlotsInOrder()
                      [&log] { log << "setStuetzpunktVisibility"; });
     device.select("Kennlinie", "Tabelle");
     QCOMPARE(log, QStringList({"setUnits", "setVisibility", "setStuetzpunktVisibility"}));
+}
+
+void TestBackend::constructionOrder_data()
+{
+    QTest::addColumn<QString>("characteristic");
+    QTest::addColumn<Range>("limits");
+    QTest::addColumn<bool>("allPointsShown");
+    // The factor is read before the limits are set: sensor 0..25 mbar in Pa.
+    QTest::newRow("linear") << "linear" << Range(0, 2500) << false;
+    // Points are laid out before the characteristic shows all 30 of them; the
+    // count item's visibility signal is not connected yet.
+    QTest::newRow("table") << "Tabelle" << Range(0, 100) << true;
+}
+
+void TestBackend::constructionOrder()
+{
+    QFETCH(QString, characteristic);
+    QFETCH(Range, limits);
+    QFETCH(bool, allPointsShown);
+    CTestHostTree tree;
+    CTestHostTree::selectText(tree.item("Einheit"), "Pa");
+    CTestHostTree::selectText(tree.item("Kennlinie"), characteristic);
+    tree.item("AnzahlStuetzstellen")->setValue(4);
+    tree.item("MessbereichEnde")->setValue(20.0);
+    new CPV8120Backend(tree.root());
+    QCOMPARE(rangeOf(tree.item("GrenzwertMaxAlarm")), limits);
+    QCOMPARE(tree.item(inputPoint(30))->isVisible(), allPointsShown);
+    QCOMPARE(tree.item(inputPoint(4))->value().toDouble(), 200.0); // laid out while the count was shown
 }
 
 // ---- units
