@@ -21,8 +21,7 @@ bool toInt(const QString &text, int minimum, int maximum, int *result)
 
 bool CHostOptions::noDisplay()
 {
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 bool CHostOptions::parse(const QStringList &arguments, QString *error)

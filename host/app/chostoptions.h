@@ -27,8 +27,9 @@ struct CHostOptions
     // *error set for an unusable command line; --help and --version exit.
     bool parse(const QStringList &arguments, QString *error);
 
-    // True when neither X11 nor Wayland is available and no platform was
-    // chosen: the host then runs offscreen.
+    // True when neither X11 nor Wayland is available: the host then runs
+    // offscreen (unless another platform was chosen), writes a screenshot
+    // and quits.
     static bool noDisplay();
 };
 

@@ -92,6 +92,8 @@ CMainWindow::~CMainWindow()
 {
     // The front belongs to the window but talks to the backend in the
     // session: let it go first.
+    if (m_front)
+        m_front->deactivate();
     delete m_front;
 }
 
@@ -258,6 +260,7 @@ void CMainWindow::installFront()
     m_front->setCycleInterval(m_cycleInterval->value());
     m_front->setButtonsEnabled(false);
     m_front->updateToolTips();
+    m_front->activate();
     // The front keeps its designed width; the tree takes what is left.
     const int scrollBarRoom = 24;
     area->setMinimumWidth(qMax(m_front->sizeHint().width(), m_front->width()) + scrollBarRoom);

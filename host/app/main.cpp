@@ -12,7 +12,7 @@
 int main(int argc, char *argv[])
 {
     const bool headless = CHostOptions::noDisplay();
-    if (headless)
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loomwork-host"));
