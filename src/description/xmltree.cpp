@@ -4,6 +4,8 @@
 
 #include <QXmlStreamReader>
 
+#include <cstring>
+
 QString XmlElement::attribute(const QString &name) const
 {
     for (const auto &attribute : attributes) {
@@ -87,6 +89,37 @@ bool declaresOtherEncoding(const QByteArray &bytes)
 
 XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree);
 
+// Offset of the first control character that XML forbids (below 0x20 except
+// tab, line feed and carriage return), or -1. QXmlStreamReader lets some of
+// them through inside names; documents in UTF-16 or UTF-32 are not scanned.
+qsizetype firstForbiddenControl(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    const qsizetype probe = qMin<qsizetype>(size, 4);
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE") || std::memchr(data, 0, size_t(probe)))
+        return -1;
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar c = data[i];
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            return i;
+    }
+    return -1;
+}
+
+// A document with a forbidden control character is malformed at it, unless
+// the text before it already fails (then that error comes first).
+XmlParseResult failAtControl(const QByteArray &bytes, qsizetype offset)
+{
+    const QByteArray before = bytes.left(offset);
+    XmlParseResult prefix = parseChecked(before, false);
+    if (prefix.status != XmlStatus::Ok)
+        return prefix;
+    XmlParseResult result;
+    result.errorLine = qint64(before.count('\n')) + 1;
+    return result;
+}
+
 // The reader decodes its whole input before parsing, so it reports an
 // encoding error on line 1 wherever the bad bytes are. The error line that
 // tells a damaged trailer from a damaged text is that of the first error in
@@ -106,6 +139,42 @@ qint64 errorLineOf(const QXmlStreamReader &reader, const QByteArray &bytes)
 // Walks the token stream once, tracking depth and building the kept part of
 // the tree. keptDepth counts the open elements that are in the tree; an
 // element that is not kept hides its whole subtree.
+// XML name rules for the ASCII range (characters from U+0080 up pass): a
+// name starts with a letter, "_" or ":" and goes on with those, digits, "-"
+// and ".". QXmlStreamReader lets characters such as "@" or "`" into names.
+bool isNameChar(QChar c, bool first)
+{
+    const ushort u = c.unicode();
+    if (u >= 0x80)
+        return true;
+    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':')
+        return true;
+    return !first && ((u >= '0' && u <= '9') || u == '-' || u == '.');
+}
+
+bool isXmlName(const QStringRef &name)
+{
+    if (name.isEmpty() || !isNameChar(name.at(0), true))
+        return false;
+    for (int i = 1; i < name.size(); ++i) {
+        if (!isNameChar(name.at(i), false))
+            return false;
+    }
+    return true;
+}
+
+bool hasValidNames(const QXmlStreamReader &reader)
+{
+    if (!isXmlName(reader.qualifiedName()))
+        return false;
+    const QXmlStreamAttributes attributes = reader.attributes();
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!isXmlName(attribute.qualifiedName()))
+            return false;
+    }
+    return true;
+}
+
 class TreeBuilder
 {
 public:
@@ -118,13 +187,21 @@ public:
             result.status = XmlStatus::Refused;
             return result;
         }
+        const qsizetype control = firstForbiddenControl(bytes);
+        if (control >= 0)
+            return failAtControl(bytes, control);
         QXmlStreamReader reader(bytes);
         reader.setNamespaceProcessing(false);
         while (!reader.atEnd()) {
             switch (reader.readNext()) {
             case QXmlStreamReader::StartElement:
-                if (!startElement(reader))
+                if (++m_depth > MaxElementDepth)
                     return refused();
+                if (!hasValidNames(reader)) {
+                    result.errorLine = reader.lineNumber();
+                    return result;
+                }
+                startElement(reader);
                 break;
             case QXmlStreamReader::EndElement:
                 endElement();
@@ -153,14 +230,12 @@ private:
         return result;
     }
 
-    bool startElement(const QXmlStreamReader &reader)
+    void startElement(const QXmlStreamReader &reader)
     {
-        if (++m_depth > MaxElementDepth)
-            return false;
         if (!m_buildTree || m_hiddenDepth > 0 || !keeps(reader)) {
             if (m_buildTree)
                 ++m_hiddenDepth;
-            return true;
+            return;
         }
         auto element = std::make_unique<XmlElement>();
         element->tag = reader.qualifiedName().toString();
@@ -174,7 +249,6 @@ private:
         else
             m_open.back()->children.push_back(std::move(element));
         m_open.push_back(raw);
-        return true;
     }
 
     void endElement()

@@ -48,6 +48,8 @@ private slots:
     void checksumTrailer();
     void xmlCheckSwitch_data();
     void xmlCheckSwitch();
+    void wellFormedness_data();
+    void wellFormedness();
     void readDocumentBytes_data();
     void readDocumentBytes();
     void hostileInputsAreRefused_data();
@@ -123,6 +125,29 @@ void TestDescriptionChecks::xmlCheckSwitch()
     QFETCH(bool, enabled);
     setArgument(argument.data());
     QCOMPARE(isXmlCheckEnabled(), enabled);
+}
+
+void TestDescriptionChecks::wellFormedness_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("wellFormed");
+    QTest::newRow("description") << TestFiles::description() << true;
+    QTest::newRow("predefined entities, character references, umlaut")
+        << QByteArray("<QVR a=\"&amp;&lt;&#228;\" b=\"\xC3\xA4\"/>") << true;
+    QTest::newRow("prefixed names") << QByteArray("<x:QVR x:a=\"1\"/>") << true;
+    QTest::newRow("@ in an attribute name") << QByteArray("<QVR n@me=\"1\"/>") << false;
+    QTest::newRow("backquote in a tag") << QByteArray("<QVR><gr`oup/></QVR>") << false;
+    QTest::newRow("control character in a name") << QByteArray("<QVR na\x01me=\"1\"/>") << false;
+    QTest::newRow("control character in a value") << QByteArray("<QVR name=\"\x01\"/>") << false;
+    QTest::newRow("invalid UTF-8") << QByteArray("<QVR name=\"\xC0\x80\"/>") << false;
+    QTest::newRow("undeclared entity") << QByteArray("<QVR name=\"&boom;\"/>") << false;
+}
+
+void TestDescriptionChecks::wellFormedness()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, wellFormed);
+    QCOMPARE(isWellFormedXml(bytes), wellFormed);
 }
 
 void TestDescriptionChecks::readDocumentBytes_data()
