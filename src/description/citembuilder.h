@@ -35,6 +35,7 @@ class QObject;
 class LOOMWORK_EXPORT CItemBuilder
 {
 public:
+    // The description is read on build() and must outlive the builder.
     explicit CItemBuilder(const CParameterDescription &description);
 
     // Optional: translations and language of the built items.
