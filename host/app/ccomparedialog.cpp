@@ -1,5 +1,7 @@
 #include "ccomparedialog.h"
 
+#include "items/citem.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -39,11 +41,14 @@ CCompareDialog::CCompareDialog(const QList<CParameterSet::Difference> &rows, QWi
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Names and values keep their width; the caption takes what is left.
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(CaptionColumn, QHeaderView::Stretch);
     fillTable();
     retranslate();
     setWriteEnabled(true);
-    resize(760, 520);
+    resize(960, 560);
 }
 
 void CCompareDialog::fillTable()
@@ -51,7 +56,9 @@ void CCompareDialog::fillTable()
     m_table->setRowCount(m_rows.size());
     for (int row = 0; row < m_rows.size(); ++row) {
         const CParameterSet::Difference &entry = m_rows.at(row);
-        const QStringList texts{entry.name, entry.caption, entry.fileText, entry.deviceText};
+        const QString unit = entry.item && !entry.item->unit().isEmpty() ? QLatin1Char(' ') + entry.item->unit()
+                                                                         : QString();
+        const QStringList texts{entry.name, entry.caption, entry.fileText + unit, entry.deviceText + unit};
         for (int column = 0; column < ColumnCount; ++column) {
             auto *cell = new QTableWidgetItem(texts.at(column));
             if (entry.differs)
@@ -59,7 +66,6 @@ void CCompareDialog::fillTable()
             m_table->setItem(row, column, cell);
         }
     }
-    m_table->resizeColumnsToContents();
 }
 
 void CCompareDialog::applyFilter()
