@@ -68,6 +68,18 @@ QObject *walk(const QObject *root, const Matches &matches)
     return nullptr;
 }
 
+// QObject keeps its deletion state in its d-pointer, which it shows only to
+// subclasses; a pointer to that member formed through a subclass reads it for
+// any object. An object inside QObject's destructor must not be watched or
+// guarded any more.
+struct ObjectData : QObject
+{
+    static bool isBeingDeleted(const QObject *object)
+    {
+        return (object->*(&ObjectData::d_ptr))->wasDeleted;
+    }
+};
+
 // Visits every descendant in pre-order; a null entry (a child being deleted)
 // is passed on as null.
 template <typename Visit>
@@ -97,11 +109,10 @@ QObject *CObjectIndex::find(const QObject *root, const QString &pattern)
         for (const Entry &entry : m_entries) {
             if (!matches(entry.name))
                 continue;
+            // Unless the object is being destroyed right now or was renamed
+            // while its signals were blocked, the snapshot holds.
             QObject *object = entry.object.data();
-            if (!object)
-                continue; // destroyed, so no longer in the tree
-            // A rename while the object's signals were blocked went unseen.
-            if (matches(object->objectName()))
+            if (object && matches(object->objectName()))
                 return object;
             invalidate();
             return walk(root, matches);
@@ -139,11 +150,11 @@ bool CObjectIndex::rebuild(const QObject *root)
     m_entries.clear();
     m_valid = false;
     m_root = root;
-    if (!QCoreApplication::instance() || root->thread() != thread())
+    if (!QCoreApplication::instance() || root->thread() != thread() || ObjectData::isBeingDeleted(root))
         return false;
     bool watchable = true;
     forEachDescendant(root, [this, &watchable](QObject *object) {
-        watchable = watchable && object && object->thread() == thread();
+        watchable = watchable && object && !ObjectData::isBeingDeleted(object) && object->thread() == thread();
         if (watchable)
             m_entries.push_back({object, object->objectName()});
     });

@@ -15,8 +15,8 @@
 // The answer is the same as walking the tree each time. To keep lookups cheap
 // on large trees the index keeps a pre-order snapshot of the names and drops
 // it whenever the tree changes: it watches every object for children being
-// added, removed or reordered and for renames. Destroyed objects simply drop
-// out of the snapshot (they are held by guarded pointers).
+// added, removed or reordered and for renames; entries are guarded pointers,
+// so an object destroyed meanwhile sends the lookup back to the live tree.
 class CObjectIndex : public QObject
 {
     Q_OBJECT

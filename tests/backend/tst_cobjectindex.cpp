@@ -41,6 +41,7 @@ private slots:
     void followsTreeChanges_data();
     void followsTreeChanges();
     void lookupWhileChildrenAreDeleted();
+    void lookupWhileAnObjectIsDeleted();
     void rootSwitch();
 };
 
@@ -145,6 +146,21 @@ void TestObjectIndex::lookupWhileChildrenAreDeleted()
     delete group;
     QCOMPARE(seen.size(), 1);
     QVERIFY(!index.find(&root, "Target"));
+}
+
+void TestObjectIndex::lookupWhileAnObjectIsDeleted()
+{
+    QObject root;
+    QObject *first = named(&root, "Target_A");
+    QObject *second = named(&root, "Target_B");
+    CObjectIndex index;
+    QCOMPARE(index.find(&root, "Target"), first);
+    named(&root, "Other"); // leaves the snapshot outdated
+    QObject *seen = first;
+    connect(first, &QObject::destroyed, this, [&] { seen = index.find(&root, "Target"); });
+    delete first;
+    QCOMPARE(seen, first); // still its parent's child while it signals destroyed()
+    QCOMPARE(index.find(&root, "Target"), second);
 }
 
 void TestObjectIndex::rootSwitch()
