@@ -61,7 +61,7 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
         int *target;
     } numbers[] = {{portOption, 1, 65535, &port},
                    {address, 1, 247, &this->address},
-                   {cycle, 50, 3600000, &cycleInterval},
+                   {cycle, MinimumCycleInterval, MaximumCycleInterval, &cycleInterval},
                    {quit, 0, 86400000, &quitAfter}};
     for (const auto &number : numbers) {
         if (parser.isSet(number.option)

@@ -7,6 +7,9 @@
 // The host's command line.
 struct CHostOptions
 {
+    static const int MinimumCycleInterval = 100; // ms
+    static const int MaximumCycleInterval = 60000;
+
     QString pluginDirectory;   // empty: CPluginRegistry::defaultDirectory()
     QString descriptionFile;   // empty: the installed or built pv8120.xml
     QString host;              // Modbus TCP device; with serialPort empty and

@@ -61,6 +61,27 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     createActions();
     createCentralArea();
 
+    connectSignals();
+
+    const QString language = options.language.isEmpty() ? CLanguageManager::systemLanguage() : options.language;
+    if (!m_language->setLanguage(language))
+        m_language->setLanguage(QStringLiteral("en"));
+    retranslate();
+    onStateChanged(CModbusMaster::Disconnected);
+    resize(1360, 920);
+}
+
+CMainWindow::~CMainWindow()
+{
+    // The front belongs to the window but talks to the backend in the
+    // session: let it go first.
+    if (m_front)
+        m_front->deactivate();
+    delete m_front;
+}
+
+void CMainWindow::connectSignals()
+{
     CModbusMaster *master = m_session->master();
     connect(master, &CModbusMaster::stateChanged, this, &CMainWindow::onStateChanged);
     CMessageSender *messages = master->messageSender();
@@ -79,22 +100,6 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
             [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
     connect(m_connectionBar, &CConnectionBar::connectRequested, this, &CMainWindow::connectDevice);
     connect(m_connectionBar, &CConnectionBar::disconnectRequested, this, &CMainWindow::disconnectDevice);
-
-    const QString language = options.language.isEmpty() ? CLanguageManager::systemLanguage() : options.language;
-    if (!m_language->setLanguage(language))
-        m_language->setLanguage(QStringLiteral("en"));
-    retranslate();
-    onStateChanged(CModbusMaster::Disconnected);
-    resize(1360, 920);
-}
-
-CMainWindow::~CMainWindow()
-{
-    // The front belongs to the window but talks to the backend in the
-    // session: let it go first.
-    if (m_front)
-        m_front->deactivate();
-    delete m_front;
 }
 
 void CMainWindow::createActions()
@@ -146,35 +151,8 @@ void CMainWindow::createActions()
 void CMainWindow::createCentralArea()
 {
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_tree = new QTreeView(m_splitter);
-    m_tree->setObjectName(QStringLiteral("ParameterTree"));
-    m_tree->setModel(m_filter);
-    m_tree->setItemDelegate(new CParameterDelegate(m_tree));
-    m_tree->setAlternatingRowColors(true);
-    m_tree->setUniformRowHeights(true);
-    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
-                            | QAbstractItemView::EditKeyPressed);
-    m_tree->header()->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Interactive);
-    m_tree->header()->resizeSection(CParameterModel::CaptionColumn, 330);
-    m_tree->header()->resizeSection(CParameterModel::ValueColumn, 150);
-
-    auto *frontArea = new QWidget(m_splitter);
-    auto *frontLayout = new QVBoxLayout(frontArea);
-    frontLayout->setContentsMargins(6, 0, 0, 0);
-    auto *cycleRow = new QHBoxLayout;
-    m_cycleLabel = new QLabel(frontArea);
-    m_cycleInterval = new QSpinBox(frontArea);
-    m_cycleInterval->setRange(100, 60000);
-    m_cycleInterval->setSingleStep(100);
-    m_cycleInterval->setSuffix(QStringLiteral(" ms"));
-    m_cycleInterval->setValue(m_options.cycleInterval);
-    connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
-    cycleRow->addStretch(1);
-    cycleRow->addWidget(m_cycleLabel);
-    cycleRow->addWidget(m_cycleInterval);
-    frontLayout->addLayout(cycleRow);
-    m_splitter->addWidget(m_tree);
-    m_splitter->addWidget(frontArea);
+    m_splitter->addWidget(createTree());
+    m_splitter->addWidget(createFrontArea());
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     setCentralWidget(m_splitter);
@@ -192,6 +170,44 @@ void CMainWindow::createCentralArea()
 
     m_statusState = new QLabel(this);
     statusBar()->addPermanentWidget(m_statusState);
+}
+
+QWidget *CMainWindow::createTree()
+{
+    m_tree = new QTreeView(this);
+    m_tree->setObjectName(QStringLiteral("ParameterTree"));
+    m_tree->setModel(m_filter);
+    m_tree->setItemDelegate(new CParameterDelegate(m_tree));
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                            | QAbstractItemView::EditKeyPressed);
+    m_tree->header()->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Interactive);
+    m_tree->header()->resizeSection(CParameterModel::CaptionColumn, 330);
+    m_tree->header()->resizeSection(CParameterModel::ValueColumn, 150);
+    return m_tree;
+}
+
+// The front panel arrives with the plugin; until then the area holds the
+// cycle-interval setting only.
+QWidget *CMainWindow::createFrontArea()
+{
+    auto *area = new QWidget(this);
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(6, 0, 0, 0);
+    auto *cycleRow = new QHBoxLayout;
+    m_cycleLabel = new QLabel(area);
+    m_cycleInterval = new QSpinBox(area);
+    m_cycleInterval->setRange(CHostOptions::MinimumCycleInterval, CHostOptions::MaximumCycleInterval);
+    m_cycleInterval->setSingleStep(100);
+    m_cycleInterval->setSuffix(QStringLiteral(" ms"));
+    m_cycleInterval->setValue(m_options.cycleInterval);
+    connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
+    cycleRow->addStretch(1);
+    cycleRow->addWidget(m_cycleLabel);
+    cycleRow->addWidget(m_cycleInterval);
+    layout->addLayout(cycleRow);
+    return area;
 }
 
 bool CMainWindow::start()

@@ -22,6 +22,7 @@ class CPluginRegistry;
 class CSimulatorProcess;
 class CVisibleItemFilter;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -89,7 +90,10 @@ protected:
 
 private:
     void createActions();
+    void connectSignals();
     void createCentralArea();
+    QWidget *createTree();
+    QWidget *createFrontArea();
     void retranslate();
     bool loadDevice();
     void installFront();
@@ -139,7 +143,7 @@ private:
     QAction *m_writeModifiedAction;
     QAction *m_aboutAction;
     QActionGroup *m_languageGroup;
-    class QDockWidget *m_logDock;
+    QDockWidget *m_logDock;
 };
 
 #endif // CMAINWINDOW_H

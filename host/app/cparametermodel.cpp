@@ -3,7 +3,8 @@
 #include "items/citem.h"
 
 #include <QDateTime>
-#include <QtMath>
+
+#include <limits>
 
 namespace {
 

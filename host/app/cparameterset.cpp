@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <limits>
+
 namespace {
 
 const char *const formatTag = "loomwork-parameter-set";
