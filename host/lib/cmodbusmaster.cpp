@@ -446,7 +446,10 @@ void CModbusMaster::onReplyFinished(QModbusReply *reply)
     }
     case QModbusDevice::ProtocolError: {
         ++m_stats.exceptions;
-        const int code = reply->rawResult().exceptionCode();
+        // An exception response carries its code as the only data byte (read
+        // from the data: the PDU's function code does not fit its enum type).
+        const QByteArray data = reply->rawResult().data();
+        const int code = data.isEmpty() ? 0 : quint8(data.at(0));
         finishCurrent(Result{false, job->start, {}, code,
                              QStringLiteral("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code))});
         return;

@@ -8,6 +8,7 @@
 #include <QModbusTcpServer>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 namespace {
@@ -48,6 +49,7 @@ private:
 
 void tst_CParameterTransfer::init()
 {
+    qRegisterMetaType<QTcpSocket *>();
     m_server = new QModbusTcpServer(this);
     QModbusDataUnitMap map;
     map.insert(QModbusDataUnit::HoldingRegisters, QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0, 0x400));
@@ -75,7 +77,11 @@ void tst_CParameterTransfer::init()
 
 void tst_CParameterTransfer::cleanup()
 {
+    // The server frees a connection's buffer only when it sees it close.
+    QSignalSpy closed(m_server, &QModbusTcpServer::modbusClientDisconnected);
     delete m_root;
+    QVERIFY(closed.count() > 0 || closed.wait(5000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     delete m_server;
 }
 
