@@ -23,7 +23,8 @@ struct LineSettings
 
 // Interface of a device plugin as the host sees it. The host loads the
 // plugin, selects it with supportsModel(), calls init() with the object that
-// parents the device's items and then asks for the front widget.
+// parents the device's items and then asks for the front widget. The
+// operations are not const, so implementations are free to keep state.
 class CLoomworkPlugin
 {
 public:
@@ -33,17 +34,17 @@ public:
     // binds it to the items there. Returns true.
     virtual bool init(QObject *parent) = 0;
     // Whether identification names a device this plugin serves.
-    virtual bool supportsModel(const QString &identification) const = 0;
+    virtual bool supportsModel(const QString &identification) = 0;
     // Device name shown to the user.
-    virtual QString modelName() const = 0;
+    virtual QString modelName() = 0;
     // Device number.
-    virtual QString modelNumber() const = 0;
+    virtual QString modelNumber() = 0;
     // Names under which the host lists the device for name.
-    virtual QStringList nameList(const QString &name) const = 0;
+    virtual QStringList nameList(const QString &name) = 0;
     // The device's default serial-line settings.
-    virtual LineSettings defaultLineSettings() const = 0;
+    virtual LineSettings defaultLineSettings() = 0;
     // Additional items the plugin contributes to the host's model.
-    virtual QList<CItem *> extraItems() const = 0;
+    virtual QList<CItem *> extraItems() = 0;
     // The single front-panel widget; the host takes ownership.
     virtual CBaseWidget *frontWidget() = 0;
 };

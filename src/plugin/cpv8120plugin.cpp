@@ -25,32 +25,32 @@ bool CPV8120Plugin::init(QObject *parent)
     return true;
 }
 
-bool CPV8120Plugin::supportsModel(const QString &identification) const
+bool CPV8120Plugin::supportsModel(const QString &identification)
 {
     return identification.startsWith(Pv8120::deviceNumber, Qt::CaseSensitive);
 }
 
-QString CPV8120Plugin::modelName() const
+QString CPV8120Plugin::modelName()
 {
     return Pv8120::deviceName;
 }
 
-QString CPV8120Plugin::modelNumber() const
+QString CPV8120Plugin::modelNumber()
 {
     return Pv8120::deviceNumber;
 }
 
-QStringList CPV8120Plugin::nameList(const QString &name) const
+QStringList CPV8120Plugin::nameList(const QString &name)
 {
     return QStringList{name};
 }
 
-LineSettings CPV8120Plugin::defaultLineSettings() const
+LineSettings CPV8120Plugin::defaultLineSettings()
 {
     return LineSettings{115200, 2, 0, 8, 1};
 }
 
-QList<CItem *> CPV8120Plugin::extraItems() const
+QList<CItem *> CPV8120Plugin::extraItems()
 {
     return {};
 }

@@ -16,12 +16,12 @@ class CPV8120Plugin : public QObject, public CLoomworkPlugin
 
 public:
     bool init(QObject *parent) override;
-    bool supportsModel(const QString &identification) const override;
-    QString modelName() const override;
-    QString modelNumber() const override;
-    QStringList nameList(const QString &name) const override;
-    LineSettings defaultLineSettings() const override;
-    QList<CItem *> extraItems() const override;
+    bool supportsModel(const QString &identification) override;
+    QString modelName() override;
+    QString modelNumber() override;
+    QStringList nameList(const QString &name) override;
+    LineSettings defaultLineSettings() override;
+    QList<CItem *> extraItems() override;
     CBaseWidget *frontWidget() override;
 
 private slots:
