@@ -38,8 +38,8 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption serial("serial", "Modbus RTU serial port.", "device");
     const QCommandLineOption address("address", "Device address 1-247 (default 1).", "n");
     const QCommandLineOption simulatorOption("simulator", "Simulator program to start.", "program");
-    const QCommandLineOption languageOption("language", "User interface language: en or de.", "id");
-    const QCommandLineOption cycle("cycle-interval", "Cyclic read interval in ms (default 1000).", "ms");
+    const QCommandLineOption languageOption("language", "User interface language: en or de (default: the last one chosen).", "id");
+    const QCommandLineOption cycle("cycle-interval", "Cyclic read interval in ms (default: the last one set, else 1000).", "ms");
     const QCommandLineOption shot("screenshot", "Write the main window to a PNG file.", "file");
     const QCommandLineOption quit("quit-after", "Quit after this many ms (0: never).", "ms");
     parser.addOptions({pluginDir, description, hostOption, portOption, serial, address, simulatorOption,

@@ -17,8 +17,9 @@ struct CHostOptions
     QString serialPort;        // Modbus RTU device
     int address = 1;
     QString simulator;         // empty: pv8120-sim next to the executable
-    QString language;          // empty: the system's language
-    int cycleInterval = 1000;  // ms between two cyclic reads of the front
+    QString language;          // empty: the saved choice, else the system's
+    int cycleInterval = 0;     // ms between two cyclic reads of the front;
+                               // 0: the saved setting, else 1000
     QString screenshot;        // write the main window to this PNG file
     int quitAfter = 0;         // ms; 0: run until the user quits
     bool headless = false;     // no display: offscreen, screenshot and quit

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -63,7 +64,11 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
 
     connectSignals();
 
-    const QString language = options.language.isEmpty() ? CLanguageManager::systemLanguage() : options.language;
+    // Command line first, then what the user chose last time.
+    const QSettings settings;
+    const QString language = !options.language.isEmpty()
+        ? options.language
+        : settings.value(QStringLiteral("language"), CLanguageManager::systemLanguage()).toString();
     if (!m_language->setLanguage(language))
         m_language->setLanguage(QStringLiteral("en"));
     retranslate();
@@ -201,7 +206,9 @@ QWidget *CMainWindow::createFrontArea()
     m_cycleInterval->setRange(CHostOptions::MinimumCycleInterval, CHostOptions::MaximumCycleInterval);
     m_cycleInterval->setSingleStep(100);
     m_cycleInterval->setSuffix(QStringLiteral(" ms"));
-    m_cycleInterval->setValue(m_options.cycleInterval);
+    m_cycleInterval->setValue(m_options.cycleInterval > 0
+                                  ? m_options.cycleInterval
+                                  : QSettings().value(QStringLiteral("cycleInterval"), 1000).toInt());
     connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
     cycleRow->addStretch(1);
     cycleRow->addWidget(m_cycleLabel);
@@ -388,6 +395,7 @@ void CMainWindow::setCycleInterval(int milliseconds)
 {
     if (m_cycleInterval->value() != milliseconds)
         m_cycleInterval->setValue(milliseconds);
+    QSettings().setValue(QStringLiteral("cycleInterval"), m_cycleInterval->value());
     if (m_front)
         m_front->setCycleInterval(milliseconds);
 }
@@ -488,6 +496,7 @@ bool CMainWindow::setLanguage(const QString &language)
 {
     if (!m_language->setLanguage(language))
         return false;
+    QSettings().setValue(QStringLiteral("language"), language);
     // Deliver the change events now, so everything reads the new language
     // when this returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
