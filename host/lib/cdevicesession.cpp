@@ -4,6 +4,7 @@
 #include "cparametertransfer.h"
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
+#include "items/citem.h"
 #include "plugin/cloomworkplugin.h"
 
 #include <QCoreApplication>
@@ -56,12 +57,17 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     if (!description.load(fileName))
         return setError(QStringLiteral("Description file %1 cannot be read (damaged, unsealed or unsupported)")
                             .arg(fileName));
+    // A new description replaces the items of an earlier one; the plugin
+    // then binds to the new tree.
+    qDeleteAll(m_root->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly));
     CItemBuilder builder(description);
     builder.build(m_root);
     m_problems = builder.problems();
     m_parameters->collectItems(m_root);
     if (m_parameters->items().isEmpty())
         return setError(QStringLiteral("Description file %1 describes no device registers").arg(fileName));
+    if (m_plugin)
+        m_plugin->init(m_root);
     return true;
 }
 

@@ -23,8 +23,9 @@ public:
     explicit CDeviceSession(QObject *parent = nullptr);
     ~CDeviceSession() override;
 
-    // Reads the description and builds its items under root(). False (with
-    // errorString()) when the file cannot be used.
+    // Reads the description and builds its items under root(), replacing
+    // those of an earlier description (a loaded plugin is initialised again).
+    // False (with errorString()) when the file cannot be used.
     bool loadDescription(const QString &fileName);
     // Loads the first plugin in directory that accepts the interface
     // "org.vardo.loomwork.plugin" and supports identification, then calls its

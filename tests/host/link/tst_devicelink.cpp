@@ -120,6 +120,7 @@ class tst_DeviceLink : public QObject
 
 private slots:
     void initTestCase();
+    void sessionHostsItemsAndPlugin();
     void readAllTakesTheDeviceValues();
     void unitChangeConvertsLimitsOnTheDevice();
     void refusedWriteLeavesTheDeviceValue();
@@ -133,6 +134,29 @@ void tst_DeviceLink::initTestCase()
 {
     // The description reader accepts tables by the host's version.
     QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+}
+
+void tst_DeviceLink::sessionHostsItemsAndPlugin()
+{
+    CDeviceSession session;
+    const QString description = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
+    QVERIFY2(session.open(description, QStringLiteral(LOOMWORK_PLUGIN_DIR)), qPrintable(session.errorString()));
+    QObject *root = session.root();
+    QCOMPARE(root->findChild<QObject *>(QStringLiteral("ModbusMaster"), Qt::FindDirectChildrenOnly), session.master());
+    QCOMPARE(root->findChild<QObject *>(QStringLiteral("Parameter"), Qt::FindDirectChildrenOnly), session.parameters());
+    QVERIFY(session.backend());
+    QCOMPARE(session.backend()->parent(), root);
+    const int items = session.parameters()->items().size();
+    QVERIFY(items > 0);
+    // Loading again replaces the tree and re-binds the plugin: one of each.
+    QVERIFY(session.loadDescription(description));
+    QCOMPARE(session.parameters()->items().size(), items);
+    QCOMPARE(root->findChildren<QObject *>(session.backend()->objectName()).size(), 1);
+    QCOMPARE(root->findChildren<CItem *>(QStringLiteral("Einheit")).size(), 1);
+
+    CDeviceSession other;
+    QVERIFY(!other.open(description, QStringLiteral(LOOMWORK_PLUGIN_DIR), QStringLiteral("9999")));
+    QVERIFY(other.errorString().contains(QStringLiteral("9999")));
 }
 
 void tst_DeviceLink::readAllTakesTheDeviceValues()
