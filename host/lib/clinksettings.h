@@ -27,6 +27,7 @@ struct CLinkSettings
     int connectTimeout = 3000;    // ms
     int reconnectMinDelay = 250;  // ms, first delay after a lost connection
     int reconnectMaxDelay = 8000; // ms, the backoff doubles up to this
+    bool checkFrames = true;      // TCP: check every answer frame before the client parses it
 };
 
 #endif // CLINKSETTINGS_H

@@ -1,5 +1,6 @@
 #include "cmodbusmaster.h"
 
+#include "cframeguard.h"
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
@@ -153,6 +154,8 @@ void CModbusMaster::connectDevice()
         m_client->deleteLater();
         m_client = nullptr;
     }
+    delete m_guard;
+    m_guard = nullptr;
     createClient();
     openClient();
 }
@@ -182,8 +185,26 @@ void CModbusMaster::createClient()
         m_client->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, m_settings.stopBits);
     } else {
         m_client = new QModbusTcpClient(this);
-        m_client->setConnectionParameter(QModbusDevice::NetworkAddressParameter, m_settings.host);
-        m_client->setConnectionParameter(QModbusDevice::NetworkPortParameter, m_settings.port);
+        QString host = m_settings.host;
+        quint16 port = m_settings.port;
+        if (m_settings.checkFrames) {
+            m_guard = new CFrameGuard(this);
+            if (m_guard->listen()) {
+                m_guard->setTarget(host, port);
+                host = QStringLiteral("127.0.0.1");
+                port = m_guard->localPort();
+                connect(m_guard, &CFrameGuard::upstreamOpened, this, [this]() {
+                    if (m_client->state() == QModbusDevice::ConnectedState)
+                        becomeConnected();
+                });
+                connect(m_guard, &CFrameGuard::frameRejected, this, &CModbusMaster::onFrameRejected);
+            } else {
+                delete m_guard;
+                m_guard = nullptr;
+            }
+        }
+        m_client->setConnectionParameter(QModbusDevice::NetworkAddressParameter, host);
+        m_client->setConnectionParameter(QModbusDevice::NetworkPortParameter, port);
     }
     // Retries are ours. Our timer ends every attempt; on a serial line Qt's
     // own timer, a little shorter, lets its queue move on before ours fires.
@@ -214,13 +235,9 @@ void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
         // Requests are single small frames: send each at once, no coalescing.
         if (auto *socket = m_client->findChild<QTcpSocket *>())
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        m_connectTimer->stop();
-        m_reconnectDelay = 0;
-        if (m_lossReported)
-            emit m_messages->logMessage(QStringLiteral("Device link restored"));
-        m_lossReported = false;
-        setState(Connected);
-        dispatch();
+        // Behind the frame guard the device side may still be opening.
+        if (!m_guard || m_guard->isUpstreamOpen())
+            becomeConnected();
         return;
     }
     if (state != QModbusDevice::UnconnectedState)
@@ -245,6 +262,37 @@ void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
     QTimer::singleShot(0, this, [this, wasConnected]() { reportLoss(wasConnected); });
 }
 
+void CModbusMaster::becomeConnected()
+{
+    if (m_state == Connected)
+        return;
+    m_connectTimer->stop();
+    m_reconnectDelay = 0;
+    if (m_lossReported)
+        emit m_messages->logMessage(QStringLiteral("Device link restored"));
+    m_lossReported = false;
+    setState(Connected);
+    dispatch();
+}
+
+void CModbusMaster::onFrameRejected(const QString &reason, bool desynchronised)
+{
+    const QString text = QStringLiteral("Invalid answer from the device: %1").arg(reason);
+    if (!desynchronised || !m_current) {
+        ++m_stats.errors;
+        const QString context = m_current ? m_current->describe() + QStringLiteral(": ") : QString();
+        emit m_messages->logMessage(context + text);
+        emit m_messages->errorMessage(LinkTitle, context + text);
+        return;
+    }
+    // The guard closes the connection; the attempt ends here and the link
+    // reopens at once.
+    abandonReply();
+    m_resetting = true;
+    setState(Connecting);
+    retryOrFail(text, false);
+}
+
 void CModbusMaster::reportLoss(bool wasConnected)
 {
     if (!m_wanted || m_state == Connected)
@@ -252,8 +300,11 @@ void CModbusMaster::reportLoss(bool wasConnected)
     const QString target = m_settings.transport == CLinkSettings::Tcp
         ? QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port)
         : m_settings.serialPort;
-    const QString detail = m_client && !m_client->errorString().isEmpty() ? m_client->errorString()
-                                                                         : QStringLiteral("no response");
+    QString detail = m_guard ? m_guard->upstreamError() : QString();
+    if (detail.isEmpty() && m_client)
+        detail = m_client->errorString();
+    if (detail.isEmpty())
+        detail = QStringLiteral("no response");
     const QString reason = wasConnected
         ? QStringLiteral("Connection to the device at %1 lost: %2").arg(target, detail)
         : QStringLiteral("Cannot connect to the device at %1: %2").arg(target, detail);

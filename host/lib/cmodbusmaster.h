@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class CFrameGuard;
 class CMessageSender;
 class QModbusClient;
 class QModbusReply;
@@ -111,6 +112,8 @@ private:
     void report(const Job &job, const QString &reason);
     void onClientStateChanged(QModbusDevice::State state);
     void reportLoss(bool wasConnected);
+    void becomeConnected();
+    void onFrameRejected(const QString &reason, bool desynchronised);
     void scheduleReconnect();
     void openClient();
     void createClient();
@@ -120,6 +123,7 @@ private:
     CLinkSettings m_settings;
     CMessageSender *m_messages = nullptr;
     QModbusClient *m_client = nullptr;
+    CFrameGuard *m_guard = nullptr; // TCP with checkFrames: the relay the client talks to
     QTimer *m_attemptTimer = nullptr;
     QTimer *m_connectTimer = nullptr;
     QTimer *m_reconnectTimer = nullptr;

@@ -24,7 +24,7 @@ namespace {
 class RawServer : public QObject
 {
 public:
-    enum Mode { Good, Silent, HeaderOnly, BadLength, WrongTransaction, CloseMidFrame };
+    enum Mode { Good, Silent, HeaderOnly, BadLength, BadProtocol, WrongTransaction, CloseMidFrame };
 
     Mode mode = Good;
     int faultsLeft = 0; // faulty answers before it turns good again
@@ -62,7 +62,7 @@ private:
         QByteArray frame;
         QDataStream out(&frame, QIODevice::WriteOnly);
         const quint16 length = quint16(3 + 2 * count);
-        out << quint16(now == WrongTransaction ? tid + 7 : tid) << quint16(0)
+        out << quint16(now == WrongTransaction ? tid + 7 : tid) << quint16(now == BadProtocol ? 1 : 0)
             << quint16(now == BadLength ? 2000 : length) << unit << function << quint8(2 * count);
         for (int i = 0; i < count; ++i)
             out << quint16(start + i);
@@ -321,8 +321,12 @@ void tst_CModbusMaster::faultEndsWithinTimeoutAndLinkRecovers_data()
     const QString failed = QStringLiteral("Reading register 0x0008..0x0009 (2 registers) failed: No answer");
     QTest::newRow("silent, all attempts") << int(RawServer::Silent) << 2 << false << failed;
     QTest::newRow("header only, all attempts") << int(RawServer::HeaderOnly) << 2 << false << failed;
-    QTest::newRow("length never reached") << int(RawServer::BadLength) << 2 << false << failed;
-    QTest::newRow("foreign transaction") << int(RawServer::WrongTransaction) << 2 << false << failed;
+    const QString header = QStringLiteral("failed: Invalid answer from the device: invalid frame header");
+    QTest::newRow("impossible length") << int(RawServer::BadLength) << 2 << false << header + " (protocol id 0, length 2000)";
+    QTest::newRow("foreign protocol") << int(RawServer::BadProtocol) << 2 << false << header + " (protocol id 1, length 7)";
+    QTest::newRow("foreign protocol once") << int(RawServer::BadProtocol) << 1 << true << QString();
+    QTest::newRow("foreign transaction") << int(RawServer::WrongTransaction) << 2 << false
+                                         << QStringLiteral("discarded an answer to no waiting request (transaction");
     QTest::newRow("header only once") << int(RawServer::HeaderOnly) << 1 << true << QString();
     QTest::newRow("closed mid frame once") << int(RawServer::CloseMidFrame) << 1 << true
                                            << QStringLiteral("Connection to the device at");

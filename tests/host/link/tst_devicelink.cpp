@@ -265,8 +265,12 @@ void tst_DeviceLink::faultsAreReportedAndPollingGoesOn_data()
                                << QStringLiteral("failed: Modbus exception 4 (server device failure)");
     QTest::newRow("disconnect") << QStringList{"--disconnect-after", "3"} << QStringLiteral("lost");
     QTest::newRow("header only") << frame("header-only") << noAnswer;
-    QTest::newRow("bad length") << frame("bad-length") << noAnswer;
-    QTest::newRow("bad transaction") << frame("bad-transaction") << noAnswer;
+    QTest::newRow("bad length") << frame("bad-length") << QStringLiteral("failed: ");
+    QTest::newRow("bad protocol") << frame("bad-protocol")
+                                  << QStringLiteral("failed: Invalid answer from the device: invalid frame header (protocol id 1");
+    QTest::newRow("bad transaction") << frame("bad-transaction")
+                                     << QStringLiteral("discarded an answer to no waiting request");
+    QTest::newRow("stale frame") << frame("two-frames") << QStringLiteral("discarded an answer to no waiting request");
     QTest::newRow("closed mid frame") << frame("close-mid-frame") << QStringLiteral("closed by the device");
     QTest::newRow("slow delivery is no fault") << frame("byte-per-segment") << QString();
 }
