@@ -71,8 +71,10 @@ CModbusMaster::CModbusMaster(QObject *parent)
     m_reconnectTimer->setSingleShot(true);
     connect(m_attemptTimer, &QTimer::timeout, this, &CModbusMaster::onAttemptTimeout);
     connect(m_reconnectTimer, &QTimer::timeout, this, &CModbusMaster::openClient);
+    // Behind the frame guard the client may be connected while the device
+    // side is not: the master's own state decides.
     connect(m_connectTimer, &QTimer::timeout, this, [this]() {
-        if (m_client && m_client->state() != QModbusDevice::ConnectedState)
+        if (m_client && m_state != Connected)
             m_client->disconnectDevice();
     });
 }

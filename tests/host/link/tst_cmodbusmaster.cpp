@@ -13,7 +13,9 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <netinet/in.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -150,6 +152,41 @@ private:
     QString m_portName;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_request;
+};
+
+// A loopback port whose accept queue is full, so a further connect hangs
+// (the kernel drops its handshake) until the client gives up.
+class FullListener
+{
+public:
+    FullListener()
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(m_listener, 0) != 0
+            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+        for (int &filler : m_fillers) {
+            filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ::connect(filler, reinterpret_cast<sockaddr *>(&address), length);
+        }
+    }
+    ~FullListener()
+    {
+        for (int filler : m_fillers)
+            ::close(filler);
+        ::close(m_listener);
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    int m_fillers[3] = {-1, -1, -1};
+    quint16 m_port = 0;
 };
 
 CLinkSettings settingsFor(quint16 port, int timeout = 1000, int retries = 3)
@@ -380,6 +417,8 @@ void tst_CModbusMaster::refusedConnectionFailsRequests_data()
     }
     QTest::newRow("no listener") << false << QStringLiteral("127.0.0.1:%1").arg(port);
     QTest::newRow("no serial port") << true << QStringLiteral("/dev/loomwork-no-such-port");
+    static FullListener full;
+    QTest::newRow("connect hangs") << false << QStringLiteral("127.0.0.1:%1").arg(full.port());
 }
 
 void tst_CModbusMaster::refusedConnectionFailsRequests()
@@ -387,6 +426,8 @@ void tst_CModbusMaster::refusedConnectionFailsRequests()
     QFETCH(bool, serial);
     QFETCH(QString, target);
     CLinkSettings settings = settingsFor(quint16(target.section(':', 1).toUInt()));
+    settings.host = target.section(':', 0, 0);
+    settings.connectTimeout = 500;
     if (serial) {
         settings.transport = CLinkSettings::Rtu;
         settings.serialPort = target;
