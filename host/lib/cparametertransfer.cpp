@@ -119,6 +119,12 @@ bool CParameterTransfer::start(const QString &what)
             TransferTitle, QStringLiteral("%1 refused: another transfer is running").arg(what));
         return false;
     }
+    if (m_master->state() == CModbusMaster::Disconnected) {
+        // One message for the whole transfer, not one per request.
+        fail(QStringLiteral("%1 failed: the link to the device is not open").arg(what));
+        emit finished(false);
+        return false;
+    }
     m_busy = true;
     m_ok = true;
     m_emitData = true;

@@ -37,8 +37,9 @@ public:
     void setMaxGap(int registers);
     bool isBusy() const;
 
-    // Reads every parameter. Emits progress, then dataFinished when all were
-    // read, and finished(success) in every case.
+    // Reads every parameter. Emits progress, then dataFinished when items
+    // took values from the device, and finished(success) in every case (at
+    // once, after one message, when the link is not open).
     void readAll();
     // Writes one item, every writable item, or the writable items whose value
     // differs from the device's last known value; each then reads back.

@@ -37,6 +37,7 @@ private slots:
     void readsAreMerged();
     void writesFollowDependencies();
     void readBackShowsWhatTheDeviceHolds();
+    void closedLinkFailsOnce();
 
 private:
     bool runTransfer(const std::function<void()> &run);
@@ -177,6 +178,23 @@ void tst_CParameterTransfer::readBackShowsWhatTheDeviceHolds()
     QCOMPARE(limit->value().toInt(), 500);
     QCOMPARE(other->value().toInt(), 33);
     QVERIFY(m_transfer->modifiedItems().isEmpty());
+}
+
+void tst_CParameterTransfer::closedLinkFailsOnce()
+{
+    for (quint16 address : {0x10, 0x100, 0x200})
+        makeItem(m_root, QStringLiteral("P%1").arg(address), address);
+    m_transfer->collectItems(m_root);
+    m_master->disconnectDevice();
+    QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
+    QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
+    QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
+    m_transfer->readAll();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(data.count(), 0);
+    QVERIFY(!m_transfer->isBusy());
 }
 
 QTEST_GUILESS_MAIN(tst_CParameterTransfer)
