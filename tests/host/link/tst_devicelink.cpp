@@ -273,6 +273,9 @@ void tst_DeviceLink::faultsAreReportedAndPollingGoesOn_data()
     QTest::newRow("stale frame") << frame("two-frames") << QStringLiteral("discarded an answer to no waiting request");
     QTest::newRow("closed mid frame") << frame("close-mid-frame") << QStringLiteral("closed by the device");
     QTest::newRow("slow delivery is no fault") << frame("byte-per-segment") << QString();
+    // The answer cannot tell which registers it holds: the display takes it as
+    // the block that was asked for, and nothing is reported.
+    QTest::newRow("shifted status block") << QStringList{"--wrong-status-address"} << QString();
 }
 
 void tst_DeviceLink::faultsAreReportedAndPollingGoesOn()
