@@ -136,9 +136,6 @@ qint64 errorLineOf(const QXmlStreamReader &reader, const QByteArray &bytes)
     return qint64(before.count('\n')) + 1;
 }
 
-// Walks the token stream once, tracking depth and building the kept part of
-// the tree. keptDepth counts the open elements that are in the tree; an
-// element that is not kept hides its whole subtree.
 // XML name rules for the ASCII range (characters from U+0080 up pass): a
 // name starts with a letter, "_" or ":" and goes on with those, digits, "-"
 // and ".". QXmlStreamReader lets characters such as "@" or "`" into names.
@@ -175,6 +172,9 @@ bool hasValidNames(const QXmlStreamReader &reader)
     return true;
 }
 
+// Walks the token stream once, tracking depth and building the kept part of
+// the tree. An element that is not kept hides its whole subtree; the hidden
+// depth counts how far inside such a subtree the reader is.
 class TreeBuilder
 {
 public:
