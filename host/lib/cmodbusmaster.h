@@ -89,7 +89,9 @@ public:
 
 public slots:
     // Carries out a device request from a plugin backend. Function 3/4 read,
-    // 6/16 write (payload: big-endian words). Reads answer on dataResponse.
+    // 6/16 write (payload: big-endian words). A completed request answers on
+    // dataResponse: reads with the registers read, writes with those written.
+    // Bus address 0 means the configured server address.
     void buildRequest(const CRequest &request);
 
 signals:
