@@ -136,17 +136,28 @@ qint64 errorLineOf(const QXmlStreamReader &reader, const QByteArray &bytes)
     return qint64(before.count('\n')) + 1;
 }
 
-// XML name rules for the ASCII range (characters from U+0080 up pass): a
-// name starts with a letter, "_" or ":" and goes on with those, digits, "-"
-// and ".". QXmlStreamReader lets characters such as "@" or "`" into names.
+// The name characters of XML 1.0 (fifth edition). QXmlStreamReader lets
+// characters such as "@", "`" or private-use characters into names.
+// Surrogate halves pass: the pairs they form lie in the allowed planes.
+bool isNameStartChar(ushort u)
+{
+    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':')
+        return true;
+    if (u < 0xC0)
+        return false;
+    return (u <= 0x2FF && u != 0xD7 && u != 0xF7) || (u >= 0x370 && u <= 0x1FFF && u != 0x37E)
+           || u == 0x200C || u == 0x200D || (u >= 0x2070 && u <= 0x218F) || (u >= 0x2C00 && u <= 0x2FEF)
+           || (u >= 0x3001 && u <= 0xDFFF) || (u >= 0xF900 && u <= 0xFDCF) || (u >= 0xFDF0 && u <= 0xFFFD);
+}
+
 bool isNameChar(QChar c, bool first)
 {
     const ushort u = c.unicode();
-    if (u >= 0x80)
+    if (isNameStartChar(u))
         return true;
-    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':')
-        return true;
-    return !first && ((u >= '0' && u <= '9') || u == '-' || u == '.');
+    return !first
+           && ((u >= '0' && u <= '9') || u == '-' || u == '.' || u == 0xB7 || (u >= 0x300 && u <= 0x36F)
+               || u == 0x203F || u == 0x2040);
 }
 
 bool isXmlName(const QStringRef &name)
