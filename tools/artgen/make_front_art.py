@@ -185,7 +185,7 @@ def legend():
     return [text(x, 150, 26, "\u0394p", "#e7eaee", weight="bold"),
             text(x, 172, 9, "Differenzdruck", "#aeb3b8", spacing=0.2),
             f'<path d="M{x} 186h74" stroke="#ffd500" stroke-width="2"/>',
-            text(x, 206, 9, "0 \u2026 2,5 mbar", "#c9cdd1"),
+            text(x, 206, 9, "0 \u2026 250 mbar", "#c9cdd1"),
             text(x + 10, 288, 9, "Grenzwert", "#c9cdd1"),
             text(x + 10, 303, 9, "Alarm", "#c9cdd1"),
             text(x + 10, 318, 9, "Betrieb", "#c9cdd1"),
@@ -200,7 +200,7 @@ def name_plate():
             'stroke-width="0.8"/>',
             text(92, 400, 12, "PV 8120", "#2f3338", weight="bold"),
             text(158, 400, 10, "Differenzdruck-Messumformer", "#3f454b"),
-            text(92, 417, 9, "Messbereich 0 \u2026 2,5 mbar   Ausgang 4 \u2026 20 mA / Modbus RTU", "#4d535a"),
+            text(92, 417, 9, "Messbereich 0 \u2026 250 mbar   Ausgang 4 \u2026 20 mA / Modbus RTU", "#4d535a"),
             text(92, 432, 9, "Versorgung 24 V DC   IP65   -20 \u2026 +70 \u00b0C", "#4d535a"),
             '<rect x="396" y="390" width="34" height="34" fill="#ffffff" stroke="#4d535a" stroke-width="0.8"/>',
             qr_like(399, 393, 28)]
