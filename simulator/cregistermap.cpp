@@ -1,5 +1,7 @@
 #include "cregistermap.h"
 
+#include "cdeviceunits.h"
+
 #include "items/citem.h"
 
 #include <QVariant>
@@ -95,9 +97,16 @@ CRegisterMap::Result CRegisterMap::read(quint16 start, quint16 count, QVector<qu
     return Ok;
 }
 
+double CRegisterMap::unitFactor() const
+{
+    const CItem *unit = item(DeviceUnits::selectorName());
+    return unit ? DeviceUnits::factor(unit->valueText()) : 1.0;
+}
+
 CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &values)
 {
     QList<QPair<CItem *, QByteArray>> changes;
+    double factor = unitFactor();
     int offset = 0;
     while (offset < values.size()) {
         const Entry *entry = entryAt(quint16(start + offset));
@@ -105,8 +114,12 @@ CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &
             || !isWritable(*entry->item))
             return IllegalDataAddress;
         const QByteArray bytes = wordsToBytes(values, offset, entry->count).left(entry->item->byteSize());
-        if (!accepts(*entry->item, CItem::fromByteArray(bytes, entry->item->type())))
+        const QVariant value = CItem::fromByteArray(bytes, entry->item->type());
+        const QString name = entry->item->objectName();
+        if (!accepts(*entry->item, value, DeviceUnits::dependentNames().contains(name) ? factor : 1.0))
             return IllegalDataValue;
+        if (name == DeviceUnits::selectorName())
+            factor = DeviceUnits::factor(entry->item->valueText(value));
         changes << qMakePair(entry->item, bytes);
         offset += entry->count;
     }
@@ -120,7 +133,7 @@ CItem *CRegisterMap::item(const QString &objectName) const
     return m_byName.value(objectName, nullptr);
 }
 
-bool CRegisterMap::accepts(const CItem &item, const QVariant &value)
+bool CRegisterMap::accepts(const CItem &item, const QVariant &value, double rangeScale)
 {
     const CItem::ENUM_DATA_TYPES type = item.type();
     if (!isNumeric(type))
@@ -133,8 +146,8 @@ bool CRegisterMap::accepts(const CItem &item, const QVariant &value)
         if (entries > 0 && (number < 0.0 || number >= entries))
             return false;
     }
-    const double low = qMin(item.minimum(), item.maximum());
-    const double high = qMax(item.minimum(), item.maximum());
+    const double low = qMin(item.minimum(), item.maximum()) * rangeScale;
+    const double high = qMax(item.minimum(), item.maximum()) * rangeScale;
     if (low == 0.0 && high == 0.0)
         return true; // no range given
     // A float register cannot hold a decimal bound exactly; allow its rounding.

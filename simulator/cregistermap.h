@@ -19,7 +19,11 @@ class CItem;
 // Reads may cover any registers that belong to parameters. Writes must cover
 // whole, writable parameters (feature "Access" with a W, or no "Access");
 // each written value is decoded by the item's type and checked against its
-// range before any item changes.
+// range before any item changes. The unit-dependent parameters (see
+// DeviceUnits) hold values in the unit that "Einheit" selects, so their range
+// is scaled into that unit for the check; a unit written earlier in the same
+// request already counts. Writing the unit leaves their values as they are:
+// the master converts them and writes them itself.
 class CRegisterMap
 {
 public:
@@ -46,10 +50,10 @@ public:
 
     QStringList problems() const { return m_problems; }
 
-    // Whether value is an acceptable value for item: within its range when
-    // the item has one, a valid index of its text list for list types, 0 or 1
-    // for booleans.
-    static bool accepts(const CItem &item, const QVariant &value);
+    // Whether value is an acceptable value for item: within its range (times
+    // rangeScale) when the item has one, a valid index of its text list for
+    // list types, 0 or 1 for booleans.
+    static bool accepts(const CItem &item, const QVariant &value, double rangeScale = 1.0);
 
 private:
     struct Entry
@@ -60,6 +64,7 @@ private:
     };
 
     const Entry *entryAt(quint16 address) const;
+    double unitFactor() const;
     void add(CItem *item);
 
     QMap<quint16, Entry> m_entries; // by first register

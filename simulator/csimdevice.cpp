@@ -1,5 +1,6 @@
 #include "csimdevice.h"
 
+#include "cdeviceunits.h"
 #include "cdisplayencoder.h"
 #include "cregistermap.h"
 #include "items/citem.h"
@@ -30,20 +31,6 @@ void CSimDevice::start()
     m_clock.start();
     m_timer.start();
     sample(0);
-}
-
-double CSimDevice::unitFactor(const QString &text)
-{
-    const QString unit = text.trimmed();
-    if (unit == QLatin1String("Pa"))
-        return 100.0;
-    if (unit == QLatin1String("kPa"))
-        return 0.1;
-    if (unit == QLatin1String("inH2O"))
-        return 0.401463133;
-    if (unit == QLatin1String("psi"))
-        return 0.01450377;
-    return 1.0;
 }
 
 CMeasurementChain::Characteristic CSimDevice::characteristic(const QString &text)
@@ -86,7 +73,7 @@ CMeasurementChain::Settings CSimDevice::readSettings() const
 {
     CMeasurementChain::Settings settings;
     settings.characteristic = characteristic(text(QStringLiteral("Kennlinie")));
-    settings.unitFactor = unitFactor(text(QStringLiteral("Einheit")));
+    settings.unitFactor = DeviceUnits::factor(text(DeviceUnits::selectorName()));
     settings.offset = number(QStringLiteral("Offset"));
     settings.rangeStart = number(QStringLiteral("MessbereichAnfang"), settings.rangeStart);
     settings.rangeEnd = number(QStringLiteral("MessbereichEnde"), settings.rangeEnd);
@@ -100,19 +87,31 @@ CMeasurementChain::Settings CSimDevice::readSettings() const
     return settings;
 }
 
-void CSimDevice::configureModelAndLimits()
+bool CSimDevice::superviseInMbar(const CMeasurementChain::Settings &settings)
+{
+    return settings.characteristic == CMeasurementChain::Linear && settings.unitFactor > 0.0;
+}
+
+void CSimDevice::configureModelAndLimits(const CMeasurementChain::Settings &settings)
 {
     m_model.setSensorRange(number(QStringLiteral("MessbereichMin")), number(QStringLiteral("MessbereichMax")));
-    m_monitor.configure(number(QStringLiteral("GrenzwertMaxAlarm")), number(QStringLiteral("GrenzwertMaxHysterese")),
-                        number(QStringLiteral("GrenzwertMinAlarm")), number(QStringLiteral("GrenzwertMinHysterese")));
+    // On a linear characteristic the limits are pressures in the selected
+    // unit: back to mbar with them. Otherwise they are display values.
+    const double toMonitor = superviseInMbar(settings) ? 1.0 / settings.unitFactor : 1.0;
+    m_monitor.configure(number(QStringLiteral("GrenzwertMaxAlarm")) * toMonitor,
+                        number(QStringLiteral("GrenzwertMaxHysterese")) * toMonitor,
+                        number(QStringLiteral("GrenzwertMinAlarm")) * toMonitor,
+                        number(QStringLiteral("GrenzwertMinHysterese")) * toMonitor);
 }
 
 void CSimDevice::sample(qint64 elapsedMs)
 {
-    configureModelAndLimits();
-    m_chain.setSettings(readSettings());
+    const CMeasurementChain::Settings settings = readSettings();
+    configureModelAndLimits(settings);
+    m_chain.setSettings(settings);
     m_result = m_chain.evaluate(m_model.pressureAt(elapsedMs));
-    const CLimitMonitor::State state = m_monitor.update(m_result.displayValue);
+    const CLimitMonitor::State state =
+        m_monitor.update(superviseInMbar(settings) ? m_result.pressure : m_result.displayValue);
 
     CStatusBlock::Content content;
     content.frame1 = CDisplayEncoder::encodeNumber(m_result.displayValue, ValueDecimals);

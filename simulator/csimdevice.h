@@ -46,10 +46,6 @@ public:
     // The measurement settings the current parameter values give.
     CMeasurementChain::Settings readSettings() const;
 
-    // Factor from mbar into the unit named text ("mbar", "Pa", "kPa",
-    // "inH2O", "psi"); 1.0 for any other text.
-    static double unitFactor(const QString &text);
-
     // The characteristic an entry text of "Kennlinie" stands for.
     static CMeasurementChain::Characteristic characteristic(const QString &text);
 
@@ -57,7 +53,10 @@ private:
     double number(const QString &name, double fallback = 0.0) const;
     QString text(const QString &name) const;
     QVector<QPointF> readPoints() const;
-    void configureModelAndLimits();
+    void configureModelAndLimits(const CMeasurementChain::Settings &settings);
+    // Whether the limits are supervised on the pressure in mbar (a linear
+    // characteristic) rather than on the display value.
+    static bool superviseInMbar(const CMeasurementChain::Settings &settings);
     void publishDeviceStatus(CLimitMonitor::State state) const;
 
     const CRegisterMap *m_map;

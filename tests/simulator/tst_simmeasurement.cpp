@@ -22,10 +22,7 @@ CMeasurementChain::Settings settings(CMeasurementChain::Characteristic character
     CMeasurementChain::Settings result;
     result.characteristic = characteristic;
     result.unitFactor = unitFactor;
-    result.rangeStart = 0.0;
     result.rangeEnd = 250.0;
-    result.displayStart = 0.0;
-    result.displayEnd = 100.0;
     return result;
 }
 
@@ -59,18 +56,14 @@ void TestSimMeasurement::chain_data()
     QTest::addColumn<double>("pressure");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("percent");
-
-    QTest::newRow("linear mbar") << settings(CMeasurementChain::Linear) << 125.0 << "125.0" << "50.0";
     QTest::newRow("linear Pa") << settings(CMeasurementChain::Linear, 100.0) << 12.3456 << "1235" << "4.9";
     QTest::newRow("linear psi") << settings(CMeasurementChain::Linear, 0.01450377) << 100.0 << "1.450" << "40.0";
     auto offset = settings(CMeasurementChain::Linear);
     offset.offset = 10.0;
     QTest::newRow("offset added") << offset << 0.0 << "10.00" << "4.0";
     auto falling = settings(CMeasurementChain::Linear);
-    falling.rangeStart = 250.0;
-    falling.rangeEnd = 0.0;
+    std::swap(falling.rangeStart, falling.rangeEnd);
     QTest::newRow("falling range") << falling << 50.0 << "50.00" << "80.0";
-
     QTest::newRow("root quarter is half") << settings(CMeasurementChain::SquareRoot) << 62.5 << "50.00" << "50.0";
     QTest::newRow("root below start is 0") << settings(CMeasurementChain::SquareRoot) << -5.0 << "0.000" << "0.0";
     auto creep = settings(CMeasurementChain::SquareRoot);
@@ -83,10 +76,8 @@ void TestSimMeasurement::chain_data()
     scaled.displayEnd = 600.0;
     scaled.creepThreshold = 150.0;
     QTest::newRow("creep on a scaled display") << scaled << 2.25 << "100.0" << "0.0";
-    auto noCreepLinear = creep;
-    noCreepLinear.characteristic = CMeasurementChain::Linear;
-    QTest::newRow("creep only for root") << noCreepLinear << 0.5 << "0.500" << "0.2";
-
+    creep.characteristic = CMeasurementChain::Linear;
+    QTest::newRow("creep only for root") << creep << 0.5 << "0.500" << "0.2";
     auto table = settings(CMeasurementChain::Table);
     table.points = {{0.0, 0.0}, {100.0, 20.0}, {250.0, 100.0}};
     table.displayEnd = 1000.0;
@@ -137,15 +128,11 @@ void TestSimMeasurement::limitSequence()
 
 void TestSimMeasurement::waveformIsRepeatable()
 {
-    CPressureModel first(42);
-    CPressureModel second(42);
-    CPressureModel other(43);
-    first.setSensorRange(0.0, 250.0);
-    second.setSensorRange(0.0, 250.0);
-    other.setSensorRange(0.0, 250.0);
+    CPressureModel first(42), second(42), other(43);
+    for (CPressureModel *model : {&first, &second, &other})
+        model->setSensorRange(0.0, 250.0);
     bool differs = false;
-    double low = 1e9;
-    double high = -1e9;
+    double low = 1e9, high = -1e9;
     for (qint64 ms = 0; ms < first.periodMs(); ms += 100) {
         QCOMPARE(first.pressureAt(ms), second.pressureAt(ms));
         differs = differs || other.pressureAt(ms) != first.pressureAt(ms);
@@ -154,8 +141,7 @@ void TestSimMeasurement::waveformIsRepeatable()
     }
     QVERIFY(differs);
     // The sine sweeps most of the range, so both limits are reached.
-    QVERIFY(low < 15.0 && low >= 0.0);
-    QVERIFY(high > 235.0 && high <= 250.0);
+    QVERIFY(low < 15.0 && low >= 0.0 && high > 235.0 && high <= 250.0);
     first.setFixedPressure(12.5);
     QCOMPARE(first.pressureAt(12345), 12.5);
 }
@@ -164,12 +150,14 @@ void TestSimMeasurement::deviceFollowsItsParameters_data()
 {
     QTest::addColumn<int>("unit");           // index into mbar, Pa, kPa, inH2O, psi
     QTest::addColumn<int>("characteristic"); // index into linear, radiziert, Tabelle
-    QTest::addColumn<double>("pressure");
+    QTest::addColumn<double>("pressure");    // mbar
     QTest::addColumn<QString>("frame1");
     QTest::addColumn<QString>("frame2");
     QTest::addColumn<int>("led");
+    // Limits as described: max 200 and min 20, taken in the selected unit.
     QTest::newRow("linear mbar, normal") << 0 << 0 << 125.0 << "125.0" << "50.0" << 2;
-    QTest::newRow("linear kPa, limits taken in kPa") << 2 << 0 << 150.0 << "15.00" << "60.0" << 4;
+    QTest::newRow("linear kPa, below 20 kPa") << 2 << 0 << 150.0 << "15.00" << "60.0" << 4;
+    QTest::newRow("linear Pa, between 20 and 200 Pa") << 1 << 0 << 1.0 << "100.0" << "0.4" << 2;
     QTest::newRow("radiziert, below min") << 0 << 1 << 2.5 << "10.00" << "10.0" << 4;
     // Default table: 2 points, (0 mbar, 0 %) and (250 mbar, 100 %).
     QTest::newRow("Tabelle, two points") << 0 << 2 << 100.0 << "40.00" << "40.0" << 2;
@@ -183,17 +171,11 @@ void TestSimMeasurement::deviceFollowsItsParameters()
     QFETCH(QString, frame1);
     QFETCH(QString, frame2);
     QFETCH(int, led);
-
     CParameterSet parameters;
-    const QString file = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
-    if (!QFile::exists(file))
-        QSKIP("the sealed description is not built");
-    QVERIFY2(parameters.load(file), qPrintable(parameters.errorText()));
+    QVERIFY2(parameters.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")), qPrintable(parameters.errorText()));
     CRegisterMap map(parameters.items());
-    QVERIFY(map.item("Einheit") && map.item("Kennlinie"));
     map.item("Einheit")->setValue(unit);
     map.item("Kennlinie")->setValue(characteristic);
-
     CSimDevice device(&map, 1);
     device.setFixedPressure(pressure);
     device.sample(100);
