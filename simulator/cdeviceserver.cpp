@@ -5,6 +5,7 @@
 #include "cstatusblock.h"
 
 #include <QTcpServer>
+#include <QTcpSocket>
 
 namespace {
 
@@ -26,6 +27,21 @@ quint16 wordAt(const QByteArray &data, int offset)
 CDeviceServer::CDeviceServer(CRegisterMap *map, const CSimDevice *device, QObject *parent)
     : QModbusTcpServer(parent), m_map(map), m_device(device)
 {
+}
+
+CDeviceServer::~CDeviceServer()
+{
+    closeConnections();
+}
+
+void CDeviceServer::closeConnections()
+{
+    disconnectDevice();
+    const QList<QTcpSocket *> sockets = findChildren<QTcpSocket *>();
+    for (QTcpSocket *socket : sockets) {
+        socket->abort();
+        delete socket;
+    }
 }
 
 quint16 CDeviceServer::listeningPort() const

@@ -18,6 +18,12 @@ class CDeviceServer : public QModbusTcpServer
 public:
     // map and device are not owned and must outlive the server.
     CDeviceServer(CRegisterMap *map, const CSimDevice *device, QObject *parent = nullptr);
+    ~CDeviceServer() override;
+
+    // Stops listening and ends every client connection. QModbusTcpServer
+    // frees a connection's read buffer only when the connection's socket goes
+    // while the server still stands, so this runs before the server goes.
+    void closeConnections();
 
     // Answers status reads with the block as read from the address one
     // register further on, so the content no longer lines up.

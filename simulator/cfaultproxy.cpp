@@ -15,3 +15,11 @@ void CFaultProxy::acceptConnections()
     while (QTcpSocket *client = nextPendingConnection())
         new CProxySession(client, m_serverPort, m_serverUnitId, m_faults, &m_requestCounter, this);
 }
+
+void CFaultProxy::closeAll()
+{
+    close();
+    const QList<CProxySession *> sessions = findChildren<CProxySession *>(QString(), Qt::FindDirectChildrenOnly);
+    for (CProxySession *session : sessions)
+        delete session;
+}

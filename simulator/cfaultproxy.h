@@ -17,6 +17,10 @@ public:
     // unit id it answers; every client unit id is mapped onto it.
     CFaultProxy(quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent = nullptr);
 
+    // Stops listening and aborts every client connection together with its
+    // connection to the device server.
+    void closeAll();
+
     // Number of requests received so far over all connections.
     quint64 requestCount() const { return m_requestCounter; }
 

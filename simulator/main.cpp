@@ -80,6 +80,8 @@ int main(int argc, char *argv[])
     out << "listening on " << options.host << ':' << proxy.serverPort() << '\n';
     out.flush();
     const int result = app.exec();
-    server.disconnectDevice();
+    // Connections still open end here, the device side last.
+    proxy.closeAll();
+    server.closeConnections();
     return result;
 }
