@@ -1,5 +1,5 @@
 // The simulator's display side: seven-segment encoding against the character
-// table and the LED code that the status bytes carry.
+// table, and the LED code and layout of the status block.
 #include "cdisplayencoder.h"
 #include "climitmonitor.h"
 #include "cstatusblock.h"
@@ -11,18 +11,10 @@ namespace {
 // The panel's reading of a status byte pair (counters A and B).
 int decodeLed(quint8 s1, quint8 s2)
 {
-    int a = 0;
-    int b = 0;
-    a += (s1 & 0x40) ? 1 : 0;
-    b += (s1 & 0x30) ? 1 : 0;
-    a += (s2 & 0x02) ? 2 : 0;
-    b += (s2 & 0x01) ? 2 : 0;
-    if (a == 0 && b == 3) return 1;
-    if (a == 1 && b == 1) return 2;
-    if (a == 1 && b == 3) return 3;
-    if (a == 2 && b == 3) return 4;
-    if (a == 2 && b == 2) return 5;
-    return 0;
+    const int a = ((s1 & 0x40) ? 1 : 0) + ((s2 & 0x02) ? 2 : 0);
+    const int b = ((s1 & 0x30) ? 1 : 0) + ((s2 & 0x01) ? 2 : 0);
+    const QList<QPair<int, int>> codes = {{-1, -1}, {0, 3}, {1, 1}, {1, 3}, {2, 3}, {2, 2}};
+    return qMax(0, codes.indexOf(qMakePair(a, b)));
 }
 
 QByteArray bytes(std::initializer_list<int> values)
@@ -42,11 +34,8 @@ class TestSimDisplay : public QObject
 private slots:
     void characterPattern_data();
     void characterPattern();
-    void tableHasBlanksElsewhere();
-    void encodeText_data();
-    void encodeText();
-    void encodeNumber_data();
-    void encodeNumber();
+    void encode_data();
+    void encode();
     void ledCode_data();
     void ledCode();
     void statusBlockLayout();
@@ -56,21 +45,16 @@ void TestSimDisplay::characterPattern_data()
 {
     QTest::addColumn<QString>("character");
     QTest::addColumn<int>("pattern");
-    const QList<QPair<int, QString>> table = {
-        {1, "-"}, {4, "i"}, {5, "r"}, {6, "I"}, {8, "_"}, {13, "c"}, {14, "L"}, {15, "t"}, {21, "n"},
-        {23, "h"}, {28, "u"}, {29, "o"}, {31, "b"}, {48, "1"}, {51, "4"}, {55, "H"}, {56, "J"}, {59, "y"},
-        {61, "d"}, {62, "U"}, {64, QString(QChar(0x00E1))}, {71, "F"}, {78, "C"}, {79, "E"}, {91, "5"},
-        {94, "G"}, {95, "6"}, {103, "P"}, {109, "2"}, {114, "7"}, {118, "N"}, {119, "A"}, {121, "3"},
-        {123, "9"}, {126, "0"}, {127, "8"}};
-    for (const auto &entry : table)
-        QTest::newRow(qPrintable(QString::number(entry.first))) << entry.second << entry.first;
-    // Look-alikes for characters without an own shape.
-    QTest::newRow("O as 0") << "O" << 126;
-    QTest::newRow("S as 5") << "S" << 91;
-    QTest::newRow("a as A") << "a" << 119;
-    QTest::newRow("e as E") << "e" << 79;
+    const QString shapes = QStringLiteral("-:1 i:4 r:5 I:6 _:8 c:13 L:14 t:15 n:21 h:23 u:28 o:29 b:31 1:48 4:51 H:55 "
+                                          "J:56 y:59 d:61 U:62 \u00e1:64 F:71 C:78 E:79 5:91 G:94 6:95 P:103 2:109 "
+                                          "7:114 N:118 A:119 3:121 9:123 0:126 8:127");
+    for (const QString &shape : shapes.split(' '))
+        QTest::newRow(qPrintable(shape)) << shape.left(1) << shape.mid(2).toInt();
+    // Look-alikes for characters without an own shape, and blanks.
+    const QString others = QStringLiteral("O:126 S:91 a:119 e:79 %:0");
+    for (const QString &shape : others.split(' '))
+        QTest::newRow(qPrintable("look-alike " + shape)) << shape.left(1) << shape.mid(2).toInt();
     QTest::newRow("blank") << " " << 0;
-    QTest::newRow("no shape") << "%" << 0;
 }
 
 void TestSimDisplay::characterPattern()
@@ -80,62 +64,47 @@ void TestSimDisplay::characterPattern()
     QCOMPARE(int(CDisplayEncoder::pattern(character.at(0))), pattern);
     if (pattern != 0 && CDisplayEncoder::characterTable().at(pattern) == character)
         QCOMPARE(CDisplayEncoder::decode(QByteArray(1, char(pattern))), character);
+    // 36 shapes; every other entry of the table is a blank.
+    QCOMPARE(CDisplayEncoder::characterTable().count(QStringLiteral(" ")), 128 - 36);
 }
 
-void TestSimDisplay::tableHasBlanksElsewhere()
+void TestSimDisplay::encode_data()
 {
-    const QStringList &table = CDisplayEncoder::characterTable();
-    QCOMPARE(table.size(), 128);
-    QCOMPARE(table.count(QStringLiteral(" ")), 128 - 36);
-    QCOMPARE(table.at(0), QStringLiteral(" "));
-}
-
-void TestSimDisplay::encodeText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("right");
+    QTest::addColumn<QVariant>("input"); // a text, or a number shown with at most `decimals` decimals
+    QTest::addColumn<int>("decimals");   // for a text: 1 aligns right, 0 left
     QTest::addColumn<QByteArray>("digits");
-    QTest::newRow("point joins the digit before") << "104.2" << false << bytes({0x30, 0x7E, 0xB3, 0x6D});
-    QTest::newRow("padded right") << "Err" << false << bytes({79, 5, 5, 0});
-    QTest::newRow("padded left") << "Hi" << true << bytes({0, 0, 55, 4});
-    QTest::newRow("cut after four") << "123456" << false << bytes({48, 109, 121, 51});
-    QTest::newRow("leading point is a blank digit") << ".5" << true << bytes({0, 0, 0x80, 91});
-    QTest::newRow("comma as point") << "1,5" << true << bytes({0, 0, 0xB0, 91});
+    QTest::newRow("point joins the digit before") << QVariant("104.2") << 0 << bytes({0x30, 0x7E, 0xB3, 0x6D});
+    QTest::newRow("padded right") << QVariant("Err") << 0 << bytes({79, 5, 5, 0});
+    QTest::newRow("padded left") << QVariant("Hi") << 1 << bytes({0, 0, 55, 4});
+    QTest::newRow("cut after four") << QVariant("123456") << 0 << bytes({48, 109, 121, 51});
+    QTest::newRow("leading point is a blank digit") << QVariant(".5") << 1 << bytes({0, 0, 0x80, 91});
+    QTest::newRow("comma as point") << QVariant("1,5") << 1 << bytes({0, 0, 0xB0, 91});
+    QTest::newRow("three decimals") << QVariant(1.23456) << 3 << QByteArray("1.235");
+    QTest::newRow("two fit") << QVariant(12.3456) << 3 << QByteArray("12.35");
+    QTest::newRow("none fit") << QVariant(1234.4) << 3 << QByteArray("1234");
+    QTest::newRow("limited decimals") << QVariant(4.75) << 1 << QByteArray("4.8");
+    QTest::newRow("negative uses a digit") << QVariant(-12.345) << 3 << QByteArray("-12.3");
+    QTest::newRow("negative zero") << QVariant(-0.0004) << 3 << QByteArray("0.000");
+    QTest::newRow("overflow") << QVariant(12345.0) << 3 << QByteArray("----");
+    QTest::newRow("negative overflow") << QVariant(-1000.0) << 3 << QByteArray("----");
+    QTest::newRow("not a number") << QVariant(qQNaN()) << 3 << QByteArray("----");
 }
 
-void TestSimDisplay::encodeText()
+void TestSimDisplay::encode()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, right);
+    QFETCH(QVariant, input);
+    QFETCH(int, decimals);
     QFETCH(QByteArray, digits);
-    QCOMPARE(CDisplayEncoder::encodeText(text, right ? Qt::AlignRight : Qt::AlignLeft).toHex(), digits.toHex());
-}
-
-void TestSimDisplay::encodeNumber_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("maxDecimals");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("three decimals") << 1.23456 << 3 << "1.235";
-    QTest::newRow("two fit") << 12.3456 << 3 << "12.35";
-    QTest::newRow("none fit") << 1234.4 << 3 << "1234";
-    QTest::newRow("limited decimals") << 4.75 << 1 << "4.8";
-    QTest::newRow("negative uses a digit") << -12.345 << 3 << "-12.3";
-    QTest::newRow("negative zero") << -0.0004 << 3 << "0.000";
-    QTest::newRow("overflow") << 12345.0 << 3 << "----";
-    QTest::newRow("negative overflow") << -1000.0 << 3 << "----";
-    QTest::newRow("not a number") << qQNaN() << 3 << "----";
-}
-
-void TestSimDisplay::encodeNumber()
-{
-    QFETCH(double, value);
-    QFETCH(int, maxDecimals);
-    QFETCH(QString, shown);
-    QCOMPARE(CDisplayEncoder::numberText(value, maxDecimals), shown);
-    const QByteArray digits = CDisplayEncoder::encodeNumber(value, maxDecimals);
-    QCOMPARE(digits.size(), 4);
-    QCOMPARE(CDisplayEncoder::decode(digits).trimmed(), shown);
+    if (input.type() == QVariant::String) {
+        const Qt::Alignment alignment = decimals ? Qt::AlignRight : Qt::AlignLeft;
+        QCOMPARE(CDisplayEncoder::encodeText(input.toString(), alignment).toHex(), digits.toHex());
+        return;
+    }
+    // Numbers: digits holds the text the display shows.
+    QCOMPARE(CDisplayEncoder::numberText(input.toDouble(), decimals), QString::fromLatin1(digits));
+    const QByteArray encoded = CDisplayEncoder::encodeNumber(input.toDouble(), decimals);
+    QCOMPARE(encoded.size(), 4);
+    QCOMPARE(CDisplayEncoder::decode(encoded).trimmed(), QString::fromLatin1(digits));
 }
 
 void TestSimDisplay::ledCode_data()
@@ -171,12 +140,11 @@ void TestSimDisplay::statusBlockLayout()
     const QVector<quint16> words = CStatusBlock::registers(content);
     QCOMPARE(words.size(), 12);
     // Display bytes low byte first: frame 1 in R0/R1 with status in R5,
-    // frame 2 in R3/R4 with status in R2.
+    // frame 2 in R3/R4 with status in R2; output in 0.01 %, the pressure as
+    // a float (1.0f = 0x3F800000) low register first, the counter.
     QCOMPARE(words.mid(0, 6), QVector<quint16>({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150}));
     QCOMPARE(qint16(words.at(6)), qint16(-150));
-    QCOMPARE(words.at(8), quint16(0x0000)); // 1.0f = 0x3F800000, low register first
-    QCOMPARE(words.at(9), quint16(0x3F80));
-    QCOMPARE(words.at(10), quint16(7));
+    QCOMPARE(words.mid(8, 3), QVector<quint16>({0x0000, 0x3F80, 7}));
 }
 
 QTEST_APPLESS_MAIN(TestSimDisplay)

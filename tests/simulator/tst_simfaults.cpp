@@ -1,5 +1,5 @@
-// The simulator's fault front: MBAP framing, and pv8120-sim itself on a
-// socket with each of its fault options.
+// The simulator's fault front: pv8120-sim itself on a socket, with each of
+// its fault options, its answers to malformed requests and its command line.
 #include "cframemangler.h"
 #include "cmbapframe.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-const QByteArray StatusRequestPdu = QByteArray::fromHex("037000000c");
+const QByteArray StatusPdu = QByteArray::fromHex("037000000c");
 
 // A running pv8120-sim and a raw client connection to it.
 class Simulator
@@ -24,10 +24,8 @@ public:
         if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000))
             return false;
         const QString line = QString::fromLatin1(m_process.readLine()).trimmed();
-        if (!line.startsWith(QLatin1String("listening on 127.0.0.1:")))
-            return false;
         m_port = quint16(line.section(':', -1).toUInt());
-        return connectClient();
+        return line.startsWith(QLatin1String("listening on 127.0.0.1:")) && connectClient();
     }
 
     bool connectClient()
@@ -48,13 +46,11 @@ public:
         clock.start();
         while (clock.elapsed() < waitMs && m_socket.state() == QAbstractSocket::ConnectedState) {
             const bool complete = CMbapFrame::frameSize(received) > 0;
-            const int wait = complete ? 50 : int(qMax<qint64>(1, waitMs - clock.elapsed()));
-            if (!m_socket.waitForReadyRead(wait) && complete)
+            if (!m_socket.waitForReadyRead(complete ? 50 : int(qMax<qint64>(1, waitMs - clock.elapsed()))) && complete)
                 break;
             received += m_socket.readAll();
         }
-        received += m_socket.readAll();
-        return received;
+        return received + m_socket.readAll();
     }
 
     bool clientClosed() const { return m_socket.state() != QAbstractSocket::ConnectedState; }
@@ -80,15 +76,14 @@ QString classify(const QByteArray &bytes, quint16 transaction)
         return "short";
     if (declared < bytes.size()) {
         const QByteArray rest = bytes.mid(declared);
-        if (CMbapFrame::frameSize(rest) == rest.size() && CMbapFrame::transactionId(rest) == transaction)
-            return "two";
-        return "length";
+        const bool stale = CMbapFrame::frameSize(rest) == rest.size() && CMbapFrame::transactionId(rest) == transaction;
+        return stale ? "two" : "length";
     }
     if (CMbapFrame::transactionId(bytes) != transaction)
         return "transaction";
     if (CMbapFrame::functionCode(bytes) & 0x80)
-        return QStringLiteral("exception %1").arg(quint8(bytes.at(8)));
-    return "ok";
+        return QStringLiteral("exception %1 on %2").arg(quint8(bytes.at(8))).arg(CMbapFrame::functionCode(bytes), 0, 16);
+    return bytes.size() == 7 + 2 + 24 ? "ok" : "size";
 }
 
 } // namespace
@@ -98,93 +93,72 @@ class TestSimFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void anyUnitIsAnswered();
-    void malformedRequests_data();
-    void malformedRequests();
-    void faultOptions_data();
-    void faultOptions();
+    void exchanges_data();
+    void exchanges();
     void delayHoldsTheResponse();
     void exitsCleanly_data();
     void exitsCleanly();
-    void helpListsEveryOption();
-    void invalidOptionFails();
+    void commandLine_data();
+    void commandLine();
 };
 
-void TestSimFaults::anyUnitIsAnswered()
-{
-    Simulator sim;
-    QVERIFY(sim.start({"--seed", "7"}));
-    for (const quint8 unit : {quint8(0), quint8(1), quint8(77), quint8(255)}) {
-        const QByteArray response = sim.exchange(unit, unit, StatusRequestPdu);
-        QCOMPARE(classify(response, unit), QStringLiteral("ok"));
-        QCOMPARE(CMbapFrame::unitId(response), unit);
-        QCOMPARE(response.size(), 7 + 2 + 24);
-    }
-}
-
-void TestSimFaults::malformedRequests_data()
-{
-    QTest::addColumn<QByteArray>("pdu");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("unknown function") << QByteArray::fromHex("4100") << QByteArray::fromHex("c101");
-    QTest::newRow("read without count") << QByteArray::fromHex("037000") << QByteArray::fromHex("8303");
-    QTest::newRow("read of an unknown address") << QByteArray::fromHex("0360000001") << QByteArray::fromHex("8302");
-}
-
-void TestSimFaults::malformedRequests()
-{
-    QFETCH(QByteArray, pdu);
-    QFETCH(QByteArray, answer);
-    Simulator sim;
-    QVERIFY(sim.start({}));
-    QCOMPARE(sim.exchange(3, 9, pdu).mid(CMbapFrame::HeaderSize).toHex(), answer.toHex());
-    // The connection stays in step: the next request gets its own answer.
-    QCOMPARE(classify(sim.exchange(4, 9, StatusRequestPdu), 4), QStringLiteral("ok"));
-}
-
-void TestSimFaults::faultOptions_data()
+void TestSimFaults::exchanges_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("outcomes"); // of requests 1, 2, 3 on one connection
-    QTest::addColumn<bool>("closed");          // connection closed at the end
-    QTest::newRow("no faults") << QStringList{} << QStringList{"ok", "ok", "ok"} << false;
-    QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << QStringList{"ok", "none", "ok"} << false;
-    QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"}
-                                         << QStringList{"ok", "ok", "exception 6"} << false;
-    QTest::newRow("exception default code") << QStringList{"--exception-every", "1"}
-                                            << QStringList{"exception 4", "exception 4", "exception 4"} << false;
-    QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << QStringList{"ok", "ok", "none"}
-                                        << true;
-    QTest::newRow("header only") << QStringList{"--frame-fault", "header-only", "--frame-fault-every", "2"}
+    QTest::addColumn<QStringList>("requests"); // PDUs in hex, "" for the status block, on one connection
+    QTest::addColumn<QStringList>("outcomes");
+    QTest::addColumn<bool>("closed"); // connection closed at the end
+    const QStringList three{"", "", ""};
+    QTest::newRow("no faults") << QStringList{} << three << QStringList{"ok", "ok", "ok"} << false;
+    QTest::newRow("unknown function") << QStringList{} << QStringList{"4100", ""}
+                                      << QStringList{"exception 1 on c1", "ok"} << false;
+    QTest::newRow("read without count") << QStringList{} << QStringList{"037000", ""}
+                                        << QStringList{"exception 3 on 83", "ok"} << false;
+    QTest::newRow("unknown address") << QStringList{} << QStringList{"0360000001"} << QStringList{"exception 2 on 83"}
+                                     << false;
+    QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << three << QStringList{"ok", "none", "ok"}
+                                    << false;
+    QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"} << three
+                                         << QStringList{"ok", "ok", "exception 6 on 83"} << false;
+    QTest::newRow("exception default code") << QStringList{"--exception-every", "1"} << QStringList{""}
+                                            << QStringList{"exception 4 on 83"} << false;
+    QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << three
+                                        << QStringList{"ok", "ok", "none"} << true;
+    const QStringList two{"", ""};
+    auto fault = [](const char *name) { return QStringList{"--frame-fault", name}; };
+    QTest::newRow("header only") << fault("header-only") + QStringList{"--frame-fault-every", "2"} << two
                                  << QStringList{"ok", "header"} << false;
-    QTest::newRow("bad length") << QStringList{"--frame-fault", "bad-length"} << QStringList{"length"} << false;
-    QTest::newRow("bad protocol") << QStringList{"--frame-fault", "bad-protocol"} << QStringList{"protocol"} << false;
-    QTest::newRow("bad transaction") << QStringList{"--frame-fault", "bad-transaction"}
-                                     << QStringList{"transaction", "transaction"} << false;
-    QTest::newRow("byte per segment") << QStringList{"--frame-fault", "byte-per-segment"}
-                                      << QStringList{"ok", "ok"} << false;
-    QTest::newRow("two frames") << QStringList{"--frame-fault", "two-frames"} << QStringList{"two", "two"} << false;
-    QTest::newRow("close mid frame") << QStringList{"--frame-fault", "close-mid-frame"} << QStringList{"short"}
-                                     << true;
+    QTest::newRow("bad length") << fault("bad-length") << QStringList{""} << QStringList{"length"} << false;
+    QTest::newRow("bad protocol") << fault("bad-protocol") << QStringList{""} << QStringList{"protocol"} << false;
+    QTest::newRow("bad transaction") << fault("bad-transaction") << two << QStringList{"transaction", "transaction"}
+                                     << false;
+    QTest::newRow("byte per segment") << fault("byte-per-segment") << two << QStringList{"ok", "ok"} << false;
+    QTest::newRow("two frames") << fault("two-frames") << two << QStringList{"two", "two"} << false;
+    QTest::newRow("close mid frame") << fault("close-mid-frame") << QStringList{""} << QStringList{"short"} << true;
 }
 
-void TestSimFaults::faultOptions()
+void TestSimFaults::exchanges()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QStringList, requests);
     QFETCH(QStringList, outcomes);
     QFETCH(bool, closed);
     Simulator sim;
     QVERIFY(sim.start(arguments));
-    for (int i = 0; i < outcomes.size(); ++i) {
-        const quint16 transaction = quint16(10 + i);
-        const QByteArray response = sim.exchange(transaction, 1, StatusRequestPdu);
-        QCOMPARE(classify(response, transaction), outcomes.at(i));
+    for (int i = 0; i < requests.size(); ++i) {
+        // Any unit id is answered, and under its own id.
+        const quint8 unit = quint8(i * 77);
+        const QByteArray pdu = requests.at(i).isEmpty() ? StatusPdu : QByteArray::fromHex(requests.at(i).toLatin1());
+        const QByteArray response = sim.exchange(quint16(10 + i), unit, pdu);
+        QCOMPARE(classify(response, quint16(10 + i)), outcomes.at(i));
+        if (outcomes.at(i) == "ok")
+            QCOMPARE(CMbapFrame::unitId(response), unit);
     }
     QCOMPARE(sim.clientClosed(), closed);
     // The simulator keeps serving new connections.
     if (closed) {
         QVERIFY(sim.connectClient());
-        QVERIFY(!sim.exchange(99, 1, StatusRequestPdu, 1000).isEmpty());
+        QVERIFY(!sim.exchange(99, 1, StatusPdu, 1000).isEmpty());
     }
 }
 
@@ -192,8 +166,8 @@ void TestSimFaults::delayHoldsTheResponse()
 {
     Simulator sim;
     QVERIFY(sim.start({"--delay", "600"}));
-    QCOMPARE(classify(sim.exchange(1, 1, StatusRequestPdu, 100), 1), QStringLiteral("none"));
-    QCOMPARE(classify(sim.exchange(2, 1, StatusRequestPdu, 3000).left(33), 1), QStringLiteral("ok"));
+    QCOMPARE(classify(sim.exchange(1, 1, StatusPdu, 100), 1), QStringLiteral("none"));
+    QCOMPARE(classify(sim.exchange(2, 1, StatusPdu, 3000).left(33), 1), QStringLiteral("ok"));
 }
 
 void TestSimFaults::exitsCleanly_data()
@@ -208,6 +182,8 @@ void TestSimFaults::exitsCleanly()
     QFETCH(bool, byStdin);
     Simulator sim;
     QVERIFY(sim.start(byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList{}));
+    // A client stays connected while the simulator stops.
+    QCOMPARE(classify(sim.exchange(1, 1, StatusPdu), 1), QStringLiteral("ok"));
     if (byStdin)
         sim.process().closeWriteChannel();
     else
@@ -216,32 +192,37 @@ void TestSimFaults::exitsCleanly()
     QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(sim.process().exitCode(), 0);
     QCOMPARE(sim.process().readAllStandardOutput(), QByteArray()); // only the first line, already read
+    QCOMPARE(sim.process().readAllStandardError(), QByteArray());
 }
 
-void TestSimFaults::helpListsEveryOption()
+void TestSimFaults::commandLine_data()
 {
-    QProcess process;
-    process.start(QStringLiteral(SIM_PROGRAM), {"--help"});
-    QVERIFY(process.waitForFinished(5000));
-    const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
-    const QStringList options = {"--host", "--port", "--description", "--seed", "--pressure", "--delay",
-                                 "--drop-every", "--exception-every", "--disconnect-after",
-                                 "--wrong-status-address", "--frame-fault", "--frame-fault-every",
-                                 "--exit-on-stdin-eof", "--verbose"};
-    for (const QString &option : options)
-        QVERIFY2(help.contains(option), qPrintable(option));
-    for (const QString &fault : CFrameMangler::faultNames())
-        QVERIFY2(help.contains(fault), qPrintable(fault));
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("output"); // all on stdout for 0, on stderr otherwise
+    QStringList help = {"--host", "--port", "--description", "--seed", "--pressure", "--delay", "--drop-every",
+                        "--exception-every", "--disconnect-after", "--wrong-status-address", "--frame-fault",
+                        "--frame-fault-every", "--exit-on-stdin-eof", "--verbose"};
+    QTest::newRow("help lists every option") << QStringList{"--help"} << 0 << help + CFrameMangler::faultNames();
+    QTest::newRow("unknown fault") << QStringList{"--frame-fault", "late"} << 1 << QStringList{"late"};
+    QTest::newRow("no description") << QStringList{"--description", "/nonexistent.xml"} << 1
+                                    << QStringList{"/nonexistent.xml"};
 }
 
-void TestSimFaults::invalidOptionFails()
+void TestSimFaults::commandLine()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, output);
     QProcess process;
-    process.start(QStringLiteral(SIM_PROGRAM), {"--frame-fault", "late"});
+    process.start(QStringLiteral(SIM_PROGRAM), arguments);
     QVERIFY(process.waitForFinished(5000));
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(process.readAllStandardError().contains("late"));
-    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(process.exitCode(), exitCode);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE((exitCode == 0 ? err : out), QString());
+    for (const QString &text : output)
+        QVERIFY2((exitCode == 0 ? out : err).contains(text), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestSimFaults)
