@@ -81,8 +81,9 @@ QString classify(const QByteArray &bytes, quint16 transaction)
     }
     if (CMbapFrame::transactionId(bytes) != transaction)
         return "transaction";
-    if (CMbapFrame::functionCode(bytes) & 0x80)
-        return QStringLiteral("exception %1 on %2").arg(quint8(bytes.at(8))).arg(CMbapFrame::functionCode(bytes), 0, 16);
+    const quint8 code = CMbapFrame::functionCode(bytes);
+    if (code & 0x80)
+        return QStringLiteral("exception %1 on %2").arg(quint8(bytes.at(8))).arg(code, 0, 16);
     return bytes.size() == 7 + 2 + 24 ? "ok" : "size";
 }
 
@@ -93,137 +94,130 @@ class TestSimFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void exchanges_data();
-    void exchanges();
-    void delayHoldsTheResponse();
-    void exitsCleanly_data();
-    void exitsCleanly();
-    void commandLine_data();
-    void commandLine();
+    void exchanges_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("requests"); // PDUs in hex, "" for the status block, on one connection
+        QTest::addColumn<QStringList>("outcomes");
+        QTest::addColumn<bool>("closed"); // connection closed at the end
+        const QStringList three{"", "", ""};
+        QTest::newRow("no faults") << QStringList{} << three << QStringList{"ok", "ok", "ok"} << false;
+        QTest::newRow("unknown function") << QStringList{} << QStringList{"4100", ""}
+                                          << QStringList{"exception 1 on c1", "ok"} << false;
+        QTest::newRow("read without count") << QStringList{} << QStringList{"037000", ""}
+                                            << QStringList{"exception 3 on 83", "ok"} << false;
+        QTest::newRow("unknown address") << QStringList{} << QStringList{"0360000001"}
+                                         << QStringList{"exception 2 on 83"} << false;
+        QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << three << QStringList{"ok", "none", "ok"}
+                                        << false;
+        QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"} << three
+                                             << QStringList{"ok", "ok", "exception 6 on 83"} << false;
+        QTest::newRow("exception default code") << QStringList{"--exception-every", "1"} << QStringList{""}
+                                                << QStringList{"exception 4 on 83"} << false;
+        QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << three
+                                            << QStringList{"ok", "ok", "none"} << true;
+        const QStringList two{"", ""};
+        auto fault = [](const char *name) { return QStringList{"--frame-fault", name}; };
+        QTest::newRow("header only") << fault("header-only") + QStringList{"--frame-fault-every", "2"} << two
+                                     << QStringList{"ok", "header"} << false;
+        QTest::newRow("bad length") << fault("bad-length") << QStringList{""} << QStringList{"length"} << false;
+        QTest::newRow("bad protocol") << fault("bad-protocol") << QStringList{""} << QStringList{"protocol"} << false;
+        QTest::newRow("bad transaction") << fault("bad-transaction") << two << QStringList{"transaction", "transaction"}
+                                         << false;
+        QTest::newRow("byte per segment") << fault("byte-per-segment") << two << QStringList{"ok", "ok"} << false;
+        QTest::newRow("two frames") << fault("two-frames") << two << QStringList{"two", "two"} << false;
+        QTest::newRow("close mid frame") << fault("close-mid-frame") << QStringList{""} << QStringList{"short"} << true;
+    }
+
+    void exchanges()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, requests);
+        QFETCH(QStringList, outcomes);
+        QFETCH(bool, closed);
+        Simulator sim;
+        QVERIFY(sim.start(arguments));
+        for (int i = 0; i < requests.size(); ++i) {
+            // Any unit id is answered, and under its own id.
+            const quint8 unit = quint8(i * 77);
+            const QByteArray pdu = QByteArray::fromHex(requests.at(i).toLatin1());
+            const QByteArray response = sim.exchange(quint16(10 + i), unit, pdu.isEmpty() ? StatusPdu : pdu);
+            QCOMPARE(classify(response, quint16(10 + i)), outcomes.at(i));
+            if (outcomes.at(i) == "ok")
+                QCOMPARE(CMbapFrame::unitId(response), unit);
+        }
+        QCOMPARE(sim.clientClosed(), closed);
+        // The simulator keeps serving new connections.
+        if (closed) {
+            QVERIFY(sim.connectClient());
+            QVERIFY(!sim.exchange(99, 1, StatusPdu, 1000).isEmpty());
+        }
+    }
+
+    void delayHoldsTheResponse()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--delay", "600"}));
+        QCOMPARE(classify(sim.exchange(1, 1, StatusPdu, 100), 1), QStringLiteral("none"));
+        QCOMPARE(classify(sim.exchange(2, 1, StatusPdu, 3000).left(33), 1), QStringLiteral("ok"));
+    }
+
+    void exitsCleanly_data()
+    {
+        QTest::addColumn<bool>("byStdin");
+        QTest::newRow("SIGTERM") << false;
+        QTest::newRow("stdin closed") << true;
+    }
+
+    void exitsCleanly()
+    {
+        QFETCH(bool, byStdin);
+        Simulator sim;
+        QVERIFY(sim.start(byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList{}));
+        // A client stays connected while the simulator stops.
+        QCOMPARE(classify(sim.exchange(1, 1, StatusPdu), 1), QStringLiteral("ok"));
+        if (byStdin)
+            sim.process().closeWriteChannel();
+        else
+            ::kill(pid_t(sim.process().processId()), SIGTERM);
+        QVERIFY(sim.process().waitForFinished(5000));
+        QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process().exitCode(), 0);
+        QCOMPARE(sim.process().readAllStandardOutput(), QByteArray()); // only the first line, already read
+        QCOMPARE(sim.process().readAllStandardError(), QByteArray());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("output"); // all on stdout for 0, on stderr otherwise
+        QStringList help = {"--host", "--port", "--description", "--seed", "--pressure", "--delay", "--drop-every",
+                            "--exception-every", "--disconnect-after", "--wrong-status-address", "--frame-fault",
+                            "--frame-fault-every", "--exit-on-stdin-eof", "--verbose"};
+        QTest::newRow("help lists every option") << QStringList{"--help"} << 0 << help + CFrameMangler::faultNames();
+        QTest::newRow("unknown fault") << QStringList{"--frame-fault", "late"} << 1 << QStringList{"late"};
+        QTest::newRow("no description") << QStringList{"--description", "/nonexistent.xml"} << 1
+                                        << QStringList{"/nonexistent.xml"};
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, output);
+        QProcess process;
+        process.start(QStringLiteral(SIM_PROGRAM), arguments);
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), exitCode);
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE((exitCode == 0 ? err : out), QString());
+        for (const QString &text : output)
+            QVERIFY2((exitCode == 0 ? out : err).contains(text), qPrintable(text));
+    }
 };
 
-void TestSimFaults::exchanges_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("requests"); // PDUs in hex, "" for the status block, on one connection
-    QTest::addColumn<QStringList>("outcomes");
-    QTest::addColumn<bool>("closed"); // connection closed at the end
-    const QStringList three{"", "", ""};
-    QTest::newRow("no faults") << QStringList{} << three << QStringList{"ok", "ok", "ok"} << false;
-    QTest::newRow("unknown function") << QStringList{} << QStringList{"4100", ""}
-                                      << QStringList{"exception 1 on c1", "ok"} << false;
-    QTest::newRow("read without count") << QStringList{} << QStringList{"037000", ""}
-                                        << QStringList{"exception 3 on 83", "ok"} << false;
-    QTest::newRow("unknown address") << QStringList{} << QStringList{"0360000001"} << QStringList{"exception 2 on 83"}
-                                     << false;
-    QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << three << QStringList{"ok", "none", "ok"}
-                                    << false;
-    QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"} << three
-                                         << QStringList{"ok", "ok", "exception 6 on 83"} << false;
-    QTest::newRow("exception default code") << QStringList{"--exception-every", "1"} << QStringList{""}
-                                            << QStringList{"exception 4 on 83"} << false;
-    QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << three
-                                        << QStringList{"ok", "ok", "none"} << true;
-    const QStringList two{"", ""};
-    auto fault = [](const char *name) { return QStringList{"--frame-fault", name}; };
-    QTest::newRow("header only") << fault("header-only") + QStringList{"--frame-fault-every", "2"} << two
-                                 << QStringList{"ok", "header"} << false;
-    QTest::newRow("bad length") << fault("bad-length") << QStringList{""} << QStringList{"length"} << false;
-    QTest::newRow("bad protocol") << fault("bad-protocol") << QStringList{""} << QStringList{"protocol"} << false;
-    QTest::newRow("bad transaction") << fault("bad-transaction") << two << QStringList{"transaction", "transaction"}
-                                     << false;
-    QTest::newRow("byte per segment") << fault("byte-per-segment") << two << QStringList{"ok", "ok"} << false;
-    QTest::newRow("two frames") << fault("two-frames") << two << QStringList{"two", "two"} << false;
-    QTest::newRow("close mid frame") << fault("close-mid-frame") << QStringList{""} << QStringList{"short"} << true;
-}
-
-void TestSimFaults::exchanges()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, requests);
-    QFETCH(QStringList, outcomes);
-    QFETCH(bool, closed);
-    Simulator sim;
-    QVERIFY(sim.start(arguments));
-    for (int i = 0; i < requests.size(); ++i) {
-        // Any unit id is answered, and under its own id.
-        const quint8 unit = quint8(i * 77);
-        const QByteArray pdu = requests.at(i).isEmpty() ? StatusPdu : QByteArray::fromHex(requests.at(i).toLatin1());
-        const QByteArray response = sim.exchange(quint16(10 + i), unit, pdu);
-        QCOMPARE(classify(response, quint16(10 + i)), outcomes.at(i));
-        if (outcomes.at(i) == "ok")
-            QCOMPARE(CMbapFrame::unitId(response), unit);
-    }
-    QCOMPARE(sim.clientClosed(), closed);
-    // The simulator keeps serving new connections.
-    if (closed) {
-        QVERIFY(sim.connectClient());
-        QVERIFY(!sim.exchange(99, 1, StatusPdu, 1000).isEmpty());
-    }
-}
-
-void TestSimFaults::delayHoldsTheResponse()
-{
-    Simulator sim;
-    QVERIFY(sim.start({"--delay", "600"}));
-    QCOMPARE(classify(sim.exchange(1, 1, StatusPdu, 100), 1), QStringLiteral("none"));
-    QCOMPARE(classify(sim.exchange(2, 1, StatusPdu, 3000).left(33), 1), QStringLiteral("ok"));
-}
-
-void TestSimFaults::exitsCleanly_data()
-{
-    QTest::addColumn<bool>("byStdin");
-    QTest::newRow("SIGTERM") << false;
-    QTest::newRow("stdin closed") << true;
-}
-
-void TestSimFaults::exitsCleanly()
-{
-    QFETCH(bool, byStdin);
-    Simulator sim;
-    QVERIFY(sim.start(byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList{}));
-    // A client stays connected while the simulator stops.
-    QCOMPARE(classify(sim.exchange(1, 1, StatusPdu), 1), QStringLiteral("ok"));
-    if (byStdin)
-        sim.process().closeWriteChannel();
-    else
-        ::kill(pid_t(sim.process().processId()), SIGTERM);
-    QVERIFY(sim.process().waitForFinished(5000));
-    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
-    QCOMPARE(sim.process().exitCode(), 0);
-    QCOMPARE(sim.process().readAllStandardOutput(), QByteArray()); // only the first line, already read
-    QCOMPARE(sim.process().readAllStandardError(), QByteArray());
-}
-
-void TestSimFaults::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("output"); // all on stdout for 0, on stderr otherwise
-    QStringList help = {"--host", "--port", "--description", "--seed", "--pressure", "--delay", "--drop-every",
-                        "--exception-every", "--disconnect-after", "--wrong-status-address", "--frame-fault",
-                        "--frame-fault-every", "--exit-on-stdin-eof", "--verbose"};
-    QTest::newRow("help lists every option") << QStringList{"--help"} << 0 << help + CFrameMangler::faultNames();
-    QTest::newRow("unknown fault") << QStringList{"--frame-fault", "late"} << 1 << QStringList{"late"};
-    QTest::newRow("no description") << QStringList{"--description", "/nonexistent.xml"} << 1
-                                    << QStringList{"/nonexistent.xml"};
-}
-
-void TestSimFaults::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, output);
-    QProcess process;
-    process.start(QStringLiteral(SIM_PROGRAM), arguments);
-    QVERIFY(process.waitForFinished(5000));
-    QCOMPARE(process.exitCode(), exitCode);
-    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-    QCOMPARE((exitCode == 0 ? err : out), QString());
-    for (const QString &text : output)
-        QVERIFY2((exitCode == 0 ? out : err).contains(text), qPrintable(text));
-}
 
 QTEST_GUILESS_MAIN(TestSimFaults)
 #include "tst_simfaults.moc"

@@ -1,6 +1,7 @@
-// The simulated measurement: pressure waveform, characteristic, creep
-// suppression, display scaling and limit supervision, and the whole chain on
-// the device's own parameter description.
+// The simulated measurement and display: pressure waveform, characteristic,
+// creep suppression, display scaling, limit supervision, seven-segment
+// encoding and the status block, and the whole chain on the device's own
+// parameter description.
 #include "cdisplayencoder.h"
 #include "climitmonitor.h"
 #include "cmeasurementchain.h"
@@ -34,6 +35,24 @@ QString frameText(const QVector<quint16> &status, int first)
     return CDisplayEncoder::decode(digits).trimmed();
 }
 
+
+// The panel's reading of a status byte pair (counters A and B).
+int decodeLed(quint8 s1, quint8 s2)
+{
+    const int a = ((s1 & 0x40) ? 1 : 0) + ((s2 & 0x02) ? 2 : 0);
+    const int b = ((s1 & 0x30) ? 1 : 0) + ((s2 & 0x01) ? 2 : 0);
+    const QList<QPair<int, int>> codes = {{-1, -1}, {0, 3}, {1, 1}, {1, 3}, {2, 3}, {2, 2}};
+    return qMax(0, codes.indexOf(qMakePair(a, b)));
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (const int value : values)
+        result.append(char(value));
+    return result;
+}
+
 } // namespace
 
 class TestSimMeasurement : public QObject
@@ -41,151 +60,144 @@ class TestSimMeasurement : public QObject
     Q_OBJECT
 
 private slots:
-    void chain_data();
-    void chain();
-    void limitSequence_data();
-    void limitSequence();
-    void waveformIsRepeatable();
-    void deviceFollowsItsParameters_data();
-    void deviceFollowsItsParameters();
+    void chain_data()
+    {
+        QTest::addColumn<CMeasurementChain::Settings>("settings");
+        QTest::addColumn<double>("pressure");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("linear Pa") << settings(CMeasurementChain::Linear, 100.0) << 12.3456 << "1235" << "4.9";
+        QTest::newRow("linear psi") << settings(CMeasurementChain::Linear, 0.01450377) << 100.0 << "1.450" << "40.0";
+        auto offset = settings(CMeasurementChain::Linear);
+        offset.offset = 10.0;
+        QTest::newRow("offset added") << offset << 0.0 << "10.00" << "4.0";
+        auto falling = settings(CMeasurementChain::Linear);
+        std::swap(falling.rangeStart, falling.rangeEnd);
+        QTest::newRow("falling range") << falling << 50.0 << "50.00" << "80.0";
+        QTest::newRow("root quarter is half") << settings(CMeasurementChain::SquareRoot) << 62.5 << "50.00" << "50.0";
+        QTest::newRow("root below start is 0") << settings(CMeasurementChain::SquareRoot) << -5.0 << "0.000" << "0.0";
+        auto creep = settings(CMeasurementChain::SquareRoot);
+        creep.creepSuppression = true;
+        creep.creepThreshold = 10.0;
+        QTest::newRow("creep suppressed") << creep << 0.5 << "0.000" << "0.0";
+        QTest::newRow("above creep threshold") << creep << 3.6 << "12.00" << "12.0";
+        auto scaled = creep;
+        scaled.displayStart = 100.0;
+        scaled.displayEnd = 600.0;
+        scaled.creepThreshold = 150.0;
+        QTest::newRow("creep on a scaled display") << scaled << 2.25 << "100.0" << "0.0";
+        creep.characteristic = CMeasurementChain::Linear;
+        QTest::newRow("creep only for root") << creep << 0.5 << "0.500" << "0.2";
+        auto table = settings(CMeasurementChain::Table);
+        table.points = {{0.0, 0.0}, {100.0, 20.0}, {250.0, 100.0}};
+        table.displayEnd = 1000.0;
+        QTest::newRow("table between points") << table << 175.0 << "600.0" << "60.0";
+        QTest::newRow("table on a point") << table << 100.0 << "200.0" << "20.0";
+        QTest::newRow("table above last point") << table << 300.0 << "1000" << "100.0";
+        QTest::newRow("table below first point") << table << -20.0 << "0.000" << "0.0";
+    }
+
+    void chain()
+    {
+        QFETCH(CMeasurementChain::Settings, settings);
+        QFETCH(double, pressure);
+        QFETCH(QString, value);
+        QFETCH(QString, percent);
+        CMeasurementChain chain;
+        chain.setSettings(settings);
+        const CMeasurementChain::Result result = chain.evaluate(pressure);
+        QCOMPARE(CDisplayEncoder::numberText(result.displayValue, 3), value);
+        QCOMPARE(CDisplayEncoder::numberText(result.outputPercent, 1), percent);
+    }
+
+    void limitSequence_data()
+    {
+        QTest::addColumn<QVector<double>>("values");
+        QTest::addColumn<QVector<int>>("leds");
+        // Limits: max 200 (hysteresis 5), min 20 (hysteresis 5).
+        QTest::newRow("upper alarm and its hysteresis")
+            << QVector<double>{100, 201, 198, 196, 194, 201} << QVector<int>{2, 5, 3, 3, 2, 5};
+        QTest::newRow("lower alarm and its hysteresis")
+            << QVector<double>{100, 19, 22, 24.9, 25.1, 19} << QVector<int>{2, 4, 1, 1, 2, 4};
+        QTest::newRow("hysteresis only after an alarm") << QVector<double>{198, 22} << QVector<int>{2, 2};
+        QTest::newRow("straight from upper to lower") << QVector<double>{250, 10, 22} << QVector<int>{5, 4, 1};
+        QTest::newRow("on the limits is inside") << QVector<double>{200, 20} << QVector<int>{2, 2};
+    }
+
+    void limitSequence()
+    {
+        QFETCH(QVector<double>, values);
+        QFETCH(QVector<int>, leds);
+        CLimitMonitor monitor;
+        monitor.configure(200.0, 5.0, 20.0, -5.0);
+        for (int i = 0; i < values.size(); ++i)
+            QCOMPARE(CLimitMonitor::ledCode(monitor.update(values.at(i))), leds.at(i));
+        monitor.configure(20.0, 5.0, 20.0, 5.0);
+        QCOMPARE(CLimitMonitor::ledCode(monitor.update(100.0)), int(CLimitMonitor::LedWhite));
+    }
+
+    void waveformIsRepeatable()
+    {
+        CPressureModel first(42), second(42), other(43);
+        for (CPressureModel *model : {&first, &second, &other})
+            model->setSensorRange(0.0, 250.0);
+        bool differs = false;
+        double low = 1e9, high = -1e9;
+        for (qint64 ms = 0; ms < first.periodMs(); ms += 100) {
+            QCOMPARE(first.pressureAt(ms), second.pressureAt(ms));
+            differs = differs || other.pressureAt(ms) != first.pressureAt(ms);
+            low = qMin(low, first.pressureAt(ms));
+            high = qMax(high, first.pressureAt(ms));
+        }
+        QVERIFY(differs);
+        // The sine sweeps most of the range, so both limits are reached.
+        QVERIFY(low < 15.0 && low >= 0.0 && high > 235.0 && high <= 250.0);
+        first.setFixedPressure(12.5);
+        QCOMPARE(first.pressureAt(12345), 12.5);
+    }
+
+    void deviceFollowsItsParameters_data()
+    {
+        QTest::addColumn<int>("unit");           // index into mbar, Pa, kPa, inH2O, psi
+        QTest::addColumn<int>("characteristic"); // index into linear, radiziert, Tabelle
+        QTest::addColumn<double>("pressure");    // mbar
+        QTest::addColumn<QString>("frame1");
+        QTest::addColumn<QString>("frame2");
+        QTest::addColumn<int>("led");
+        // Limits as described: max 200 and min 20, taken in the selected unit.
+        QTest::newRow("linear mbar, normal") << 0 << 0 << 125.0 << "125.0" << "50.0" << 2;
+        QTest::newRow("linear kPa, below 20 kPa") << 2 << 0 << 150.0 << "15.00" << "60.0" << 4;
+        QTest::newRow("linear Pa, between 20 and 200 Pa") << 1 << 0 << 1.0 << "100.0" << "0.4" << 2;
+        QTest::newRow("radiziert, below min") << 0 << 1 << 2.5 << "10.00" << "10.0" << 4;
+        // Default table: 2 points, (0 mbar, 0 %) and (250 mbar, 100 %).
+        QTest::newRow("Tabelle, two points") << 0 << 2 << 100.0 << "40.00" << "40.0" << 2;
+    }
+
+    void deviceFollowsItsParameters()
+    {
+        QFETCH(int, unit);
+        QFETCH(int, characteristic);
+        QFETCH(double, pressure);
+        QFETCH(QString, frame1);
+        QFETCH(QString, frame2);
+        QFETCH(int, led);
+        CParameterSet parameters;
+        QVERIFY2(parameters.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")), qPrintable(parameters.errorText()));
+        CRegisterMap map(parameters.items());
+        map.item("Einheit")->setValue(unit);
+        map.item("Kennlinie")->setValue(characteristic);
+        CSimDevice device(&map, 1);
+        device.setFixedPressure(pressure);
+        device.sample(100);
+        const QVector<quint16> status = device.statusRegisters();
+        QCOMPARE(frameText(status, 0), frame1);
+        QCOMPARE(frameText(status, 3), frame2);
+        QCOMPARE(status.at(2), status.at(5));
+        const QPair<quint8, quint8> bytes = CStatusBlock::statusBytes(led);
+        QCOMPARE(status.at(5), quint16(bytes.first | (bytes.second << 8)));
+    }
 };
 
-void TestSimMeasurement::chain_data()
-{
-    QTest::addColumn<CMeasurementChain::Settings>("settings");
-    QTest::addColumn<double>("pressure");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("percent");
-    QTest::newRow("linear Pa") << settings(CMeasurementChain::Linear, 100.0) << 12.3456 << "1235" << "4.9";
-    QTest::newRow("linear psi") << settings(CMeasurementChain::Linear, 0.01450377) << 100.0 << "1.450" << "40.0";
-    auto offset = settings(CMeasurementChain::Linear);
-    offset.offset = 10.0;
-    QTest::newRow("offset added") << offset << 0.0 << "10.00" << "4.0";
-    auto falling = settings(CMeasurementChain::Linear);
-    std::swap(falling.rangeStart, falling.rangeEnd);
-    QTest::newRow("falling range") << falling << 50.0 << "50.00" << "80.0";
-    QTest::newRow("root quarter is half") << settings(CMeasurementChain::SquareRoot) << 62.5 << "50.00" << "50.0";
-    QTest::newRow("root below start is 0") << settings(CMeasurementChain::SquareRoot) << -5.0 << "0.000" << "0.0";
-    auto creep = settings(CMeasurementChain::SquareRoot);
-    creep.creepSuppression = true;
-    creep.creepThreshold = 10.0;
-    QTest::newRow("creep suppressed") << creep << 0.5 << "0.000" << "0.0";
-    QTest::newRow("above creep threshold") << creep << 3.6 << "12.00" << "12.0";
-    auto scaled = creep;
-    scaled.displayStart = 100.0;
-    scaled.displayEnd = 600.0;
-    scaled.creepThreshold = 150.0;
-    QTest::newRow("creep on a scaled display") << scaled << 2.25 << "100.0" << "0.0";
-    creep.characteristic = CMeasurementChain::Linear;
-    QTest::newRow("creep only for root") << creep << 0.5 << "0.500" << "0.2";
-    auto table = settings(CMeasurementChain::Table);
-    table.points = {{0.0, 0.0}, {100.0, 20.0}, {250.0, 100.0}};
-    table.displayEnd = 1000.0;
-    QTest::newRow("table between points") << table << 175.0 << "600.0" << "60.0";
-    QTest::newRow("table on a point") << table << 100.0 << "200.0" << "20.0";
-    QTest::newRow("table above last point") << table << 300.0 << "1000" << "100.0";
-    QTest::newRow("table below first point") << table << -20.0 << "0.000" << "0.0";
-}
-
-void TestSimMeasurement::chain()
-{
-    QFETCH(CMeasurementChain::Settings, settings);
-    QFETCH(double, pressure);
-    QFETCH(QString, value);
-    QFETCH(QString, percent);
-    CMeasurementChain chain;
-    chain.setSettings(settings);
-    const CMeasurementChain::Result result = chain.evaluate(pressure);
-    QCOMPARE(CDisplayEncoder::numberText(result.displayValue, 3), value);
-    QCOMPARE(CDisplayEncoder::numberText(result.outputPercent, 1), percent);
-}
-
-void TestSimMeasurement::limitSequence_data()
-{
-    QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<QVector<int>>("leds");
-    // Limits: max 200 (hysteresis 5), min 20 (hysteresis 5).
-    QTest::newRow("upper alarm and its hysteresis")
-        << QVector<double>{100, 201, 198, 196, 194, 201} << QVector<int>{2, 5, 3, 3, 2, 5};
-    QTest::newRow("lower alarm and its hysteresis")
-        << QVector<double>{100, 19, 22, 24.9, 25.1, 19} << QVector<int>{2, 4, 1, 1, 2, 4};
-    QTest::newRow("hysteresis only after an alarm") << QVector<double>{198, 22} << QVector<int>{2, 2};
-    QTest::newRow("straight from upper to lower") << QVector<double>{250, 10, 22} << QVector<int>{5, 4, 1};
-    QTest::newRow("on the limits is inside") << QVector<double>{200, 20} << QVector<int>{2, 2};
-}
-
-void TestSimMeasurement::limitSequence()
-{
-    QFETCH(QVector<double>, values);
-    QFETCH(QVector<int>, leds);
-    CLimitMonitor monitor;
-    monitor.configure(200.0, 5.0, 20.0, -5.0);
-    for (int i = 0; i < values.size(); ++i)
-        QCOMPARE(CLimitMonitor::ledCode(monitor.update(values.at(i))), leds.at(i));
-    monitor.configure(20.0, 5.0, 20.0, 5.0);
-    QCOMPARE(monitor.update(100.0), CLimitMonitor::Idle);
-}
-
-void TestSimMeasurement::waveformIsRepeatable()
-{
-    CPressureModel first(42), second(42), other(43);
-    for (CPressureModel *model : {&first, &second, &other})
-        model->setSensorRange(0.0, 250.0);
-    bool differs = false;
-    double low = 1e9, high = -1e9;
-    for (qint64 ms = 0; ms < first.periodMs(); ms += 100) {
-        QCOMPARE(first.pressureAt(ms), second.pressureAt(ms));
-        differs = differs || other.pressureAt(ms) != first.pressureAt(ms);
-        low = qMin(low, first.pressureAt(ms));
-        high = qMax(high, first.pressureAt(ms));
-    }
-    QVERIFY(differs);
-    // The sine sweeps most of the range, so both limits are reached.
-    QVERIFY(low < 15.0 && low >= 0.0 && high > 235.0 && high <= 250.0);
-    first.setFixedPressure(12.5);
-    QCOMPARE(first.pressureAt(12345), 12.5);
-}
-
-void TestSimMeasurement::deviceFollowsItsParameters_data()
-{
-    QTest::addColumn<int>("unit");           // index into mbar, Pa, kPa, inH2O, psi
-    QTest::addColumn<int>("characteristic"); // index into linear, radiziert, Tabelle
-    QTest::addColumn<double>("pressure");    // mbar
-    QTest::addColumn<QString>("frame1");
-    QTest::addColumn<QString>("frame2");
-    QTest::addColumn<int>("led");
-    // Limits as described: max 200 and min 20, taken in the selected unit.
-    QTest::newRow("linear mbar, normal") << 0 << 0 << 125.0 << "125.0" << "50.0" << 2;
-    QTest::newRow("linear kPa, below 20 kPa") << 2 << 0 << 150.0 << "15.00" << "60.0" << 4;
-    QTest::newRow("linear Pa, between 20 and 200 Pa") << 1 << 0 << 1.0 << "100.0" << "0.4" << 2;
-    QTest::newRow("radiziert, below min") << 0 << 1 << 2.5 << "10.00" << "10.0" << 4;
-    // Default table: 2 points, (0 mbar, 0 %) and (250 mbar, 100 %).
-    QTest::newRow("Tabelle, two points") << 0 << 2 << 100.0 << "40.00" << "40.0" << 2;
-}
-
-void TestSimMeasurement::deviceFollowsItsParameters()
-{
-    QFETCH(int, unit);
-    QFETCH(int, characteristic);
-    QFETCH(double, pressure);
-    QFETCH(QString, frame1);
-    QFETCH(QString, frame2);
-    QFETCH(int, led);
-    CParameterSet parameters;
-    QVERIFY2(parameters.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")), qPrintable(parameters.errorText()));
-    CRegisterMap map(parameters.items());
-    map.item("Einheit")->setValue(unit);
-    map.item("Kennlinie")->setValue(characteristic);
-    CSimDevice device(&map, 1);
-    device.setFixedPressure(pressure);
-    device.sample(100);
-    const QVector<quint16> status = device.statusRegisters();
-    QCOMPARE(frameText(status, 0), frame1);
-    QCOMPARE(frameText(status, 3), frame2);
-    QCOMPARE(status.at(2), status.at(5));
-    const QPair<quint8, quint8> bytes = CStatusBlock::statusBytes(led);
-    QCOMPARE(status.at(5), quint16(bytes.first | (bytes.second << 8)));
-}
 
 QTEST_GUILESS_MAIN(TestSimMeasurement)
 #include "tst_simmeasurement.moc"
