@@ -15,210 +15,162 @@ class TestHostParameterModel : public QObject
     Q_OBJECT
 
 private slots:
-    void rowsFollowTheItemTree();
-    void columnsShowCaptionValueAndUnit();
-    void hiddenItemsAreFilteredLive();
-    void readOnlyItemsAreNotEditable();
-    void editSetsValueThenEmitsValueEdited_data();
-    void editSetsValueThenEmitsValueEdited();
-    void unchangedEditEmitsNothing();
-    void itemSignalsUpdateTheRow();
-    void editorsMatchTheType_data();
-    void editorsMatchTheType();
-    void numberEditorUsesRangeAndDecimals();
-    void delegateRoundTrip();
-};
-
-void TestHostParameterModel::rowsFollowTheItemTree()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    // The object container is left out; its group stands at the top.
-    QCOMPARE(model.rowCount(), 2);
-    QVERIFY(!model.indexOf(f.object).isValid());
-    const QModelIndex group = model.index(0, 0);
-    QCOMPARE(model.item(group), f.group);
-    QCOMPARE(model.rowCount(group), 6);
-    const QModelIndex limit = model.index(1, 0, group);
-    QCOMPARE(model.item(limit), f.limit);
-    QCOMPARE(model.parent(limit), group);
-    QCOMPARE(model.indexOf(f.limit), limit);
-    QVERIFY(!model.parent(group).isValid());
-}
-
-void TestHostParameterModel::columnsShowCaptionValueAndUnit()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    QCOMPARE(model.indexOf(f.limit, CParameterModel::CaptionColumn).data().toString(), QString("Max alarm"));
-    QCOMPARE(model.indexOf(f.limit, CParameterModel::ValueColumn).data().toString(), QString("25,0"));
-    QCOMPARE(model.indexOf(f.limit, CParameterModel::UnitColumn).data().toString(), QString("mbar"));
-    QCOMPARE(model.indexOf(f.unit, CParameterModel::ValueColumn).data().toString(), QString("mbar"));
-    QCOMPARE(model.indexOf(f.group, CParameterModel::ValueColumn).data().toString(), QString());
-}
-
-void TestHostParameterModel::hiddenItemsAreFilteredLive()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    CVisibleItemFilter filter;
-    filter.setParameterModel(&model);
-    const QModelIndex group = filter.index(0, 0);
-    QCOMPARE(filter.rowCount(group), 5);
-
-    QSignalSpy removed(&filter, &QAbstractItemModel::rowsRemoved);
-    QSignalSpy inserted(&filter, &QAbstractItemModel::rowsInserted);
-    f.flag->setVisible(false);
-    QCOMPARE(filter.rowCount(group), 4);
-    QCOMPARE(removed.count(), 1);
-    f.hidden->setVisible(true);
-    f.flag->setVisible(true);
-    QCOMPARE(filter.rowCount(group), 6);
-    QCOMPARE(inserted.count(), 2);
-    QCOMPARE(filter.item(filter.index(5, 0, group)), f.hidden);
-
-    f.group->setVisible(false);
-    QCOMPARE(filter.rowCount(), 1);
-    QCOMPARE(filter.item(filter.index(0, 0)), f.serial);
-}
-
-void TestHostParameterModel::readOnlyItemsAreNotEditable()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    QVERIFY(!(model.indexOf(f.serial, CParameterModel::ValueColumn).flags() & Qt::ItemIsEditable));
-    QVERIFY(!(model.indexOf(f.group, CParameterModel::ValueColumn).flags() & Qt::ItemIsEditable));
-    QVERIFY(!(model.indexOf(f.limit, CParameterModel::CaptionColumn).flags() & Qt::ItemIsEditable));
-    const QModelIndex limit = model.indexOf(f.limit, CParameterModel::ValueColumn);
-    QVERIFY(limit.flags() & Qt::ItemIsEditable);
-    f.limit->setReadOnly(true);
-    QVERIFY(!(limit.flags() & Qt::ItemIsEditable));
-    QVERIFY(!model.setData(limit, 1.0));
-    QCOMPARE(f.limit->value().toInt(), 250);
-}
-
-void TestHostParameterModel::editSetsValueThenEmitsValueEdited_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QVariant>("edit");
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("list index") << "Einheit" << QVariant(1) << QVariant(1) << "Pa";
-    QTest::newRow("scaled number") << "GrenzwertMaxAlarm" << QVariant(12.3) << QVariant(123) << "12,3";
-    QTest::newRow("negative number") << "GrenzwertMaxAlarm" << QVariant(-0.5) << QVariant(-5) << "-0,5";
-    QTest::newRow("bool") << "Alarm" << QVariant(1) << QVariant(true) << "On";
-    QTest::newRow("text") << "Messstelle" << QVariant("PT-101") << QVariant("PT-101") << "PT-101";
-    QTest::newRow("float unscaled") << "Verstaerkung" << QVariant(1.25) << QVariant(1.25) << "1,25";
-}
-
-void TestHostParameterModel::editSetsValueThenEmitsValueEdited()
-{
-    QFETCH(QString, name);
-    QFETCH(QVariant, edit);
-    QFETCH(QVariant, stored);
-    QFETCH(QString, text);
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    auto *item = f.root.findChild<CItem *>(name);
-    // valueEdited must come after the value is stored: record it then.
-    QVariant valueAtEdit;
-    QStringList order;
-    connect(item, &CItem::valueChanged, this, [&] { order << "changed"; });
-    connect(item, &CItem::valueEdited, this, [&] {
-        order << "edited";
-        valueAtEdit = item->value();
-    });
-    QVERIFY(model.setData(model.indexOf(item, CParameterModel::ValueColumn), edit));
-    QCOMPARE(order, QStringList({"changed", "edited"}));
-    QCOMPARE(valueAtEdit, stored);
-    QCOMPARE(model.indexOf(item, CParameterModel::ValueColumn).data().toString(), text);
-}
-
-void TestHostParameterModel::unchangedEditEmitsNothing()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    QSignalSpy edited(f.limit, &CItem::valueEdited);
-    QVERIFY(model.setData(model.indexOf(f.limit, CParameterModel::ValueColumn), 25.0));
-    QCOMPARE(edited.count(), 0);
-}
-
-void TestHostParameterModel::itemSignalsUpdateTheRow()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    f.limit->setValue(500);
-    f.limit->setUnit("Pa");
-    f.limit->setReadOnly(true);
-    QCOMPARE(changed.count(), 3);
-    for (const QList<QVariant> &args : changed) {
-        QCOMPARE(args.at(0).toModelIndex(), model.indexOf(f.limit, CParameterModel::CaptionColumn));
-        QCOMPARE(args.at(1).toModelIndex(), model.indexOf(f.limit, CParameterModel::UnitColumn));
+    void rowsAndColumnsFollowTheItemTree()
+    {
+        ItemTreeFixture f;
+        CParameterModel model;
+        model.setRoot(&f.root);
+        // The object container is left out; its group stands at the top.
+        QCOMPARE(model.rowCount(), 2);
+        QVERIFY(!model.indexOf(f.object).isValid());
+        const QModelIndex group = model.index(0, 0);
+        QCOMPARE(model.item(group), f.group);
+        QCOMPARE(model.rowCount(group), 6);
+        const QModelIndex limit = model.index(1, 0, group);
+        QCOMPARE(model.item(limit), f.limit);
+        QCOMPARE(model.parent(limit), group);
+        QCOMPARE(model.indexOf(f.limit), limit);
+        QVERIFY(!model.parent(group).isValid());
+        auto text = [&](CItem *item, int column) { return model.indexOf(item, column).data().toString(); };
+        QCOMPARE(text(f.limit, CParameterModel::CaptionColumn), QString("Max alarm"));
+        QCOMPARE(text(f.limit, CParameterModel::ValueColumn), QString("25,0"));
+        QCOMPARE(text(f.limit, CParameterModel::UnitColumn), QString("mbar"));
+        QCOMPARE(text(f.unit, CParameterModel::ValueColumn), QString("mbar"));
+        QCOMPARE(text(f.group, CParameterModel::ValueColumn), QString());
+        // Item signals update the whole row.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        f.limit->setValue(500);
+        f.limit->setUnit("Pa");
+        f.limit->setReadOnly(true);
+        QCOMPARE(changed.count(), 3);
+        for (const QList<QVariant> &args : changed) {
+            QCOMPARE(args.at(0).toModelIndex(), model.indexOf(f.limit, CParameterModel::CaptionColumn));
+            QCOMPARE(args.at(1).toModelIndex(), model.indexOf(f.limit, CParameterModel::UnitColumn));
+        }
+        QCOMPARE(text(f.limit, CParameterModel::UnitColumn), QString("Pa"));
     }
-    QCOMPARE(model.indexOf(f.limit, CParameterModel::UnitColumn).data().toString(), QString("Pa"));
-}
 
-void TestHostParameterModel::editorsMatchTheType_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("editorClass");
-    QTest::newRow("list") << "Einheit" << "QComboBox";
-    QTest::newRow("bool") << "Alarm" << "QComboBox";
-    QTest::newRow("text") << "Messstelle" << "QLineEdit";
-    QTest::newRow("int16") << "GrenzwertMaxAlarm" << "QDoubleSpinBox";
-    QTest::newRow("float") << "Verstaerkung" << "QDoubleSpinBox";
-}
+    void hiddenItemsAreFilteredLive()
+    {
+        ItemTreeFixture f;
+        CParameterModel model;
+        model.setRoot(&f.root);
+        CVisibleItemFilter filter;
+        filter.setParameterModel(&model);
+        const QModelIndex group = filter.index(0, 0);
+        QCOMPARE(filter.rowCount(group), 5);
+        QSignalSpy removed(&filter, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&filter, &QAbstractItemModel::rowsInserted);
+        f.flag->setVisible(false);
+        QCOMPARE(filter.rowCount(group), 4);
+        QCOMPARE(removed.count(), 1);
+        f.hidden->setVisible(true);
+        f.flag->setVisible(true);
+        QCOMPARE(filter.rowCount(group), 6);
+        QCOMPARE(inserted.count(), 2);
+        QCOMPARE(filter.item(filter.index(5, 0, group)), f.hidden);
+        f.group->setVisible(false);
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.item(filter.index(0, 0)), f.serial);
+    }
 
-void TestHostParameterModel::editorsMatchTheType()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, editorClass);
-    ItemTreeFixture f;
-    QWidget parent;
-    QWidget *editor = CParameterDelegate::editorFor(f.root.findChild<CItem *>(name), &parent);
-    QCOMPARE(QString(editor->metaObject()->className()), editorClass);
-}
+    void editSetsValueThenEmitsValueEdited_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("edit");
+        QTest::addColumn<QVariant>("stored"); // invalid: the edit is refused
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("emitted");
+        const QStringList both{"changed", "edited"};
+        QTest::newRow("list index") << "Einheit" << QVariant(1) << QVariant(1) << "Pa" << both;
+        QTest::newRow("scaled number") << "GrenzwertMaxAlarm" << QVariant(12.3) << QVariant(123) << "12,3" << both;
+        QTest::newRow("negative number") << "GrenzwertMaxAlarm" << QVariant(-0.5) << QVariant(-5) << "-0,5" << both;
+        QTest::newRow("unchanged number") << "GrenzwertMaxAlarm" << QVariant(25.0) << QVariant() << "25,0"
+                                          << QStringList();
+        QTest::newRow("bool") << "Alarm" << QVariant(1) << QVariant(true) << "On" << both;
+        QTest::newRow("text") << "Messstelle" << QVariant("PT-101") << QVariant("PT-101") << "PT-101" << both;
+        QTest::newRow("float unscaled") << "Verstaerkung" << QVariant(1.25) << QVariant(1.25) << "1,25" << both;
+        QTest::newRow("read-only") << "Seriennummer" << QVariant(5) << QVariant() << "0" << QStringList();
+    }
 
-void TestHostParameterModel::numberEditorUsesRangeAndDecimals()
-{
-    ItemTreeFixture f;
-    QWidget parent;
-    auto *spin = qobject_cast<QDoubleSpinBox *>(CParameterDelegate::editorFor(f.limit, &parent));
-    QVERIFY(spin);
-    QCOMPARE(spin->decimals(), 1);
-    QCOMPARE(spin->minimum(), -10.0);
-    QCOMPARE(spin->maximum(), 100.0);
-    auto *combo = qobject_cast<QComboBox *>(CParameterDelegate::editorFor(f.unit, &parent));
-    QCOMPARE(combo->count(), 3);
-    QCOMPARE(combo->itemText(2), QString("kPa"));
-    auto *line = qobject_cast<QLineEdit *>(CParameterDelegate::editorFor(f.name, &parent));
-    QCOMPARE(line->maxLength(), 10);
-}
+    void editSetsValueThenEmitsValueEdited()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, edit);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, text);
+        QFETCH(QStringList, emitted);
+        ItemTreeFixture f;
+        CParameterModel model;
+        model.setRoot(&f.root);
+        auto *item = f.root.findChild<CItem *>(name);
+        // valueEdited must come after the value is stored: record it then.
+        QVariant valueAtEdit;
+        QStringList order;
+        connect(item, &CItem::valueChanged, this, [&] { order << "changed"; });
+        connect(item, &CItem::valueEdited, this, [&] {
+            order << "edited";
+            valueAtEdit = item->value();
+        });
+        const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
+        QCOMPARE(bool(index.flags() & Qt::ItemIsEditable), name != "Seriennummer");
+        QCOMPARE(model.setData(index, edit), name != "Seriennummer");
+        QCOMPARE(order, emitted);
+        QCOMPARE(valueAtEdit, stored);
+        QCOMPARE(index.data().toString(), text);
+        QVERIFY(!(model.indexOf(item, CParameterModel::CaptionColumn).flags() & Qt::ItemIsEditable));
+    }
 
-void TestHostParameterModel::delegateRoundTrip()
-{
-    ItemTreeFixture f;
-    CParameterModel model;
-    model.setRoot(&f.root);
-    CParameterDelegate delegate;
-    QWidget parent;
-    const QModelIndex index = model.indexOf(f.limit, CParameterModel::ValueColumn);
-    QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
-    delegate.setEditorData(editor, index);
-    auto *spin = qobject_cast<QDoubleSpinBox *>(editor);
-    QCOMPARE(spin->value(), 25.0);
-    spin->setValue(99.9);
-    delegate.setModelData(editor, &model, index);
-    QCOMPARE(f.limit->value().toInt(), 999);
-}
+    void editorsMatchTheItem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("editorClass");
+        QTest::addColumn<QString>("shape"); // range and decimals, entries or length
+        QTest::newRow("list") << "Einheit" << "QComboBox" << "mbar,Pa,kPa";
+        QTest::newRow("bool") << "Alarm" << "QComboBox" << "Off,On";
+        QTest::newRow("text") << "Messstelle" << "QLineEdit" << "10";
+        QTest::newRow("scaled int16") << "GrenzwertMaxAlarm" << "QDoubleSpinBox" << "-10 100 1";
+        QTest::newRow("float") << "Verstaerkung" << "QDoubleSpinBox" << "";
+    }
+
+    void editorsMatchTheItem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, editorClass);
+        QFETCH(QString, shape);
+        ItemTreeFixture f;
+        QWidget parent;
+        QWidget *editor = CParameterDelegate::editorFor(f.root.findChild<CItem *>(name), &parent);
+        QCOMPARE(QString(editor->metaObject()->className()), editorClass);
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            QStringList entries;
+            for (int i = 0; i < combo->count(); ++i)
+                entries << combo->itemText(i);
+            QCOMPARE(entries.join(','), shape);
+        } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            QCOMPARE(QString::number(line->maxLength()), shape);
+        } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor); spin && !shape.isEmpty()) {
+            QCOMPARE(QStringLiteral("%1 %2 %3").arg(spin->minimum()).arg(spin->maximum()).arg(spin->decimals()), shape);
+        }
+    }
+
+    void delegateRoundTrip()
+    {
+        ItemTreeFixture f;
+        CParameterModel model;
+        model.setRoot(&f.root);
+        CParameterDelegate delegate;
+        QWidget parent;
+        const QModelIndex index = model.indexOf(f.limit, CParameterModel::ValueColumn);
+        QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
+        delegate.setEditorData(editor, index);
+        auto *spin = qobject_cast<QDoubleSpinBox *>(editor);
+        QCOMPARE(spin->value(), 25.0);
+        spin->setValue(99.9);
+        delegate.setModelData(editor, &model, index);
+        QCOMPARE(f.limit->value().toInt(), 999);
+    }
+};
 
 QTEST_MAIN(TestHostParameterModel)
 #include "tst_hostparametermodel.moc"
