@@ -16,138 +16,95 @@ class TestHostLanguage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void switchTranslatesHostAndWidgets_data();
-    void switchTranslatesHostAndWidgets();
-    void unknownLanguageIsRefused();
-    void comparedTextsMatchTheLanguageFiles_data();
-    void comparedTextsMatchTheLanguageFiles();
-    void pluginRecognisesChoicesInEveryLanguage_data();
-    void pluginRecognisesChoicesInEveryLanguage();
-
-private:
-    QString m_description;
-};
-
-void TestHostLanguage::initTestCase()
-{
-    m_description = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
-    QVERIFY(QFile::exists(m_description));
-}
-
-void TestHostLanguage::switchTranslatesHostAndWidgets_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("on");
-    QTest::addColumn<QString>("progress");
-    QTest::addColumn<QString>("state");
-    QTest::newRow("de") << "de" << "Ein" << "Fortschritt:" << "Getrennt";
-    QTest::newRow("en") << "en" << "On" << "Progress:" << "Disconnected";
-}
-
-void TestHostLanguage::switchTranslatesHostAndWidgets()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, on);
-    QFETCH(QString, progress);
-    QFETCH(QString, state);
-    CLanguageManager manager;
-    CConnectionBar bar;
-    CProgressDialog dialog;
-    // Start from the other language so the switch is a real change.
-    QVERIFY(manager.setLanguage(language == "de" ? "en" : "de"));
-    QSignalSpy changed(&manager, &CLanguageManager::languageChanged);
-    QVERIFY(manager.setLanguage(language));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().first().toString(), language);
-    QCOMPARE(QCoreApplication::translate("CItem", "On"), on);
-    QCOMPARE(dialog.findChild<QLabel *>("l_progress")->text(), progress);
-    QCOMPARE(bar.stateText(), state);
-}
-
-void TestHostLanguage::unknownLanguageIsRefused()
-{
-    CLanguageManager manager;
-    QVERIFY(manager.setLanguage("en"));
-    QVERIFY(!manager.setLanguage("fr"));
-    QCOMPARE(manager.language(), QString("en"));
-}
-
-void TestHostLanguage::comparedTextsMatchTheLanguageFiles_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString &language : CLanguageManager::languages())
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-// Every entry of the lists the plugin compares must show, in the item's
-// language, exactly the host's translation of its source text. (Other lists
-// may translate a word differently: "keine" is "none" for the parity.)
-void TestHostLanguage::comparedTextsMatchTheLanguageFiles()
-{
-    QFETCH(QString, language);
-    CDeviceSession session;
-    QVERIFY2(session.loadDescription(m_description), qPrintable(session.errorString()));
-    CLanguageManager manager;
-    manager.setItemRoot(session.root(), m_description);
-    QVERIFY(manager.setLanguage(language));
-
-    QSet<QString> seen;
-    const QStringList compared = CLanguageManager::comparedItemTexts();
-    for (const char *name : {"Kennlinie", "Schleichmengenfunktion", "Einheit"}) {
-        const auto *item = session.root()->findChild<CItem *>(name);
-        QVERIFY2(item, name);
-        const QStringList raw = item->rawTextList().split(',');
-        const QStringList shown = item->textList();
-        QCOMPARE(shown.size(), raw.size());
-        for (int i = 0; i < raw.size(); ++i) {
-            if (!compared.contains(raw.at(i)))
-                continue;
-            seen.insert(raw.at(i));
-            QVERIFY2(shown.at(i) == QCoreApplication::translate("CItem", qPrintable(raw.at(i))),
-                     qPrintable(QString("%1 entry %2: list shows \"%3\", translation gives \"%4\"")
-                                    .arg(item->objectName(), raw.at(i), shown.at(i),
-                                         QCoreApplication::translate("CItem", qPrintable(raw.at(i))))));
-        }
+    void switchTranslatesHostAndWidgets_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<QString>("progress");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("de") << "de" << "Ein" << "Fortschritt:" << "Getrennt";
+        QTest::newRow("en") << "en" << "On" << "Progress:" << "Disconnected";
     }
-    // Each compared text occurs in the description, so the check above ran.
-    QCOMPARE(seen.size(), compared.size());
-}
 
-void TestHostLanguage::pluginRecognisesChoicesInEveryLanguage_data()
-{
-    comparedTextsMatchTheLanguageFiles_data();
-}
+    void switchTranslatesHostAndWidgets()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, on);
+        QFETCH(QString, progress);
+        QFETCH(QString, state);
+        CLanguageManager manager;
+        CConnectionBar bar;
+        CProgressDialog dialog;
+        // Start from the other language so the switch is a real change.
+        QVERIFY(manager.setLanguage(language == "de" ? "en" : "de"));
+        QSignalSpy changed(&manager, &CLanguageManager::languageChanged);
+        QVERIFY(manager.setLanguage(language));
+        QVERIFY(!manager.setLanguage("fr"));
+        QCOMPARE(manager.language(), language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().first().toString(), language);
+        QCOMPARE(QCoreApplication::translate("CItem", "On"), on);
+        QCOMPARE(dialog.findChild<QLabel *>("l_progress")->text(), progress);
+        QCOMPARE(bar.stateText(), state);
+    }
 
-// The backend shows the creep-suppression function only for a square-root
-// characteristic and converts limits on a unit change: both rely on the
-// translated texts.
-void TestHostLanguage::pluginRecognisesChoicesInEveryLanguage()
-{
-    QFETCH(QString, language);
-    CDeviceSession session;
-    QVERIFY2(session.open(m_description, LOOMWORK_PLUGIN_DIR), qPrintable(session.errorString()));
-    CLanguageManager manager;
-    manager.setItemRoot(session.root(), m_description);
-    QVERIFY(manager.setLanguage(language));
-    auto *characteristic = session.root()->findChild<CItem *>("Kennlinie");
-    auto *creep = session.root()->findChild<CItem *>("Schleichmengenfunktion");
-    auto *unit = session.root()->findChild<CItem *>("Einheit");
-    auto *limit = session.root()->findChild<CItem *>("GrenzwertMaxAlarm");
-    QVERIFY(characteristic && creep && unit && limit);
+    void pluginRecognisesChoicesInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : CLanguageManager::languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
 
-    characteristic->setValue(1); // radiziert
-    QVERIFY(creep->isVisible());
-    characteristic->setValue(0); // linear
-    QVERIFY(!creep->isVisible());
+    // Every entry of the lists the plugin compares must show, in the item's
+    // language, exactly the host's translation of its source text (other lists
+    // may translate a word differently: "keine" is "none" for the parity). The
+    // backend relies on it to show the creep-suppression function for a
+    // square-root characteristic and to convert limits on a unit change.
+    void pluginRecognisesChoicesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        const QString description = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
+        CDeviceSession session;
+        QVERIFY2(session.open(description, LOOMWORK_PLUGIN_DIR), qPrintable(session.errorString()));
+        CLanguageManager manager;
+        manager.setItemRoot(session.root(), description);
+        QVERIFY(manager.setLanguage(language));
+        QSet<QString> seen;
+        const QStringList compared = CLanguageManager::comparedItemTexts();
+        for (const char *name : {"Kennlinie", "Schleichmengenfunktion", "Einheit"}) {
+            const auto *item = session.root()->findChild<CItem *>(name);
+            QVERIFY2(item, name);
+            const QStringList raw = item->rawTextList().split(',');
+            const QStringList shown = item->textList();
+            QCOMPARE(shown.size(), raw.size());
+            for (int i = 0; i < raw.size(); ++i) {
+                if (!compared.contains(raw.at(i)))
+                    continue;
+                seen.insert(raw.at(i));
+                const QString translated = QCoreApplication::translate("CItem", qPrintable(raw.at(i)));
+                QVERIFY2(shown.at(i) == translated, qPrintable(QString("%1 entry %2: list shows \"%3\", not \"%4\"")
+                                                                   .arg(name, raw.at(i), shown.at(i), translated)));
+            }
+        }
+        // Each compared text occurs in the description, so the check above ran.
+        QCOMPARE(seen.size(), compared.size());
 
-    const double before = limit->value().toDouble();
-    unit->setValue(1); // Pa
-    emit unit->valueEdited();
-    QCOMPARE(limit->value().toDouble(), before * 100.0);
-    QCOMPARE(limit->unit(), unit->valueText());
-}
+        auto *characteristic = session.root()->findChild<CItem *>("Kennlinie");
+        auto *creep = session.root()->findChild<CItem *>("Schleichmengenfunktion");
+        auto *unit = session.root()->findChild<CItem *>("Einheit");
+        auto *limit = session.root()->findChild<CItem *>("GrenzwertMaxAlarm");
+        characteristic->setValue(1); // radiziert
+        QVERIFY(creep->isVisible());
+        characteristic->setValue(0); // linear
+        QVERIFY(!creep->isVisible());
+        const double before = limit->value().toDouble();
+        unit->setValue(1); // Pa
+        emit unit->valueEdited();
+        QCOMPARE(limit->value().toDouble(), before * 100.0);
+        QCOMPARE(limit->unit(), unit->valueText());
+    }
+};
 
 QTEST_MAIN(TestHostLanguage)
 #include "tst_hostlanguage.moc"
