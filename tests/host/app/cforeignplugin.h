@@ -10,7 +10,7 @@ class CForeignPlugin : public QObject
     Q_PLUGIN_METADATA(IID "org.example.other.plugin")
 
 public:
-    explicit CForeignPlugin(QObject *parent = nullptr);
+    using QObject::QObject;
 };
 
 #endif // CFOREIGNPLUGIN_H

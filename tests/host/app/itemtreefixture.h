@@ -11,15 +11,7 @@
 struct ItemTreeFixture
 {
     QObject root;
-    CItem *object;
-    CItem *group;
-    CItem *unit;
-    CItem *limit;
-    CItem *flag;
-    CItem *name;
-    CItem *gain;
-    CItem *hidden;
-    CItem *serial;
+    CItem *object, *group, *unit, *limit, *flag, *name, *gain, *hidden, *serial;
 
     ItemTreeFixture()
     {

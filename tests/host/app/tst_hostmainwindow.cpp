@@ -21,141 +21,110 @@ class TestHostMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void frontIsIdleBeforeTheConnection();
-    void connectsReadsAndStartsCyclicReading();
-    void unitEditConvertsTheLimitsInTheTree();
-    void parameterSetRoundTrip();
-    void languageSwitchReachesWindowTreeAndItems();
-    void disconnectDisablesTheFront();
+    void initTestCase()
+    {
+        CHostOptions options;
+        options.pluginDirectory = QStringLiteral(LOOMWORK_PLUGIN_DIR);
+        options.descriptionFile = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
+        options.language = QStringLiteral("en");
+        options.cycleInterval = 200;
+        m_window = new CMainWindow(options);
+        m_window->show();
+        QVERIFY(m_window->frontWidget() == nullptr);
+    }
+
+    void cleanupTestCase() { delete m_window; }
+
+    void frontIsEnabledOnlyWhileConnected()
+    {
+        QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
+        QVERIFY(m_window->start());
+        QVERIFY(m_window->frontWidget());
+        QCOMPARE(m_window->frontWidget()->window(), m_window);
+        QVERIFY(readButton());
+        QVERIFY(!readButton()->isEnabled());
+        QVERIFY(!readButton()->isChecked());
+        QVERIFY(m_window->parameterModel()->rowCount() > 0);
+        // It connects by itself, reads everything and starts cyclic reading.
+        QVERIFY(!initialRead.isEmpty() || initialRead.wait(20000));
+        QCOMPARE(initialRead.count(), 1);
+        QCOMPARE(initialRead.first().first().toBool(), true);
+        QCOMPARE(m_window->connectionBar()->state(), CModbusMaster::Connected);
+        QVERIFY(readButton()->isEnabled());
+        QVERIFY(readButton()->isChecked());
+        QVERIFY(m_window->logText().contains("Simulator listening on 127.0.0.1:"));
+    }
+
+    void unitEditConvertsTheLimitsInTheTree()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        CItem *unit = item("Einheit");
+        CItem *limit = item("GrenzwertMaxAlarm");
+        QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 0));
+        const double mbar = limit->value().toDouble();
+        const QModelIndex limitUnit = model->indexOf(limit, CParameterModel::UnitColumn);
+
+        QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 1));
+        QCOMPARE(valueText("Einheit"), QString("Pa"));
+        QCOMPARE(limitUnit.data().toString(), QString("Pa"));
+        QCOMPARE(limit->value().toDouble(), mbar * 100.0);
+        QCOMPARE(valueText("GrenzwertMaxAlarm"), limit->valueText(mbar * 100.0));
+    }
+
+    void parameterSetRoundTrip()
+    {
+        CItem *limit = item("GrenzwertMaxAlarm");
+        const QString file = m_dir.filePath("set.json");
+        const QString saved = limit->valueText();
+        QVERIFY(m_window->saveParameterSet(file));
+        limit->setValue(limit->value().toDouble() + limit->decimalFactor());
+        QVERIFY(limit->valueText() != saved);
+        QVERIFY(m_window->loadParameterSet(file));
+        QCOMPARE(limit->valueText(), saved);
+        QVERIFY(!m_window->loadParameterSet(m_dir.filePath("missing.json")));
+    }
+
+    void languageSwitchReachesWindowTreeAndItems()
+    {
+        const QString english = item("GrenzwertMaxAlarm")->caption();
+        QVERIFY(m_window->setLanguage("de"));
+        QCOMPARE(m_window->windowTitle(), QString("Loomwork-Host"));
+        QCOMPARE(m_window->tree()->model()->headerData(CParameterModel::ValueColumn, Qt::Horizontal).toString(),
+                 QString("Wert"));
+        QVERIFY(item("GrenzwertMaxAlarm")->caption() != english);
+        QCOMPARE(m_window->parameterModel()->indexOf(item("GrenzwertMaxAlarm")).data().toString(),
+                 item("GrenzwertMaxAlarm")->caption());
+        QCOMPARE(readButton()->toolTip(), QString("Zyklisches Lesen stoppen"));
+        QCOMPARE(m_window->connectionBar()->stateText(), QString("Verbunden"));
+
+        QVERIFY(m_window->setLanguage("en"));
+        QCOMPARE(item("GrenzwertMaxAlarm")->caption(), english);
+        QCOMPARE(m_window->connectionBar()->stateText(), QString("Connected"));
+    }
+
+    void disconnectDisablesTheFront()
+    {
+        m_window->disconnectDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->connectionBar()->state(), CModbusMaster::Disconnected, 5000);
+        QVERIFY(!readButton()->isEnabled());
+        QVERIFY(!readButton()->isChecked());
+    }
 
 private:
-    CPushButton *readButton() const;
-    CItem *item(const char *name) const;
-    QString valueText(const char *name) const;
+    CPushButton *readButton() const
+    {
+        const auto *bar = m_window->frontWidget()->findChild<CButtonBar *>();
+        return bar ? bar->button(2) : nullptr;
+    }
+    CItem *item(const char *name) const { return m_window->session()->root()->findChild<CItem *>(name); }
+    QString valueText(const char *name) const
+    {
+        return m_window->parameterModel()->indexOf(item(name), CParameterModel::ValueColumn).data().toString();
+    }
 
     QTemporaryDir m_dir;
     CMainWindow *m_window = nullptr;
-    std::unique_ptr<QSignalSpy> m_initialRead;
 };
-
-void TestHostMainWindow::initTestCase()
-{
-    CHostOptions options;
-    options.pluginDirectory = QStringLiteral(LOOMWORK_PLUGIN_DIR);
-    options.descriptionFile = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
-    options.language = QStringLiteral("en");
-    options.cycleInterval = 200;
-    m_window = new CMainWindow(options);
-    m_window->show();
-    QVERIFY(m_window->frontWidget() == nullptr);
-}
-
-void TestHostMainWindow::cleanupTestCase()
-{
-    m_initialRead.reset();
-    delete m_window;
-}
-
-CPushButton *TestHostMainWindow::readButton() const
-{
-    const auto *bar = m_window->frontWidget()->findChild<CButtonBar *>();
-    return bar ? bar->button(2) : nullptr;
-}
-
-CItem *TestHostMainWindow::item(const char *name) const
-{
-    return m_window->session()->root()->findChild<CItem *>(QLatin1String(name));
-}
-
-QString TestHostMainWindow::valueText(const char *name) const
-{
-    return m_window->parameterModel()->indexOf(item(name), CParameterModel::ValueColumn).data().toString();
-}
-
-void TestHostMainWindow::frontIsIdleBeforeTheConnection()
-{
-    m_initialRead = std::make_unique<QSignalSpy>(m_window, &CMainWindow::initialReadFinished);
-    QVERIFY(m_window->start());
-    QVERIFY(m_window->frontWidget());
-    QCOMPARE(m_window->frontWidget()->window(), m_window);
-    QVERIFY(readButton());
-    QVERIFY(!readButton()->isEnabled());
-    QVERIFY(!readButton()->isChecked());
-    QVERIFY(m_window->parameterModel()->rowCount() > 0);
-}
-
-void TestHostMainWindow::connectsReadsAndStartsCyclicReading()
-{
-    QVERIFY(!m_initialRead->isEmpty() || m_initialRead->wait(20000));
-    QCOMPARE(m_initialRead->count(), 1);
-    QCOMPARE(m_initialRead->first().first().toBool(), true);
-    QCOMPARE(m_window->connectionBar()->state(), CModbusMaster::Connected);
-    QVERIFY(readButton()->isEnabled());
-    QVERIFY(readButton()->isChecked());
-    QVERIFY(m_window->logText().contains("Simulator listening on 127.0.0.1:"));
-}
-
-void TestHostMainWindow::unitEditConvertsTheLimitsInTheTree()
-{
-    CParameterModel *model = m_window->parameterModel();
-    CItem *unit = item("Einheit");
-    CItem *limit = item("GrenzwertMaxAlarm");
-    QVERIFY(unit && limit);
-    QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 0));
-    const double mbar = limit->value().toDouble();
-    const QModelIndex limitUnit = model->indexOf(limit, CParameterModel::UnitColumn);
-
-    QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 1));
-    QCOMPARE(valueText("Einheit"), QString("Pa"));
-    QCOMPARE(limitUnit.data().toString(), QString("Pa"));
-    QCOMPARE(limit->value().toDouble(), mbar * 100.0);
-    QCOMPARE(valueText("GrenzwertMaxAlarm"), limit->valueText(mbar * 100.0));
-
-    QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 0));
-    QCOMPARE(limitUnit.data().toString(), QString("mbar"));
-    QCOMPARE(limit->value().toDouble(), mbar);
-}
-
-void TestHostMainWindow::parameterSetRoundTrip()
-{
-    CItem *limit = item("GrenzwertMaxAlarm");
-    const QString file = m_dir.filePath("set.json");
-    const QString saved = limit->valueText();
-    QVERIFY(m_window->saveParameterSet(file));
-    limit->setValue(limit->value().toDouble() + limit->decimalFactor());
-    QVERIFY(limit->valueText() != saved);
-    QVERIFY(m_window->loadParameterSet(file));
-    QCOMPARE(limit->valueText(), saved);
-    QVERIFY(!m_window->loadParameterSet(m_dir.filePath("missing.json")));
-}
-
-void TestHostMainWindow::languageSwitchReachesWindowTreeAndItems()
-{
-    const QString english = item("GrenzwertMaxAlarm")->caption();
-    QVERIFY(m_window->setLanguage("de"));
-    QCOMPARE(m_window->windowTitle(), QString("Loomwork-Host"));
-    QCOMPARE(m_window->tree()->model()->headerData(CParameterModel::ValueColumn, Qt::Horizontal).toString(),
-             QString("Wert"));
-    const QString german = item("GrenzwertMaxAlarm")->caption();
-    QVERIFY(german != english);
-    QCOMPARE(m_window->parameterModel()->indexOf(item("GrenzwertMaxAlarm")).data().toString(), german);
-    QCOMPARE(readButton()->toolTip(), QString("Zyklisches Lesen stoppen"));
-    QCOMPARE(m_window->connectionBar()->stateText(), QString("Verbunden"));
-
-    QVERIFY(m_window->setLanguage("en"));
-    QCOMPARE(item("GrenzwertMaxAlarm")->caption(), english);
-    QCOMPARE(m_window->connectionBar()->stateText(), QString("Connected"));
-}
-
-void TestHostMainWindow::disconnectDisablesTheFront()
-{
-    m_window->disconnectDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(m_window->connectionBar()->state(), CModbusMaster::Disconnected, 5000);
-    QVERIFY(!readButton()->isEnabled());
-    QVERIFY(!readButton()->isChecked());
-}
 
 QTEST_MAIN(TestHostMainWindow)
 #include "tst_hostmainwindow.moc"

@@ -14,78 +14,70 @@ class TestHostPluginRegistry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void findsTheRealPluginBesideBrokenOnes();
-    void picksThePluginBySupportsModel_data();
-    void picksThePluginBySupportsModel();
-    void missingDirectoryIsReported();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString real = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
+        QVERIFY2(QFile::exists(real), qPrintable(real));
+        QVERIFY(QFile::copy(real, m_dir.filePath("plugin_PV8120.so")));
+        QVERIFY(QFile::copy(QStringLiteral(FOREIGN_PLUGIN_FILE), m_dir.filePath("libforeign.so")));
+        QFile broken(m_dir.filePath("libbroken.so"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("this is not a shared library\n");
+        QFile notes(m_dir.filePath("README.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+    }
+
+    void findsTheRealPluginBesideBrokenOnes()
+    {
+        CPluginRegistry registry;
+        QSignalSpy failed(&registry, &CPluginRegistry::loadFailed);
+        QCOMPARE(registry.load(m_dir.path()), 1);
+        QCOMPARE(registry.plugins().size(), 1);
+        QCOMPARE(registry.plugins().first()->modelName(), QString("PV 8120"));
+        QVERIFY(registry.fileNames().first().endsWith("plugin_PV8120.so"));
+
+        // Refused in file-name order: the broken library, then the foreign one;
+        // a file that is no library is not even tried.
+        const QStringList errors = registry.errors();
+        QCOMPARE(errors.size(), 2);
+        QCOMPARE(failed.count(), 2);
+        QVERIFY2(errors.at(0).contains("libbroken.so"), qPrintable(errors.at(0)));
+        QPluginLoader probe(m_dir.filePath("libbroken.so"));
+        probe.load();
+        QVERIFY2(errors.at(0).endsWith(probe.errorString()), qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).contains("libforeign.so"), qPrintable(errors.at(1)));
+        QVERIFY2(errors.at(1).contains("org.example.other.plugin"), qPrintable(errors.at(1)));
+        // A directory that is not there is reported as well.
+        CPluginRegistry missing;
+        QCOMPARE(missing.load(m_dir.filePath("nowhere")), 0);
+        QCOMPARE(missing.errors().size(), 1);
+    }
+
+    void picksThePluginBySupportsModel_data()
+    {
+        QTest::addColumn<QString>("identification");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("number") << "8120" << true;
+        QTest::newRow("number and serial") << "8120-000417" << true;
+        QTest::newRow("other model") << "8130" << false;
+        QTest::newRow("leading blank") << " 8120" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void picksThePluginBySupportsModel()
+    {
+        QFETCH(QString, identification);
+        QFETCH(bool, found);
+        CPluginRegistry registry;
+        registry.load(m_dir.path());
+        QCOMPARE(registry.pluginFor(identification) != nullptr, found);
+    }
+
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestHostPluginRegistry::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    const QString real = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
-    QVERIFY2(QFile::exists(real), qPrintable(real));
-    QVERIFY(QFile::copy(real, m_dir.filePath("plugin_PV8120.so")));
-    QVERIFY(QFile::copy(QStringLiteral(FOREIGN_PLUGIN_FILE), m_dir.filePath("libforeign.so")));
-    QFile broken(m_dir.filePath("libbroken.so"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("this is not a shared library\n");
-    QFile notes(m_dir.filePath("README.txt"));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-}
-
-void TestHostPluginRegistry::findsTheRealPluginBesideBrokenOnes()
-{
-    CPluginRegistry registry;
-    QSignalSpy failed(&registry, &CPluginRegistry::loadFailed);
-    QCOMPARE(registry.load(m_dir.path()), 1);
-    QCOMPARE(registry.plugins().size(), 1);
-    QCOMPARE(registry.plugins().first()->modelName(), QString("PV 8120"));
-    QVERIFY(registry.fileNames().first().endsWith("plugin_PV8120.so"));
-
-    // Refused in file-name order: the broken library, then the foreign one;
-    // a file that is no library is not even tried.
-    const QStringList errors = registry.errors();
-    QCOMPARE(errors.size(), 2);
-    QCOMPARE(failed.count(), 2);
-    QVERIFY2(errors.at(0).contains("libbroken.so"), qPrintable(errors.at(0)));
-    QPluginLoader probe(m_dir.filePath("libbroken.so"));
-    probe.load();
-    QVERIFY2(errors.at(0).endsWith(probe.errorString()), qPrintable(errors.at(0)));
-    QVERIFY2(errors.at(1).contains("libforeign.so"), qPrintable(errors.at(1)));
-    QVERIFY2(errors.at(1).contains("org.example.other.plugin"), qPrintable(errors.at(1)));
-}
-
-void TestHostPluginRegistry::picksThePluginBySupportsModel_data()
-{
-    QTest::addColumn<QString>("identification");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("number") << "8120" << true;
-    QTest::newRow("number and serial") << "8120-000417" << true;
-    QTest::newRow("other model") << "8130" << false;
-    QTest::newRow("leading blank") << " 8120" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestHostPluginRegistry::picksThePluginBySupportsModel()
-{
-    QFETCH(QString, identification);
-    QFETCH(bool, found);
-    CPluginRegistry registry;
-    registry.load(m_dir.path());
-    QCOMPARE(registry.pluginFor(identification) != nullptr, found);
-}
-
-void TestHostPluginRegistry::missingDirectoryIsReported()
-{
-    CPluginRegistry registry;
-    QCOMPARE(registry.load(m_dir.filePath("nowhere")), 0);
-    QCOMPARE(registry.errors().size(), 1);
-}
 
 QTEST_MAIN(TestHostPluginRegistry)
 #include "tst_hostpluginregistry.moc"

@@ -11,191 +11,163 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-namespace {
-
-CItem *makeItem(QObject *parent, const QString &name, quint16 address,
-                CItem::ENUM_DATA_TYPES type = CItem::DATA_TYPE_UINT16, const QString &access = QStringLiteral("RW"))
-{
-    auto *item = new CItem(parent);
-    item->setObjectName(name);
-    item->setType(type);
-    item->setFeatures({{QStringLiteral("Access"), access},
-                       {QStringLiteral("Address_RW"), QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'))}});
-    return item;
-}
-
-} // namespace
-
 class tst_CParameterTransfer : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void readsAreMerged_data();
-    void readsAreMerged();
-    void writesFollowDependencies();
-    void readBackShowsWhatTheDeviceHolds();
-    void closedLinkFailsOnce();
+    void init()
+    {
+        // Register value = address + 1000 on a server at a borrowed free port.
+        qRegisterMetaType<QTcpSocket *>();
+        m_server = new QModbusTcpServer(this);
+        m_server->setMap({{QModbusDataUnit::HoldingRegisters, {QModbusDataUnit::HoldingRegisters, 0, 0x400}}});
+        for (int address = 0; address < 0x400; ++address)
+            m_server->setData(QModbusDataUnit::HoldingRegisters, quint16(address), quint16(address + 1000));
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        CLinkSettings settings;
+        settings.port = probe.serverPort();
+        probe.close();
+        m_server->setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
+        m_server->setConnectionParameter(QModbusDevice::NetworkPortParameter, settings.port);
+        m_server->setServerAddress(1);
+        QVERIFY(m_server->connectDevice());
+        m_root = new QObject(this);
+        m_master = new CModbusMaster(m_root);
+        m_transfer = new CParameterTransfer(m_master, m_root);
+        m_master->setSettings(settings);
+        m_master->connectDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(m_master->state(), CModbusMaster::Connected, 5000);
+    }
+
+    void cleanup()
+    {
+        // The server frees a connection's buffer only when it sees it close.
+        QSignalSpy closed(m_server, &QModbusTcpServer::modbusClientDisconnected);
+        delete m_root;
+        QVERIFY(closed.count() > 0 || closed.wait(5000));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete m_server;
+    }
+
+    void readsAreMerged_data()
+    {
+        QTest::addColumn<QList<int>>("addresses"); // uint16 items
+        QTest::addColumn<int>("requests");
+        QList<int> run130;
+        for (int i = 0; i < 130; ++i)
+            run130 << 0x100 + i;
+        QTest::newRow("adjacent") << QList<int>{0x10, 0x11, 0x12} << 1;
+        QTest::newRow("small gaps joined") << QList<int>{0x10, 0x12, 0x16} << 1;
+        QTest::newRow("large gap splits") << QList<int>{0x10, 0x20} << 2;
+        QTest::newRow("unsorted") << QList<int>{0x20, 0x10, 0x11, 0x21} << 2;
+        QTest::newRow("125 registers per read") << run130 << 2;
+    }
+
+    void readsAreMerged()
+    {
+        QFETCH(QList<int>, addresses);
+        QFETCH(int, requests);
+        for (int address : addresses)
+            makeItem(QStringLiteral("P%1").arg(address), quint16(address));
+        // A 32-bit item spans two registers and takes the low register first.
+        CItem *wide = makeItem(QStringLiteral("Wide"), 0x300, CItem::DATA_TYPE_UINT32);
+        m_transfer->collectItems(m_root);
+        QCOMPARE(m_transfer->items().size(), addresses.size() + 1);
+        QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
+        QSignalSpy progress(m_transfer, &CParameterTransfer::progress);
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QCOMPARE(int(m_master->statistics().sent), requests + 1);
+        QCOMPARE(data.count(), 1);
+        QCOMPARE(progress.last().at(0), progress.last().at(1));
+        for (int address : addresses)
+            QCOMPARE(m_transfer->item(QStringLiteral("P%1").arg(address))->value().toInt(), address + 1000);
+        QCOMPARE(wide->value().toUInt(), (uint(0x301 + 1000) << 16) | uint(0x300 + 1000));
+    }
+
+    void writesFollowDependencies()
+    {
+        quint16 address = 0x10;
+        for (const char *name : {"Sonstiges", "GrenzwertMaxAlarm", "StuetzpunktEingang_1", "Kennlinie",
+                                 "MessbereichEnde", "Einheit", "AnzahlStuetzstellen"})
+            makeItem(name, address++)->setValue(7);
+        makeItem(QStringLiteral("Typ"), 0x40, CItem::DATA_TYPE_UINT16, QStringLiteral("R"))->setValue(7);
+        m_transfer->collectItems(m_root);
+        QList<int> written;
+        connect(m_server, &QModbusServer::dataWritten, this, [&](QModbusDataUnit::RegisterType, int start, int size) {
+            for (int i = 0; i < size; ++i)
+                written << start + i;
+        });
+        QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
+        // Unit, measuring range, characteristic, points, limits, the rest; the
+        // read-only item is left alone.
+        auto at = [&](const QString &name) { return int(CRegisterPlan::address(m_transfer->item(name))); };
+        QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("StuetzpunktEingang_1"),
+                                      at("AnzahlStuetzstellen"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));
+        QVERIFY(m_transfer->modifiedItems().isEmpty());
+    }
+
+    void readBackShowsWhatTheDeviceHolds()
+    {
+        CItem *limit = makeItem(QStringLiteral("GrenzwertMaxAlarm"), 0x20);
+        CItem *other = makeItem(QStringLiteral("Sollwert"), 0x200); // a read of its own
+        m_transfer->collectItems(m_root);
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        // The device clamps the limit to 500 whatever is written.
+        connect(m_server, &QModbusServer::dataWritten, this, [&](QModbusDataUnit::RegisterType, int start, int size) {
+            if (start <= 0x20 && start + size > 0x20)
+                m_server->setData(QModbusDataUnit::HoldingRegisters, 0x20, 500);
+        });
+        limit->setValue(900);
+        other->setValue(33);
+        QCOMPARE(m_transfer->modifiedItems().size(), 2);
+        QSignalSpy mismatches(m_transfer, &CParameterTransfer::mismatch);
+        QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
+        QVERIFY(!runTransfer([&]() { m_transfer->writeModified(); }));
+        QCOMPARE(mismatches.count(), 1);
+        QCOMPARE(mismatches.first(), (QList<QVariant>{"GrenzwertMaxAlarm", "900", "500"}));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(limit->value().toInt(), 500);
+        QCOMPARE(other->value().toInt(), 33);
+        QVERIFY(m_transfer->modifiedItems().isEmpty());
+
+        // On a closed link the transfer fails at once, with one message.
+        m_master->disconnectDevice();
+        QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
+        QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
+        m_transfer->readAll();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toBool(), false);
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(data.count(), 0);
+        QVERIFY(!m_transfer->isBusy());
+    }
 
 private:
-    bool runTransfer(const std::function<void()> &run);
+    CItem *makeItem(const QString &name, quint16 address, CItem::ENUM_DATA_TYPES type = CItem::DATA_TYPE_UINT16,
+                    const QString &access = QStringLiteral("RW"))
+    {
+        auto *item = new CItem(m_root);
+        item->setObjectName(name);
+        item->setType(type);
+        item->setFeatures({{QStringLiteral("Access"), access},
+                           {QStringLiteral("Address_RW"), QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'))}});
+        return item;
+    }
+
+    bool runTransfer(const std::function<void()> &run)
+    {
+        QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
+        run();
+        return finished.wait(10000) && finished.first().first().toBool();
+    }
 
     QModbusTcpServer *m_server = nullptr;
     CModbusMaster *m_master = nullptr;
     CParameterTransfer *m_transfer = nullptr;
     QObject *m_root = nullptr;
 };
-
-void tst_CParameterTransfer::init()
-{
-    qRegisterMetaType<QTcpSocket *>();
-    m_server = new QModbusTcpServer(this);
-    QModbusDataUnitMap map;
-    map.insert(QModbusDataUnit::HoldingRegisters, QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0, 0x400));
-    m_server->setMap(map);
-    for (int address = 0; address < 0x400; ++address)
-        m_server->setData(QModbusDataUnit::HoldingRegisters, quint16(address), quint16(address + 1000));
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    m_server->setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
-    m_server->setConnectionParameter(QModbusDevice::NetworkPortParameter, port);
-    m_server->setServerAddress(1);
-    QVERIFY(m_server->connectDevice());
-
-    m_root = new QObject(this);
-    m_master = new CModbusMaster(m_root);
-    m_transfer = new CParameterTransfer(m_master, m_root);
-    CLinkSettings settings;
-    settings.port = port;
-    m_master->setSettings(settings);
-    m_master->connectDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(m_master->state(), CModbusMaster::Connected, 5000);
-}
-
-void tst_CParameterTransfer::cleanup()
-{
-    // The server frees a connection's buffer only when it sees it close.
-    QSignalSpy closed(m_server, &QModbusTcpServer::modbusClientDisconnected);
-    delete m_root;
-    QVERIFY(closed.count() > 0 || closed.wait(5000));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete m_server;
-}
-
-bool tst_CParameterTransfer::runTransfer(const std::function<void()> &run)
-{
-    QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
-    run();
-    return finished.wait(10000) && finished.first().first().toBool();
-}
-
-void tst_CParameterTransfer::readsAreMerged_data()
-{
-    QTest::addColumn<QList<int>>("addresses"); // uint16 items
-    QTest::addColumn<int>("requests");
-    QList<int> run130;
-    for (int i = 0; i < 130; ++i)
-        run130 << 0x100 + i;
-    QTest::newRow("adjacent") << QList<int>{0x10, 0x11, 0x12} << 1;
-    QTest::newRow("small gaps joined") << QList<int>{0x10, 0x12, 0x16} << 1;
-    QTest::newRow("large gap splits") << QList<int>{0x10, 0x20} << 2;
-    QTest::newRow("unsorted") << QList<int>{0x20, 0x10, 0x11, 0x21} << 2;
-    QTest::newRow("125 registers per read") << run130 << 2;
-}
-
-void tst_CParameterTransfer::readsAreMerged()
-{
-    QFETCH(QList<int>, addresses);
-    QFETCH(int, requests);
-    for (int address : addresses)
-        makeItem(m_root, QStringLiteral("P%1").arg(address), quint16(address));
-    // A 32-bit item spans two registers and takes the low register first.
-    CItem *wide = makeItem(m_root, QStringLiteral("Wide"), 0x300, CItem::DATA_TYPE_UINT32);
-    m_transfer->collectItems(m_root);
-    QCOMPARE(m_transfer->items().size(), addresses.size() + 1);
-    QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
-    QSignalSpy progress(m_transfer, &CParameterTransfer::progress);
-
-    QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
-    QCOMPARE(int(m_master->statistics().sent), requests + 1);
-    QCOMPARE(data.count(), 1);
-    QCOMPARE(progress.last().at(0), progress.last().at(1));
-    for (int address : addresses)
-        QCOMPARE(m_transfer->item(QStringLiteral("P%1").arg(address))->value().toInt(), address + 1000);
-    QCOMPARE(wide->value().toUInt(), (uint(0x301 + 1000) << 16) | uint(0x300 + 1000));
-}
-
-void tst_CParameterTransfer::writesFollowDependencies()
-{
-    const QStringList names{"Sonstiges", "GrenzwertMaxAlarm", "StuetzpunktEingang_1", "Kennlinie",
-                            "MessbereichEnde", "Einheit", "AnzahlStuetzstellen"};
-    quint16 address = 0x10;
-    for (const QString &name : names)
-        makeItem(m_root, name, address++)->setValue(7);
-    makeItem(m_root, QStringLiteral("Typ"), 0x40, CItem::DATA_TYPE_UINT16, QStringLiteral("R"))->setValue(7);
-    m_transfer->collectItems(m_root);
-
-    QList<int> written;
-    connect(m_server, &QModbusServer::dataWritten, this, [&](QModbusDataUnit::RegisterType, int start, int size) {
-        for (int i = 0; i < size; ++i)
-            written << start + i;
-    });
-    QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
-    // Unit, measuring range, characteristic, points, limits, the rest; the
-    // read-only item is left alone.
-    auto at = [&](const QString &name) { return int(CRegisterPlan::address(m_transfer->item(name))); };
-    QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("StuetzpunktEingang_1"),
-                                  at("AnzahlStuetzstellen"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));
-    QVERIFY(m_transfer->modifiedItems().isEmpty());
-}
-
-void tst_CParameterTransfer::readBackShowsWhatTheDeviceHolds()
-{
-    CItem *limit = makeItem(m_root, QStringLiteral("GrenzwertMaxAlarm"), 0x20);
-    CItem *other = makeItem(m_root, QStringLiteral("Sollwert"), 0x21);
-    m_transfer->collectItems(m_root);
-    QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
-
-    // The device clamps the limit to 500 whatever is written.
-    connect(m_server, &QModbusServer::dataWritten, this, [&](QModbusDataUnit::RegisterType, int start, int size) {
-        if (start <= 0x20 && start + size > 0x20)
-            m_server->setData(QModbusDataUnit::HoldingRegisters, 0x20, 500);
-    });
-    limit->setValue(900);
-    other->setValue(33);
-    QCOMPARE(m_transfer->modifiedItems().size(), 2);
-    QSignalSpy mismatches(m_transfer, &CParameterTransfer::mismatch);
-    QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
-
-    QVERIFY(!runTransfer([&]() { m_transfer->writeModified(); }));
-    QCOMPARE(mismatches.count(), 1);
-    QCOMPARE(mismatches.first(), (QList<QVariant>{"GrenzwertMaxAlarm", "900", "500"}));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(limit->value().toInt(), 500);
-    QCOMPARE(other->value().toInt(), 33);
-    QVERIFY(m_transfer->modifiedItems().isEmpty());
-}
-
-void tst_CParameterTransfer::closedLinkFailsOnce()
-{
-    for (quint16 address : {0x10, 0x100, 0x200})
-        makeItem(m_root, QStringLiteral("P%1").arg(address), address);
-    m_transfer->collectItems(m_root);
-    m_master->disconnectDevice();
-    QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
-    QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
-    QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
-    m_transfer->readAll();
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(data.count(), 0);
-    QVERIFY(!m_transfer->isBusy());
-}
 
 QTEST_GUILESS_MAIN(tst_CParameterTransfer)
 #include "tst_cparametertransfer.moc"

@@ -11,10 +11,58 @@ class tst_LoomworkCli : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void exitCodes_data();
-    void exitCodes();
-    void writeThenReadJson();
+    void initTestCase()
+    {
+        QVERIFY(m_sim.start({}));
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message"); // part of stderr
+        QTest::newRow("read") << QStringList{"--tcp", "@", "read"} << 0 << QString();
+        QTest::newRow("no link") << QStringList{"read"} << 1 << "--tcp HOST:PORT";
+        QTest::newRow("bad address") << QStringList{"--tcp", "localhost", "read"} << 1 << "HOST:PORT";
+        QTest::newRow("unknown command") << QStringList{"--tcp", "@", "erase"} << 1 << "usage";
+        QTest::newRow("write without value") << QStringList{"--tcp", "@", "write", "Sollwert"} << 1 << "usage";
+        QTest::newRow("no description") << QStringList{"--tcp", "@", "--description", "/nonexistent.xml", "read"} << 2
+                                        << "/nonexistent.xml";
+        QTest::newRow("no plugin") << QStringList{"--tcp", "@", "--plugin-dir", "/nonexistent", "read"} << 2
+                                   << "/nonexistent";
+        QTest::newRow("unknown parameter") << QStringList{"--tcp", "@", "write", "Nichts", "1"} << 5 << "Nichts";
+        QTest::newRow("out of range") << QStringList{"--tcp", "@", "write", "GrenzwertMaxAlarm", "9999"} << 5
+                                      << "outside";
+        QTest::newRow("not a list entry") << QStringList{"--tcp", "@", "write", "Einheit", "bar"} << 5 << "mbar";
+        QTest::newRow("read-only") << QStringList{"--tcp", "@", "write", "Typ", "1"} << 5 << "read-only";
+    }
+
+    void exitCodes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QByteArray err;
+        QCOMPARE(run(args, nullptr, &err), code);
+        QVERIFY2(QString::fromUtf8(err).contains(message), err.constData());
+    }
+
+    void writeThenReadJson()
+    {
+        QByteArray out;
+        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}, &out), 0);
+        QVERIFY2(out.contains("Sollwert = "), out.constData());
+        QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(out, &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        QHash<QString, QJsonObject> items;
+        for (const QJsonValue &value : document.array())
+            items.insert(value.toObject().value("name").toString(), value.toObject());
+        QCOMPARE(items.value("Sollwert").value("raw").toDouble(), 12.5);
+        QCOMPARE(items.value("Einheit").value("value").toString(), QStringLiteral("mbar"));
+        QCOMPARE(items.value("Einheit").value("address").toInt(), 0x011A);
+    }
 
 private:
     // Runs the client; "@" in args stands for the simulator's HOST:PORT.
@@ -22,11 +70,6 @@ private:
 
     SimProcess m_sim;
 };
-
-void tst_LoomworkCli::initTestCase()
-{
-    QVERIFY(m_sim.start({}));
-}
 
 int tst_LoomworkCli::run(QStringList args, QByteArray *out, QByteArray *err)
 {
@@ -40,54 +83,6 @@ int tst_LoomworkCli::run(QStringList args, QByteArray *out, QByteArray *err)
     if (err)
         *err = process.readAllStandardError();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-void tst_LoomworkCli::exitCodes_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message"); // part of stderr
-    QTest::newRow("read") << QStringList{"--tcp", "@", "read"} << 0 << QString();
-    QTest::newRow("no link") << QStringList{"read"} << 1 << "--tcp HOST:PORT";
-    QTest::newRow("bad address") << QStringList{"--tcp", "localhost", "read"} << 1 << "HOST:PORT";
-    QTest::newRow("unknown command") << QStringList{"--tcp", "@", "erase"} << 1 << "usage";
-    QTest::newRow("write without value") << QStringList{"--tcp", "@", "write", "Sollwert"} << 1 << "usage";
-    QTest::newRow("no description") << QStringList{"--tcp", "@", "--description", "/nonexistent.xml", "read"} << 2
-                                    << "/nonexistent.xml";
-    QTest::newRow("no plugin") << QStringList{"--tcp", "@", "--plugin-dir", "/nonexistent", "read"} << 2
-                               << "/nonexistent";
-    QTest::newRow("unknown parameter") << QStringList{"--tcp", "@", "write", "Nichts", "1"} << 5 << "Nichts";
-    QTest::newRow("out of range") << QStringList{"--tcp", "@", "write", "GrenzwertMaxAlarm", "9999"} << 5
-                                  << "outside";
-    QTest::newRow("not a list entry") << QStringList{"--tcp", "@", "write", "Einheit", "bar"} << 5 << "mbar";
-    QTest::newRow("read-only") << QStringList{"--tcp", "@", "write", "Typ", "1"} << 5 << "read-only";
-}
-
-void tst_LoomworkCli::exitCodes()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, code);
-    QFETCH(QString, message);
-    QByteArray err;
-    QCOMPARE(run(args, nullptr, &err), code);
-    QVERIFY2(QString::fromUtf8(err).contains(message), err.constData());
-}
-
-void tst_LoomworkCli::writeThenReadJson()
-{
-    QByteArray out;
-    QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}, &out), 0);
-    QVERIFY2(out.contains("Sollwert = "), out.constData());
-    QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(out, &error);
-    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-    QHash<QString, QJsonObject> items;
-    for (const QJsonValue &value : document.array())
-        items.insert(value.toObject().value("name").toString(), value.toObject());
-    QCOMPARE(items.value("Sollwert").value("raw").toDouble(), 12.5);
-    QCOMPARE(items.value("Einheit").value("value").toString(), QStringLiteral("mbar"));
-    QCOMPARE(items.value("Einheit").value("address").toInt(), 0x011A);
 }
 
 QTEST_GUILESS_MAIN(tst_LoomworkCli)

@@ -1,6 +1,0 @@
-#include "cforeignplugin.h"
-
-CForeignPlugin::CForeignPlugin(QObject *parent)
-    : QObject(parent)
-{
-}
