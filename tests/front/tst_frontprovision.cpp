@@ -3,7 +3,6 @@
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPluginLoader>
 #include <QPointer>
@@ -16,15 +15,8 @@ namespace {
 
 const QString modulePath = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
 
-QObject *backendOf(const CTestHostTree &tree)
-{
-    return tree.root()->findChild<QObject *>(QStringLiteral("PV 8120_Backend"));
-}
-
-QString displayed(const QWidget *front)
-{
-    return front->findChild<QLabel *>(QStringLiteral("l_lcd"))->text();
-}
+QObject *backendOf(const CTestHostTree &tree) { return tree.root()->findChild<QObject *>("PV 8120_Backend"); }
+QString displayed(const QWidget *front) { return front->findChild<QLabel *>(QStringLiteral("l_lcd"))->text(); }
 
 void sendText(QObject *backend, const QString &text)
 {
@@ -48,90 +40,73 @@ class tst_FrontProvision : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void frontBeforeInitHasNoBackend();
-    void sameFrontTwice();
-    void newFrontAfterDestruction();
-    void secondInitCutsOldFrontOff();
+    void initTestCase()
+    {
+        QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
+        m_plugin = qobject_cast<CLoomworkPlugin *>(m_loader.instance());
+        QVERIFY(m_plugin);
+    }
+
+    void frontBeforeInitHasNoBackend()
+    {
+        const QRegularExpression refused(QStringLiteral("QObject::connect: Cannot connect .*\\(nullptr\\)"));
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, refused);
+        QPointer<CBaseWidget> front = m_plugin->frontWidget();
+        QVERIFY(front);
+        QCOMPARE(front->metaObject()->className(), "CPV8120Front");
+        QVERIFY(!front->parent());
+        delete front.data();
+        // The destroyed connection was made: the next call builds a new front.
+        CTestHostTree tree;
+        m_plugin->init(tree.root());
+        std::unique_ptr<CBaseWidget> next(m_plugin->frontWidget());
+        QCOMPARE(readsReaching(next.get(), tree.master()), 1);
+    }
+
+    // The same front twice is connected once; after its destruction a new one is wired up.
+    void sameFrontTwiceThenNewFront()
+    {
+        CTestHostTree tree;
+        m_plugin->init(tree.root());
+        std::unique_ptr<CBaseWidget> front(m_plugin->frontWidget());
+        QCOMPARE(m_plugin->frontWidget(), front.get());
+        QCOMPARE(readsReaching(front.get(), tree.master()), 1);
+        sendText(backendOf(tree), QStringLiteral("1.234"));
+        QCOMPARE(displayed(front.get()), QStringLiteral("1.234"));
+        front.reset();
+        front.reset(m_plugin->frontWidget());
+        QCOMPARE(readsReaching(front.get(), tree.master()), 1);
+        QVERIFY(QMetaObject::invokeMethod(backendOf(tree), "displayType", Q_ARG(int, 0)));
+        QVERIFY(front->findChild<QLabel *>(QStringLiteral("l_lcd"))->isHidden());
+        QVERIFY(QMetaObject::invokeMethod(backendOf(tree), "displayLed", Q_ARG(int, 5)));
+        const QImage red = QPixmap(QStringLiteral(":/pv8120_pixmaps/led_red.png")).toImage();
+        QCOMPARE(front->findChild<QLabel *>(QStringLiteral("l_led"))->pixmap(Qt::ReturnByValue).toImage(), red);
+    }
+
+    void secondInitCutsOldFrontOff()
+    {
+        CTestHostTree tree;
+        m_plugin->init(tree.root());
+        std::unique_ptr<CBaseWidget> old(m_plugin->frontWidget());
+        m_plugin->init(tree.root());
+        QObject *backend = backendOf(tree);
+        sendText(backend, QStringLiteral("8.888"));
+        QCOMPARE(displayed(old.get()), QStringLiteral("-26.9"));
+        QCOMPARE(readsReaching(old.get(), tree.master()), 0);
+        // Still the current front until it is destroyed.
+        QCOMPARE(m_plugin->frontWidget(), old.get());
+        old.reset();
+        std::unique_ptr<CBaseWidget> fresh(m_plugin->frontWidget());
+        QCOMPARE(readsReaching(fresh.get(), tree.master()), 1);
+        sendText(backend, QStringLiteral("8.888"));
+        QCOMPARE(displayed(fresh.get()), QStringLiteral("8.888"));
+    }
 
 private:
     QPluginLoader m_loader{modulePath};
     CLoomworkPlugin *m_plugin = nullptr;
 };
-
-void tst_FrontProvision::initTestCase()
-{
-    QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
-    m_plugin = qobject_cast<CLoomworkPlugin *>(m_loader.instance());
-    QVERIFY(m_plugin);
-    QVERIFY(QFile::exists(QStringLiteral(":/pv8120_pixmaps/led_red.png")));
-    QVERIFY(QFile::exists(QStringLiteral(":/pv8120_pixmaps/pv8120_front.png")));
-    QVERIFY(QFile::exists(QStringLiteral(":/svg-icons/icon_start.svg")));
-}
-
-void tst_FrontProvision::frontBeforeInitHasNoBackend()
-{
-    const QRegularExpression refused(QStringLiteral("QObject::connect: Cannot connect .*\\(nullptr\\)"));
-    for (int i = 0; i < 4; ++i)
-        QTest::ignoreMessage(QtWarningMsg, refused);
-    QPointer<CBaseWidget> front = m_plugin->frontWidget();
-    QVERIFY(front);
-    QCOMPARE(front->metaObject()->className(), "CPV8120Front");
-    QVERIFY(!front->parent());
-    delete front.data();
-    // The destroyed connection was made: the next call builds a new front.
-    CTestHostTree tree;
-    m_plugin->init(tree.root());
-    std::unique_ptr<CBaseWidget> next(m_plugin->frontWidget());
-    QCOMPARE(readsReaching(next.get(), tree.master()), 1);
-}
-
-void tst_FrontProvision::sameFrontTwice()
-{
-    CTestHostTree tree;
-    m_plugin->init(tree.root());
-    std::unique_ptr<CBaseWidget> front(m_plugin->frontWidget());
-    QCOMPARE(m_plugin->frontWidget(), front.get());
-    // Connected once: one read, one request.
-    QCOMPARE(readsReaching(front.get(), tree.master()), 1);
-    sendText(backendOf(tree), QStringLiteral("1.234"));
-    QCOMPARE(displayed(front.get()), QStringLiteral("1.234"));
-    QVERIFY(QMetaObject::invokeMethod(backendOf(tree), "displayType", Q_ARG(int, 0)));
-    QVERIFY(front->findChild<QLabel *>(QStringLiteral("l_lcd"))->isHidden());
-}
-
-void tst_FrontProvision::newFrontAfterDestruction()
-{
-    CTestHostTree tree;
-    m_plugin->init(tree.root());
-    QPointer<CBaseWidget> first = m_plugin->frontWidget();
-    delete first.data();
-    std::unique_ptr<CBaseWidget> second(m_plugin->frontWidget());
-    QVERIFY(second);
-    QCOMPARE(readsReaching(second.get(), tree.master()), 1);
-    QVERIFY(QMetaObject::invokeMethod(backendOf(tree), "displayLed", Q_ARG(int, 5)));
-    const QImage red = QPixmap(QStringLiteral(":/pv8120_pixmaps/led_red.png")).toImage();
-    QCOMPARE(second->findChild<QLabel *>(QStringLiteral("l_led"))->pixmap(Qt::ReturnByValue).toImage(), red);
-}
-
-void tst_FrontProvision::secondInitCutsOldFrontOff()
-{
-    CTestHostTree tree;
-    m_plugin->init(tree.root());
-    std::unique_ptr<CBaseWidget> old(m_plugin->frontWidget());
-    m_plugin->init(tree.root());
-    QObject *backend = backendOf(tree);
-    sendText(backend, QStringLiteral("8.888"));
-    QCOMPARE(displayed(old.get()), QStringLiteral("-26.9"));
-    QCOMPARE(readsReaching(old.get(), tree.master()), 0);
-    // Still the current front until it is destroyed.
-    QCOMPARE(m_plugin->frontWidget(), old.get());
-    old.reset();
-    std::unique_ptr<CBaseWidget> fresh(m_plugin->frontWidget());
-    QCOMPARE(readsReaching(fresh.get(), tree.master()), 1);
-    sendText(backend, QStringLiteral("8.888"));
-    QCOMPARE(displayed(fresh.get()), QStringLiteral("8.888"));
-}
 
 QTEST_MAIN(tst_FrontProvision)
 #include "tst_frontprovision.moc"

@@ -1,3 +1,4 @@
+#include "items/cglobals.h"
 #include "items/citem.h"
 #include "items/datatypes.h"
 #include "items/itemkeys.h"
@@ -7,7 +8,7 @@
 
 typedef QHash<QString, QString> Attributes;
 
-// Type-name table, divider decimals and CItem::setAttributes().
+// Type-name table, divider decimals, device titles and CItem::setAttributes().
 class TestDataTypes : public QObject
 {
     Q_OBJECT
@@ -15,7 +16,6 @@ class TestDataTypes : public QObject
 private slots:
     void namesRoundTrip()
     {
-        QCOMPARE(dataTypeNames().size(), 23);
         QStringList seen;
         for (int type = 0; type <= 27; ++type) {
             const QString name = dataTypeName(type);
@@ -28,54 +28,31 @@ private slots:
             }
         }
         QCOMPARE(dataTypeFromName(QStringLiteral("double")), int(CItem::DATA_TYPE_FLOAT));
-        QCOMPARE(dataTypeFromName(QStringLiteral("char")), int(CItem::DATA_TYPE_INT8));
         QCOMPARE(dataTypeFromName(QStringLiteral("Text16_t")), 0);
-    }
-
-    void decimalsFromDivider_data()
-    {
-        QTest::addColumn<QString>("divider");
-        QTest::addColumn<int>("decimals");
-        QTest::newRow("100") << "100" << 2;
-        QTest::newRow("1") << "1" << 0;
-        QTest::newRow("1000.0") << "1000.0" << 3;
-        QTest::newRow("0.01") << "0.01" << 0;
-        QTest::newRow("-10") << "-10" << 1;
-        QTest::newRow("comma") << "10,5" << 1;
-        QTest::newRow("empty") << "" << 0;
-    }
-
-    void decimalsFromDivider()
-    {
-        QFETCH(QString, divider);
-        QFETCH(int, decimals);
-        QCOMPARE(::decimalsFromDivider(divider), decimals);
+        const QList<QPair<QString, int>> dividers = {{"100", 2}, {"1", 0}, {"1000.0", 3}, {"0.01", 0},
+                                                     {"-10", 1}, {"10,5", 1}, {"", 0}};
+        for (const auto &divider : dividers)
+            QVERIFY2(decimalsFromDivider(divider.first) == divider.second, qPrintable(divider.first));
     }
 
     void setAttributes_data()
     {
         QTest::addColumn<Attributes>("attributes");
-        QTest::addColumn<bool>("unknownType");
         QTest::addColumn<int>("type");
         QTest::addColumn<double>("factor");
-        QTest::addColumn<double>("precision");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<QByteArray>("encoded");
-
-        QTest::newRow("type is lowered") << Attributes{{"Datatype", "Text16_t"}} << false << 3 << 1.0 << 0.0
-                                         << true << QByteArray("00300000000000000000");
-        QTest::newRow("unknown type kept") << Attributes{{"Datatype", "quad"}, {"Divider", "10"}} << true << 5
-                                           << 10.0 << 1.0 << true << QByteArray("0000");
-        QTest::newRow("default after type") << Attributes{{"Datatype", "uint16_t"}, {"Default", "12.7"}} << false
-                                            << 5 << 1.0 << 0.0 << true << QByteArray("000d");
-        QTest::newRow("divider 0") << Attributes{{"Divider", "0"}} << false << 5 << 1.0 << 0.0 << true
-                                   << QByteArray("0000");
-        QTest::newRow("divider 0.5") << Attributes{{"Divider", "0.5"}} << false << 5 << 0.5 << 0.0 << true
-                                     << QByteArray("0000");
-        QTest::newRow("capital False stays visible") << Attributes{{"Visibility", "False"}} << false << 5 << 1.0
-                                                     << 0.0 << true << QByteArray("0000");
-        QTest::newRow("false hides") << Attributes{{"Visibility", "false"}} << false << 5 << 1.0 << 0.0 << false
-                                     << QByteArray("0000");
+        QTest::newRow("type is lowered") << Attributes{{"Datatype", "Text16_t"}} << 3 << 1.0 << true
+                                         << QByteArray("00300000000000000000");
+        QTest::newRow("unknown type kept") << Attributes{{"Datatype", "quad"}, {"Divider", "10"}} << 5 << 10.0
+                                           << true << QByteArray("0000");
+        QTest::newRow("default after type") << Attributes{{"Datatype", "uint16_t"}, {"Default", "12.7"}} << 5
+                                            << 1.0 << true << QByteArray("000d");
+        QTest::newRow("divider 0") << Attributes{{"Divider", "0"}} << 5 << 1.0 << true << QByteArray("0000");
+        QTest::newRow("divider 0.5") << Attributes{{"Divider", "0.5"}} << 5 << 0.5 << true << QByteArray("0000");
+        QTest::newRow("capital False stays visible") << Attributes{{"Visibility", "False"}} << 5 << 1.0 << true
+                                                     << QByteArray("0000");
+        QTest::newRow("false hides") << Attributes{{"Visibility", "false"}} << 5 << 1.0 << false << QByteArray("0000");
     }
 
     void setAttributes()
@@ -87,7 +64,7 @@ private slots:
         QCOMPARE(item.setAttributes(attributes), QTest::currentDataTag() == QByteArray("unknown type kept"));
         QTEST(int(item.type()), "type");
         QTEST(item.decimalFactor(), "factor");
-        QTEST(item.precision(), "precision");
+        QCOMPARE(item.precision(), double(decimalsFromDivider(attributes.value("Divider"))));
         QTEST(item.isVisible(), "visible");
         QTEST(item.toByteArray().toHex(), "encoded");
         QCOMPARE(factorSpy.count(), item.decimalFactor() == 1.0 ? 0 : 1);
@@ -104,6 +81,16 @@ private slots:
         QCOMPARE(item.minimum(), -1.5);
         QCOMPARE(item.maximum(), 0.0);
         QCOMPARE(item.defaultValue().userType(), int(QMetaType::Float));
+    }
+
+    void titles()
+    {
+        QCOMPARE(CGlobals::deviceTitle("N", "", ""), QStringLiteral("N (Parameter version: 0.00, Order number: 0)"));
+        const QString title = QStringLiteral("PV %2 (Parameter version: 1.05, Order number: 8120)");
+        QCOMPARE(CGlobals::deviceTitle("PV %2", "8120", "1.05"), title); // '%2' not expanded
+        QCOMPARE(CGlobals::splitDeviceTitle(title), QStringList({"PV %2", "1.05", "8120"}));
+        QCOMPARE(CGlobals::truncateAtX(QStringLiteral("PV8120x2")), QStringLiteral("PV8120"));
+        QCOMPARE(CGlobals::truncateAtX(QStringLiteral("ABXcx")), QStringLiteral("AB"));
     }
 };
 

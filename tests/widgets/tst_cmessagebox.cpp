@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Action { Escape, Close, EscapeThenClose };
+enum Action { Escape, Close, EscapeThenClose };
 
 // Acts on the modal box once its event loop runs.
 void actOnModal(Action action)
@@ -33,152 +33,114 @@ class tst_CMessageBox : public QObject
     Q_OBJECT
 
 private slots:
-    void escapeRules_data();
-    void escapeRules();
-    void staticOpenersShowTheirIcon_data();
-    void staticOpenersShowTheirIcon();
-    void clickedButtonWinsOverClose();
-    void iconCodeZeroShowsNoPicture();
-    void formSettings();
-    void progressCounter();
-    void progressLanguageChange();
+    void escapeRules_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("result");
+        using B = QDialogButtonBox;
+        QTest::newRow("yes/no escape") << int(B::Yes | B::No) << int(Escape) << int(B::No);
+        QTest::newRow("yes/no close") << int(B::Yes | B::No) << int(Close) << int(B::No);
+        QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << int(Escape) << int(B::Cancel);
+        QTest::newRow("ok only escape") << int(B::Ok) << int(Escape) << int(B::Ok);
+        QTest::newRow("ok only close") << int(B::Ok) << int(Close) << int(B::Ok);
+        QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << int(EscapeThenClose) << 0;
+        QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << int(Escape) << int(B::Abort);
+        QTest::newRow("no buttons") << int(B::NoButton) << int(EscapeThenClose) << 0;
+    }
+
+    void escapeRules()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, action);
+        actOnModal(Action(action));
+        const int result = CMessageBox::information(nullptr, QStringLiteral("Title"), QStringLiteral("Text"),
+                                                    QDialogButtonBox::StandardButtons(buttons));
+        QTEST(result, "result");
+    }
+
+    void staticOpenersShowTheirIcon_data()
+    {
+        QTest::addColumn<int>("opener");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("information") << 0 << ":/svg-icons/icon_info.svg";
+        QTest::newRow("warning") << 1 << ":/svg-icons/icon_warnung.svg";
+        QTest::newRow("critical") << 2 << ":/svg-icons/icon_kritische_warnung.svg";
+        QTest::newRow("question") << 3 << ":/svg-icons/icon_frage.svg";
+    }
+
+    void staticOpenersShowTheirIcon()
+    {
+        using Opener = int (*)(QWidget *, const QString &, const QString &, QDialogButtonBox::StandardButtons);
+        const Opener openers[] = {&CMessageBox::information, &CMessageBox::warning, &CMessageBox::critical,
+                                  &CMessageBox::question};
+        QFETCH(int, opener);
+        QFETCH(QString, picture);
+        const QImage expected = QPixmap(picture).toImage();
+        QVERIFY(!expected.isNull());
+        QImage shown;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<CMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->iconPixmap().toImage();
+            title = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(openers[opener](nullptr, QStringLiteral("Caption"), QStringLiteral("Text"), QDialogButtonBox::Ok),
+                 int(QDialogButtonBox::Ok));
+        QCOMPARE(title, QStringLiteral("Caption"));
+        QCOMPARE(shown, expected);
+    }
+
+    void clickedButtonWinsOverClose()
+    {
+        CMessageBox box(1, QStringLiteral("T"), QStringLiteral("X"), QPixmap(),
+                        QDialogButtonBox::Yes | QDialogButtonBox::No);
+        QTimer::singleShot(0, [&box] {
+            box.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Yes)->click();
+        });
+        QCOMPARE(box.exec(), int(QDialogButtonBox::Yes));
+        box.close();
+        QCOMPARE(box.result(), int(QDialogButtonBox::Yes));
+    }
+
+    void iconCodeZeroShowsNoPicture()
+    {
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        CMessageBox none(0, QString(), QStringLiteral("Text"), picture, QDialogButtonBox::Ok);
+        QVERIFY(none.iconPixmap().isNull());
+        CMessageBox withIcon(2, QString(), QString(), picture, QDialogButtonBox::Ok);
+        QCOMPARE(withIcon.iconPixmap().size(), QSize(16, 16));
+        QVERIFY(withIcon.isModal());
+        QVERIFY(withIcon.windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void progressTexts()
+    {
+        CProgressDialog dialog;
+        QCOMPARE(dialog.windowModality(), Qt::WindowModal);
+        dialog.show();
+        auto *range = dialog.findChild<QLabel *>(QStringLiteral("l_range"));
+        QVERIFY(range);
+        dialog.setRange(0, 250);
+        QVERIFY(!range->isVisible());
+        dialog.setRangeVisible(true);
+        QVERIFY(range->isVisible());
+        QCOMPARE(range->text(), QStringLiteral("0 of 250"));
+        dialog.setProgress(17);
+        QCOMPARE(range->text(), QStringLiteral("17 of 250"));
+        QCOMPARE(dialog.findChild<QProgressBar *>(QStringLiteral("pb_progress"))->value(), 17);
+        // A language change puts back the untranslated pattern until the next progress.
+        dialog.setRange(5, 9);
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&dialog, &change);
+        QCOMPARE(range->text(), QStringLiteral("%1 of %2"));
+        dialog.setProgress(6);
+        QCOMPARE(range->text(), QStringLiteral("6 of 9"));
+    }
 };
-
-void tst_CMessageBox::escapeRules_data()
-{
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("result");
-    using B = QDialogButtonBox;
-    const int escape = int(Action::Escape);
-    const int close = int(Action::Close);
-    const int both = int(Action::EscapeThenClose);
-    QTest::newRow("yes/no escape") << int(B::Yes | B::No) << escape << int(B::No);
-    QTest::newRow("yes/no close") << int(B::Yes | B::No) << close << int(B::No);
-    QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << escape << int(B::Cancel);
-    QTest::newRow("ok only escape") << int(B::Ok) << escape << int(B::Ok);
-    QTest::newRow("ok only close") << int(B::Ok) << close << int(B::Ok);
-    QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << both << 0;
-    QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << escape << int(B::Abort);
-    QTest::newRow("no buttons") << int(B::NoButton) << both << 0;
-}
-
-void tst_CMessageBox::escapeRules()
-{
-    QFETCH(int, buttons);
-    QFETCH(int, action);
-    actOnModal(Action(action));
-    const int result = CMessageBox::information(nullptr, QStringLiteral("Title"), QStringLiteral("Text"),
-                                                QDialogButtonBox::StandardButtons(buttons));
-    QTEST(result, "result");
-}
-
-void tst_CMessageBox::staticOpenersShowTheirIcon_data()
-{
-    QTest::addColumn<int>("opener");
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("information") << 0 << ":/svg-icons/icon_info.svg";
-    QTest::newRow("warning") << 1 << ":/svg-icons/icon_warnung.svg";
-    QTest::newRow("critical") << 2 << ":/svg-icons/icon_kritische_warnung.svg";
-    QTest::newRow("question") << 3 << ":/svg-icons/icon_frage.svg";
-}
-
-void tst_CMessageBox::staticOpenersShowTheirIcon()
-{
-    using Opener = int (*)(QWidget *, const QString &, const QString &, QDialogButtonBox::StandardButtons);
-    const Opener openers[] = {&CMessageBox::information, &CMessageBox::warning, &CMessageBox::critical,
-                              &CMessageBox::question};
-    QFETCH(int, opener);
-    QFETCH(QString, picture);
-    const QImage expected = QPixmap(picture).toImage();
-    QVERIFY(!expected.isNull());
-    QImage shown;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<CMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shown = box->iconPixmap().toImage();
-        title = box->windowTitle();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    const int result = openers[opener](nullptr, QStringLiteral("Caption"), QStringLiteral("Text"),
-                                       QDialogButtonBox::Ok);
-    QCOMPARE(result, int(QDialogButtonBox::Ok));
-    QCOMPARE(title, QStringLiteral("Caption"));
-    QCOMPARE(shown, expected);
-}
-
-void tst_CMessageBox::clickedButtonWinsOverClose()
-{
-    CMessageBox box(1, QStringLiteral("T"), QStringLiteral("X"), QPixmap(),
-                    QDialogButtonBox::Yes | QDialogButtonBox::No);
-    QTimer::singleShot(0, [&box] {
-        QPushButton *yes = box.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Yes);
-        yes->click();
-    });
-    QCOMPARE(box.exec(), int(QDialogButtonBox::Yes));
-    box.close();
-    QCOMPARE(box.result(), int(QDialogButtonBox::Yes));
-}
-
-void tst_CMessageBox::iconCodeZeroShowsNoPicture()
-{
-    QPixmap picture(16, 16);
-    picture.fill(Qt::red);
-    CMessageBox none(0, QString(), QStringLiteral("Text"), picture, QDialogButtonBox::Ok);
-    QVERIFY(none.iconPixmap().isNull());
-    QCOMPARE(none.text(), QStringLiteral("Text"));
-    CMessageBox withIcon(2, QString(), QString(), picture, QDialogButtonBox::Ok);
-    QCOMPARE(withIcon.iconPixmap().size(), QSize(16, 16));
-}
-
-void tst_CMessageBox::formSettings()
-{
-    CMessageBox box(1, QStringLiteral("Title"), QString(), QPixmap(), QDialogButtonBox::Ok,
-                    nullptr, Qt::Dialog);
-    QCOMPARE(box.styleSheet().size(), 446);
-    QVERIFY(box.isModal());
-    QVERIFY(box.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(box.standardButtons(), QDialogButtonBox::StandardButtons(QDialogButtonBox::Ok));
-    for (const char *name : {"gridLayout", "buttonbox", "frame", "gridLayout_2", "l_icon", "l_text"})
-        QVERIFY2(box.findChild<QObject *>(QLatin1String(name)), name);
-
-    CProgressDialog progress;
-    QCOMPARE(progress.styleSheet().size(), 210);
-    QCOMPARE(progress.windowModality(), Qt::WindowModal);
-    QCOMPARE(progress.size(), QSize(300, 100));
-}
-
-void tst_CMessageBox::progressCounter()
-{
-    CProgressDialog dialog;
-    dialog.show();
-    auto *range = dialog.findChild<QLabel *>(QStringLiteral("l_range"));
-    QVERIFY(range);
-    QVERIFY(!range->isVisible());
-    dialog.setRange(0, 250);
-    QVERIFY(!range->isVisible());
-    dialog.setRangeVisible(true);
-    QVERIFY(range->isVisible());
-    QCOMPARE(range->text(), QStringLiteral("0 of 250"));
-    dialog.setProgress(17);
-    QCOMPARE(range->text(), QStringLiteral("17 of 250"));
-    auto *bar = dialog.findChild<QProgressBar *>(QStringLiteral("pb_progress"));
-    QCOMPARE(bar->value(), 17);
-}
-
-void tst_CMessageBox::progressLanguageChange()
-{
-    CProgressDialog dialog;
-    dialog.setRange(5, 9);
-    auto *range = dialog.findChild<QLabel *>(QStringLiteral("l_range"));
-    QEvent change(QEvent::LanguageChange);
-    QApplication::sendEvent(&dialog, &change);
-    QCOMPARE(range->text(), QStringLiteral("%1 of %2"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
-    dialog.setProgress(6);
-    QCOMPARE(range->text(), QStringLiteral("6 of 9"));
-}
 
 QTEST_MAIN(tst_CMessageBox)
 #include "tst_cmessagebox.moc"
