@@ -88,6 +88,8 @@ private slots:
     {
         const QString english = item("GrenzwertMaxAlarm")->caption();
         QVERIFY(m_window->setLanguage("de"));
+        QVERIFY(!m_window->setLanguage("fr"));
+        QCOMPARE(QCoreApplication::translate("CItem", "On"), QString("Ein"));
         QCOMPARE(m_window->windowTitle(), QString("Loomwork-Host"));
         QCOMPARE(m_window->tree()->model()->headerData(CParameterModel::ValueColumn, Qt::Horizontal).toString(),
                  QString("Wert"));
