@@ -172,27 +172,43 @@ private slots:
         }
     }
 
-    void loadRefusesForeignFiles_data()
+    void roundTripRestoresEveryValue()
     {
-        QTest::addColumn<QByteArray>("content"); // empty: no file
-        QTest::newRow("not json") << QByteArray("<xml/>");
-        QTest::newRow("other json") << QByteArray("{\"values\": {}}");
-        QTest::newRow("missing") << QByteArray();
-    }
-
-    void loadRefusesForeignFiles()
-    {
-        QFETCH(QByteArray, content);
-        const QString file = m_dir.filePath(content.isEmpty() ? "missing.json" : "foreign.json");
-        QFile out(file);
-        QVERIFY(content.isEmpty() || (out.open(QIODevice::WriteOnly) && out.write(content) > 0));
-        out.close();
-        CParameterSet set;
-        set.model = "kept";
+        ItemTreeFixture source;
+        const QString file = m_dir.filePath("roundtrip.json");
+        QVERIFY(savedSet(source).save(file));
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QJsonObject json = QJsonDocument::fromJson(in.readAll()).object();
+        QCOMPARE(json.value("model").toString(), QString("PV 8120"));
+        QVERIFY(QDateTime::fromString(json.value("timeStamp").toString(), Qt::ISODate).isValid());
+        // Containers carry no value; every parameter does, hidden ones included.
+        QCOMPARE(json.value("values").toObject().keys(), QStringList({"Alarm", "Einheit", "GrenzwertMaxAlarm",
+                                                                      "Messstelle", "Seriennummer", "Tasten",
+                                                                      "Verstaerkung"}));
+        CParameterSet loaded;
         QString error;
-        QVERIFY(!set.load(file, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(set.model, QString("kept"));
+        QVERIFY2(loaded.load(file, &error), qPrintable(error));
+        QCOMPARE(loaded.orderNumber, QString("8120-01"));
+        QCOMPARE(loaded.parameterVersion, QString("1.00"));
+        ItemTreeFixture target;
+        QCOMPARE(loaded.applyTo(&target.root).size(), 5);
+        for (const char *name : {"Einheit", "GrenzwertMaxAlarm", "Alarm", "Messstelle", "Verstaerkung"})
+            QCOMPARE(target.root.findChild<CItem *>(name)->valueText(),
+                     source.root.findChild<CItem *>(name)->valueText());
+        QCOMPARE(loaded.compare(&target.root).size(), 7);
+        for (const auto &row : loaded.compare(&target.root))
+            QVERIFY2(!row.differs, qPrintable(row.name));
+        // Foreign or missing files are refused and leave the set as it was.
+        for (const QByteArray &content : {QByteArray("<xml/>"), QByteArray("{\"values\": {}}"), QByteArray()}) {
+            QFile out(m_dir.filePath("foreign.json"));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+            out.close();
+            const QString name = content.isEmpty() ? "missing.json" : "foreign.json";
+            QVERIFY(!loaded.load(m_dir.filePath(name), &error) && !error.isEmpty());
+            QCOMPARE(loaded.orderNumber, QString("8120-01"));
+        }
     }
 
     void compareMarksAndShowsDifferences()
