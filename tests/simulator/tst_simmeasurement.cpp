@@ -3,13 +3,9 @@
 // encoding and the status block, and the whole chain on the device's own
 // parameter description.
 #include "cdisplayencoder.h"
-#include "climitmonitor.h"
-#include "cmeasurementchain.h"
 #include "cparameterset.h"
-#include "cpressuremodel.h"
 #include "cregistermap.h"
 #include "csimdevice.h"
-#include "cstatusblock.h"
 #include "items/citem.h"
 
 #include <QtTest>
@@ -35,7 +31,6 @@ QString frameText(const QVector<quint16> &status, int first)
     return CDisplayEncoder::decode(digits).trimmed();
 }
 
-
 // The panel's reading of a status byte pair (counters A and B).
 int decodeLed(quint8 s1, quint8 s2)
 {
@@ -43,14 +38,6 @@ int decodeLed(quint8 s1, quint8 s2)
     const int b = ((s1 & 0x30) ? 1 : 0) + ((s2 & 0x01) ? 2 : 0);
     const QList<QPair<int, int>> codes = {{-1, -1}, {0, 3}, {1, 1}, {1, 3}, {2, 3}, {2, 2}};
     return qMax(0, codes.indexOf(qMakePair(a, b)));
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (const int value : values)
-        result.append(char(value));
-    return result;
 }
 
 } // namespace
@@ -92,7 +79,6 @@ private slots:
         table.points = {{0.0, 0.0}, {100.0, 20.0}, {250.0, 100.0}};
         table.displayEnd = 1000.0;
         QTest::newRow("table between points") << table << 175.0 << "600.0" << "60.0";
-        QTest::newRow("table on a point") << table << 100.0 << "200.0" << "20.0";
         QTest::newRow("table above last point") << table << 300.0 << "1000" << "100.0";
         QTest::newRow("table below first point") << table << -20.0 << "0.000" << "0.0";
     }
@@ -196,8 +182,71 @@ private slots:
         const QPair<quint8, quint8> bytes = CStatusBlock::statusBytes(led);
         QCOMPARE(status.at(5), quint16(bytes.first | (bytes.second << 8)));
     }
-};
 
+    void encode_data()
+    {
+        QTest::addColumn<QVariant>("input"); // a text, or a number shown with at most `decimals` decimals
+        QTest::addColumn<int>("decimals");   // for a text: 1 aligns right, 0 left
+        QTest::addColumn<QByteArray>("digits");
+        // Every shape of the character table, and look-alikes for characters without one.
+        const QString shapes = QStringLiteral("-:1 i:4 r:5 I:6 _:8 c:13 L:14 t:15 n:21 h:23 u:28 o:29 b:31 1:48 4:51 "
+                                              "H:55 J:56 y:59 d:61 U:62 \u00e1:64 F:71 C:78 E:79 5:91 G:94 6:95 P:103 "
+                                              "2:109 7:114 N:118 A:119 3:121 9:123 0:126 8:127 O:126 S:91 a:119 e:79 %:0");
+        for (const QString &shape : shapes.split(' '))
+            QTest::newRow(qPrintable(shape)) << QVariant(shape.left(1)) << 0
+                                             << QByteArray(1, char(shape.mid(2).toInt())) + QByteArray(3, 0);
+        QTest::newRow("point joins the digit before") << QVariant("104.2") << 0 << QByteArray::fromHex("307eb36d");
+        QTest::newRow("padded right") << QVariant("Err") << 0 << QByteArray::fromHex("4f050500");
+        QTest::newRow("padded left") << QVariant("Hi") << 1 << QByteArray::fromHex("00003704");
+        QTest::newRow("cut after four") << QVariant("123456") << 0 << QByteArray::fromHex("306d7933");
+        QTest::newRow("leading point is a blank digit") << QVariant(".5") << 1 << QByteArray::fromHex("0000805b");
+        QTest::newRow("comma as point") << QVariant("1,5") << 1 << QByteArray::fromHex("0000b05b");
+        QTest::newRow("negative uses a digit") << QVariant(-12.345) << 3 << QByteArray("-12.3");
+        QTest::newRow("negative zero") << QVariant(-0.0004) << 3 << QByteArray("0.000");
+        QTest::newRow("overflow") << QVariant(12345.0) << 3 << QByteArray("----");
+        QTest::newRow("negative overflow") << QVariant(-1000.0) << 3 << QByteArray("----");
+        QTest::newRow("not a number") << QVariant(qQNaN()) << 3 << QByteArray("----");
+    }
+
+    void encode()
+    {
+        QFETCH(QVariant, input);
+        QFETCH(int, decimals);
+        QFETCH(QByteArray, digits);
+        // 36 shapes; every other entry of the table is a blank.
+        QCOMPARE(CDisplayEncoder::characterTable().count(QStringLiteral(" ")), 128 - 36);
+        if (input.type() == QVariant::String) {
+            const Qt::Alignment alignment = decimals ? Qt::AlignRight : Qt::AlignLeft;
+            QCOMPARE(CDisplayEncoder::encodeText(input.toString(), alignment).toHex(), digits.toHex());
+            return;
+        }
+        // Numbers: digits holds the text the display shows.
+        QCOMPARE(CDisplayEncoder::numberText(input.toDouble(), decimals), QString::fromLatin1(digits));
+        const QByteArray encoded = CDisplayEncoder::encodeNumber(input.toDouble(), decimals);
+        QCOMPARE(encoded.size(), 4);
+        QCOMPARE(CDisplayEncoder::decode(encoded).trimmed(), QString::fromLatin1(digits));
+    }
+
+    void statusBlockLayout()
+    {
+        // Frames, LED code 3, output -1.5 %, limit state, pressure 1.0 mbar, counter 7.
+        const CStatusBlock::Content content{QByteArray::fromHex("01020304"), QByteArray::fromHex("11121314"), 3, -1.5, 0,
+                                            1.0, 7};
+        const QVector<quint16> words = CStatusBlock::registers(content);
+        QCOMPARE(words.size(), 12);
+        // Display bytes low byte first: frame 1 in R0/R1 with status in R5,
+        // frame 2 in R3/R4 with status in R2; output in 0.01 %, the pressure as
+        // a float (1.0f = 0x3F800000) low register first, the counter.
+        QCOMPARE(words.mid(0, 6), QVector<quint16>({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150}));
+        QCOMPARE(qint16(words.at(6)), qint16(-150));
+        QCOMPARE(words.mid(8, 3), QVector<quint16>({0x0000, 0x3F80, 7}));
+        // The panel reads each LED code back from its status bytes.
+        for (int led = 0; led <= 5; ++led) {
+            const QPair<quint8, quint8> status = CStatusBlock::statusBytes(led);
+            QCOMPARE(decodeLed(status.first, status.second), led);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSimMeasurement)
 #include "tst_simmeasurement.moc"
