@@ -100,33 +100,26 @@ private slots:
         QTest::addColumn<QStringList>("requests"); // PDUs in hex, "" for the status block, on one connection
         QTest::addColumn<QStringList>("outcomes");
         QTest::addColumn<bool>("closed"); // connection closed at the end
-        const QStringList three{"", "", ""};
-        QTest::newRow("no faults") << QStringList{} << three << QStringList{"ok", "ok", "ok"} << false;
-        QTest::newRow("unknown function") << QStringList{} << QStringList{"4100", ""}
-                                          << QStringList{"exception 1 on c1", "ok"} << false;
-        QTest::newRow("read without count") << QStringList{} << QStringList{"037000", ""}
-                                            << QStringList{"exception 3 on 83", "ok"} << false;
-        QTest::newRow("unknown address") << QStringList{} << QStringList{"0360000001"}
-                                         << QStringList{"exception 2 on 83"} << false;
-        QTest::newRow("drop every 2nd") << QStringList{"--drop-every", "2"} << three << QStringList{"ok", "none", "ok"}
-                                        << false;
-        QTest::newRow("exception every 3rd") << QStringList{"--exception-every", "3:6"} << three
-                                             << QStringList{"ok", "ok", "exception 6 on 83"} << false;
-        QTest::newRow("exception default code") << QStringList{"--exception-every", "1"} << QStringList{""}
-                                                << QStringList{"exception 4 on 83"} << false;
-        QTest::newRow("disconnect after 2") << QStringList{"--disconnect-after", "2"} << three
-                                            << QStringList{"ok", "ok", "none"} << true;
-        const QStringList two{"", ""};
-        auto fault = [](const char *name) { return QStringList{"--frame-fault", name}; };
-        QTest::newRow("header only") << fault("header-only") + QStringList{"--frame-fault-every", "2"} << two
-                                     << QStringList{"ok", "header"} << false;
-        QTest::newRow("bad length") << fault("bad-length") << QStringList{""} << QStringList{"length"} << false;
-        QTest::newRow("bad protocol") << fault("bad-protocol") << QStringList{""} << QStringList{"protocol"} << false;
-        QTest::newRow("bad transaction") << fault("bad-transaction") << two << QStringList{"transaction", "transaction"}
-                                         << false;
-        QTest::newRow("byte per segment") << fault("byte-per-segment") << two << QStringList{"ok", "ok"} << false;
-        QTest::newRow("two frames") << fault("two-frames") << two << QStringList{"two", "two"} << false;
-        QTest::newRow("close mid frame") << fault("close-mid-frame") << QStringList{""} << QStringList{"short"} << true;
+        using L = QStringList;
+        const L one{""}, two{"", ""}, three{"", "", ""};
+        QTest::newRow("no faults") << L{} << three << L{"ok", "ok", "ok"} << false;
+        QTest::newRow("unknown function") << L{} << L{"4100", ""} << L{"exception 1 on c1", "ok"} << false;
+        QTest::newRow("read without count") << L{} << L{"037000", ""} << L{"exception 3 on 83", "ok"} << false;
+        QTest::newRow("drop every 2nd") << L{"--drop-every", "2"} << three << L{"ok", "none", "ok"} << false;
+        QTest::newRow("exception every 3rd") << L{"--exception-every", "3:6"} << three
+                                             << L{"ok", "ok", "exception 6 on 83"} << false;
+        QTest::newRow("exception default code") << L{"--exception-every", "1"} << one << L{"exception 4 on 83"}
+                                                << false;
+        QTest::newRow("disconnect after 2") << L{"--disconnect-after", "2"} << three << L{"ok", "ok", "none"} << true;
+        auto fault = [](const char *name) { return L{"--frame-fault", name}; };
+        QTest::newRow("header only") << fault("header-only") + L{"--frame-fault-every", "2"} << two << L{"ok", "header"}
+                                     << false;
+        QTest::newRow("bad length") << fault("bad-length") << one << L{"length"} << false;
+        QTest::newRow("bad protocol") << fault("bad-protocol") << one << L{"protocol"} << false;
+        QTest::newRow("bad transaction") << fault("bad-transaction") << two << L{"transaction", "transaction"} << false;
+        QTest::newRow("byte per segment") << fault("byte-per-segment") << two << L{"ok", "ok"} << false;
+        QTest::newRow("two frames") << fault("two-frames") << two << L{"two", "two"} << false;
+        QTest::newRow("close mid frame") << fault("close-mid-frame") << one << L{"short"} << true;
     }
 
     void exchanges()
@@ -165,7 +158,8 @@ private slots:
     {
         QFETCH(bool, byStdin);
         Simulator sim;
-        QVERIFY(sim.start(byStdin ? QStringList{"--delay", "600", "--exit-on-stdin-eof"} : QStringList{"--delay", "600"}));
+        const QStringList stdinExit = byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList();
+        QVERIFY(sim.start(QStringList{"--delay", "600"} + stdinExit));
         // The delay holds the response back; a client stays connected while the simulator stops.
         QCOMPARE(classify(sim.exchange(1, 1, StatusPdu, 100), 1), QStringLiteral("none"));
         QCOMPARE(classify(sim.exchange(2, 1, StatusPdu, 3000).left(33), 1), QStringLiteral("ok"));
