@@ -1,6 +1,6 @@
 // The main window against the simulator: it connects by itself, reads all
 // parameters, runs the front's cyclic reading only while connected, passes
-// edits to the plugin, saves and loads parameter sets and switches language;
+// edits to the plugin and switches language;
 // and the item texts the plugin compares translate the same way as the
 // language files, in every language.
 #include "cconnectionbar.h"
@@ -72,19 +72,6 @@ private slots:
         QCOMPARE(limitUnit.data().toString(), QString("Pa"));
         QCOMPARE(limit->value().toDouble(), mbar * 100.0);
         QCOMPARE(valueText("GrenzwertMaxAlarm"), limit->valueText(mbar * 100.0));
-    }
-
-    void parameterSetRoundTrip()
-    {
-        CItem *limit = item("GrenzwertMaxAlarm");
-        const QString file = m_dir.filePath("set.json");
-        const QString saved = limit->valueText();
-        QVERIFY(m_window->saveParameterSet(file));
-        limit->setValue(limit->value().toDouble() + limit->decimalFactor());
-        QVERIFY(limit->valueText() != saved);
-        QVERIFY(m_window->loadParameterSet(file));
-        QCOMPARE(limit->valueText(), saved);
-        QVERIFY(!m_window->loadParameterSet(m_dir.filePath("missing.json")));
     }
 
     void languageSwitchReachesWindowTreeAndItems()

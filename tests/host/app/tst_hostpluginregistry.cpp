@@ -64,7 +64,6 @@ private slots:
         QTest::newRow("number") << "8120" << true;
         QTest::newRow("number and serial") << "8120-000417" << true;
         QTest::newRow("other model") << "8130" << false;
-        QTest::newRow("leading blank") << " 8120" << false;
         QTest::newRow("empty") << "" << false;
     }
 
@@ -89,8 +88,6 @@ private slots:
         QTest::newRow("no display, own file") << true << QStringList({"--screenshot", "a.png"}) << "a.png" << 6000;
         QTest::newRow("no display, own time") << true << QStringList({"--quit-after", "1500"}) << "loomwork-host.png"
                                               << 1500;
-        QTest::newRow("display, both") << false << QStringList({"--screenshot", "b.png", "--quit-after", "700"})
-                                       << "b.png" << 700;
         QTest::newRow("device over tcp") << false << QStringList({"--host", "10.0.0.5", "--port", "5020"}) << "" << 0;
         QTest::newRow("port 0") << false << QStringList({"--port", "0"}) << "!" << 0;
         QTest::newRow("port text") << false << QStringList({"--port", "http"}) << "!" << 0;
