@@ -135,9 +135,7 @@ private slots:
                 if (!compared.contains(raw.at(i)))
                     continue;
                 seen.insert(raw.at(i));
-                const QString translated = QCoreApplication::translate("CItem", qPrintable(raw.at(i)));
-                QVERIFY2(shown.at(i) == translated, qPrintable(QString("%1 entry %2: list shows \"%3\", not \"%4\"")
-                                                                   .arg(name, raw.at(i), shown.at(i), translated)));
+                QCOMPARE(shown.at(i), QCoreApplication::translate("CItem", qPrintable(raw.at(i))));
             }
         }
         // Each compared text occurs in the description, so the check above ran.
