@@ -64,7 +64,10 @@ struct Rig
         return !ok ? QVector<quint16>() : words.isEmpty() ? reply->result().values() : words;
     }
 
-    QVector<quint16> held(const CItem *item) const { return CRegisterPlan::toWords(CRegisterPlan::registerBytes(item)); }
+    static QVector<quint16> held(const CItem *item)
+    {
+        return CRegisterPlan::toWords(CRegisterPlan::registerBytes(item));
+    }
 
     bool transfer(const std::function<void()> &run)
     {
@@ -77,7 +80,8 @@ struct Rig
     QObject *startPolling(int intervalMs)
     {
         QObject *backend = session.backend();
-        QObject::connect(&poll, &QTimer::timeout, backend, [backend]() { QMetaObject::invokeMethod(backend, "cyclicTimeout"); });
+        QObject::connect(&poll, &QTimer::timeout, backend,
+                         [backend]() { QMetaObject::invokeMethod(backend, "cyclicTimeout"); });
         poll.start(intervalMs);
         return backend;
     }
