@@ -51,31 +51,16 @@ private slots:
         QVERIFY2(errors.at(0).endsWith(probe.errorString()), qPrintable(errors.at(0)));
         QVERIFY2(errors.at(1).contains("libforeign.so"), qPrintable(errors.at(1)));
         QVERIFY2(errors.at(1).contains("org.example.other.plugin"), qPrintable(errors.at(1)));
+        // The plugin is picked by the model number that starts the identification.
+        for (const char *identification : {"8120", "8120-000417"})
+            QVERIFY2(registry.pluginFor(identification), identification);
+        for (const char *identification : {"8130", " 8120", ""})
+            QVERIFY2(!registry.pluginFor(identification), identification);
         // A directory that is not there is reported as well.
         CPluginRegistry missing;
         QCOMPARE(missing.load(m_dir.filePath("nowhere")), 0);
         QCOMPARE(missing.errors().size(), 1);
     }
-
-    void picksThePluginBySupportsModel_data()
-    {
-        QTest::addColumn<QString>("identification");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("number") << "8120" << true;
-        QTest::newRow("number and serial") << "8120-000417" << true;
-        QTest::newRow("other model") << "8130" << false;
-        QTest::newRow("empty") << "" << false;
-    }
-
-    void picksThePluginBySupportsModel()
-    {
-        QFETCH(QString, identification);
-        QFETCH(bool, found);
-        CPluginRegistry registry;
-        registry.load(m_dir.path());
-        QCOMPARE(registry.pluginFor(identification) != nullptr, found);
-    }
-
 
     void parse_data()
     {

@@ -239,19 +239,18 @@ private slots:
         QTest::addColumn<QString>("reported"); // start of the first error text, empty: none
         const QString failed = QStringLiteral("Reading register 0x0008..0x0009 (2 registers) failed: ");
         const QString header = failed + "Invalid answer from the device: invalid frame header";
-        QTest::newRow("silent, all attempts") << int(RawServer::Silent) << 2 << false << failed + "No answer";
-        QTest::newRow("header only, all attempts") << int(RawServer::HeaderOnly) << 2 << false << failed + "No answer";
-        QTest::newRow("impossible length") << int(RawServer::BadLength) << 2 << false
+        using R = RawServer;
+        const QString transaction = QStringLiteral("discarded an answer to no waiting request (transaction");
+        QTest::newRow("silent, all attempts") << int(R::Silent) << 2 << false << failed + "No answer";
+        QTest::newRow("header only, all attempts") << int(R::HeaderOnly) << 2 << false << failed + "No answer";
+        QTest::newRow("impossible length") << int(R::BadLength) << 2 << false
                                            << header + " (protocol id 0, length 2000)";
-        QTest::newRow("foreign protocol") << int(RawServer::BadProtocol) << 2 << false
-                                          << header + " (protocol id 1, length 7)";
-        QTest::newRow("foreign protocol once") << int(RawServer::BadProtocol) << 1 << true << QString();
-        QTest::newRow("foreign transaction") << int(RawServer::WrongTransaction) << 2 << false
-                                             << QStringLiteral("discarded an answer to no waiting request (transaction");
-        QTest::newRow("header only once") << int(RawServer::HeaderOnly) << 1 << true << QString();
-        QTest::newRow("closed mid frame once") << int(RawServer::CloseMidFrame) << 1 << true
-                                               << QStringLiteral("Connection to the device at");
-        QTest::newRow("exception, not retried") << int(RawServer::Exception) << 1 << false
+        QTest::newRow("foreign protocol") << int(R::BadProtocol) << 2 << false << header + " (protocol id 1, length 7)";
+        QTest::newRow("foreign protocol once") << int(R::BadProtocol) << 1 << true << QString();
+        QTest::newRow("foreign transaction") << int(R::WrongTransaction) << 2 << false << transaction;
+        QTest::newRow("header only once") << int(R::HeaderOnly) << 1 << true << QString();
+        QTest::newRow("closed mid frame once") << int(R::CloseMidFrame) << 1 << true << "Connection to the device at";
+        QTest::newRow("exception, not retried") << int(R::Exception) << 1 << false
                                                 << failed + "Modbus exception 2 (illegal data address)";
     }
 
