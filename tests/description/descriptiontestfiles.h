@@ -40,13 +40,17 @@ inline QByteArray description(const QByteArray &content = QByteArray())
     return document(project("PV 8120", "8120-0001") + content);
 }
 
+inline QByteArray object(const QByteArray &name, const QByteArray &content)
+{
+    return "<group name=\"QVR_OBJECT\"><value QVR_OBJECT_NAME=\"" + name + "\"/>" + content + "</group>\n";
+}
+
 inline QByteArray nested(int depth)
 {
     return document(QByteArray("<group>").repeated(depth) + QByteArray("</group>").repeated(depth));
 }
 
-// n entities of 10 references each, the last one referenced from the body:
-// 10^n expansions.
+// 10^levels expansions of a four-letter entity.
 inline QByteArray exponentialEntityBomb(int levels)
 {
     QByteArray dtd = "<!DOCTYPE QVR [\n<!ENTITY e0 \"boom\">\n";

@@ -1,0 +1,314 @@
+// Descriptions: checksum and trailer, well-formedness limits, table versions,
+// loading (header, objects, features, hostile files), language files and the
+// file search.
+
+#include "description/cparameterdescription.h"
+#include "descriptiontestfiles.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace TestFiles;
+
+namespace {
+
+// QCoreApplication keeps a reference to argc and the argv array it was built
+// with, so the tests switch "--no-xml-check" on and off by editing them.
+int appArgc = 2;
+char appName[] = "tst_description";
+char noCheck[] = "--no-xml-check";
+char otherArgument[] = "--other";
+char *appArgv[] = {appName, otherArgument, nullptr};
+
+quint16 referenceCrc(const QByteArray &bytes)
+{
+    quint16 crc = 0xFFFF;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
+    }
+    return quint16((crc << 8) | (crc >> 8));
+}
+
+QByteArray versionLine(const QByteArray &defaultText, const QByteArray &divider)
+{
+    return "<group name=\"QVR_LINE\"><group name=\"Info\" Text=\"Info\"><value name=\"Version\" Default=\""
+           + defaultText + "\" Divider=\"" + divider + "\"/></group></group>";
+}
+
+QByteArray listObject(const QByteArray &name, const QByteArray &entry)
+{
+    return object(name, "<group name=\"QVR_TYPE_LIST\"><value name=\"" + entry + "\"/></group>");
+}
+
+} // namespace
+
+class TestDescription : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        appArgv[1] = otherArgument;
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.7.0"));
+    }
+
+    void crc()
+    {
+        // Check value, stored high byte first.
+        QCOMPARE(crc16(QByteArray("123456789")), quint16(0x374B));
+        QVERIFY(hasValidChecksum(QByteArray("123456789\x37\x4B")));
+        QVERIFY(!hasValidChecksum(QByteArray("123456789\x4B\x37")));
+        // Plain loop, four lanes plus a tail, and the lane threshold (4 x 1024
+        // bytes), on every alignment.
+        QByteArray buffer(70000 + 16, Qt::Uninitialized);
+        QRandomGenerator random(8120);
+        for (char &byte : buffer)
+            byte = char(random.bounded(256));
+        QList<int> lengths{8191, 8192, 12345, 65536, 69999, 70000};
+        for (int length = 0; length <= 80; ++length)
+            lengths << length << 4096 - 40 + length;
+        for (int offset = 0; offset < 8; ++offset) {
+            for (const int length : qAsConst(lengths))
+                QCOMPARE(crc16(buffer.constData() + offset, length), referenceCrc(buffer.mid(offset, length)));
+        }
+    }
+
+    void wellFormedness_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("wellFormed");
+        QTest::newRow("predefined entities, character references, umlaut")
+            << QByteArray("<QVR a=\"&amp;&lt;&#228;\" b=\"\xC3\xA4\"/>") << true;
+        QTest::newRow("umlaut in a name") << QByteArray("<QVR Gr\xC3\xB6\xC3\x9F" "e=\"1\"/>") << true;
+        QTest::newRow("private-use character in a name") << QByteArray("<QVR a\xEF\x9A\x98=\"1\"/>") << false;
+        QTest::newRow("@ in an attribute name") << QByteArray("<QVR n@me=\"1\"/>") << false;
+        QTest::newRow("backquote in a tag") << QByteArray("<QVR><gr`oup/></QVR>") << false;
+        QTest::newRow("control character in a value") << QByteArray("<QVR name=\"\x01\"/>") << false;
+        QTest::newRow("invalid UTF-8") << QByteArray("<QVR name=\"\xC0\x80\"/>") << false;
+        QTest::newRow("undeclared entity") << QByteArray("<QVR name=\"&boom;\"/>") << false;
+        QTest::newRow("deepest nesting allowed") << nested(255) << true;
+        QTest::newRow("nesting one level too deep") << nested(256) << false;
+        QTest::newRow("oversized") << document("<v n=\"" + QByteArray(64 * 1024 * 1024, 'x') + "\"/>") << false;
+    }
+
+    void wellFormedness()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, wellFormed);
+        QCOMPARE(isWellFormedXml(bytes), wellFormed);
+    }
+
+    void readDocumentBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<QByteArray>("result"); // empty when refused
+        const QByteArray on(otherArgument), off(noCheck);
+        const QByteArray body = description();
+        const QByteArray sealed = TestFiles::sealed(body);
+        QByteArray wrongTrailer = sealed;
+        wrongTrailer[wrongTrailer.size() - 1] = char(wrongTrailer.at(wrongTrailer.size() - 1) ^ 0x55);
+        QByteArray changedText = sealed;
+        changedText.replace("8120-0001", "8120-0002");
+        QByteArray brokenEarly = body + "xx";
+        brokenEarly.replace("<QVR>", "<QVR");
+
+        QTest::newRow("sealed") << sealed << on << body;
+        QTest::newRow("sealed, check off") << sealed << off << body;
+        QTest::newRow("one byte of the text changed") << changedText << on << QByteArray();
+        QTest::newRow("unsealed") << body << on << QByteArray();
+        QTest::newRow("unsealed, check off") << body << off << body;
+        QTest::newRow("unsealed, switch with a value") << body << QByteArray("--no-xml-check=1") << QByteArray();
+        QTest::newRow("unsealed, switch in other case") << body << QByteArray("--NO-XML-CHECK") << QByteArray();
+        QTest::newRow("wrong trailer") << wrongTrailer << on << QByteArray();
+        QTest::newRow("wrong trailer, check off") << wrongTrailer << off << body;
+        QTest::newRow("wrong ASCII trailer, check off") << body + "ab" << off << body;
+        QTest::newRow("error before the last line, check off") << brokenEarly << off << QByteArray();
+        QTest::newRow("trailer one byte short") << sealed.left(sealed.size() - 1) << on << QByteArray();
+        QTest::newRow("empty") << QByteArray() << on << QByteArray();
+        QTest::newRow("not XML") << QByteArray("hello") << on << QByteArray();
+    }
+
+    void readDocumentBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, result);
+        appArgv[1] = argument.data();
+        QCOMPARE(::readDocumentBytes(bytes, 2), result);
+    }
+
+    void tableVersions_data()
+    {
+        QTest::addColumn<QString>("applicationVersion");
+        QTest::addColumn<int>("minimum");
+        QTest::newRow("1.7.0") << "1.7.0" << 500;
+        QTest::newRow("1.3.0") << "1.3.0" << 400;
+        QTest::newRow("1.12.0 reads 1.12, below 1.2") << "1.12.0" << 300;
+        QTest::newRow("1.0.5") << "1.0.5" << 300;
+        QTest::newRow("0.9.0") << "0.9.0" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+
+    void tableVersions()
+    {
+        QFETCH(QString, applicationVersion);
+        QFETCH(int, minimum);
+        QCoreApplication::setApplicationVersion(applicationVersion);
+        QCOMPARE(minimumTableVersion(), minimum);
+        QVERIFY(!isTableVersionSupported(minimum - 1) && !isTableVersionSupported(0));
+        QVERIFY(isTableVersionSupported(qMax(1, minimum)));
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("versions"); // parameter/PabOut; empty when refused
+        const QByteArray noOrder = "<group name=\"QVR_PROJECT\"><value QVR_PROJECT_NAME=\"PV 8120\"/></group>";
+        const QByteArray good = sealed(description(object("A", "")));
+        QTest::newRow("versions from Parameter and PabOut")
+            << sealed(description(object("Parameter", versionLine("250", "100"))
+                                  + object("XPabOut2", versionLine("123", "100"))))
+            << "2.50/1.23";
+        QTest::newRow("no version values") << good << "0.00/0.00";
+        QTest::newRow("object name after the lines")
+            << sealed(description("<group name=\"QVR_OBJECT\">" + versionLine("250", "100")
+                                  + "<value QVR_OBJECT_NAME=\"Parameter\"/></group>"))
+            << "0.00/0.00";
+        QTest::newRow("name only contains Parameter")
+            << sealed(description(object("Parameters", versionLine("250", "1")))) << "0.00/0.00";
+        QTest::newRow("project after the version object")
+            << sealed(document(object("Parameter", versionLine("7", "1")) + project("PV 8120", "8120-0001")))
+            << "7.00/0.00";
+        QTest::newRow("no order number") << sealed(document(noOrder)) << "";
+        QTest::newRow("table version below the application's")
+            << sealed(document(project("PV 8120", "1", "499"))) << "";
+        QTest::newRow("table version 0") << sealed(document(project("PV 8120", "1", "0"))) << "";
+        QTest::newRow("table version not a number") << sealed(document(project("PV 8120", "1", "x"))) << "";
+        // Hostile files: refused (or loaded) without a crash.
+        QTest::newRow("truncated") << good.left(good.size() / 2) << "";
+        QTest::newRow("trailer one byte short") << good.left(good.size() - 1) << "";
+        QTest::newRow("exponential entities") << sealed(exponentialEntityBomb(9)) << "";
+        QTest::newRow("quadratic entities") << sealed(quadraticEntityBomb(50000)) << "";
+        QTest::newRow("deep nesting") << sealed(nested(30000)) << "";
+        QTest::newRow("wrong root tag") << sealed("<QVX>" + project("PV 8120", "1") + "</QVX>") << "";
+        QTest::newRow("non-UTF-8 bytes") << sealed(description("<value name=\"\xFF\xFE\xC0\x80\"/>")) << "";
+        QTest::newRow("zero bytes") << sealed(QByteArray(1000, '\0')) << "";
+        QTest::newRow("huge attribute value")
+            << sealed(description("<value name=\"" + QByteArray(20 << 20, 'x') + "\"/>")) << "0.00/0.00";
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, versions);
+        const QString path = writeFile(bytes);
+        const bool valid = !versions.isEmpty();
+        CParameterDescription description;
+        QCOMPARE(description.loadHeader(path), valid);
+        QVERIFY(description.objects().isEmpty());
+        QCOMPARE(description.load(path), valid);
+        const DescriptionHeader &header = description.header();
+        QCOMPARE(header.isValid(), valid);
+        if (valid) {
+            QCOMPARE(header.parameterVersion + '/' + header.pabOutVersion, versions);
+            QCOMPARE(header.projectName + header.softwareVersion, QStringLiteral("PV 81201.07"));
+            QCOMPARE(header.fileName, path);
+        }
+        readLanguageFile(path);
+        ::findDescriptionFiles(DescriptionHeader(), m_dir.path());
+    }
+
+    void objectsAndFeatures()
+    {
+        const QByteArray messung = object(
+            "Messung",
+            "<group name=\"QVR_LINE\"><value name=\"Base\" Default=\"1\"/><value name=\"NoDefault\"/>"
+            "<group name=\"Bereich\" Text=\"Messbereich\"><value name=\"Count\" Default=\"3\"/><other><value/></other>"
+            "<group name=\"Sub\" Text=\"Unten\"><value name=\"A\"/><value name=\"B\"/></group></group>"
+            "</group><group name=\"QVR_TYPE_BITFIELD\"><group name=\"Bits\" Text=\"Status\"><value Bit=\"0\"/></group>"
+            "</group>");
+        const QByteArray features =
+            "<group name=\"QVR_PROJECT_FEATURES\"><group name=\"RTC\"><value name=\"Enabled\" Default=\"true\"/>"
+            "<group name=\"Uhr\"><value name=\"Address\" Default=\"0x10\"/></group><group><value name=\"x\"/></group>"
+            "</group><group name=\"IOMapping\"/></group>";
+        CParameterDescription loaded;
+        QVERIFY(loaded.load(writeFile(sealed(description(messung + listObject("A", "first") + listObject("A", "second")
+                                                         + "<group name=\"QVR_OBJECT\"/>" + features)))));
+        QCOMPARE(loaded.objects().keys(), (QStringList{"A", "Messung"}));
+        QCOMPARE(loaded.object("A")->listTypes.first().value("name"), QStringLiteral("second"));
+        const ObjectDescription *object = loaded.object(QStringLiteral("Messung"));
+        QCOMPARE(object->defaults, (QList<DefaultValue>{{"Base", "1"}}));
+        QCOMPARE(object->lines.size(), 1);
+        const LineDescription &line = object->lines.first();
+        QCOMPARE(line.name + line.text, QStringLiteral("BereichMessbereich"));
+        QCOMPARE(line.defaults, (QList<DefaultValue>{{"Count", "3"}}));
+        QCOMPARE(line.groups.size(), 1);
+        QCOMPARE(line.groups.first().values.size(), 2);
+        QCOMPARE(object->bitfields.first().text, QStringLiteral("Status"));
+
+        QCOMPARE(loaded.header().features.keys(), (QStringList{"IOMapping", "RTC"}));
+        const GroupTable rtc = loaded.header().features.value("RTC");
+        QCOMPARE(rtc.keys(), (QStringList{"Base", "Entry", "Uhr"}));
+        QCOMPARE(rtc.value("Base").first().value(1), qMakePair(QStringLiteral("Default"), QStringLiteral("true")));
+        QCOMPARE(rtc.value("Uhr").first().value(1).second, QStringLiteral("0x10"));
+
+        // A failed load leaves nothing of the earlier one.
+        QVERIFY(!loaded.load(m_dir.filePath(QStringLiteral("missing.xml"))));
+        QVERIFY(loaded.objects().isEmpty() && !loaded.header().isValid());
+    }
+
+    void languageFile()
+    {
+        const QByteArray body = document(
+            "<group name=\"QVR_LANGUAGES\"><value QVR_LANGUAGE_NAME=\"english\"/>"
+            "<group name=\"QVR_LINE\"><value Text=\"old\" value=\"gone\"/></group>"
+            "<group name=\"QVR_LINE\"><value Text=\"Einheit\" value=\"Unit\"/><value Text=\"Einheit\" value=\"U2\"/>"
+            "<value Text=\"leer\" value=\"\"/><value value=\"no key\"/></group></group>");
+        for (const QByteArray &bytes : {body, sealed(body)}) {
+            const LanguageTable table = readLanguageFile(writeFile(bytes));
+            QCOMPARE(table.languageName, QStringLiteral("english"));
+            QCOMPARE(table.texts, (QHash<QString, QString>{{"Einheit", "U2"}}));
+        }
+    }
+
+    void findDescriptionFiles()
+    {
+        QTemporaryDir dir;
+        DescriptionHeader wanted;
+        wanted.projectName = QStringLiteral("PV 8120");
+        wanted.orderNumber = QStringLiteral("8120-0001");
+        QVERIFY(::findDescriptionFiles(wanted, dir.path()).isEmpty());
+        write(dir.filePath("plain.xml"), description());
+        write(dir.filePath("sealed.xml"), sealed(description()));
+        write(dir.filePath("other.xml"), document(project("PV 8120", "8120-0002")));
+        write(dir.filePath("broken.xml"), "<QVR>");
+        write(dir.filePath("bomb.xml"), quadraticEntityBomb(50000));
+        write(dir.filePath("right.txt"), description());
+        QStringList found = ::findDescriptionFiles(wanted, dir.path());
+        found.sort();
+        QCOMPARE(found, (QStringList{dir.filePath("plain.xml"), dir.filePath("sealed.xml")}));
+    }
+
+private:
+    QString writeFile(const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("file.xml"));
+        return write(path, bytes) ? path : QString();
+    }
+    QTemporaryDir m_dir;
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(appArgc, appArgv);
+    TestDescription test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_description.moc"
