@@ -99,9 +99,10 @@ private slots:
         QCOMPARE(lookup(&root, "MessbereichAnfang")->caption(), QStringLiteral("Measuring range start"));
         QCOMPARE(lookup(&root, "MessbereichAnfang")->languageId(), QStringLiteral("en"));
         QCOMPARE(lookup(&root, "Tasten")->textList(), (QStringList{"enabled", "locked"}));
-        // Texts the backend compares stay as they are.
-        for (const char *name : {"Kennlinie", "Schleichmengenfunktion", "Einheit"})
-            QCOMPARE(lookup(&root, name)->valueText(), lookup(&m_root, name)->valueText());
+        // Choice lists translate as a whole; the units stay as they are.
+        QCOMPARE(lookup(&root, "Kennlinie")->textList(), (QStringList{"linear", "square root", "table"}));
+        QCOMPARE(lookup(&root, "Schleichmengenfunktion")->textList().first(), QStringLiteral("none"));
+        QCOMPARE(lookup(&root, "Einheit")->valueText(), lookup(&m_root, "Einheit")->valueText());
     }
 
     void problemsAreReported()

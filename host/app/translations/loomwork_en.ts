@@ -135,15 +135,15 @@
     </message>
     <message>
         <source>radiziert</source>
-        <translation>radiziert</translation>
+        <translation>square root</translation>
     </message>
     <message>
         <source>Tabelle</source>
-        <translation>Tabelle</translation>
+        <translation>table</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation>keine</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>mbar</source>
@@ -283,63 +283,63 @@
     </message>
     <message>
         <source>50% bidirektional, frei in mbar</source>
-        <translation>50% bidirektional, frei in mbar</translation>
+        <translation>50% bidirectional, free in mbar</translation>
     </message>
     <message>
         <source>80% bidirektional, frei in mbar</source>
-        <translation>80% bidirektional, frei in mbar</translation>
+        <translation>80% bidirectional, free in mbar</translation>
     </message>
     <message>
         <source>100% bidirektional, frei in mbar</source>
-        <translation>100% bidirektional, frei in mbar</translation>
+        <translation>100% bidirectional, free in mbar</translation>
     </message>
     <message>
         <source>50% unidirektional, radiziert in %</source>
-        <translation>50% unidirektional, radiziert in %</translation>
+        <translation>50% unidirectional, square root in %</translation>
     </message>
     <message>
         <source>80% unidirektional, radiziert in %</source>
-        <translation>80% unidirektional, radiziert in %</translation>
+        <translation>80% unidirectional, square root in %</translation>
     </message>
     <message>
         <source>100% unidirektional, radiziert in %</source>
-        <translation>100% unidirektional, radiziert in %</translation>
+        <translation>100% unidirectional, square root in %</translation>
     </message>
     <message>
         <source>50% bidirektional, radiziert in %</source>
-        <translation>50% bidirektional, radiziert in %</translation>
+        <translation>50% bidirectional, square root in %</translation>
     </message>
     <message>
         <source>80% bidirektional, radiziert in %</source>
-        <translation>80% bidirektional, radiziert in %</translation>
+        <translation>80% bidirectional, square root in %</translation>
     </message>
     <message>
         <source>100% bidirektional, radiziert in %</source>
-        <translation>100% bidirektional, radiziert in %</translation>
+        <translation>100% bidirectional, square root in %</translation>
     </message>
     <message>
         <source>50% unidirektional in mbar</source>
-        <translation>50% unidirektional in mbar</translation>
+        <translation>50% unidirectional in mbar</translation>
     </message>
     <message>
         <source>80% unidirektional in mbar</source>
-        <translation>80% unidirektional in mbar</translation>
+        <translation>80% unidirectional in mbar</translation>
     </message>
     <message>
         <source>100% unidirektional in mbar</source>
-        <translation>100% unidirektional in mbar</translation>
+        <translation>100% unidirectional in mbar</translation>
     </message>
     <message>
         <source>50% bidirektional in mbar</source>
-        <translation>50% bidirektional in mbar</translation>
+        <translation>50% bidirectional in mbar</translation>
     </message>
     <message>
         <source>80% bidirektional in mbar</source>
-        <translation>80% bidirektional in mbar</translation>
+        <translation>80% bidirectional in mbar</translation>
     </message>
     <message>
         <source>100% bidirektional in mbar</source>
-        <translation>100% bidirektional in mbar</translation>
+        <translation>100% bidirectional in mbar</translation>
     </message>
     <message>
         <source>Parameter</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Sprung</source>
-        <translation>Sprung</translation>
+        <translation>step</translation>
     </message>
     <message>
         <source>Premium</source>
