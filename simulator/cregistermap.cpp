@@ -2,27 +2,12 @@
 
 #include "cdeviceunits.h"
 
+#include "description/citemregisters.h"
 #include "items/citem.h"
 
 #include <QVariant>
 
 namespace {
-
-QVector<quint16> bytesToWords(const QByteArray &bytes)
-{
-    QVector<quint16> words;
-    for (int i = 0; i < bytes.size(); i += 2)
-        words << quint16((quint8(bytes.at(i)) << 8) | (i + 1 < bytes.size() ? quint8(bytes.at(i + 1)) : 0));
-    return words;
-}
-
-QByteArray wordsToBytes(const QVector<quint16> &words, int first, int count)
-{
-    QByteArray bytes;
-    for (int i = first; i < first + count; ++i)
-        bytes.append(char(words.at(i) >> 8)).append(char(words.at(i) & 0xFF));
-    return bytes;
-}
 
 bool isNumeric(CItem::ENUM_DATA_TYPES type)
 {
@@ -54,11 +39,11 @@ CRegisterMap::CRegisterMap(const QList<CItem *> &items)
 
 void CRegisterMap::add(CItem *item)
 {
-    if (!item || !item->hasFeature(QStringLiteral("Address_RW")) || item->byteSize() <= 0)
+    if (!CItemRegisters::isRegisterItem(item))
         return;
     Entry entry;
-    entry.address = quint16(item->feature(QStringLiteral("Address_RW")).toUInt());
-    entry.count = (item->byteSize() + 1) / 2;
+    entry.address = CItemRegisters::address(item);
+    entry.count = CItemRegisters::registerCount(item);
     entry.item = item;
     for (int i = 0; i < entry.count; ++i) {
         if (entryAt(quint16(entry.address + i)) || int(entry.address) + i > 0xFFFF) {
@@ -90,7 +75,7 @@ CRegisterMap::Result CRegisterMap::read(quint16 start, quint16 count, QVector<qu
         const Entry *entry = address <= 0xFFFF ? entryAt(quint16(address)) : nullptr;
         if (!entry)
             return IllegalDataAddress;
-        const QVector<quint16> itemWords = bytesToWords(entry->item->toByteArray());
+        const QVector<quint16> itemWords = CItemRegisters::toWords(entry->item->toByteArray());
         words << itemWords.value(address - entry->address, 0);
     }
     *values = words;
@@ -113,7 +98,7 @@ CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &
         if (!entry || entry->address != start + offset || offset + entry->count > values.size()
             || !isWritable(*entry->item))
             return IllegalDataAddress;
-        const QByteArray bytes = wordsToBytes(values, offset, entry->count).left(entry->item->byteSize());
+        const QByteArray bytes = CItemRegisters::toBytes(values.mid(offset, entry->count)).left(entry->item->byteSize());
         const QVariant value = CItem::fromByteArray(bytes, entry->item->type());
         const QString name = entry->item->objectName();
         if (!accepts(*entry->item, value, DeviceUnits::dependentNames().contains(name) ? factor : 1.0))

@@ -5,6 +5,7 @@
 #include "citeminput.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
 
@@ -128,7 +129,7 @@ QJsonObject itemJson(const CItem *item)
     object.insert(QStringLiteral("value"), item->valueText());
     object.insert(QStringLiteral("raw"), QJsonValue::fromVariant(item->value()));
     object.insert(QStringLiteral("unit"), item->unit());
-    object.insert(QStringLiteral("address"), int(CRegisterPlan::address(item)));
+    object.insert(QStringLiteral("address"), int(CItemRegisters::address(item)));
     object.insert(QStringLiteral("visible"), item->isVisible());
     return object;
 }

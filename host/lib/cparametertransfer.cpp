@@ -1,6 +1,7 @@
 #include "cparametertransfer.h"
 
 #include "cmodbusmaster.h"
+#include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
 
@@ -15,7 +16,7 @@ void sortForWriting(QList<CItem *> &items)
     std::stable_sort(items.begin(), items.end(), [](const CItem *a, const CItem *b) {
         const int rankA = CParameterTransfer::dependencyRank(a);
         const int rankB = CParameterTransfer::dependencyRank(b);
-        return rankA != rankB ? rankA < rankB : CRegisterPlan::address(a) < CRegisterPlan::address(b);
+        return rankA != rankB ? rankA < rankB : CItemRegisters::address(a) < CItemRegisters::address(b);
     });
 }
 
@@ -38,7 +39,7 @@ void CParameterTransfer::collectItems(QObject *root)
     QList<CItem *> items;
     const QList<CItem *> all = root->findChildren<CItem *>();
     for (CItem *item : all) {
-        if (CRegisterPlan::isRegisterItem(item))
+        if (CItemRegisters::isRegisterItem(item))
             items.append(item);
     }
     setItems(items);
@@ -92,7 +93,7 @@ int CParameterTransfer::dependencyRank(const CItem *item)
 
 bool CParameterTransfer::isWritable(const CItem *item)
 {
-    if (!CRegisterPlan::isRegisterItem(item))
+    if (!CItemRegisters::isRegisterItem(item))
         return false;
     if (!item->hasFeature(QStringLiteral("Access")))
         return true;
@@ -104,7 +105,7 @@ QList<CItem *> CParameterTransfer::modifiedItems() const
     QList<CItem *> items;
     for (CItem *item : m_items) {
         if (isWritable(item) && m_device.contains(item)
-            && m_device.value(item) != CRegisterPlan::registerBytes(item))
+            && m_device.value(item) != CItemRegisters::registerBytes(item))
             items.append(item);
     }
     return items;
@@ -213,11 +214,11 @@ void CParameterTransfer::readBlock(const CRegisterPlan::Block &block)
 
 void CParameterTransfer::storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers)
 {
-    const QByteArray bytes = CRegisterPlan::toBytes(registers);
+    const QByteArray bytes = CItemRegisters::toBytes(registers);
     m_transferBytes += bytes;
     for (CItem *item : block.items) {
-        const int offset = 2 * (CRegisterPlan::address(item) - block.start);
-        m_received.insert(item, bytes.mid(offset, 2 * CRegisterPlan::registerCount(item)));
+        const int offset = 2 * (CItemRegisters::address(item) - block.start);
+        m_received.insert(item, bytes.mid(offset, 2 * CItemRegisters::registerCount(item)));
     }
 }
 
@@ -273,11 +274,11 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
 {
     QByteArray bytes;
     for (CItem *item : block.items) {
-        const QByteArray itemBytes = CRegisterPlan::registerBytes(item);
+        const QByteArray itemBytes = CItemRegisters::registerBytes(item);
         m_written.insert(item, itemBytes);
         bytes += itemBytes;
     }
-    m_master->write(block.start, CRegisterPlan::toWords(bytes), [this, block](const CModbusMaster::Result &result) {
+    m_master->write(block.start, CItemRegisters::toWords(bytes), [this, block](const CModbusMaster::Result &result) {
         if (!result.ok && block.items.size() > 1 && result.exceptionCode != 0) {
             // Find the item the device refused: write them one by one.
             QList<Step> singles;

@@ -1,5 +1,6 @@
 #include "cregisterplan.h"
 
+#include "description/citemregisters.h"
 #include "items/citem.h"
 
 #include <algorithm>
@@ -14,8 +15,8 @@ int blockEnd(const CRegisterPlan::Block &block)
 // Appends item to the last block when it fits (gap and size), else opens a new one.
 void place(QList<CRegisterPlan::Block> &blocks, CItem *item, int maxRegisters, int maxGap)
 {
-    const int start = CRegisterPlan::address(item);
-    const int count = CRegisterPlan::registerCount(item);
+    const int start = CItemRegisters::address(item);
+    const int count = CItemRegisters::registerCount(item);
     if (!blocks.isEmpty()) {
         CRegisterPlan::Block &last = blocks.last();
         const int gap = start - blockEnd(last);
@@ -36,52 +37,10 @@ void place(QList<CRegisterPlan::Block> &blocks, CItem *item, int maxRegisters, i
 
 } // namespace
 
-bool CRegisterPlan::isRegisterItem(const CItem *item)
-{
-    return item && item->hasFeature(QStringLiteral("Address_RW")) && registerCount(item) > 0;
-}
-
-quint16 CRegisterPlan::address(const CItem *item)
-{
-    return quint16(item->feature(QStringLiteral("Address_RW")).toUInt());
-}
-
-int CRegisterPlan::registerCount(const CItem *item)
-{
-    return (item->byteSize() + 1) / 2;
-}
-
-QByteArray CRegisterPlan::registerBytes(const CItem *item)
-{
-    QByteArray bytes = item->toByteArray();
-    if (bytes.size() % 2)
-        bytes.append('\0');
-    return bytes;
-}
-
-QVector<quint16> CRegisterPlan::toWords(const QByteArray &bytes)
-{
-    QVector<quint16> words;
-    for (int i = 0; i + 1 < bytes.size(); i += 2)
-        words.append(quint16((quint8(bytes.at(i)) << 8) | quint8(bytes.at(i + 1))));
-    return words;
-}
-
-QByteArray CRegisterPlan::toBytes(const QVector<quint16> &words)
-{
-    QByteArray bytes;
-    bytes.reserve(words.size() * 2);
-    for (quint16 word : words) {
-        bytes.append(char(word >> 8));
-        bytes.append(char(word & 0xFF));
-    }
-    return bytes;
-}
-
 QList<CRegisterPlan::Block> CRegisterPlan::readBlocks(QList<CItem *> items, int maxRegisters, int maxGap)
 {
     std::stable_sort(items.begin(), items.end(), [](const CItem *a, const CItem *b) {
-        return address(a) < address(b);
+        return CItemRegisters::address(a) < CItemRegisters::address(b);
     });
     QList<Block> blocks;
     for (CItem *item : qAsConst(items))
@@ -94,10 +53,10 @@ QList<CRegisterPlan::Block> CRegisterPlan::writeBlocks(const QList<CItem *> &ite
     QList<Block> blocks;
     for (CItem *item : items) {
         // Only a directly following item joins: a write never skips registers.
-        if (!blocks.isEmpty() && address(item) != blockEnd(blocks.last())) {
+        if (!blocks.isEmpty() && CItemRegisters::address(item) != blockEnd(blocks.last())) {
             Block block;
-            block.start = address(item);
-            block.count = registerCount(item);
+            block.start = CItemRegisters::address(item);
+            block.count = CItemRegisters::registerCount(item);
             block.items.append(item);
             blocks.append(block);
             continue;

@@ -8,10 +8,8 @@
 
 class CItem;
 
-// Maps parameter items onto holding registers and groups them into as few
-// Modbus requests as the protocol allows. An item's first register is its
-// feature "Address_RW"; it spans (byteSize() + 1) / 2 registers whose words
-// are the bytes of toByteArray() read big-endian (an odd byte padded with 0).
+// Groups parameter items into as few Modbus requests as the protocol allows;
+// where each item lives is CItemRegisters' business.
 class CRegisterPlan
 {
 public:
@@ -23,15 +21,6 @@ public:
         QList<CItem *> items;
         bool hasGaps = false; // covers registers that belong to no item
     };
-
-    // Whether item is a device register (has the feature and bytes).
-    static bool isRegisterItem(const CItem *item);
-    static quint16 address(const CItem *item);
-    static int registerCount(const CItem *item);
-    // The item's value as register bytes (even length).
-    static QByteArray registerBytes(const CItem *item);
-    static QVector<quint16> toWords(const QByteArray &bytes);
-    static QByteArray toBytes(const QVector<quint16> &words);
 
     // Read blocks in address order, each at most maxRegisters long, joining
     // neighbours separated by at most maxGap unused registers.

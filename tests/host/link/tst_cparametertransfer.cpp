@@ -2,6 +2,7 @@
 // are merged, in which order writes go out, and what a read-back shows.
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
 
@@ -102,7 +103,7 @@ private slots:
         QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
         // Unit, measuring range, characteristic, points, limits, the rest; the
         // read-only item is left alone.
-        auto at = [&](const QString &name) { return int(CRegisterPlan::address(m_transfer->item(name))); };
+        auto at = [&](const QString &name) { return int(CItemRegisters::address(m_transfer->item(name))); };
         QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("StuetzpunktEingang_1"),
                                       at("AnzahlStuetzstellen"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));
         QVERIFY(m_transfer->modifiedItems().isEmpty());

@@ -4,6 +4,7 @@
 #include "citeminput.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "description/citemregisters.h"
 #include "items/citem.h"
 #include "simprocess.h"
 #include "widgets/cmessagesender.h"
@@ -52,8 +53,8 @@ struct Rig
     // directly; the words it holds afterwards, empty on failure.
     QVector<quint16> device(const CItem *item, const QVector<quint16> &words = {})
     {
-        const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CRegisterPlan::address(item),
-                                   quint16(CRegisterPlan::registerCount(item)));
+        const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item),
+                                   quint16(CItemRegisters::registerCount(item)));
         QModbusReply *reply = words.isEmpty() ? raw.sendReadRequest(unit, 1)
                                               : raw.sendWriteRequest(QModbusDataUnit(unit.registerType(),
                                                                                      unit.startAddress(), words), 1);
@@ -66,7 +67,7 @@ struct Rig
 
     static QVector<quint16> held(const CItem *item)
     {
-        return CRegisterPlan::toWords(CRegisterPlan::registerBytes(item));
+        return CItemRegisters::toWords(CItemRegisters::registerBytes(item));
     }
 
     bool transfer(const std::function<void()> &run)
@@ -181,7 +182,7 @@ private slots:
         limit->setValue(300 * factor);
         QVERIFY(!rig.transfer([&]() { rig.session.parameters()->writeItem(limit); }));
         const QString text = errors.value(0).value(1).toString();
-        QVERIFY2(text.contains(QStringLiteral("0x%1").arg(CRegisterPlan::address(limit), 4, 16, QLatin1Char('0')))
+        QVERIFY2(text.contains(QStringLiteral("0x%1").arg(CItemRegisters::address(limit), 4, 16, QLatin1Char('0')))
                      && text.contains(QStringLiteral("illegal data value")),
                  qPrintable(text));
         QCOMPARE(rig.device(limit), floatWords(float(before * factor)));
