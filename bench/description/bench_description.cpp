@@ -43,6 +43,7 @@ QByteArray generatedDescription(int objects)
     return xml + "</QVR>\n";
 }
 
+// body with its checksum appended as it stands (hostile texts included).
 QByteArray sealed(const QByteArray &body)
 {
     const quint16 crc = crc16(body);
@@ -129,7 +130,7 @@ QString writeTemp(const QTemporaryDir &dir, const QString &name, const QByteArra
 void benchLoad(int objects)
 {
     const QByteArray body = generatedDescription(objects);
-    const QByteArray file = sealed(body);
+    const QByteArray file = sealDocument(body);
     QTemporaryDir dir;
     const QString path = writeTemp(dir, QStringLiteral("bench.xml"), file);
 

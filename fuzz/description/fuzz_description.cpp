@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -22,5 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         volatile int sink = header.features.size() + int(objects.size()) + language.texts.size();
         (void)sink;
     }
+    // The loaders' one-pass route and the step-by-step rules must agree.
+    const QByteArray document = readDocumentBytes(bytes, 2);
+    if ((parsed.root != nullptr) != (!document.isEmpty() && isWellFormedXml(document)))
+        std::abort();
+    // A sealed text never parses as XML with its trailer.
+    const QByteArray sealed = sealDocument(bytes);
+    if (!sealed.isEmpty() && isWellFormedXml(sealed))
+        std::abort();
     return 0;
 }

@@ -23,7 +23,8 @@ LOOMWORK_EXPORT bool hasValidChecksum(const QByteArray &bytes);
 LOOMWORK_EXPORT bool isXmlCheckEnabled();
 
 // True when bytes pass the reader's safety checks (size, nesting depth, no
-// DTD or entity declarations) and are well-formed XML as they stand.
+// entity declarations or unknown entity references) and are well-formed XML
+// as they stand.
 LOOMWORK_EXPORT bool isWellFormedXml(const QByteArray &bytes);
 
 // The text to hand to the XML parser: the bytes without their trailer of
@@ -31,6 +32,13 @@ LOOMWORK_EXPORT bool isWellFormedXml(const QByteArray &bytes);
 // unsealed files are allowed (--no-xml-check), else empty bytes (refused).
 // Files that fail the safety checks are always refused.
 LOOMWORK_EXPORT QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength);
+
+// The text sealed with its 2-byte checksum trailer, ready to be written.
+// When the trailer would still read as XML (two blanks, or an unfinished
+// character the parser drops) the line ends behind the root are adjusted
+// until it does not, so readers never take the file for an unsealed one.
+// Empty when text is no well-formed XML or too large.
+LOOMWORK_EXPORT QByteArray sealDocument(const QByteArray &text);
 
 // The lowest table version the running application accepts (from its
 // application version: >= 1.7 -> 500, >= 1.2 -> 400, >= 1.0 -> 300, else 0).

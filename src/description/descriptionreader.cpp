@@ -18,8 +18,6 @@ bool isGroupNamed(const XmlElement &element, const QString &name)
     return isGroup(element) && element.attribute(Qvr::Name) == name;
 }
 
-bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 AttributeSet attributeSet(const XmlElement &element)
 {
     AttributeSet set;
@@ -239,15 +237,10 @@ XmlParseResult parseDescription(const QByteArray &bytes)
 {
     if (bytes.size() > MaxDocumentBytes)
         return failed();
-    // Usual case first: a sealed file whose trailer cannot be XML whitespace
-    // cannot parse with its trailer, so the body alone decides, in one pass.
-    const qsizetype size = bytes.size();
-    if (size >= 2 && !(isXmlSpace(bytes.at(size - 1)) && isXmlSpace(bytes.at(size - 2)))
-        && hasValidChecksum(bytes)) {
-        XmlParseResult body = parseXml(bytes.left(size - 2), true);
-        if (body.status == XmlStatus::Ok)
-            return body;
-    }
+    // Usual case first: a sealed file is read from its body in one pass.
+    XmlParseResult body = parseSealedBody(bytes, true);
+    if (body.status == XmlStatus::Ok)
+        return body;
     const QByteArray document = readDocumentBytes(bytes, 2);
     if (document.isEmpty())
         return failed();

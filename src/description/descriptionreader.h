@@ -14,6 +14,12 @@ typedef std::map<QString, std::unique_ptr<ObjectDescription>> OwnedObjectMap;
 
 namespace DescriptionReader {
 
+// The parse of a sealed file's body, when its checksum matches and its
+// trailer leaves the bytes as they stand malformed (the usual case: then the
+// body is what readDocumentBytes(bytes, 2) returns). Otherwise the status is
+// not Ok and the full rules decide.
+XmlParseResult parseSealedBody(const QByteArray &bytes, bool buildTree);
+
 // The element tree of a description file's bytes, after the same checks and
 // trailer handling as readDocumentBytes(bytes, 2); root is null on refusal or
 // parse failure.

@@ -1,4 +1,5 @@
 #include "description/cparameterdescription.h"
+#include "description/descriptionreader.h"
 #include "description/xmltree.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,14 @@ QByteArray withoutTrailer(const QByteArray &bytes, int trailerLength)
     if (parseXml(body, false).status == XmlStatus::Refused)
         return QByteArray();
     return body;
+}
+
+constexpr int TrailerLength = 2;
+constexpr int MaxSealAttempts = 64;
+
+bool isXmlBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // Count of "\n"-separated parts (empty parts kept) of the Latin-1 text up to
@@ -43,8 +52,22 @@ bool isWellFormedXml(const QByteArray &bytes)
     return parseXml(bytes, false).status == XmlStatus::Ok;
 }
 
+XmlParseResult DescriptionReader::parseSealedBody(const QByteArray &bytes, bool buildTree)
+{
+    if (!hasValidChecksum(bytes))
+        return XmlParseResult();
+    const QByteArray body = bytes.left(bytes.size() - TrailerLength);
+    XmlParseResult parsed = parseXml(body, buildTree);
+    if (parsed.status == XmlStatus::Ok && statusWithTail(body, bytes.right(TrailerLength)) != XmlStatus::Malformed)
+        return XmlParseResult();
+    return parsed;
+}
+
 QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength)
 {
+    if (trailerLength == TrailerLength
+        && DescriptionReader::parseSealedBody(bytes, false).status == XmlStatus::Ok)
+        return bytes.left(bytes.size() - TrailerLength);
     const XmlParseResult asIs = parseXml(bytes, false);
     if (asIs.status == XmlStatus::Refused)
         return QByteArray();
@@ -54,6 +77,30 @@ QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength)
         return withoutTrailer(bytes, trailerLength);
     if (!isXmlCheckEnabled() && asIs.errorLine == lineCountUpToZero(bytes))
         return withoutTrailer(bytes, trailerLength);
+    return QByteArray();
+}
+
+QByteArray sealDocument(const QByteArray &text)
+{
+    if (text.size() > MaxDocumentBytes - TrailerLength || !isWellFormedXml(text))
+        return QByteArray();
+    QByteArray trimmed = text;
+    while (!trimmed.isEmpty() && isXmlBlank(trimmed.back()))
+        trimmed.chop(1);
+    // The checksum decides whether the trailer reads as blanks or as an
+    // unfinished character; another count of line ends behind the root gives
+    // another checksum. Each try fails with a chance of about 1 in 40.
+    QByteArray body = text;
+    for (int lineEnds = 1; lineEnds <= MaxSealAttempts; ++lineEnds) {
+        const quint16 checksum = crc16(body);
+        QByteArray trailer;
+        trailer.append(char(checksum >> 8)).append(char(checksum & 0xFF));
+        if (statusWithTail(body, trailer) == XmlStatus::Malformed)
+            return body + trailer;
+        body = trimmed + QByteArray(lineEnds, '\n');
+        if (body.size() > MaxDocumentBytes - TrailerLength || !isWellFormedXml(body))
+            break;
+    }
     return QByteArray();
 }
 

@@ -89,6 +89,43 @@ bool declaresOtherEncoding(const QByteArray &bytes)
 
 XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree);
 
+// True when the document is read as UTF-8 and its first bytes hold no zero
+// byte (which the control-character scan below leaves to the parser).
+bool isPlainUtf8(const QByteArray &bytes)
+{
+    return !declaresOtherEncoding(bytes) && !bytes.left(4).contains('\0');
+}
+
+// True when an "&" starts anything but a character reference or one of the
+// five predefined entities. Only needed behind an external subset, where the
+// reader passes unknown references in attribute values through as text.
+bool hasUnknownEntityReference(const QByteArray &bytes)
+{
+    static const char *const predefined[] = {"amp;", "lt;", "gt;", "apos;", "quot;"};
+    for (int at = bytes.indexOf('&'); at >= 0; at = bytes.indexOf('&', at + 1)) {
+        const char *next = bytes.constData() + at + 1;
+        const qsizetype left = bytes.size() - at - 1;
+        bool known = left > 0 && *next == '#';
+        for (const char *name : predefined)
+            known = known || (left >= qsizetype(std::strlen(name)) && std::memcmp(next, name, std::strlen(name)) == 0);
+        if (!known)
+            return true;
+    }
+    return false;
+}
+
+// A document type declaration may name the root, an external subset (never
+// loaded) and element, attribute-list and notation declarations. Entity
+// declarations are refused: their expansion is what hostile files use.
+bool isHarmlessDtd(const QXmlStreamReader &reader, const QByteArray &bytes)
+{
+    if (!reader.entityDeclarations().isEmpty())
+        return false;
+    if (reader.dtdSystemId().isEmpty() && reader.dtdPublicId().isEmpty())
+        return true;
+    return !hasUnknownEntityReference(bytes);
+}
+
 // Offset of the first control character that XML forbids (below 0x20 except
 // tab, line feed and carriage return), or -1. QXmlStreamReader lets some of
 // them through inside names; documents in UTF-16 or UTF-32 are not scanned.
@@ -218,6 +255,9 @@ public:
                 endElement();
                 break;
             case QXmlStreamReader::DTD:
+                if (!isHarmlessDtd(reader, bytes))
+                    return refused();
+                break;
             case QXmlStreamReader::EntityReference:
                 return refused();
             default:
@@ -302,4 +342,14 @@ XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree)
 XmlParseResult parseXml(const QByteArray &bytes, bool buildTree)
 {
     return parseChecked(bytes, buildTree);
+}
+
+XmlStatus statusWithTail(const QByteArray &document, const QByteArray &tail)
+{
+    if (document.size() + tail.size() > MaxDocumentBytes || !isPlainUtf8(document))
+        return parseChecked(document + tail, false).status;
+    // '>' never occurs inside a multi-byte character, so the bytes after the
+    // last one start at a character boundary, behind the root's end.
+    const QByteArray behindRoot = document.mid(document.lastIndexOf('>') + 1);
+    return parseChecked("<r/>" + behindRoot + tail, false).status;
 }

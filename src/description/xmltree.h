@@ -38,10 +38,17 @@ constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
 constexpr int MaxElementDepth = 256;
 
 // Parses bytes without namespace processing. Refuses documents larger than
-// MaxDocumentBytes, nested deeper than MaxElementDepth, or carrying a DTD or
-// entity references. With buildTree, keeps the root and, below it, the
-// "group" and "value" elements (other elements and their content are
-// checked but not kept).
+// MaxDocumentBytes, nested deeper than MaxElementDepth, declaring entities or
+// referring to entities other than the predefined ones; a document type
+// declaration without entities is accepted. With buildTree, keeps the root
+// and, below it, the "group" and "value" elements (other elements and their
+// content are checked but not kept).
 XmlParseResult parseXml(const QByteArray &bytes, bool buildTree);
+
+// The status parseXml(document + tail) gives, for a document that parses.
+// Behind the root only blanks may follow, or an unfinished character that
+// the parser drops; so for UTF-8 only the bytes after the document's last
+// '>' and the tail are parsed again, not the whole document.
+XmlStatus statusWithTail(const QByteArray &document, const QByteArray &tail);
 
 #endif // XMLTREE_H

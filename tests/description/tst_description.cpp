@@ -91,6 +91,22 @@ private slots:
         QTest::newRow("control character in a value") << QByteArray("<QVR name=\"\x01\"/>") << false;
         QTest::newRow("invalid UTF-8") << QByteArray("<QVR name=\"\xC0\x80\"/>") << false;
         QTest::newRow("undeclared entity") << QByteArray("<QVR name=\"&boom;\"/>") << false;
+        QTest::newRow("document type") << QByteArray("<!DOCTYPE QVR>\n<QVR/>") << true;
+        QTest::newRow("document type, system id") << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR/>") << true;
+        QTest::newRow("document type, public id")
+            << QByteArray("<!DOCTYPE QVR PUBLIC \"-//Loomwork//QVR//EN\" \"qvr.dtd\"><QVR/>") << true;
+        QTest::newRow("document type, element declarations")
+            << QByteArray("<!DOCTYPE QVR [<!ELEMENT QVR (group|value)*><!ELEMENT value EMPTY>]><QVR/>") << true;
+        QTest::newRow("entity declaration") << QByteArray("<!DOCTYPE QVR [<!ENTITY e \"x\">]><QVR/>") << false;
+        QTest::newRow("parameter entity") << QByteArray("<!DOCTYPE QVR [<!ENTITY % p \"x\">]><QVR/>") << false;
+        QTest::newRow("external entity")
+            << QByteArray("<!DOCTYPE QVR [<!ENTITY e SYSTEM \"/etc/passwd\">]><QVR>&e;</QVR>") << false;
+        QTest::newRow("external subset, undeclared entity in a value")
+            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR name=\"&boom;\"/>") << false;
+        QTest::newRow("external subset, undeclared entity in text")
+            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR>&boom;</QVR>") << false;
+        QTest::newRow("external subset, predefined entities")
+            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR a=\"&amp;&#65;&lt;\"/>") << true;
         QTest::newRow("deepest nesting allowed") << nested(255) << true;
         QTest::newRow("nesting one level too deep") << nested(256) << false;
         QTest::newRow("oversized") << document("<v n=\"" + QByteArray(64 * 1024 * 1024, 'x') + "\"/>") << false;
@@ -131,6 +147,9 @@ private slots:
         QTest::newRow("error before the last line, check off") << brokenEarly << off << QByteArray();
         QTest::newRow("trailer one byte short") << sealed.left(sealed.size() - 1) << on << QByteArray();
         QTest::newRow("empty") << QByteArray() << on << QByteArray();
+        const QByteArray xmlTrailer = withTrailer(bodyWithXmlTrailer());
+        QTest::newRow("trailer that reads as XML") << xmlTrailer << on << QByteArray();
+        QTest::newRow("trailer that reads as XML, check off") << xmlTrailer << off << xmlTrailer;
         QTest::newRow("not XML") << QByteArray("hello") << on << QByteArray();
     }
 
@@ -176,6 +195,12 @@ private slots:
                                   + object("XPabOut2", versionLine("123", "100"))))
             << "2.50/1.23";
         QTest::newRow("no version values") << good << "0.00/0.00";
+        QTest::newRow("document type")
+            << sealed("<?xml version=\"1.0\"?>\n<!DOCTYPE QVR SYSTEM \"qvr.dtd\" [<!ELEMENT QVR ANY>]>\n"
+                      + description().mid(description().indexOf("<QVR>")))
+            << "0.00/0.00";
+        // Its sealed bytes still parse as XML, so it counts as unsealed.
+        QTest::newRow("trailer that reads as XML") << withTrailer(bodyWithXmlTrailer()) << "";
         QTest::newRow("object name after the lines")
             << sealed(description("<group name=\"QVR_OBJECT\">" + versionLine("250", "100")
                                   + "<value QVR_OBJECT_NAME=\"Parameter\"/></group>"))

@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("sealed") << check << sealed << 0 << QByteArray("checksum valid") << none;
         QTest::newRow("tampered") << check << tampered << 2 << QByteArray("does not match") << none;
         QTest::newRow("not sealed") << check << body << 3 << QByteArray("not sealed") << none;
+        const QByteArray xmlTrailer = TestFiles::withTrailer(TestFiles::bodyWithXmlTrailer());
+        QTest::newRow("trailer that reads as XML") << check << xmlTrailer << 3 << QByteArray("not sealed") << none;
         QTest::newRow("not XML") << check << QByteArray("text\n") << 4 << bad << none;
         QTest::newRow("entity bomb") << check << TestFiles::sealed(TestFiles::quadraticEntityBomb(1000)) << 4 << bad
                                      << none;
@@ -53,19 +55,50 @@ private slots:
         QVERIFY(TestFiles::write(path, content));
         QFile::remove(m_dir.filePath(QStringLiteral("out.xml")));
         arguments.replaceInStrings(QStringLiteral("FILE"), path).replaceInStrings(QStringLiteral("OUT"), out);
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/loomwork-seal"), arguments);
-        QVERIFY(process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit);
-        const QByteArray output = process.readAllStandardOutput() + process.readAllStandardError();
-        QCOMPARE(process.exitCode(), status);
+        QByteArray output;
+        QCOMPARE(runSeal(arguments, output), status);
         QVERIFY2(output.contains(message), output.constData());
-        QFile file(out);
-        QVERIFY(written.isEmpty() || file.open(QIODevice::ReadOnly));
         if (!written.isEmpty())
-            QCOMPARE(file.readAll(), written);
+            QCOMPARE(readFile(out), written);
+    }
+
+    // Whatever the checksum comes out as, a sealed file never parses as XML
+    // with its trailer; only the blanks after the root may differ. A file
+    // whose trailer reads as XML is sealed afresh, not given a second trailer.
+    void sealNeverLeavesXmlTrailer()
+    {
+        const QByteArray body = TestFiles::bodyWithXmlTrailer();
+        for (const QByteArray &content : {body, TestFiles::withTrailer(body)}) {
+            QVERIFY(TestFiles::write(m_dir.filePath(QStringLiteral("file.xml")), content));
+            QByteArray output;
+            QCOMPARE(runSeal({"seal", m_dir.filePath("file.xml"), m_dir.filePath("out.xml")}, output), 0);
+            const QByteArray sealed = readFile(m_dir.filePath(QStringLiteral("out.xml")));
+            QVERIFY(hasValidChecksum(sealed));
+            QVERIFY(!isWellFormedXml(sealed));
+            QCOMPARE(sealed.left(sealed.size() - 2).trimmed(), body.trimmed());
+            CParameterDescription description;
+            QVERIFY(description.load(m_dir.filePath(QStringLiteral("out.xml"))));
+            QCOMPARE(runSeal({"check", m_dir.filePath("out.xml")}, output), 0);
+        }
     }
 
 private:
+    int runSeal(const QStringList &arguments, QByteArray &output)
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/loomwork-seal"), arguments);
+        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+            return -1;
+        output = process.readAllStandardOutput() + process.readAllStandardError();
+        return process.exitCode();
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir m_dir;
 };
 

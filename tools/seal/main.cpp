@@ -13,7 +13,10 @@ namespace {
 
 enum ExitCode { Valid = 0, UsageError = 1, Tampered = 2, NotSealed = 3, NotXml = 4, IoError = 5 };
 
-enum class SealState { Valid, Tampered, NotSealed, NotXml };
+// TrailerReadsAsXml: the last two bytes match the checksum of the rest, but
+// the bytes still parse as XML with them, so readers take the file for an
+// unsealed one. Sealing such a file seals its text afresh.
+enum class SealState { Valid, Tampered, NotSealed, TrailerReadsAsXml, NotXml };
 
 const char Usage[] =
     "Usage: loomwork-seal seal IN [OUT]   append the checksum trailer (OUT defaults to IN)\n"
@@ -26,8 +29,10 @@ const char Usage[] =
 
 SealState stateOf(const QByteArray &bytes)
 {
-    if (isWellFormedXml(bytes))
-        return SealState::NotSealed;
+    if (isWellFormedXml(bytes)) {
+        const bool trailer = hasValidChecksum(bytes) && isWellFormedXml(bytes.left(bytes.size() - 2));
+        return trailer ? SealState::TrailerReadsAsXml : SealState::NotSealed;
+    }
     if (bytes.size() < 2 || !isWellFormedXml(bytes.left(bytes.size() - 2)))
         return SealState::NotXml;
     return hasValidChecksum(bytes) ? SealState::Valid : SealState::Tampered;
@@ -67,6 +72,10 @@ int report(const QString &path, SealState state)
     case SealState::NotSealed:
         std::printf("%s: not sealed (well-formed XML without trailer)\n", qPrintable(path));
         return NotSealed;
+    case SealState::TrailerReadsAsXml:
+        std::printf("%s: not sealed (the last two bytes match the checksum but still read as XML; seal it again)\n",
+                    qPrintable(path));
+        return NotSealed;
     case SealState::NotXml:
         break;
     }
@@ -82,11 +91,19 @@ int seal(const QString &in, const QString &out)
     const SealState state = stateOf(bytes);
     if (state == SealState::Valid)
         return writeFile(out, bytes); // already sealed: sealing again changes nothing
-    if (state != SealState::NotSealed)
+    if (state == SealState::TrailerReadsAsXml)
+        bytes.chop(2);
+    else if (state != SealState::NotSealed)
         return report(in, state);
-    const quint16 checksum = crc16(bytes);
-    bytes.append(char(checksum >> 8)).append(char(checksum & 0xFF));
-    return writeFile(out, bytes);
+    const QByteArray sealed = sealDocument(bytes);
+    if (sealed.isEmpty()) {
+        std::fprintf(stderr,
+                     "loomwork-seal: %s cannot be sealed (larger than a description may be, "
+                     "or its text ends in an unfinished character)\n",
+                     qPrintable(in));
+        return NotXml;
+    }
+    return writeFile(out, sealed);
 }
 
 int check(const QString &path)
