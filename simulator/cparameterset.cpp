@@ -3,8 +3,8 @@
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
 #include "items/citem.h"
+#include "items/cinstalllayout.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,12 +43,5 @@ QList<CItem *> CParameterSet::items() const
 
 QString CParameterSet::defaultDescriptionPath()
 {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QStringList candidates = {programDir.filePath(QStringLiteral("../share/loomwork/pv8120.xml")),
-                                    programDir.filePath(QStringLiteral("../data/pv8120.xml"))};
-    for (const QString &candidate : candidates) {
-        if (QFileInfo::exists(candidate))
-            return QDir::cleanPath(candidate);
-    }
-    return QDir::cleanPath(candidates.first());
+    return CInstallLayout::dataFile(QStringLiteral("pv8120.xml"));
 }

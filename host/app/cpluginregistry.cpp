@@ -1,10 +1,9 @@
 #include "cpluginregistry.h"
 
+#include "items/cinstalllayout.h"
 #include "plugin/cloomworkplugin.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonObject>
 #include <QLibrary>
 #include <QPluginLoader>
@@ -22,11 +21,7 @@ CPluginRegistry::~CPluginRegistry() = default;
 
 QString CPluginRegistry::defaultDirectory()
 {
-    const QDir binDir(QCoreApplication::applicationDirPath());
-    const QString installed = binDir.absoluteFilePath(QStringLiteral(LOOMWORK_HOST_PLUGIN_RELDIR));
-    if (QFileInfo(installed).isDir())
-        return QDir::cleanPath(installed);
-    return QDir::cleanPath(binDir.absoluteFilePath(QStringLiteral("../plugins")));
+    return CInstallLayout::pluginDirectory();
 }
 
 int CPluginRegistry::load(const QString &directory)

@@ -5,9 +5,9 @@
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
 #include "items/citem.h"
+#include "items/cinstalllayout.h"
 #include "plugin/cloomworkplugin.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
@@ -16,14 +16,6 @@
 namespace {
 
 const QString PluginInterface = QStringLiteral("org.vardo.loomwork.plugin");
-
-// The first existing path of the installed layout (relative to the
-// executable) and the build tree.
-QString locate(const QString &installed, const QString &buildTree)
-{
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(installed);
-    return QFileInfo::exists(beside) ? QDir::cleanPath(beside) : buildTree;
-}
 
 } // namespace
 
@@ -63,6 +55,7 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     CItemBuilder builder(description);
     builder.build(m_root);
     m_problems = builder.problems();
+    m_orderNumber = description.header().orderNumber;
     m_parameters->collectItems(m_root);
     if (m_parameters->items().isEmpty())
         return setError(QStringLiteral("Description file %1 describes no device registers").arg(fileName));
@@ -71,8 +64,9 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     return true;
 }
 
-bool CDeviceSession::loadPlugin(const QString &directory, const QString &identification)
+bool CDeviceSession::loadPlugin(const QString &directory, const QString &wanted)
 {
+    const QString identification = wanted.isEmpty() ? m_orderNumber : wanted;
     const QDir dir(directory);
     if (!dir.exists())
         return setError(QStringLiteral("Plugin directory %1 does not exist").arg(directory));
@@ -145,11 +139,10 @@ QObject *CDeviceSession::backend() const
 
 QString CDeviceSession::defaultDescriptionFile()
 {
-    return locate(QStringLiteral(LOOMWORKHOST_DATA_INSTALL_DIR "/pv8120.xml"),
-                  QStringLiteral(LOOMWORKHOST_BUILD_DATA_DIR "/pv8120.xml"));
+    return CInstallLayout::dataFile(QStringLiteral("pv8120.xml"));
 }
 
 QString CDeviceSession::defaultPluginDirectory()
 {
-    return locate(QStringLiteral(LOOMWORKHOST_PLUGIN_INSTALL_DIR), QStringLiteral(LOOMWORKHOST_BUILD_PLUGIN_DIR));
+    return CInstallLayout::pluginDirectory();
 }

@@ -1,6 +1,8 @@
 #ifndef CDEVICESESSION_H
 #define CDEVICESESSION_H
 
+#include "loomworkhost_global.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,27 @@ class QPluginLoader;
 // One device as the host holds it: the items built from the device's
 // parameter description, the host objects "ModbusMaster" and "Parameter",
 // all under one root object, and the device plugin initialised on that root.
-class CDeviceSession : public QObject
+//
+// This is the contract between a host and a device plugin, and the session
+// keeps all of it; a host that builds its own tree must do the same:
+// - load the plugin with QPluginLoader, accept it for the interface
+//   "org.vardo.loomwork.plugin", cast the instance to CLoomworkPlugin
+//   ("org.vardo.loomwork.plugin/1.0") and choose it with supportsModel();
+// - create one CItem per device parameter under one root object, named as
+//   the description names them (CItemBuilder does this), and emit
+//   valueEdited() on an item after the user changed its value;
+// - place under the same root an object named "ModbusMaster" with a slot
+//   buildRequest(CRequest) that carries out the plugin's requests and a
+//   signal dataResponse(QByteArray) that feeds every answer back (the start
+//   address, then the registers as big-endian words), and an object named
+//   "Parameter" that emits dataFinished(QByteArray) after each completed
+//   transfer with the device (CModbusMaster and CParameterTransfer are both);
+// - call the plugin's init(root) before frontWidget(), and again whenever
+//   the tree was rebuilt; take the front widget into the host's own widget
+//   tree, which then owns it;
+// - do all of this on the GUI thread, and supply the translations of the
+//   plugin's texts and the "7Segment" display font.
+class LOOMWORKHOST_EXPORT CDeviceSession : public QObject
 {
     Q_OBJECT
 
@@ -28,12 +50,13 @@ public:
     // False (with errorString()) when the file cannot be used.
     bool loadDescription(const QString &fileName);
     // Loads the first plugin in directory that accepts the interface
-    // "org.vardo.loomwork.plugin" and supports identification, then calls its
-    // init(root()). Items must be loaded first.
-    bool loadPlugin(const QString &directory, const QString &identification = QStringLiteral("8120"));
+    // "org.vardo.loomwork.plugin" and supports identification (by default
+    // the description's order number), applies its default line settings to
+    // the master and calls its init(root()). Items must be loaded first.
+    bool loadPlugin(const QString &directory, const QString &identification = QString());
     // Both steps.
     bool open(const QString &descriptionFile, const QString &pluginDirectory,
-              const QString &identification = QStringLiteral("8120"));
+              const QString &identification = QString());
 
     QString errorString() const;
     // What the item builder could not place (not fatal).
@@ -60,6 +83,7 @@ private:
     CParameterTransfer *m_parameters;
     std::unique_ptr<QPluginLoader> m_loader;
     CLoomworkPlugin *m_plugin = nullptr;
+    QString m_orderNumber; // of the loaded description
     QString m_error;
     QStringList m_problems;
 };

@@ -1,6 +1,8 @@
 #ifndef CITEMINPUT_H
 #define CITEMINPUT_H
 
+#include "loomworkhost_global.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -9,7 +11,7 @@ class CItem;
 // Turns a user's text into an item's stored value: a list entry by its text
 // (or its number), On/Off for booleans, a number in display units (decimal
 // point or comma) multiplied by the item's decimal factor, or plain text.
-class CItemInput
+class LOOMWORKHOST_EXPORT CItemInput
 {
 public:
     // True with *value set when text is acceptable for item (range

@@ -4,6 +4,7 @@
 #include "backend/crequest.h"
 #include "clinksettings.h"
 #include "clinkstatistics.h"
+#include "loomworkhost_global.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -30,7 +31,7 @@ Q_DECLARE_METATYPE(CRequest)
 // User requests go before cyclic status polls; every attempt is bounded by
 // the response timeout, whatever the other side sends. Failures are
 // reported through the master's message sender.
-class CModbusMaster : public QObject
+class LOOMWORKHOST_EXPORT CModbusMaster : public QObject
 {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 #define CPARAMETERTRANSFER_H
 
 #include "cregisterplan.h"
+#include "loomworkhost_global.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -18,7 +19,7 @@ class CModbusMaster;
 // The host's parameter transfer ("Parameter"): reads the device's parameter
 // registers into the items and writes edited items back, in dependency
 // order, reading back what it wrote. One transfer runs at a time.
-class CParameterTransfer : public QObject
+class LOOMWORKHOST_EXPORT CParameterTransfer : public QObject
 {
     Q_OBJECT
 

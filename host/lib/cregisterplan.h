@@ -1,6 +1,8 @@
 #ifndef CREGISTERPLAN_H
 #define CREGISTERPLAN_H
 
+#include "loomworkhost_global.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QVector>
@@ -10,7 +12,7 @@ class CItem;
 
 // Groups parameter items into as few Modbus requests as the protocol allows;
 // where each item lives is CItemRegisters' business.
-class CRegisterPlan
+class LOOMWORKHOST_EXPORT CRegisterPlan
 {
 public:
     // One request: a register range and the items it carries.

@@ -142,6 +142,10 @@ public:
     int countDescendantsOfType(ENUM_DATA_TYPES type) const;
     bool hasVisibleDescendant() const;
     QList<CItem *> visibleChildren() const;
+    // The direct child items (QObject children that are items), visible or
+    // not, in child order: a container's parameters, a bit-type parameter's
+    // bit-field entries.
+    QList<CItem *> childItems() const;
     int row() const;
     bool hasFilledContainer() const;
     static bool lessById(const CItem *first, const CItem *second);
@@ -199,7 +203,6 @@ private slots:
 
 private:
     QString translatedText(const QString &text, const QString &languageId) const;
-    QList<CItem *> childItems() const;
     QList<CItem *> descendantItems() const;
     void setListValue(const QVariant &v);
     void distributeBits(const QVariant &v);
