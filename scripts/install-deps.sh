@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
+# Installs every Debian package the project needs to build, run and test;
+# with --packaging also the tools that build and check the Debian package.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -11,6 +12,11 @@ packages=(
   fonts-dseg fonts-dejavu-core xvfb xauth file
   libmodbus-dev
 )
+
+# Building and checking the Debian package (scripts/package.sh) needs more.
+if [ "${1:-}" = "--packaging" ]; then
+  packages+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
