@@ -122,8 +122,11 @@ bool CParameterTransfer::start(const QString &what)
     }
     if (m_master->state() == CModbusMaster::Disconnected) {
         // One message for the whole transfer, not one per request.
+        m_busy = true;
+        m_emitData = false;
+        m_received.clear();
         fail(QStringLiteral("%1 failed: the link to the device is not open").arg(what));
-        emit finished(false);
+        end();
         return false;
     }
     m_busy = true;
@@ -159,11 +162,18 @@ void CParameterTransfer::stepDone()
 
 void CParameterTransfer::end()
 {
-    m_busy = false;
-    // The backend's rules follow the new values even after a partial read.
-    if (m_emitData && !m_received.isEmpty())
-        emit dataFinished(m_transferBytes);
-    emit finished(m_ok);
+    // The end is announced from the event loop, never from inside the call
+    // that started the transfer nor from inside the link's answer handling:
+    // a caller may connect after starting, and a receiver that waits in a
+    // nested event loop (a dialog) does not hold up the link meanwhile.
+    const bool emitData = m_emitData && !m_received.isEmpty();
+    QMetaObject::invokeMethod(this, [this, emitData, ok = m_ok, bytes = m_transferBytes]() {
+        m_busy = false;
+        // The backend's rules follow the new values even after a partial read.
+        if (emitData)
+            emit dataFinished(bytes);
+        emit finished(ok);
+    }, Qt::QueuedConnection);
 }
 
 void CParameterTransfer::fail(const QString &text)

@@ -39,8 +39,9 @@ public:
     bool isBusy() const;
 
     // Reads every parameter. Emits progress, then dataFinished when items
-    // took values from the device, and finished(success) in every case (at
-    // once, after one message, when the link is not open).
+    // took values from the device, and finished(success) in every case (after
+    // one message when the link is not open). dataFinished and finished come
+    // from the event loop, never before the starting call has returned.
     void readAll();
     // Writes one item, every writable item, or the writable items whose value
     // differs from the device's last known value; each then reads back.

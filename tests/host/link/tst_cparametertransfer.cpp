@@ -133,11 +133,14 @@ private slots:
         QCOMPARE(other->value().toInt(), 33);
         QVERIFY(m_transfer->modifiedItems().isEmpty());
 
-        // On a closed link the transfer fails at once, with one message.
+        // On a closed link the transfer fails at once, with one message; the
+        // end is announced from the event loop, after the call returned.
         m_master->disconnectDevice();
         QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
         QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
         m_transfer->readAll();
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(finished.wait(1000));
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().toBool(), false);
         QCOMPARE(errors.count(), 2);

@@ -244,6 +244,33 @@ private slots:
         }
     }
 
+    void transfersSharePollingLine()
+    {
+        // A receiver of the end of a transfer that waits in an event loop of
+        // its own, as a dialog does, must not hold up the link: the polls
+        // meanwhile are answered, none times out, and polling goes on.
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("100")}, 300));
+        rig.startPolling(20);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.session.master()->statistics().answered >= 3, 10000);
+        CParameterTransfer *parameters = rig.session.parameters();
+        quint64 answeredInDialog = 0;
+        connect(parameters, &CParameterTransfer::finished, this, [&]() {
+            const quint64 before = rig.session.master()->statistics().answered;
+            QEventLoop dialog;
+            QTimer::singleShot(1000, &dialog, &QEventLoop::quit);
+            dialog.exec();
+            answeredInDialog = rig.session.master()->statistics().answered - before;
+        });
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(rig.transfer([&]() { parameters->readAll(); }));
+            QVERIFY(rig.transfer([&]() { parameters->writeAll(); }));
+        }
+        QVERIFY2(answeredInDialog >= 10, qPrintable(QString::number(answeredInDialog)));
+        QCOMPARE(rig.session.master()->statistics().timeouts, quint64(0));
+        QCOMPARE(rig.session.master()->state(), CModbusMaster::Connected);
+    }
+
     void displayFreezesAndResumes()
     {
         Rig rig;
