@@ -1,6 +1,7 @@
 #include "cparameterdelegate.h"
 
 #include "cparametermodel.h"
+#include "cvalueformat.h"
 #include "items/citem.h"
 
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 
 namespace {
+
+const char *const shownValueProperty = "loomworkShownValue";
 
 // Type limits in stored units for items without a range of their own.
 QPair<double, double> typeLimits(int type)
@@ -53,7 +56,7 @@ QDoubleSpinBox *numberEditor(const CItem *item, QWidget *parent)
 {
     auto *spin = new QDoubleSpinBox(parent);
     const QPair<double, double> range = CParameterDelegate::displayRange(item);
-    spin->setDecimals(qMax(0, int(item->precision())));
+    spin->setDecimals(CValueFormat::editorDecimals(item));
     spin->setRange(range.first, range.second);
     spin->setSuffix(item->unit().isEmpty() ? QString() : QLatin1Char(' ') + item->unit());
     return spin;
@@ -127,8 +130,11 @@ void CParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index
     const QVariant value = index.data(Qt::EditRole);
     if (auto *combo = qobject_cast<QComboBox *>(editor))
         combo->setCurrentIndex(value.toInt());
-    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor))
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor)) {
         spin->setValue(value.toDouble());
+        // What the editor shows may be the value rounded to its decimals.
+        spin->setProperty(shownValueProperty, spin->value());
+    }
     else if (auto *line = qobject_cast<QLineEdit *>(editor))
         line->setText(value.toString());
     else if (auto *dateTime = qobject_cast<QDateTimeEdit *>(editor))
@@ -141,8 +147,12 @@ void CParameterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
 {
     if (auto *combo = qobject_cast<QComboBox *>(editor))
         model->setData(index, combo->currentIndex());
-    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor))
-        model->setData(index, spin->value());
+    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor)) {
+        // Confirming what the editor showed is no edit, even when the
+        // value has more digits than the editor.
+        if (spin->value() != spin->property(shownValueProperty).toDouble())
+            model->setData(index, spin->value());
+    }
     else if (auto *line = qobject_cast<QLineEdit *>(editor))
         model->setData(index, line->text());
     else if (auto *dateTime = qobject_cast<QDateTimeEdit *>(editor))

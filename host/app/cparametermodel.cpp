@@ -1,5 +1,6 @@
 #include "cparametermodel.h"
 
+#include "cvalueformat.h"
 #include "items/citem.h"
 
 #include <QDateTime>
@@ -186,7 +187,7 @@ QVariant CParameterModel::data(const QModelIndex &index, int role) const
     case CaptionColumn:
         return it->caption().isEmpty() ? it->objectName() : it->caption();
     case ValueColumn:
-        return container ? QString() : it->valueText();
+        return container ? QString() : CValueFormat::text(it);
     case UnitColumn:
         return it->unit();
     }

@@ -1,5 +1,6 @@
 #include "cparameterset.h"
 
+#include "cvalueformat.h"
 #include "items/citem.h"
 
 #include <QCoreApplication>
@@ -152,8 +153,8 @@ QList<CParameterSet::Difference> CParameterSet::compare(const QObject *root) con
         row.name = item->objectName();
         row.caption = item->fullCaption();
         row.fileValue = convertForItem(item, raw);
-        row.fileText = item->valueText(row.fileValue);
-        row.deviceText = item->valueText();
+        row.fileText = CValueFormat::text(item, row.fileValue);
+        row.deviceText = CValueFormat::text(item);
         row.differs = row.fileValue != item->value();
         rows.append(row);
     }

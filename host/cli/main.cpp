@@ -5,6 +5,7 @@
 #include "citeminput.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "cvalueformat.h"
 #include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
@@ -126,7 +127,7 @@ QJsonObject itemJson(const CItem *item)
     QJsonObject object;
     object.insert(QStringLiteral("name"), item->objectName());
     object.insert(QStringLiteral("caption"), item->caption());
-    object.insert(QStringLiteral("value"), item->valueText());
+    object.insert(QStringLiteral("value"), CValueFormat::text(item));
     object.insert(QStringLiteral("raw"), QJsonValue::fromVariant(item->value()));
     object.insert(QStringLiteral("unit"), item->unit());
     object.insert(QStringLiteral("address"), int(CItemRegisters::address(item)));
@@ -147,7 +148,7 @@ void printItems(const QList<CItem *> &items, bool json)
     for (const CItem *item : items)
         width = qMax(width, item->objectName().size());
     for (const CItem *item : items) {
-        out() << QStringLiteral("%1  %2 %3").arg(item->objectName(), -width).arg(item->valueText()).arg(item->unit())
+        out() << QStringLiteral("%1  %2 %3").arg(item->objectName(), -width).arg(CValueFormat::text(item)).arg(item->unit())
                      .trimmed()
               << '\n';
     }
@@ -184,7 +185,7 @@ int commandWrite(CDeviceSession &session, const QString &name, const QString &te
     parameters->writeModified();
     const bool ok = waitForTransfer(parameters);
     for (const CItem *written : changed)
-        out() << QStringLiteral("%1 = %2 %3").arg(written->objectName(), written->valueText(), written->unit()).trimmed()
+        out() << QStringLiteral("%1 = %2 %3").arg(written->objectName(), CValueFormat::text(written), written->unit()).trimmed()
               << '\n';
     out().flush();
     return ok ? ExitOk : fail(ExitWrite, QStringLiteral("the write did not complete"));

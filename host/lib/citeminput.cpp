@@ -1,5 +1,6 @@
 #include "citeminput.h"
 
+#include "cvalueformat.h"
 #include "items/citem.h"
 
 #include <QStringList>
@@ -52,8 +53,8 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
     const bool isFloat = item.type() == CItem::DATA_TYPE_FLOAT;
     const double stored = isFloat ? shown : shown * item.decimalFactor();
     if (item.minimum() < item.maximum() && (stored < item.minimum() || stored > item.maximum())) {
-        *error = QStringLiteral("%1 is outside %2 .. %3").arg(text, item.valueText(item.minimum()),
-                                                            item.valueText(item.maximum()));
+        *error = QStringLiteral("%1 is outside %2 .. %3").arg(text, CValueFormat::text(&item, item.minimum()),
+                                                            CValueFormat::text(&item, item.maximum()));
         return false;
     }
     *value = isFloat ? QVariant(stored) : QVariant(qint64(std::llround(stored)));

@@ -1,6 +1,7 @@
 #include "cparametertransfer.h"
 
 #include "cmodbusmaster.h"
+#include "cvalueformat.h"
 #include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
@@ -22,7 +23,7 @@ void sortForWriting(QList<CItem *> &items)
 
 QString valueTextOf(const CItem *item, const QByteArray &bytes)
 {
-    return item->valueText(CItem::fromByteArray(bytes, item->type()));
+    return CValueFormat::text(item, CItem::fromByteArray(bytes, item->type()));
 }
 
 } // namespace

@@ -172,6 +172,40 @@ private slots:
         }
     }
 
+    void confirmingAnEditorKeepsTheValue_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("shown");
+        // More digits than any editor shows; a value in a coarse unit.
+        QTest::newRow("float, many digits") << "Verstaerkung" << QVariant(0.2900754) << "0,29";
+        QTest::newRow("float, half step") << "Verstaerkung" << QVariant(0.125f) << "0,13";
+        QTest::newRow("scaled integer") << "GrenzwertMaxAlarm" << QVariant(-75) << "-7,5";
+    }
+
+    void confirmingAnEditorKeepsTheValue()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        QFETCH(QString, shown);
+        ItemTreeFixture f;
+        f.gain->setRange(0.0, 100.0);
+        CItem *item = f.root.findChild<CItem *>(name);
+        item->setValue(value);
+        CParameterModel model;
+        model.setRoot(&f.root);
+        CParameterDelegate delegate;
+        QWidget parent;
+        const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
+        QCOMPARE(index.data().toString(), shown);
+        QSignalSpy edited(item, &CItem::valueEdited);
+        QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
+        delegate.setEditorData(editor, index);
+        delegate.setModelData(editor, &model, index);
+        QCOMPARE(item->value(), value);
+        QCOMPARE(edited.count(), 0);
+    }
+
     void roundTripRestoresEveryValue()
     {
         ItemTreeFixture source;
