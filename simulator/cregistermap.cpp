@@ -1,6 +1,7 @@
 #include "cregistermap.h"
 
 #include "cdeviceunits.h"
+#include "csimdevicerules.h"
 
 #include "description/citemregisters.h"
 #include "items/citem.h"
@@ -108,9 +109,31 @@ CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &
         changes << qMakePair(entry->item, bytes);
         offset += entry->count;
     }
+    if (!acceptsTogether(changes))
+        return IllegalDataValue;
     for (const auto &change : changes)
         change.first->setByteArray(change.second);
     return Ok;
+}
+
+bool CRegisterMap::acceptsTogether(const QList<QPair<CItem *, QByteArray>> &changes) const
+{
+    QStringList written;
+    for (const auto &change : changes)
+        written << change.first->objectName();
+    const auto value = [&](const QString &name) -> QVariant {
+        for (const auto &change : changes) {
+            if (change.first->objectName() == name)
+                return CItem::fromByteArray(change.second, change.first->type());
+        }
+        const CItem *held = item(name);
+        return held ? held->value() : QVariant();
+    };
+    const CItem *unit = item(DeviceUnits::selectorName());
+    const auto unitFactor = [unit](int index) {
+        return unit ? DeviceUnits::factor(unit->valueText(index)) : 1.0;
+    };
+    return CSimDeviceRules::accepts(written, value, unitFactor);
 }
 
 CItem *CRegisterMap::item(const QString &objectName) const

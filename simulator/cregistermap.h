@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -19,7 +20,8 @@ class CItem;
 // Reads may cover any registers that belong to parameters. Writes must cover
 // whole, writable parameters (feature "Access" with a W, or no "Access");
 // each written value is decoded by the item's type and checked against its
-// range before any item changes. The unit-dependent parameters (see
+// range, and the request against the device's rules across parameters
+// (CSimDeviceRules), before any item changes. The unit-dependent parameters (see
 // DeviceUnits) hold values in the unit that "Einheit" selects, so their range
 // is scaled into that unit for the check; a unit written earlier in the same
 // request already counts. Writing the unit leaves their values as they are:
@@ -64,6 +66,8 @@ private:
     };
 
     const Entry *entryAt(quint16 address) const;
+    // The device's rules across parameters, on the values after the request.
+    bool acceptsTogether(const QList<QPair<CItem *, QByteArray>> &changes) const;
     double unitFactor() const;
     void add(CItem *item);
 

@@ -1,5 +1,6 @@
 #include "cparameterdelegate.h"
 
+#include "citemtypelimits.h"
 #include "cparametermodel.h"
 #include "cvalueformat.h"
 #include "items/citem.h"
@@ -17,27 +18,10 @@ const char *const shownValueProperty = "loomworkShownValue";
 // Type limits in stored units for items without a range of their own.
 QPair<double, double> typeLimits(int type)
 {
-    switch (type) {
-    case CItem::DATA_TYPE_INT8:
-        return {-128.0, 127.0};
-    case CItem::DATA_TYPE_UINT8:
-    case CItem::DATA_TYPE_BIT8:
-    case CItem::DATA_TYPE_CHAR_TIME15:
-        return {0.0, 255.0};
-    case CItem::DATA_TYPE_INT16:
-        return {-32768.0, 32767.0};
-    case CItem::DATA_TYPE_INT32:
-        return {-2147483648.0, 2147483647.0};
-    case CItem::DATA_TYPE_UINT32:
-    case CItem::DATA_TYPE_VERSION32:
-    case CItem::DATA_TYPE_BIT32:
-    case CItem::DATA_TYPE_LONG_TIME15:
-        return {0.0, 4294967295.0};
-    case CItem::DATA_TYPE_FLOAT:
+    if (type == CItem::DATA_TYPE_FLOAT)
         return {-1e9, 1e9};
-    default:
-        return {0.0, 65535.0};
-    }
+    const QPair<double, double> limits = CItemTypeLimits::limits(type);
+    return limits.first < limits.second ? limits : QPair<double, double>(0.0, 65535.0);
 }
 
 int textWidth(int type)

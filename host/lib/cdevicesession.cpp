@@ -1,5 +1,6 @@
 #include "cdevicesession.h"
 
+#include "cdevicedata.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
 #include "description/citembuilder.h"
@@ -24,8 +25,10 @@ CDeviceSession::CDeviceSession(QObject *parent)
     , m_root(new QObject(this))
     , m_master(new CModbusMaster(m_root))
     , m_parameters(new CParameterTransfer(m_master, m_root))
+    , m_data(std::make_unique<CDeviceData>())
 {
     m_root->setObjectName(QStringLiteral("Device"));
+    m_parameters->setDeviceData(m_data.get());
 }
 
 CDeviceSession::~CDeviceSession()
@@ -44,6 +47,11 @@ bool CDeviceSession::setError(const QString &text)
 bool CDeviceSession::loadDescription(const QString &fileName)
 {
     CParameterDescription description;
+    const QString dataFile = CDeviceData::fileFor(fileName);
+    QString dataError;
+    m_data->clear();
+    if (QFileInfo::exists(dataFile) && !m_data->load(dataFile, &dataError))
+        return setError(tr("Device data file %1").arg(dataError));
     if (!QFileInfo::exists(fileName))
         return setError(QStringLiteral("Description file %1 does not exist").arg(fileName));
     if (!description.load(fileName))
@@ -128,6 +136,11 @@ CParameterTransfer *CDeviceSession::parameters() const
 CLoomworkPlugin *CDeviceSession::plugin() const
 {
     return m_plugin;
+}
+
+const CDeviceData &CDeviceSession::deviceData() const
+{
+    return *m_data;
 }
 
 QObject *CDeviceSession::backend() const

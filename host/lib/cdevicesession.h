@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class CDeviceData;
 class CLoomworkPlugin;
 class CModbusMaster;
 class CParameterTransfer;
@@ -46,8 +47,9 @@ public:
     ~CDeviceSession() override;
 
     // Reads the description and builds its items under root(), replacing
-    // those of an earlier description (a loaded plugin is initialised again).
-    // False (with errorString()) when the file cannot be used.
+    // those of an earlier description (a loaded plugin is initialised again),
+    // and the device data file beside it when there is one. False (with
+    // errorString()) when a file cannot be used.
     bool loadDescription(const QString &fileName);
     // Loads the first plugin in directory that accepts the interface
     // "org.vardo.loomwork.plugin" and supports identification (by default
@@ -67,6 +69,8 @@ public:
     CModbusMaster *master() const;
     CParameterTransfer *parameters() const;
     CLoomworkPlugin *plugin() const;
+    // What the device data file says (empty without one).
+    const CDeviceData &deviceData() const;
     // The plugin's backend object below root(), or null.
     QObject *backend() const;
 
@@ -82,6 +86,7 @@ private:
     CModbusMaster *m_master;
     CParameterTransfer *m_parameters;
     std::unique_ptr<QPluginLoader> m_loader;
+    std::unique_ptr<CDeviceData> m_data;
     CLoomworkPlugin *m_plugin = nullptr;
     QString m_orderNumber; // of the loaded description
     QString m_error;

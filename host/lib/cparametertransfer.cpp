@@ -1,7 +1,8 @@
 #include "cparametertransfer.h"
 
-#include "cmodbusmaster.h"
+#include "cdevicedata.h"
 #include "cvalueformat.h"
+#include "cwritecheck.h"
 #include "description/citemregisters.h"
 #include "items/citem.h"
 #include "widgets/cmessagesender.h"
@@ -10,20 +11,26 @@
 
 namespace {
 
-const QString TransferTitle = QStringLiteral("Parameter transfer");
-
-void sortForWriting(QList<CItem *> &items)
+QString transferTitle()
 {
-    std::stable_sort(items.begin(), items.end(), [](const CItem *a, const CItem *b) {
-        const int rankA = CParameterTransfer::dependencyRank(a);
-        const int rankB = CParameterTransfer::dependencyRank(b);
-        return rankA != rankB ? rankA < rankB : CItemRegisters::address(a) < CItemRegisters::address(b);
-    });
+    return CParameterTransfer::tr("Parameter transfer");
 }
 
-QString valueTextOf(const CItem *item, const QByteArray &bytes)
+QVariant valueOf(const CItem *item, const QByteArray &bytes)
 {
-    return CValueFormat::text(item, CItem::fromByteArray(bytes, item->type()));
+    return CItem::fromByteArray(bytes.left(item->byteSize()), item->type());
+}
+
+// What the device may take for item, as far as the host knows.
+QString allowedText(const CItem *item)
+{
+    const int type = item->type();
+    if (type == CItem::DATA_TYPE_LIST16 || type == CItem::DATA_TYPE_LIST32)
+        return item->textList().join(QStringLiteral(", "));
+    if (item->minimum() == item->maximum())
+        return CParameterTransfer::tr("any value of its type");
+    return QStringLiteral("%1 .. %2").arg(CValueFormat::text(item, qMin(item->minimum(), item->maximum())),
+                                         CWriteCheck::valueWithUnit(item, qMax(item->minimum(), item->maximum())));
 }
 
 } // namespace
@@ -50,6 +57,19 @@ void CParameterTransfer::setItems(const QList<CItem *> &items)
 {
     m_items = items;
     m_device.clear();
+    m_readFailed.clear();
+    m_failures.clear();
+    emit statesChanged();
+}
+
+void CParameterTransfer::setDeviceData(const CDeviceData *data)
+{
+    m_data = data;
+}
+
+const CDeviceData *CParameterTransfer::deviceData() const
+{
+    return m_data;
 }
 
 const QList<CItem *> &CParameterTransfer::items() const
@@ -76,20 +96,18 @@ bool CParameterTransfer::isBusy() const
     return m_busy;
 }
 
-int CParameterTransfer::dependencyRank(const CItem *item)
+int CParameterTransfer::writeRank(const CItem *item) const
 {
-    const QString name = item->objectName();
-    if (name == QLatin1String("Einheit"))
-        return 0;
-    if (name.startsWith(QLatin1String("Messbereich")))
-        return 1;
-    if (name == QLatin1String("Kennlinie"))
-        return 2;
-    if (name.startsWith(QLatin1String("Stuetzpunkt")) || name == QLatin1String("AnzahlStuetzstellen"))
-        return 3;
-    if (name.startsWith(QLatin1String("Grenzwert")))
-        return 4;
-    return 5;
+    return m_data ? m_data->rank(item->objectName()) : 0;
+}
+
+void CParameterTransfer::sortForWriting(QList<CItem *> &items) const
+{
+    std::stable_sort(items.begin(), items.end(), [this](const CItem *a, const CItem *b) {
+        const int rankA = writeRank(a);
+        const int rankB = writeRank(b);
+        return rankA != rankB ? rankA < rankB : CItemRegisters::address(a) < CItemRegisters::address(b);
+    });
 }
 
 bool CParameterTransfer::isWritable(const CItem *item)
@@ -99,6 +117,27 @@ bool CParameterTransfer::isWritable(const CItem *item)
     if (!item->hasFeature(QStringLiteral("Access")))
         return true;
     return item->feature(QStringLiteral("Access")).toString().contains(QLatin1Char('W'), Qt::CaseInsensitive);
+}
+
+CParameterProblems CParameterTransfer::checkWrite(const QList<CItem *> &items) const
+{
+    static const CDeviceData none;
+    return CWriteCheck(m_items, m_data ? *m_data : none).check(items);
+}
+
+bool CParameterTransfer::wasRead(const CItem *item) const
+{
+    return m_device.contains(const_cast<CItem *>(item)) && !m_readFailed.contains(const_cast<CItem *>(item));
+}
+
+QByteArray CParameterTransfer::deviceBytes(const CItem *item) const
+{
+    return m_device.value(const_cast<CItem *>(item));
+}
+
+QString CParameterTransfer::writeFailure(const CItem *item) const
+{
+    return m_failures.value(const_cast<CItem *>(item));
 }
 
 QList<CItem *> CParameterTransfer::modifiedItems() const
@@ -117,8 +156,8 @@ QList<CItem *> CParameterTransfer::modifiedItems() const
 bool CParameterTransfer::start(const QString &what)
 {
     if (m_busy) {
-        emit m_master->messageSender()->errorMessage(
-            TransferTitle, QStringLiteral("%1 refused: another transfer is running").arg(what));
+        emit m_master->messageSender()->errorMessage(transferTitle(),
+                                                     tr("%1 refused: another transfer is running").arg(what));
         return false;
     }
     if (m_master->state() == CModbusMaster::Disconnected) {
@@ -126,7 +165,7 @@ bool CParameterTransfer::start(const QString &what)
         m_busy = true;
         m_emitData = false;
         m_received.clear();
-        fail(QStringLiteral("%1 failed: the link to the device is not open").arg(what));
+        fail(tr("%1 failed: the link to the device is not open").arg(what));
         end();
         return false;
     }
@@ -139,6 +178,7 @@ bool CParameterTransfer::start(const QString &what)
     m_received.clear();
     m_written.clear();
     m_refused.clear();
+    m_notReadBack.clear();
     m_transferBytes.clear();
     emit m_master->messageSender()->logMessage(what);
     return true;
@@ -170,6 +210,7 @@ void CParameterTransfer::end()
     const bool emitData = m_emitData && !m_received.isEmpty();
     QMetaObject::invokeMethod(this, [this, emitData, ok = m_ok, bytes = m_transferBytes]() {
         m_busy = false;
+        emit statesChanged();
         // The backend's rules follow the new values even after a partial read.
         if (emitData)
             emit dataFinished(bytes);
@@ -181,17 +222,17 @@ void CParameterTransfer::fail(const QString &text)
 {
     m_ok = false;
     emit m_master->messageSender()->logMessage(text);
-    emit m_master->messageSender()->errorMessage(TransferTitle, text);
+    emit m_master->messageSender()->errorMessage(transferTitle(), text);
 }
 
 // --------------------------------------------------------------------- reads
 
 void CParameterTransfer::readAll()
 {
-    if (!start(QStringLiteral("Reading all parameters")))
+    if (!start(tr("Reading all parameters")))
         return;
     queueReads(CRegisterPlan::readBlocks(m_items, CModbusMaster::MaxReadRegisters, m_maxGap), false);
-    m_steps.append([this]() { applyRead(); stepDone(); });
+    m_steps.append([this]() { applyRead(true); stepDone(); });
     ++m_total;
     emit progress(0, m_total);
     runNext();
@@ -233,14 +274,23 @@ void CParameterTransfer::storeBlock(const CRegisterPlan::Block &block, const QVe
     }
 }
 
-void CParameterTransfer::applyRead()
+void CParameterTransfer::applyRead(bool wholeDevice)
 {
     QList<CItem *> items = m_received.keys();
     sortForWriting(items);
     for (CItem *item : qAsConst(items)) {
         const QByteArray bytes = m_received.value(item);
         m_device.insert(item, bytes);
-        item->setByteArray(bytes.left(item->byteSize()));
+        m_readFailed.remove(item);
+        // A refused value stays in the item, pending, for the user to correct.
+        if (!m_refused.contains(item))
+            item->setByteArray(bytes.left(item->byteSize()));
+    }
+    if (!wholeDevice)
+        return;
+    for (CItem *item : qAsConst(m_items)) {
+        if (!m_received.contains(item))
+            m_readFailed.insert(item);
     }
 }
 
@@ -261,14 +311,52 @@ void CParameterTransfer::writeModified()
     writeItems(modifiedItems());
 }
 
+// The parameters one device rule bounds against each other go in one request,
+// with the registers between them, so the device never sees half of a change.
+QList<CItem *> CParameterTransfer::withCompanions(const QList<CItem *> &items) const
+{
+    static const CDeviceData none;
+    const CWriteCheck check(m_items, m_data ? *m_data : none);
+    QList<CItem *> result = items;
+    for (const CItem *item : items) {
+        const QList<CItem *> group = check.companions(item);
+        if (group.isEmpty())
+            continue;
+        int low = 0xFFFF;
+        int high = 0;
+        for (const CItem *member : group) {
+            low = qMin(low, int(CItemRegisters::address(member)));
+            high = qMax(high, CItemRegisters::address(member) + CItemRegisters::registerCount(member));
+        }
+        for (CItem *candidate : m_items) {
+            const int address = CItemRegisters::address(candidate);
+            if (address >= low && address < high && isWritable(candidate) && !result.contains(candidate))
+                result.append(candidate);
+        }
+    }
+    return result;
+}
+
 void CParameterTransfer::writeItems(QList<CItem *> items)
 {
-    if (!start(QStringLiteral("Writing %1 parameter(s)").arg(items.size())))
-        return;
     items.erase(std::remove_if(items.begin(), items.end(), [](const CItem *item) {
         return !isWritable(item);
     }), items.end());
+    items = withCompanions(items);
+    if (!start(tr("Writing %n parameter(s)", nullptr, items.size())))
+        return;
+    const CParameterProblems problems = checkWrite(items);
+    if (!problems.isEmpty()) {
+        QStringList texts;
+        for (const CParameterProblem &problem : problems)
+            texts << problem.text;
+        fail(tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
+        end();
+        return;
+    }
     sortForWriting(items);
+    for (CItem *item : qAsConst(items))
+        m_failures.remove(item);
     for (const CRegisterPlan::Block &block : CRegisterPlan::writeBlocks(items, CModbusMaster::MaxWriteRegisters)) {
         m_steps.append([this, block]() { writeBlock(block); });
         ++m_total;
@@ -289,6 +377,7 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
         m_written.insert(item, itemBytes);
         bytes += itemBytes;
     }
+    // Failures are reported here, by parameter, not by register.
     m_master->write(block.start, CItemRegisters::toWords(bytes), [this, block](const CModbusMaster::Result &result) {
         if (!result.ok && block.items.size() > 1 && result.exceptionCode != 0) {
             // Find the item the device refused: write them one by one.
@@ -298,35 +387,52 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
             m_steps = singles + m_steps;
             m_total += singles.size();
         } else if (!result.ok) {
-            if (block.items.size() > 1) // the master did not report it
-                fail(QStringLiteral("Writing %1 parameters from register 0x%2 failed: %3")
-                         .arg(block.items.size()).arg(block.start, 4, 16, QLatin1Char('0')).arg(result.error));
-            m_ok = false;
-            for (CItem *item : block.items)
-                m_refused.insert(item);
+            writeFailed(block, result);
         }
         stepDone();
-    }, block.items.size() == 1);
+    }, false);
+}
+
+void CParameterTransfer::writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result)
+{
+    for (CItem *item : block.items) {
+        const QString text = result.exceptionCode != 0
+            ? tr("%1: the device refused %2 (allowed: %3): %4")
+                  .arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item), allowedText(item), result.error)
+            : tr("%1: writing %2 failed: %3").arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item),
+                                                  result.error);
+        m_refused.insert(item);
+        m_failures.insert(item, text);
+        fail(text);
+    }
+}
+
+bool CParameterTransfer::skipsReadBack(const CItem *item) const
+{
+    // A device that took new line settings answers only on them.
+    CItem *key = const_cast<CItem *>(item);
+    return m_data && m_data->isLineItem(item->objectName()) && !m_refused.contains(key) && m_device.contains(key)
+        && m_device.value(key) != m_written.value(key);
 }
 
 void CParameterTransfer::verifyWritten()
 {
     // Read back every item that was sent, so each shows what the device holds.
-    queueReads(CRegisterPlan::readBlocks(m_written.keys(), CModbusMaster::MaxReadRegisters, m_maxGap), true);
-    m_steps.append([this]() {
-        QList<CItem *> items = m_written.keys();
-        sortForWriting(items);
-        for (CItem *item : qAsConst(items)) {
-            const QByteArray back = m_received.value(item);
-            if (m_received.contains(item) && back != m_written.value(item) && !m_refused.contains(item)) {
-                const QString written = valueTextOf(item, m_written.value(item));
-                const QString held = valueTextOf(item, back);
-                emit mismatch(item->objectName(), written, held);
-                fail(QStringLiteral("%1: wrote %2, the device holds %3")
-                         .arg(item->objectName(), written, held));
-            }
+    QList<CItem *> readBack;
+    for (CItem *item : m_written.keys()) {
+        if (!skipsReadBack(item)) {
+            readBack.append(item);
+            continue;
         }
-        applyRead();
+        m_notReadBack.insert(item);
+        emit m_master->messageSender()->logMessage(
+                tr("%1: written; not read back, the device now answers with its new line settings")
+                    .arg(CWriteCheck::label(item)));
+    }
+    queueReads(CRegisterPlan::readBlocks(readBack, CModbusMaster::MaxReadRegisters, m_maxGap), true);
+    m_steps.append([this]() {
+        compareReadBack();
+        applyRead(false);
         restoreUnread();
         stepDone();
     });
@@ -334,16 +440,41 @@ void CParameterTransfer::verifyWritten()
     stepDone();
 }
 
+void CParameterTransfer::compareReadBack()
+{
+    QList<CItem *> items = m_written.keys();
+    sortForWriting(items);
+    for (CItem *item : qAsConst(items)) {
+        if (m_notReadBack.contains(item)) {
+            m_device.insert(item, m_written.value(item));
+            continue;
+        }
+        const QByteArray back = m_received.value(item);
+        if (!m_received.contains(item) || back == m_written.value(item) || m_refused.contains(item))
+            continue;
+        const QString written = CValueFormat::text(item, valueOf(item, m_written.value(item)));
+        const QString held = CValueFormat::text(item, valueOf(item, back));
+        emit mismatch(item->objectName(), written, held);
+        const QString text = tr("%1: wrote %2, the device holds %3").arg(CWriteCheck::label(item), written, held);
+        m_failures.insert(item, text);
+        fail(text);
+    }
+}
+
 void CParameterTransfer::restoreUnread()
 {
     for (auto it = m_written.constBegin(); it != m_written.constEnd(); ++it) {
         CItem *item = it.key();
-        if (m_received.contains(item))
+        if (m_received.contains(item) || m_notReadBack.contains(item))
             continue;
         m_ok = false;
-        if (m_device.contains(item))
+        m_readFailed.insert(item);
+        if (m_device.contains(item) && !m_refused.contains(item))
             item->setByteArray(m_device.value(item).left(item->byteSize()));
-        fail(QStringLiteral("%1: could not be read back; it shows the last value read from the device")
-                 .arg(item->objectName()));
+        const QString text = tr("%1: could not be read back; it shows the last value read from the device")
+                                 .arg(CWriteCheck::label(item));
+        if (!m_failures.contains(item))
+            m_failures.insert(item, text);
+        fail(text);
     }
 }

@@ -1,6 +1,8 @@
 #ifndef CPARAMETERTRANSFER_H
 #define CPARAMETERTRANSFER_H
 
+#include "cmodbusmaster.h"
+#include "cparameterproblem.h"
 #include "cregisterplan.h"
 #include "loomworkhost_global.h"
 
@@ -13,12 +15,14 @@
 
 #include <functional>
 
+class CDeviceData;
 class CItem;
-class CModbusMaster;
 
 // The host's parameter transfer ("Parameter"): reads the device's parameter
-// registers into the items and writes edited items back, in dependency
-// order, reading back what it wrote. One transfer runs at a time.
+// registers into the items and writes edited items back, in the device's
+// write order, checked before they are sent and read back after. It keeps
+// what the device last reported, so it knows which items were read, which
+// differ from the device and which write failed. One transfer runs at a time.
 class LOOMWORKHOST_EXPORT CParameterTransfer : public QObject
 {
     Q_OBJECT
@@ -33,6 +37,11 @@ public:
     const QList<CItem *> &items() const;
     // The register item with this exact object name, or null.
     CItem *item(const QString &name) const;
+
+    // The device's write order, rules and line settings (not owned; may be
+    // null: address order, ranges checked only).
+    void setDeviceData(const CDeviceData *data);
+    const CDeviceData *deviceData() const;
 
     // Largest number of unused registers a read may span to save a request.
     void setMaxGap(int registers);
@@ -50,10 +59,23 @@ public:
     void writeModified();
     // Writable items whose value differs from what the device last reported.
     QList<CItem *> modifiedItems() const;
+    // What stands against writing the current values of items: their own
+    // ranges and lists and the device's rules. Every write runs this first
+    // and sends nothing when it finds a problem.
+    CParameterProblems checkWrite(const QList<CItem *> &items) const;
 
-    // Items a write goes through first: unit, measuring range,
-    // characteristic, points, limits, others (lower rank first).
-    static int dependencyRank(const CItem *item);
+    // Whether the item holds what the device reported in the last read that
+    // covered it (false when never read or when that read failed).
+    bool wasRead(const CItem *item) const;
+    // The item's register bytes as the device last reported them (empty
+    // when never read).
+    QByteArray deviceBytes(const CItem *item) const;
+    // Why the last write of the item failed (empty when it did not); the
+    // item then keeps the value that was to be written.
+    QString writeFailure(const CItem *item) const;
+
+    // Position of item in the device's write order (lower goes first).
+    int writeRank(const CItem *item) const;
     static bool isWritable(const CItem *item);
 
 signals:
@@ -64,6 +86,8 @@ signals:
     void finished(bool success);
     // A write read back a value other than the one written.
     void mismatch(const QString &name, const QString &written, const QString &readBack);
+    // Which items are read, differ from the device or failed may have changed.
+    void statesChanged();
 
 private:
     typedef std::function<void()> Step;
@@ -75,14 +99,20 @@ private:
     void queueReads(const QList<CRegisterPlan::Block> &blocks, bool front);
     void readBlock(const CRegisterPlan::Block &block);
     void storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers);
-    void applyRead();
+    void applyRead(bool wholeDevice);
+    void sortForWriting(QList<CItem *> &items) const;
+    QList<CItem *> withCompanions(const QList<CItem *> &items) const;
     void writeItems(QList<CItem *> items);
     void writeBlock(const CRegisterPlan::Block &block);
+    void writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result);
     void verifyWritten();
+    void compareReadBack();
     void restoreUnread();
+    bool skipsReadBack(const CItem *item) const;
     void fail(const QString &text);
 
     CModbusMaster *m_master;
+    const CDeviceData *m_data = nullptr;
     QList<CItem *> m_items;
     int m_maxGap = 4;
     bool m_busy = false;
@@ -95,6 +125,9 @@ private:
     QHash<CItem *, QByteArray> m_received; // read in the running transfer
     QHash<CItem *, QByteArray> m_written;  // written in the running transfer
     QSet<CItem *> m_refused;               // their write failed
+    QSet<CItem *> m_notReadBack;           // line settings the device now answers on
+    QSet<CItem *> m_readFailed;            // the last read that covered them failed
+    QHash<CItem *, QString> m_failures;    // why their last write failed
     QByteArray m_transferBytes;
 };
 

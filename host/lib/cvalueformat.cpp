@@ -54,6 +54,11 @@ double CValueFormat::displayNumber(const CItem *item, const QVariant &value)
     return value.toDouble() / factorOf(item);
 }
 
+double CValueFormat::storedNumber(const CItem *item, double display)
+{
+    return display * factorOf(item);
+}
+
 double CValueFormat::tolerance(const CItem *item)
 {
     return Tolerance * std::fabs(item->maximum() - item->minimum()) / factorOf(item);

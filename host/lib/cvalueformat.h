@@ -27,6 +27,8 @@ public:
     // The number value stands for on screen: stored / decimal factor, floats
     // unscaled.
     static double displayNumber(const CItem *item, const QVariant &value);
+    // The stored value a display number stands for (the inverse).
+    static double storedNumber(const CItem *item, double display);
     // How far a shown number may be from the value, in display units: the
     // share of the item's range (0 without a range).
     static double tolerance(const CItem *item);

@@ -2,6 +2,7 @@
 // layout, write checks in the selected unit, and the device server's answers.
 #include "cdeviceserver.h"
 #include "cregistermap.h"
+#include "csimdevicerules.h"
 #include "csimdevice.h"
 #include "items/citem.h"
 
@@ -97,6 +98,41 @@ private slots:
         m_map->item("Einheit")->setValue(unit);
         QCOMPARE(int(m_map->write(quint16(start), words)), result);
         QCOMPARE(m_map->item(name)->value().toDouble(), value);
+    }
+
+    void deviceRules_data()
+    {
+        QTest::addColumn<QVariantMap>("changes"); // on top of a linear device in mbar, range 0..250
+        QTest::addColumn<bool>("accepted");
+        auto row = [](const char *name, QVariantMap changes, bool accepted) {
+            QTest::newRow(name) << changes << accepted;
+        };
+        row("limits inside", {{"GrenzwertMaxAlarm", 240.0}, {"GrenzwertMinAlarm", 10.0}}, true);
+        row("limit above the range end", {{"GrenzwertMaxAlarm", 260.0}}, false);
+        row("setpoint below the range start", {{"MessbereichAnfang", 50.0}, {"Sollwert", 40.0}}, false);
+        row("range in the selected unit", {{"Einheit", 1}, {"GrenzwertMaxAlarm", 24000.0}}, true);
+        row("table mode: display range", {{"Kennlinie", 2}, {"GrenzwertMaxAlarm", 120.0}}, false);
+        row("max not above min", {{"GrenzwertMinAlarm", 200.0}}, false);
+        row("both at once in order", {{"GrenzwertMaxAlarm", 15.0}, {"GrenzwertMinAlarm", 5.0}}, true);
+        row("bounds alone are not checked", {{"MessbereichEnde", 100.0}}, true);
+        row("points rising", {{"Kennlinie", 2}, {"StuetzpunktEingang_2", 5000}}, true);
+        row("points not rising", {{"Kennlinie", 2}, {"StuetzpunktEingang_2", 30000}}, false);
+        row("points unchecked outside table mode", {{"StuetzpunktEingang_2", 30000}}, true);
+    }
+
+    void deviceRules()
+    {
+        QFETCH(QVariantMap, changes);
+        QFETCH(bool, accepted);
+        QVariantMap held{{"Kennlinie", 0}, {"Einheit", 0}, {"MessbereichAnfang", 0.0}, {"MessbereichEnde", 250.0},
+                         {"AnzeigewertAnfang", 0.0}, {"AnzeigewertEnde", 100.0}, {"GrenzwertMaxAlarm", 200.0},
+                         {"GrenzwertMinAlarm", 20.0}, {"Sollwert", 100.0}, {"AnzahlStuetzstellen", 3},
+                         {"StuetzpunktEingang_1", 0}, {"StuetzpunktEingang_2", 10000}, {"StuetzpunktEingang_3", 25000}};
+        for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+            held.insert(it.key(), it.value());
+        const auto value = [&](const QString &name) { return held.value(name); };
+        const auto factor = [](int index) { return index == 1 ? 100.0 : 1.0; };
+        QCOMPARE(CSimDeviceRules::accepts(changes.keys(), value, factor), accepted);
     }
 
     void serverAnswers_data()

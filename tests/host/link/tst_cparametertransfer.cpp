@@ -1,5 +1,6 @@
 // The parameter transfer against an in-process Modbus TCP server: how reads
 // are merged, in which order writes go out, and what a read-back shows.
+#include "cdevicedata.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
 #include "description/citemregisters.h"
@@ -89,6 +90,10 @@ private slots:
 
     void writesFollowDependencies()
     {
+        CDeviceData data;
+        QString error;
+        QVERIFY2(data.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.device.json"), &error), qPrintable(error));
+        m_transfer->setDeviceData(&data);
         quint16 address = 0x10;
         for (const char *name : {"Sonstiges", "GrenzwertMaxAlarm", "StuetzpunktEingang_1", "Kennlinie",
                                  "MessbereichEnde", "Einheit", "AnzahlStuetzstellen"})
@@ -101,12 +106,14 @@ private slots:
                 written << start + i;
         });
         QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
-        // Unit, measuring range, characteristic, points, limits, the rest; the
-        // read-only item is left alone.
+        // Unit, measuring range, characteristic, point count, points, limits,
+        // the rest, as the device data orders them; the read-only item is
+        // left alone.
         auto at = [&](const QString &name) { return int(CItemRegisters::address(m_transfer->item(name))); };
-        QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("StuetzpunktEingang_1"),
-                                      at("AnzahlStuetzstellen"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));
+        QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("AnzahlStuetzstellen"),
+                                      at("StuetzpunktEingang_1"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));
         QVERIFY(m_transfer->modifiedItems().isEmpty());
+        m_transfer->setDeviceData(nullptr);
     }
 
     void readBackShowsWhatTheDeviceHolds()

@@ -9,7 +9,9 @@
 #include "simprocess.h"
 #include "widgets/cmessagesender.h"
 
+#include <QFile>
 #include <QModbusReply>
+#include <QTemporaryDir>
 #include <QModbusTcpClient>
 #include <QSignalSpy>
 #include <QtTest>
@@ -177,16 +179,58 @@ private slots:
         QCOMPARE(rig.device(units), rig.held(units));
         QVERIFY(rig.session.parameters()->modifiedItems().isEmpty());
 
-        // A value beyond the device's range is refused and left as it was.
+        // A value beyond the range is refused before it is sent; the edit
+        // stays, pending.
         QSignalSpy errors(rig.session.master()->messageSender(), &CMessageSender::errorMessage);
+        const quint64 sent = rig.session.master()->statistics().sent;
         limit->setValue(300 * factor);
         QVERIFY(!rig.transfer([&]() { rig.session.parameters()->writeItem(limit); }));
         const QString text = errors.value(0).value(1).toString();
-        QVERIFY2(text.contains(QStringLiteral("0x%1").arg(CItemRegisters::address(limit), 4, 16, QLatin1Char('0')))
-                     && text.contains(QStringLiteral("illegal data value")),
+        QVERIFY2(text.contains(QStringLiteral("(GrenzwertMaxAlarm): %1 %2").arg(300 * factor).arg(unit))
+                     && text.contains(QStringLiteral("outside 0 .. %1 %2").arg(250 * factor).arg(unit)),
                  qPrintable(text));
+        QCOMPARE(rig.session.master()->statistics().sent, sent);
         QCOMPARE(rig.device(limit), floatWords(float(before * factor)));
-        QCOMPARE(rig.held(limit), floatWords(float(before * factor)));
+        QCOMPARE(limit->value().toDouble(), 300 * factor);
+        QCOMPARE(rig.session.parameters()->modifiedItems(), QList<CItem *>{limit});
+    }
+
+    void deviceRefusalKeepsTheEdit()
+    {
+        // A host without the device data does not know the device's rules:
+        // the device refuses a min alarm above the max alarm, and the host
+        // says which parameter, which value and what it would allow.
+        QTemporaryDir dir;
+        for (const char *file : {"pv8120.xml", "pv8120_de.xml", "pv8120_en.xml"})
+            QVERIFY(QFile::copy(QStringLiteral(LOOMWORK_DATA_DIR "/") + file, dir.filePath(file)));
+        Rig rig;
+        QVERIFY(rig.start({}));
+        QVERIFY(rig.session.loadDescription(dir.filePath("pv8120.xml")));
+        QVERIFY(rig.transfer([&]() { rig.session.parameters()->readAll(); }));
+        CItem *min = rig.item("GrenzwertMinAlarm");
+        CItem *max = rig.item("GrenzwertMaxAlarm");
+        const QVector<quint16> held = rig.device(min);
+        min->setValue(230.0);
+        QSignalSpy errors(rig.session.master()->messageSender(), &CMessageSender::errorMessage);
+        QVERIFY(!rig.transfer([&]() { rig.session.parameters()->writeModified(); }));
+        QStringList texts;
+        for (const QList<QVariant> &error : errors)
+            texts << error.at(1).toString();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.first().contains("(GrenzwertMinAlarm): the device refused 230 mbar (allowed: 0 .. 250 mbar)")
+                     && texts.first().contains("illegal data value"),
+                 qPrintable(texts.first()));
+        QCOMPARE(rig.device(min), held);
+        QCOMPARE(min->value().toDouble(), 230.0);
+        QVERIFY(rig.session.parameters()->wasRead(min));
+        QCOMPARE(rig.session.parameters()->modifiedItems(), QList<CItem *>{min});
+        QVERIFY(!rig.session.parameters()->writeFailure(min).isEmpty());
+        QVERIFY(rig.session.parameters()->writeFailure(max).isEmpty());
+        // Corrected, it goes through and the failure is gone.
+        min->setValue(25.0);
+        QVERIFY(rig.transfer([&]() { rig.session.parameters()->writeModified(); }));
+        QVERIFY(rig.session.parameters()->writeFailure(min).isEmpty());
+        QCOMPARE(rig.device(min), floatWords(25.0f));
     }
 
     void pollingReportsFaultsAndGoesOn_data()

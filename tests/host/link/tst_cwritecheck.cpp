@@ -1,0 +1,184 @@
+// Checks before a write: each value against its own range, list and type, the
+// device's rules from its device data on the real item tree and plugin, and
+// how the device data file is read.
+#include "cdevicedata.h"
+#include "cdevicesession.h"
+#include "citeminput.h"
+#include "cparametertransfer.h"
+#include "cwritecheck.h"
+#include "items/citem.h"
+
+#include <QtTest>
+
+#include <limits>
+
+typedef QList<QPair<QString, QString>> Edits; // name, text as a user types it
+
+class tst_CWriteCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+    }
+
+    void valueProblem_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("problem"); // part of it; empty: none
+        const int list = CItem::DATA_TYPE_LIST16;
+        const int uint16 = CItem::DATA_TYPE_UINT16;
+        const int f = CItem::DATA_TYPE_FLOAT;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("list entry") << list << QVariant(2) << "";
+        QTest::newRow("past the list") << list << QVariant(3) << "no entry of the list (a, b, c)";
+        QTest::newRow("negative list index") << list << QVariant(-1) << "no entry";
+        QTest::newRow("bool") << int(CItem::DATA_TYPE_BOOL) << QVariant(2) << "neither on nor off";
+        QTest::newRow("in range") << uint16 << QVariant(250) << "";
+        QTest::newRow("above range") << uint16 << QVariant(251) << "outside 0 .. 250";
+        QTest::newRow("beyond the register") << uint16 << QVariant(70000) << "whole numbers 0 .. 65535";
+        QTest::newRow("fraction of a register") << uint16 << QVariant(2.5) << "whole numbers";
+        QTest::newRow("huge") << int(CItem::DATA_TYPE_INT32) << QVariant(1e124) << "whole numbers";
+        QTest::newRow("not a number") << f << QVariant(nan) << "not a number";
+        QTest::newRow("infinite") << f << QVariant(std::numeric_limits<double>::infinity()) << "not a number";
+        QTest::newRow("text") << f << QVariant("abc") << "not a number";
+        QTest::newRow("float at its bound") << f << QVariant(250.0f) << "";
+        QTest::newRow("long text") << int(CItem::DATA_TYPE_TEXT16) << QVariant("ABCDEFGHIJK") << "longer than 10";
+    }
+
+    void valueProblem()
+    {
+        QFETCH(int, type);
+        QFETCH(QVariant, value);
+        QFETCH(QString, problem);
+        CItem item;
+        item.setType(CItem::ENUM_DATA_TYPES(type));
+        item.setTextList(QStringLiteral("a,b,c"));
+        item.setRange(0, 250);
+        const QString found = CWriteCheck::valueProblem(&item, value);
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.contains(problem), qPrintable(found));
+    }
+
+    void deviceRules_data()
+    {
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QStringList>("offending");
+        QTest::addColumn<QString>("text"); // part of the first problem
+        const QStringList max{"GrenzwertMaxAlarm"};
+        QTest::newRow("defaults") << Edits{} << max << QStringList() << "";
+        QTest::newRow("own range") << Edits{{"GrenzwertMaxAlarm", "300"}} << max << max << "outside 0 .. 250 mbar";
+        QTest::newRow("configured range")
+            << Edits{{"MessbereichEnde", "150"}} << max << max << "outside the configured range 0 .. 150 mbar";
+        QTest::newRow("a written bound checks the limits")
+            << Edits{{"MessbereichEnde", "150"}} << QStringList{"MessbereichEnde"} << max << "configured range";
+        QTest::newRow("configured range in kPa")
+            << Edits{{"Einheit", "kPa"}, {"GrenzwertMaxAlarm", "24"}} << max << QStringList() << "";
+        QTest::newRow("max above min")
+            << Edits{{"GrenzwertMinAlarm", "210"}} << QStringList{"GrenzwertMinAlarm"} << max
+            << "200 mbar is not above Grenzwert Min (GrenzwertMinAlarm) (210 mbar)";
+        QTest::newRow("table mode: display range")
+            << Edits{{"Kennlinie", "Tabelle"}} << QStringList{"Kennlinie"} << max << "configured range 0 .. 100";
+        QTest::newRow("table mode: rising points")
+            << Edits{{"Kennlinie", "Tabelle"}, {"AnzahlStuetzstellen", "4"}, {"StuetzpunktEingang_2", "100"},
+                     {"StuetzpunktEingang_3", "50"}}
+            << QStringList{"StuetzpunktEingang_2", "StuetzpunktEingang_3"} << QStringList{"StuetzpunktEingang_3"}
+            << "50,00 mbar is not above";
+        QTest::newRow("points unchecked outside table mode")
+            << Edits{{"StuetzpunktEingang_2", "100"}} << QStringList{"StuetzpunktEingang_2"} << QStringList() << "";
+    }
+
+    void deviceRules()
+    {
+        QFETCH(Edits, edits);
+        QFETCH(QStringList, written);
+        QFETCH(QStringList, offending);
+        QFETCH(QString, text);
+        CDeviceSession session;
+        QVERIFY2(session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)),
+                 qPrintable(session.errorString()));
+        CParameterTransfer *parameters = session.parameters();
+        for (const auto &edit : edits) {
+            CItem *item = parameters->item(edit.first);
+            QVariant value;
+            QString error;
+            // Out-of-range numbers go in as they are: they are what is checked.
+            if (!CItemInput::parse(*item, edit.second, &value, &error))
+                value = edit.second.toDouble();
+            item->setValue(value);
+            emit item->valueEdited();
+        }
+        QList<CItem *> items;
+        for (const QString &name : written)
+            items << parameters->item(name);
+        const CParameterProblems problems = parameters->checkWrite(items);
+        QStringList names;
+        for (const CParameterProblem &problem : problems)
+            names << problem.name;
+        QCOMPARE(names, offending);
+        if (!problems.isEmpty())
+            QVERIFY2(problems.first().text.contains(text), qPrintable(problems.first().text));
+        // A write that involves the rule's values goes to the device together.
+        if (written.contains("GrenzwertMinAlarm")) {
+            const CWriteCheck check(parameters->items(), session.deviceData());
+            QCOMPARE(check.companions(parameters->item("GrenzwertMinAlarm")).size(), 2);
+        }
+    }
+
+    void deviceDataFile_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("error"); // part of it; empty: loads
+        const QByteArray head = R"({"format": "loomwork-device-data", "version": 1)";
+        QTest::newRow("minimal") << head + "}" << "";
+        QTest::newRow("not JSON") << QByteArray("<xml/>") << "illegal value";
+        QTest::newRow("another format") << QByteArray(R"({"format": "x", "version": 1})") << "not a device data file";
+        QTest::newRow("newer version") << QByteArray(R"({"format": "loomwork-device-data", "version": 2})")
+                                       << "version 2";
+        QTest::newRow("empty order group") << head + R"(, "writeOrder": [{"names": []}]})" << "names no parameter";
+        QTest::newRow("rule without bounds") << head + R"(, "rules": [{"kind": "within", "items": ["A"]}]})"
+                                             << "rule 1 (\"within\") is incomplete";
+        QTest::newRow("unknown rule") << head + R"(, "rules": [{"kind": "below", "items": ["A"]}]})"
+                                      << "incomplete";
+    }
+
+    void deviceDataFile()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, error);
+        CDeviceData data;
+        QString found;
+        QCOMPARE(data.parse(json, &found), error.isEmpty());
+        QVERIFY2(found.contains(error), qPrintable(found));
+    }
+
+    void writeOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<bool>("governs");
+        QTest::newRow("exact") << "Einheit" << 0 << true;
+        QTest::newRow("prefix") << "StuetzpunktEingang_17" << 4 << false;
+        QTest::newRow("anything else") << "Daempfung" << 6 << false;
+        QTest::newRow("exact beats the catch-all") << "Baudrate" << 7 << false;
+    }
+
+    void writeOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, rank);
+        QFETCH(bool, governs);
+        CDeviceData data;
+        QString error;
+        QVERIFY2(data.load(CDeviceData::fileFor(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")), &error),
+                 qPrintable(error));
+        QCOMPARE(data.rank(name), rank);
+        QCOMPARE(data.governs(name), governs);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CWriteCheck)
+#include "tst_cwritecheck.moc"
