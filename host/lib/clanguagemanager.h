@@ -2,6 +2,7 @@
 #define CLANGUAGEMANAGER_H
 
 #include "items/citem.h"
+#include "loomworkhost_global.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,7 +14,7 @@ class QTranslator;
 // translation of the host, the shared widgets, the front panel and the item
 // texts ("CItem" context), and moves the item tree to the same language.
 // Installing a translator sends QEvent::LanguageChange to every widget.
-class CLanguageManager : public QObject
+class LOOMWORKHOST_EXPORT CLanguageManager : public QObject
 {
     Q_OBJECT
 
