@@ -102,7 +102,7 @@ CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &
         const QByteArray bytes = CItemRegisters::toBytes(values.mid(offset, entry->count)).left(entry->item->byteSize());
         const QVariant value = CItem::fromByteArray(bytes, entry->item->type());
         const QString name = entry->item->objectName();
-        if (!accepts(*entry->item, value, DeviceUnits::dependentNames().contains(name) ? factor : 1.0))
+        if (!accepts(*entry->item, value, heldInUnit(name) ? factor : 1.0))
             return IllegalDataValue;
         if (name == DeviceUnits::selectorName())
             factor = DeviceUnits::factor(entry->item->valueText(value));
@@ -134,6 +134,16 @@ bool CRegisterMap::acceptsTogether(const QList<QPair<CItem *, QByteArray>> &chan
         return unit ? DeviceUnits::factor(unit->valueText(index)) : 1.0;
     };
     return CSimDeviceRules::accepts(written, value, unitFactor);
+}
+
+// The setpoint is a pressure in the selected unit; the limits are too on a
+// linear characteristic, else they are display values.
+bool CRegisterMap::heldInUnit(const QString &name) const
+{
+    if (!DeviceUnits::dependentNames().contains(name))
+        return false;
+    const CItem *characteristic = item(QStringLiteral("Kennlinie"));
+    return name == QLatin1String("Sollwert") || !characteristic || characteristic->value().toInt() == 0;
 }
 
 CItem *CRegisterMap::item(const QString &objectName) const

@@ -22,8 +22,9 @@ class CItem;
 // each written value is decoded by the item's type and checked against its
 // range, and the request against the device's rules across parameters
 // (CSimDeviceRules), before any item changes. The unit-dependent parameters (see
-// DeviceUnits) hold values in the unit that "Einheit" selects, so their range
-// is scaled into that unit for the check; a unit written earlier in the same
+// DeviceUnits) hold values in the unit that "Einheit" selects (the limits only
+// on a linear characteristic), so their range is scaled into that unit for
+// the check; a unit written earlier in the same
 // request already counts. Writing the unit leaves their values as they are:
 // the master converts them and writes them itself.
 class CRegisterMap
@@ -69,6 +70,7 @@ private:
     // The device's rules across parameters, on the values after the request.
     bool acceptsTogether(const QList<QPair<CItem *, QByteArray>> &changes) const;
     double unitFactor() const;
+    bool heldInUnit(const QString &name) const;
     void add(CItem *item);
 
     QMap<quint16, Entry> m_entries; // by first register

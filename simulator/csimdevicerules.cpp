@@ -30,20 +30,22 @@ bool CSimDeviceRules::accepts(const QStringList &written, const Lookup &value, c
 bool CSimDeviceRules::insideConfiguredRange(const QStringList &written, const Lookup &value,
                                             const UnitFactor &unitFactor)
 {
+    // The setpoint is a pressure in the selected unit; the alarms are too on
+    // a linear characteristic, else they are display values.
     const bool linear = value(QStringLiteral("Kennlinie")).toInt() == LinearCharacteristic;
-    const double factor = linear ? unitFactor(value(QStringLiteral("Einheit")).toInt()) : 1.0;
-    const QVariant start = value(linear ? QStringLiteral("MessbereichAnfang") : QStringLiteral("AnzeigewertAnfang"));
-    const QVariant end = value(linear ? QStringLiteral("MessbereichEnde") : QStringLiteral("AnzeigewertEnde"));
-    if (!start.isValid() || !end.isValid())
-        return true; // a device without a configured range
-    double low = start.toDouble() * factor;
-    double high = end.toDouble() * factor;
-    if (low > high)
-        std::swap(low, high);
     for (const QString &name : ConfiguredValues) {
         const QVariant held = value(name);
-        if (written.contains(name) && held.isValid()
-            && !(lessOrNear(low, held.toDouble()) && lessOrNear(held.toDouble(), high)))
+        if (!written.contains(name) || !held.isValid())
+            continue;
+        const bool pressure = linear || name == QLatin1String("Sollwert");
+        const double factor = pressure ? unitFactor(value(QStringLiteral("Einheit")).toInt()) : 1.0;
+        const QVariant start = value(pressure ? QStringLiteral("MessbereichAnfang") : QStringLiteral("AnzeigewertAnfang"));
+        const QVariant end = value(pressure ? QStringLiteral("MessbereichEnde") : QStringLiteral("AnzeigewertEnde"));
+        if (!start.isValid() || !end.isValid())
+            continue; // a device without a configured range
+        const double low = qMin(start.toDouble(), end.toDouble()) * factor;
+        const double high = qMax(start.toDouble(), end.toDouble()) * factor;
+        if (!(lessOrNear(low, held.toDouble()) && lessOrNear(held.toDouble(), high)))
             return false;
     }
     return true;

@@ -10,8 +10,8 @@
 // The rules the device applies to a write beyond each parameter's own range,
 // on the values it would hold after the request:
 // - a limit alarm or the setpoint that is written must lie inside the
-//   configured range: the measuring range start to end (in the selected
-//   unit) on a linear characteristic, else the display range;
+//   configured range: the measuring range start to end in the selected unit
+//   (the alarms only on a linear characteristic; else the display range);
 // - when either limit alarm is written, the max alarm must stay above the
 //   min alarm;
 // - when an interpolation input is written in table mode, the inputs of the

@@ -112,6 +112,7 @@ private slots:
         row("setpoint below the range start", {{"MessbereichAnfang", 50.0}, {"Sollwert", 40.0}}, false);
         row("range in the selected unit", {{"Einheit", 1}, {"GrenzwertMaxAlarm", 24000.0}}, true);
         row("table mode: display range", {{"Kennlinie", 2}, {"GrenzwertMaxAlarm", 120.0}}, false);
+        row("table mode: setpoint stays a pressure", {{"Kennlinie", 2}, {"Sollwert", 200.0}}, true);
         row("max not above min", {{"GrenzwertMinAlarm", 200.0}}, false);
         row("both at once in order", {{"GrenzwertMaxAlarm", 15.0}, {"GrenzwertMinAlarm", 5.0}}, true);
         row("bounds alone are not checked", {{"MessbereichEnde", 100.0}}, true);
