@@ -1,26 +1,21 @@
 #include "ccomparedialog.h"
 
+#include "cvaluetable.h"
 #include "items/citem.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const QColor highlightColor(255, 236, 153);
-
-} // namespace
+#include <algorithm>
 
 CCompareDialog::CCompareDialog(const QList<CParameterSet::Difference> &rows, QWidget *parent)
     : QDialog(parent)
     , m_rows(rows)
-    , m_table(new QTableWidget(this))
+    , m_table(new CValueTable(ColumnCount, CaptionColumn, this))
     , m_summary(new QLabel(this))
     , m_onlyDifferences(new QCheckBox(this))
 {
@@ -37,14 +32,6 @@ CCompareDialog::CCompareDialog(const QList<CParameterSet::Difference> &rows, QWi
     layout->addWidget(m_onlyDifferences);
     layout->addWidget(buttons);
 
-    m_table->setColumnCount(ColumnCount);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->verticalHeader()->hide();
-    // Names and values keep their width; the caption takes what is left.
-    QHeaderView *header = m_table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(CaptionColumn, QHeaderView::Stretch);
     fillTable();
     retranslate();
     setWriteEnabled(true);
@@ -56,15 +43,10 @@ void CCompareDialog::fillTable()
     m_table->setRowCount(m_rows.size());
     for (int row = 0; row < m_rows.size(); ++row) {
         const CParameterSet::Difference &entry = m_rows.at(row);
-        const QString unit = entry.item && !entry.item->unit().isEmpty() ? QLatin1Char(' ') + entry.item->unit()
-                                                                         : QString();
-        const QStringList texts{entry.name, entry.caption, entry.fileText + unit, entry.deviceText + unit};
-        for (int column = 0; column < ColumnCount; ++column) {
-            auto *cell = new QTableWidgetItem(texts.at(column));
-            if (entry.differs)
-                cell->setBackground(highlightColor);
-            m_table->setItem(row, column, cell);
-        }
+        // A value never read from the device is not shown as if it were.
+        const QString device = entry.deviceText.isEmpty() ? tr("(not read)") : entry.deviceText;
+        const QStringList texts{entry.name, entry.caption, entry.fileText, device};
+        m_table->setRow(row, texts, entry.differs, {FileColumn, DeviceColumn});
     }
 }
 
@@ -87,7 +69,10 @@ QList<CParameterSet::Difference> CCompareDialog::differences() const
 
 void CCompareDialog::setWriteEnabled(bool enabled)
 {
-    m_writeButton->setEnabled(enabled && !differences().isEmpty());
+    const bool writable = std::any_of(m_rows.cbegin(), m_rows.cend(), [](const CParameterSet::Difference &row) {
+        return row.differs && row.writable;
+    });
+    m_writeButton->setEnabled(enabled && writable);
 }
 
 QTableWidget *CCompareDialog::table() const
@@ -97,8 +82,7 @@ QTableWidget *CCompareDialog::table() const
 
 bool CCompareDialog::isHighlighted(int row) const
 {
-    const QTableWidgetItem *cell = m_table->item(row, NameColumn);
-    return cell && cell->background().color() == highlightColor;
+    return m_table->isHighlighted(row);
 }
 
 void CCompareDialog::changeEvent(QEvent *event)

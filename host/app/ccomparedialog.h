@@ -8,12 +8,13 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class CValueTable;
 class QTableWidget;
 
 // Shows a parameter set beside the device's values: one row per parameter
-// with name, caption, file value and device value; rows that differ are
-// highlighted. Accepting the dialog ("Write differences") asks the caller to
-// write the differing values to the device.
+// with name, caption, file value and device value (each with its unit);
+// rows that differ are highlighted. Accepting the dialog ("Write
+// differences") asks the caller to write the set's differing values.
 class CCompareDialog : public QDialog
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     // The rows whose file and device values differ.
     QList<CParameterSet::Difference> differences() const;
     // Offers or withholds "Write differences" (there is nothing to write to
-    // without a connection, or when nothing differs).
+    // without a connection, or when no writable parameter differs).
     void setWriteEnabled(bool enabled);
     // The table (for tests and screenshots).
     QTableWidget *table() const;
@@ -42,7 +43,7 @@ private:
     void retranslate();
 
     QList<CParameterSet::Difference> m_rows;
-    QTableWidget *m_table;
+    CValueTable *m_table;
     QLabel *m_summary;
     QCheckBox *m_onlyDifferences;
     QPushButton *m_writeButton;

@@ -1,15 +1,15 @@
 #include "cmainwindow.h"
 
-#include "ccomparedialog.h"
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
 #include "clanguagemanager.h"
 #include "cparameterdelegate.h"
 #include "cparametermodel.h"
-#include "cparameterset.h"
 #include "cparametertransfer.h"
 #include "cpluginregistry.h"
+#include "csetactions.h"
 #include "csimulatorprocess.h"
+#include "ctransferrunner.h"
 #include "cvisibleitemfilter.h"
 #include "description/cparameterdescription.h"
 #include "plugin/cloomworkplugin.h"
@@ -17,7 +17,6 @@
 #include "widgets/cbuttonbar.h"
 #include "widgets/cmessagebox.h"
 #include "widgets/cmessagesender.h"
-#include "widgets/cprogressdialog.h"
 #include "widgets/cpushbutton.h"
 
 #include <QAction>
@@ -56,6 +55,8 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     , m_model(new CParameterModel(this))
     , m_filter(new CVisibleItemFilter(this))
     , m_connectionBar(new CConnectionBar(this))
+    , m_transfers(new CTransferRunner(m_session, this))
+    , m_sets(new CSetActions(m_session, m_transfers, this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     m_filter->setParameterModel(m_model);
@@ -103,6 +104,16 @@ void CMainWindow::connectSignals()
             });
     connect(m_registry, &CPluginRegistry::loadFailed, this,
             [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
+    connect(m_transfers, &CTransferRunner::logMessage, this, &CMainWindow::log);
+    connect(m_transfers, &CTransferRunner::errorMessage, this, &CMainWindow::reportError);
+    connect(m_transfers, &CTransferRunner::reconnectRequested, this, [this](const CLinkSettings &settings) {
+        log(tr("Reconnecting with the device's new line settings"));
+        m_connectionBar->setSettings(settings);
+        connectDevice();
+    });
+    connect(m_sets, &CSetActions::logMessage, this, &CMainWindow::log);
+    connect(m_sets, &CSetActions::errorMessage, this, &CMainWindow::reportError);
+    connect(m_sets, &CSetActions::writeRequested, this, &CMainWindow::writeModified);
     connect(m_connectionBar, &CConnectionBar::connectRequested, this, &CMainWindow::connectDevice);
     connect(m_connectionBar, &CConnectionBar::disconnectRequested, this, &CMainWindow::disconnectDevice);
 }
@@ -267,6 +278,7 @@ bool CMainWindow::loadDevice()
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_language->setItemRoot(m_session->root(), description);
     m_model->setRoot(m_session->root());
+    m_model->setTransfer(m_session->parameters());
     m_tree->expandAll();
     log(tr("Device %1 (%2), parameter version %3")
             .arg(m_plugin->modelName(), m_header.orderNumber, m_header.parameterVersion));
@@ -324,6 +336,12 @@ void CMainWindow::disconnectDevice()
 
 void CMainWindow::onStateChanged(CModbusMaster::State state)
 {
+    // A link that only resynchronises (Connecting while wanted) takes up the
+    // cyclic reading again once it is back; a disconnect ends it.
+    if (state == CModbusMaster::Connecting && isCyclicReading())
+        m_resumeCyclicReading = true;
+    else if (state == CModbusMaster::Disconnected)
+        m_resumeCyclicReading = false;
     m_connectionBar->setState(state);
     m_statusState->setText(m_connectionBar->stateText());
     const bool connected = state == CModbusMaster::Connected;
@@ -338,57 +356,29 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
     }
     if (connected && m_initialRead) {
         m_initialRead = false;
-        runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
-                    [this](bool success) {
-                        if (success)
-                            setCyclicReading(true);
-                        emit initialReadFinished(success);
-                    });
+        m_resumeCyclicReading = false;
+        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+                         [this](bool success) {
+                             if (success)
+                                 setCyclicReading(true);
+                             emit initialReadFinished(success);
+                         });
+    } else if (connected && m_resumeCyclicReading) {
+        m_resumeCyclicReading = false;
+        log(tr("Link resynchronised; cyclic reading goes on"));
+        setCyclicReading(true);
     }
-}
-
-void CMainWindow::runTransfer(const QString &title, const std::function<void()> &begin,
-                              const std::function<void(bool)> &done)
-{
-    CParameterTransfer *transfer = m_session->parameters();
-    if (m_transferRunning || transfer->isBusy()) {
-        log(tr("A transfer is already running."));
-        return;
-    }
-    m_transferRunning = true;
-    auto *dialog = new CProgressDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(title);
-    dialog->setRangeVisible(true);
-    auto progress = connect(transfer, &CParameterTransfer::progress, dialog, [dialog](int value, int maximum) {
-        dialog->setRange(0, maximum);
-        dialog->setProgress(value);
-    });
-    auto finished = std::make_shared<QMetaObject::Connection>();
-    *finished = connect(transfer, &CParameterTransfer::finished, this,
-                        [this, dialog, progress, finished, title, done](bool success) {
-                            disconnect(progress);
-                            disconnect(*finished);
-                            m_transferRunning = false;
-                            dialog->close();
-                            log(success ? tr("%1: done").arg(title) : tr("%1: failed").arg(title));
-                            if (!success)
-                                reportError(title, tr("The transfer did not complete; see the log."));
-                            if (done)
-                                done(success);
-                        });
-    dialog->show();
-    begin();
 }
 
 void CMainWindow::readAll()
 {
-    runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
+    m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
 }
 
 void CMainWindow::writeAll()
 {
-    runTransfer(tr("Writing all parameters"), [this] { m_session->parameters()->writeAll(); }, nullptr);
+    m_transfers->write(tr("Writing all parameters"), m_session->parameters()->items(),
+                       m_session->master()->settings());
 }
 
 void CMainWindow::setCycleInterval(int milliseconds)
@@ -412,84 +402,42 @@ void CMainWindow::setCyclicReading(bool on)
     m_front->updateToolTips();
 }
 
+bool CMainWindow::isCyclicReading() const
+{
+    if (!m_front)
+        return false;
+    for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
+        const CPushButton *button = bar->button(cyclicReadButton);
+        if (button && button->isChecked())
+            return true;
+    }
+    return false;
+}
+
 bool CMainWindow::saveParameterSet(const QString &fileName)
 {
-    if (fileName.isEmpty())
-        return false;
-    CParameterSet set = CParameterSet::fromItems(m_session->root());
-    set.model = m_plugin ? m_plugin->modelName() : m_header.projectName;
-    set.orderNumber = m_header.orderNumber;
-    set.parameterVersion = m_header.parameterVersion;
-    QString error;
-    if (!set.save(fileName, &error)) {
-        reportError(tr("Save parameter set"), tr("%1: %2").arg(fileName, error));
-        return false;
-    }
-    log(tr("Saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
-    return true;
+    return m_sets->save(fileName, m_plugin ? m_plugin->modelName() : m_header.projectName, m_header);
 }
 
 bool CMainWindow::loadParameterSet(const QString &fileName)
 {
-    if (fileName.isEmpty())
-        return false;
-    CParameterSet set;
-    QString error;
-    if (!set.load(fileName, &error)) {
-        reportError(tr("Open parameter set"), tr("%1: %2").arg(fileName, error));
-        return false;
-    }
-    if (set.orderNumber != m_header.orderNumber)
-        log(tr("Warning: the set was taken from %1 (%2), not %3").arg(set.model, set.orderNumber,
-                                                                     m_header.orderNumber));
-    const int changed = set.applyTo(m_session->root()).size();
-    log(tr("Loaded %1: %n value(s) changed; write them to the device with Write modified.", nullptr, changed)
-            .arg(fileName));
-    return true;
+    return m_sets->load(fileName, m_header.orderNumber);
 }
 
 void CMainWindow::compareWithDevice(const QString &fileName)
 {
-    if (fileName.isEmpty())
-        return;
-    auto set = std::make_shared<CParameterSet>();
-    QString error;
-    if (!set->load(fileName, &error)) {
-        reportError(tr("Compare parameter set"), tr("%1: %2").arg(fileName, error));
-        return;
-    }
-    // Offline the items hold the device's last known values; online they are
-    // read first so the comparison shows what the device has now.
-    if (m_session->master()->state() != CModbusMaster::Connected) {
-        showComparison(*set, false);
-        return;
-    }
-    runTransfer(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
-                [this, set](bool success) {
-                    if (success)
-                        showComparison(*set, true);
-                });
-}
-
-void CMainWindow::showComparison(const CParameterSet &set, bool writable)
-{
-    CCompareDialog dialog(set.compare(m_session->root()), this);
-    dialog.setWriteEnabled(writable);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    for (const CParameterSet::Difference &row : dialog.differences()) {
-        if (row.item->isReadOnly())
-            continue;
-        row.item->setValue(row.fileValue);
-        emit row.item->valueEdited();
-    }
-    writeModified();
+    m_sets->compare(fileName, m_header.orderNumber);
 }
 
 void CMainWindow::writeModified()
 {
-    runTransfer(tr("Writing the modified parameters"), [this] { m_session->parameters()->writeModified(); },
-                nullptr);
+    m_transfers->write(tr("Writing the modified parameters"), m_session->parameters()->modifiedItems(),
+                       m_session->master()->settings());
+}
+
+CTransferRunner *CMainWindow::transfers() const
+{
+    return m_transfers;
 }
 
 bool CMainWindow::setLanguage(const QString &language)

@@ -17,9 +17,10 @@ class CLanguageManager;
 class CLoomworkPlugin;
 class CMessageBox;
 class CParameterModel;
-class CParameterSet;
 class CPluginRegistry;
+class CSetActions;
 class CSimulatorProcess;
+class CTransferRunner;
 class CVisibleItemFilter;
 class QActionGroup;
 class QDockWidget;
@@ -62,17 +63,23 @@ public:
     // Connects with the connection bar's settings / disconnects.
     void connectDevice();
     void disconnectDevice();
-    // Reads or writes every parameter with a progress dialog.
+    // Reads every parameter with a progress dialog.
     void readAll();
+    // Writes every parameter, or those whose value differs from the
+    // device's: checked, then shown for confirmation (see transfers()).
     void writeAll();
-    // Writes the parameters whose value differs from the device's.
     void writeModified();
-    // Parameter sets on disk.
+    // Parameter sets on disk. Loading brings the set's values into the
+    // tree exactly as saved; a set with problems (another model, unknown
+    // names, values out of range ...) is refused with a message naming
+    // them, which offers to apply the other values when they are usable.
     bool saveParameterSet(const QString &fileName);
     bool loadParameterSet(const QString &fileName);
     // Compares a file with the device in a dialog (reading the device first
     // when connected); the user may then write the differing values.
     void compareWithDevice(const QString &fileName);
+    // The runner of the window's transfers (progress, write preview).
+    CTransferRunner *transfers() const;
     // Switches the user-interface and item language ("en", "de").
     bool setLanguage(const QString &language);
     // Sets the front's cyclic read interval in milliseconds.
@@ -97,11 +104,9 @@ private:
     void retranslate();
     bool loadDevice();
     void installFront();
-    void showComparison(const CParameterSet &set, bool writable);
     void startSimulator();
     void onStateChanged(CModbusMaster::State state);
-    void runTransfer(const QString &title, const std::function<void()> &begin,
-                     const std::function<void(bool)> &done);
+    bool isCyclicReading() const;
     void log(const QString &text);
     void reportError(const QString &title, const QString &text);
     QString askFile(bool save);
@@ -125,8 +130,10 @@ private:
     QSpinBox *m_cycleInterval;
     QLabel *m_statusState;
     QPointer<CMessageBox> m_errorBox;
+    CTransferRunner *m_transfers;
+    CSetActions *m_sets;
     bool m_initialRead = false;
-    bool m_transferRunning = false;
+    bool m_resumeCyclicReading = false; // the link only resynchronises
 
     QMenu *m_fileMenu;
     QMenu *m_deviceMenu;

@@ -1,9 +1,15 @@
 #include "cparametermodel.h"
 
+#include "cparametertransfer.h"
 #include "cvalueformat.h"
+#include "description/citemregisters.h"
 #include "items/citem.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QFont>
+#include <QIcon>
+#include <QStyle>
 
 #include <limits>
 
@@ -72,6 +78,67 @@ void CParameterModel::setRoot(QObject *root)
 QObject *CParameterModel::root() const
 {
     return m_root;
+}
+
+void CParameterModel::setTransfer(const CParameterTransfer *transfer)
+{
+    if (m_transfer)
+        disconnect(m_transfer, nullptr, this, nullptr);
+    m_transfer = transfer;
+    if (transfer)
+        connect(transfer, &CParameterTransfer::statesChanged, this, &CParameterModel::refreshTexts);
+    refreshTexts();
+}
+
+CParameterModel::ValueState CParameterModel::valueState(const CItem *item) const
+{
+    if (!m_transfer || !CItemRegisters::isRegisterItem(item))
+        return Unmarked;
+    if (!m_transfer->writeFailure(item).isEmpty())
+        return WriteFailed;
+    if (!m_transfer->wasRead(item))
+        return NotRead;
+    if (CParameterTransfer::isWritable(item) && m_transfer->deviceBytes(item) != CItemRegisters::registerBytes(item))
+        return Pending;
+    return Unmarked;
+}
+
+QVariant CParameterModel::valueDecoration(const CItem *item, int role) const
+{
+    const ValueState state = valueState(item);
+    switch (role) {
+    case Qt::ForegroundRole:
+        if (state == WriteFailed)
+            return QColor(190, 20, 20);
+        return state == NotRead ? QVariant(QColor(128, 128, 128)) : QVariant();
+    case Qt::FontRole: {
+        if (state == Unmarked)
+            return QVariant();
+        QFont font;
+        font.setItalic(state == NotRead);
+        font.setBold(state == Pending || state == WriteFailed);
+        return font;
+    }
+    case Qt::DecorationRole:
+        if (state == WriteFailed)
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return state == NotRead ? QVariant(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion))
+                                : QVariant();
+    case Qt::ToolTipRole:
+        switch (state) {
+        case NotRead:
+            return tr("%1\nNot read from the device: the value is not the device's").arg(item->objectName());
+        case Pending:
+            return tr("%1\nChanged here, not yet written; the device holds %2")
+                .arg(item->objectName(), m_transfer->deviceText(item));
+        case WriteFailed:
+            return tr("%1\nNot written: %2").arg(item->objectName(), m_transfer->writeFailure(item));
+        case Unmarked:
+            break;
+        }
+        return item->objectName();
+    }
+    return QVariant();
 }
 
 void CParameterModel::collect(QObject *source, QObject *modelParent)
@@ -176,9 +243,12 @@ QVariant CParameterModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == ItemRole)
         return QVariant::fromValue<QObject *>(const_cast<CItem *>(it));
+    const bool container = it->type() <= CItem::DATA_TYPE_GROUP;
+    const bool marked = role == Qt::ForegroundRole || role == Qt::FontRole || role == Qt::DecorationRole;
+    if (!container && index.column() == ValueColumn && (marked || role == Qt::ToolTipRole))
+        return valueDecoration(it, role);
     if (role == Qt::ToolTipRole)
         return it->objectName();
-    const bool container = it->type() <= CItem::DATA_TYPE_GROUP;
     if (role == Qt::EditRole && index.column() == ValueColumn)
         return editValue(it);
     if (role != Qt::DisplayRole)

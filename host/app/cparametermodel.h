@@ -7,6 +7,7 @@
 #include <QVector>
 
 class CItem;
+class CParameterTransfer;
 
 // Tree model over the CItem tree below one root object: one row per item,
 // columns caption, value text and unit. Object containers are left out (their
@@ -14,6 +15,9 @@ class CItem;
 // carry the captions the user knows. The model shows every item, hidden
 // ones included; CVisibleItemFilter removes those. Item signals update the
 // rows at once, so changes the plugin makes show without a refresh.
+// With a parameter transfer, the value column marks what the device has not
+// confirmed: values never read or whose read failed (grey, italic), values
+// changed here and not yet written (bold), writes that failed (red).
 class CParameterModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -29,6 +33,12 @@ public:
     // lose items while it is shown; call setRoot again after rebuilding it.
     void setRoot(QObject *root);
     QObject *root() const;
+    // What the device reported and what failed (not owned; null: no marks).
+    void setTransfer(const CParameterTransfer *transfer);
+
+    // How a value stands against the device.
+    enum ValueState { Unmarked, NotRead, Pending, WriteFailed };
+    ValueState valueState(const CItem *item) const;
 
     // The item of an index of this model; null for an invalid index.
     CItem *item(const QModelIndex &index) const;
@@ -67,7 +77,10 @@ private:
     void itemChanged(CItem *item);
     const QVector<CItem *> &childrenOf(const QObject *parent) const;
 
+    QVariant valueDecoration(const CItem *item, int role) const;
+
     QPointer<QObject> m_root;
+    QPointer<const CParameterTransfer> m_transfer;
     QHash<const QObject *, QVector<CItem *>> m_children;
     QHash<const CItem *, int> m_rows;
     QHash<const CItem *, CItem *> m_parents; // null: top level

@@ -1,10 +1,10 @@
 #include "cparameterset.h"
 
-#include "cvalueformat.h"
+#include "cwritecheck.h"
 #include "items/citem.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -25,6 +25,13 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+// A value as it stands in the file.
+QString jsonText(const QVariant &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{QJsonValue::fromVariant(value)}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
 QJsonValue toJson(const QVariant &value)
@@ -61,8 +68,11 @@ CParameterSet CParameterSet::fromItems(const QObject *root)
 {
     CParameterSet set;
     set.timeStamp = QDateTime::currentDateTime();
-    for (const CItem *item : parameterItems(root))
+    for (const CItem *item : parameterItems(root)) {
         set.values.append({item->objectName(), item->value()});
+        if (!item->unit().isEmpty())
+            set.units.insert(item->objectName(), item->unit());
+    }
     return set;
 }
 
@@ -71,12 +81,17 @@ bool CParameterSet::save(const QString &fileName, QString *error) const
     QJsonObject entries;
     for (const auto &entry : values)
         entries.insert(entry.first, toJson(entry.second));
+    QJsonObject unitEntries;
+    for (auto it = units.cbegin(); it != units.cend(); ++it)
+        unitEntries.insert(it.key(), it.value());
     QJsonObject document{{"format", formatTag},
+                         {"version", FormatVersion},
                          {"model", model},
                          {"orderNumber", orderNumber},
                          {"parameterVersion", parameterVersion},
                          {"timeStamp", timeStamp.toString(Qt::ISODate)},
-                         {"values", entries}};
+                         {"values", entries},
+                         {"units", unitEntries}};
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         setError(error, file.errorString());
@@ -101,9 +116,19 @@ bool CParameterSet::load(const QString &fileName, QString *error)
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject object = document.object();
     if (document.isNull() || object.value("format").toString() != QLatin1String(formatTag)) {
-        setError(error, document.isNull() ? parseError.errorString() : QCoreApplication::translate("CParameterSet", "not a parameter set"));
+        setError(error, document.isNull() ? parseError.errorString() : tr("not a parameter set"));
         return false;
     }
+    const int fileVersion = object.value("version").toInt(1);
+    if (fileVersion < 1 || fileVersion > FormatVersion) {
+        setError(error, tr("parameter-set version %1 is not supported (up to %2)").arg(fileVersion).arg(FormatVersion));
+        return false;
+    }
+    if (!object.value("values").isObject()) {
+        setError(error, tr("the set holds no values"));
+        return false;
+    }
+    version = fileVersion;
     model = object.value("model").toString();
     orderNumber = object.value("orderNumber").toString();
     parameterVersion = object.value("parameterVersion").toString();
@@ -112,6 +137,10 @@ bool CParameterSet::load(const QString &fileName, QString *error)
     const QJsonObject entries = object.value("values").toObject();
     for (auto it = entries.begin(); it != entries.end(); ++it)
         values.append({it.key(), it.value().toVariant()});
+    units.clear();
+    const QJsonObject unitEntries = object.value("units").toObject();
+    for (auto it = unitEntries.begin(); it != unitEntries.end(); ++it)
+        units.insert(it.key(), it.value().toString());
     return true;
 }
 
@@ -124,56 +153,37 @@ QVariant CParameterSet::value(const QString &name) const
     return QVariant();
 }
 
-QVariant CParameterSet::convertForItem(const CItem *item, const QVariant &value)
+bool CParameterSet::convertForItem(const CItem *item, const QVariant &raw, QVariant *value, QString *reason)
 {
     const int type = item->type();
-    if (isTextType(type))
-        return value.toString();
-    if (type == CItem::DATA_TYPE_DATETIME)
-        return QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+    QVariant converted;
+    if (isTextType(type)) {
+        converted = raw.toString();
+    } else if (type == CItem::DATA_TYPE_DATETIME) {
+        converted = QDateTime::fromString(raw.toString(), Qt::ISODateWithMs);
+    } else if (raw.type() == QVariant::String || !raw.isValid() || raw.type() == QVariant::Map
+               || raw.type() == QVariant::List) {
+        *reason = tr("%1 is not a number").arg(jsonText(raw));
+        return false;
+    } else if (type == CItem::DATA_TYPE_BOOL && raw.type() == QVariant::Bool) {
+        converted = raw.toBool();
+    } else {
+        converted = raw.toDouble();
+    }
+    // Checked before any conversion to an integer: a huge number has none.
+    const QString problem = CWriteCheck::valueProblem(item, converted, false);
+    if (!problem.isEmpty()) {
+        *reason = problem;
+        return false;
+    }
+    if (converted.type() == QVariant::Double && type != CItem::DATA_TYPE_FLOAT) {
+        const double number = converted.toDouble();
+        converted = number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max()
+            ? QVariant(int(number))
+            : QVariant(qlonglong(number));
+    }
     if (type == CItem::DATA_TYPE_BOOL)
-        return value.toBool();
-    const double number = value.toDouble();
-    if (type == CItem::DATA_TYPE_FLOAT || number != qRound64(number))
-        return number;
-    if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
-        return int(number);
-    return qlonglong(number);
-}
-
-QList<CParameterSet::Difference> CParameterSet::compare(const QObject *root) const
-{
-    QList<Difference> rows;
-    for (CItem *item : parameterItems(root)) {
-        const QVariant raw = value(item->objectName());
-        if (!raw.isValid())
-            continue;
-        Difference row;
-        row.item = item;
-        row.name = item->objectName();
-        row.caption = item->fullCaption();
-        row.fileValue = convertForItem(item, raw);
-        row.fileText = CValueFormat::text(item, row.fileValue);
-        row.deviceText = CValueFormat::text(item);
-        row.differs = row.fileValue != item->value();
-        rows.append(row);
-    }
-    return rows;
-}
-
-QList<CItem *> CParameterSet::applyTo(const QObject *root) const
-{
-    QList<CItem *> changed;
-    for (CItem *item : parameterItems(root)) {
-        const QVariant raw = value(item->objectName());
-        if (!raw.isValid() || item->isReadOnly())
-            continue;
-        const QVariant converted = convertForItem(item, raw);
-        if (converted == item->value())
-            continue;
-        item->setValue(converted);
-        emit item->valueEdited();
-        changed.append(item);
-    }
-    return changed;
+        converted = converted.toBool();
+    *value = converted;
+    return true;
 }

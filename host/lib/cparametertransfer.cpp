@@ -135,6 +135,25 @@ QByteArray CParameterTransfer::deviceBytes(const CItem *item) const
     return m_device.value(const_cast<CItem *>(item));
 }
 
+QString CParameterTransfer::deviceUnit(const CItem *item) const
+{
+    const QString unit = item->unit();
+    CItem *selector = m_data ? this->item(m_data->unitSelector()) : nullptr;
+    if (!selector || unit.isEmpty() || !m_data->unitItems().contains(item->objectName()) || !m_device.contains(selector))
+        return unit;
+    return selector->valueText(valueOf(selector, m_device.value(selector)));
+}
+
+QString CParameterTransfer::deviceText(const CItem *item) const
+{
+    CItem *key = const_cast<CItem *>(item);
+    if (!m_device.contains(key))
+        return QString();
+    const QString unit = deviceUnit(item);
+    const QString text = CValueFormat::text(item, valueOf(item, m_device.value(key)));
+    return unit.isEmpty() ? text : QStringLiteral("%1 %2").arg(text, unit);
+}
+
 QString CParameterTransfer::writeFailure(const CItem *item) const
 {
     return m_failures.value(const_cast<CItem *>(item));

@@ -55,6 +55,7 @@ public:
     // Writes one item, every writable item, or the writable items whose value
     // differs from the device's last known value; each then reads back.
     void writeItem(CItem *item);
+    void writeItems(QList<CItem *> items);
     void writeAll();
     void writeModified();
     // Writable items whose value differs from what the device last reported.
@@ -70,6 +71,12 @@ public:
     // The item's register bytes as the device last reported them (empty
     // when never read).
     QByteArray deviceBytes(const CItem *item) const;
+    // The item's value with its unit as the device last reported it (empty
+    // when never read); values that follow the device's unit in the unit
+    // the device holds, whatever the items say meanwhile.
+    QString deviceText(const CItem *item) const;
+    // The unit the device holds the item's value in.
+    QString deviceUnit(const CItem *item) const;
     // Why the last write of the item failed (empty when it did not); the
     // item then keeps the value that was to be written.
     QString writeFailure(const CItem *item) const;
@@ -102,7 +109,6 @@ private:
     void applyRead(bool wholeDevice);
     void sortForWriting(QList<CItem *> &items) const;
     QList<CItem *> withCompanions(const QList<CItem *> &items) const;
-    void writeItems(QList<CItem *> items);
     void writeBlock(const CRegisterPlan::Block &block);
     void writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result);
     void verifyWritten();

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -81,7 +82,7 @@ QString CWriteCheck::valueWithUnit(const CItem *item)
     return valueWithUnit(item, item->value());
 }
 
-QString CWriteCheck::valueProblem(const CItem *item, const QVariant &value)
+QString CWriteCheck::valueProblem(const CItem *item, const QVariant &value, bool checkRange)
 {
     if (isText(item)) {
         const int width = item->byteSize();
@@ -103,6 +104,8 @@ QString CWriteCheck::valueProblem(const CItem *item, const QVariant &value)
     }
     if (item->type() == CItem::DATA_TYPE_BOOL)
         return number == 0.0 || number == 1.0 ? QString() : tr("%1 is neither on nor off").arg(value.toString());
+    if (item->type() == CItem::DATA_TYPE_FLOAT && std::fabs(number) > double(std::numeric_limits<float>::max()))
+        return tr("%1 cannot be held by the parameter (a 32-bit float)").arg(value.toString());
     const QPair<double, double> limits = CItemTypeLimits::limits(item->type());
     if (isInteger(item) && (number != std::floor(number) || number < limits.first || number > limits.second))
         return tr("%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)")
@@ -110,7 +113,7 @@ QString CWriteCheck::valueProblem(const CItem *item, const QVariant &value)
     const double low = qMin(item->minimum(), item->maximum());
     const double high = qMax(item->minimum(), item->maximum());
     const double slack = slackFor(item, low, high);
-    if (low == high || (number >= low - slack && number <= high + slack))
+    if (!checkRange || low == high || (number >= low - slack && number <= high + slack))
         return QString();
     return tr("%1 is outside %2 .. %3").arg(valueWithUnit(item, value), CValueFormat::text(item, low),
                                             valueWithUnit(item, high));

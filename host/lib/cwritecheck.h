@@ -28,9 +28,9 @@ public:
 
     // The problems with writing the current values of written.
     CParameterProblems check(const QList<CItem *> &written) const;
-    // Why value does not suit item by its own range, list or type; empty
-    // when it does.
-    static QString valueProblem(const CItem *item, const QVariant &value);
+    // Why value does not suit item by its type, list or (with checkRange)
+    // its own range; empty when it does.
+    static QString valueProblem(const CItem *item, const QVariant &value, bool checkRange = true);
     // The item's caption and object name, as problems name a parameter.
     static QString label(const CItem *item);
     // The item's value (or value) with its unit, as the host shows it.

@@ -8,12 +8,18 @@
 #include "clanguagemanager.h"
 #include "cmainwindow.h"
 #include "cparametermodel.h"
+#include "cparameterset.h"
+#include "ctransferrunner.h"
+#include "cwritepreviewdialog.h"
 #include "items/citem.h"
 #include "widgets/cbasewidget.h"
 #include "widgets/cbuttonbar.h"
+#include "widgets/cmessagebox.h"
 #include "widgets/cpushbutton.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +78,112 @@ private slots:
         QCOMPARE(limitUnit.data().toString(), QString("Pa"));
         QCOMPARE(limit->value().toDouble(), mbar * 100.0);
         QCOMPARE(valueText("GrenzwertMaxAlarm"), limit->valueText(mbar * 100.0));
+    }
+
+    // The unit edit above is pending: marked in the tree, previewed with the
+    // device's and the new values, written on confirmation.
+    void pendingEditsArePreviewedThenWritten()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        QCOMPARE(model->valueState(item("Einheit")), CParameterModel::Pending);
+        QCOMPARE(model->valueState(item("GrenzwertMaxAlarm")), CParameterModel::Pending);
+        QCOMPARE(model->valueState(item("Daempfung")), CParameterModel::Unmarked);
+        QVERIFY(model->indexOf(item("Einheit"), CParameterModel::ValueColumn).data(Qt::FontRole).value<QFont>().bold());
+        m_window->writeModified();
+        CWritePreviewDialog *preview = m_window->transfers()->preview();
+        QVERIFY(preview);
+        QCOMPARE(rowTexts(preview, "Einheit"), QStringList({"mbar", "Pa", ""}));
+        QCOMPARE(rowTexts(preview, "GrenzwertMaxAlarm"), QStringList({"200 mbar", "20000", "Pa"}));
+        QVERIFY(preview->lineWarning()->isHidden());
+        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
+        preview->accept();
+        QVERIFY(written.wait(10000));
+        QCOMPARE(written.first().first().toBool(), true);
+        QCOMPARE(model->valueState(item("Einheit")), CParameterModel::Unmarked);
+        QCOMPARE(model->valueState(item("GrenzwertMaxAlarm")), CParameterModel::Unmarked);
+    }
+
+    // A write that breaks a device rule is refused before any preview.
+    void writeAgainstTheRulesIsRefused()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        CItem *min = item("GrenzwertMinAlarm");
+        const QVariant held = min->value();
+        QVERIFY(model->setData(model->indexOf(min, CParameterModel::ValueColumn), 22000.0));
+        m_window->writeModified();
+        QVERIFY(!m_window->transfers()->preview());
+        QVERIFY2(m_window->logText().contains("(GrenzwertMaxAlarm): 20000 Pa is not above")
+                     && m_window->logText().contains("(GrenzwertMinAlarm) (22000 Pa)"),
+                 qPrintable(m_window->logText().right(400)));
+        QCOMPARE(model->valueState(min), CParameterModel::Pending);
+        QVERIFY(model->setData(model->indexOf(min, CParameterModel::ValueColumn), held.toDouble()));
+        QCOMPARE(model->valueState(min), CParameterModel::Unmarked);
+    }
+
+    // A new device address: the preview warns, and afterwards the window
+    // offers to reconnect with it.
+    void lineSettingChangeOffersReconnect()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        QVERIFY(model->setData(model->indexOf(item("ModbusAdresse"), CParameterModel::ValueColumn), 5.0));
+        m_window->writeModified();
+        CWritePreviewDialog *preview = m_window->transfers()->preview();
+        QVERIFY(preview);
+        QVERIFY(!preview->lineWarning()->isHidden());
+        QVERIFY2(preview->lineWarning()->text().contains("(ModbusAdresse): 1 -> 5"),
+                 qPrintable(preview->lineWarning()->text()));
+        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
+        preview->accept();
+        QVERIFY(written.wait(10000));
+        auto *question = m_window->findChild<CMessageBox *>("ReconnectQuestion");
+        QVERIFY(question);
+        QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
+        question->done(QDialogButtonBox::Yes);
+        QVERIFY(initialRead.wait(20000));
+        QCOMPARE(m_window->session()->master()->settings().serverAddress, 5);
+        QCOMPARE(m_window->connectionBar()->settings().serverAddress, 5);
+        QVERIFY(readButton()->isChecked());
+    }
+
+    // A link that only resynchronises keeps the cyclic reading going.
+    void cyclicReadingSurvivesResynchronising()
+    {
+        QVERIFY(readButton()->isChecked());
+        CModbusMaster *master = m_window->session()->master();
+        emit master->stateChanged(CModbusMaster::Connecting);
+        QVERIFY(!readButton()->isChecked());
+        emit master->stateChanged(CModbusMaster::Connected);
+        QVERIFY(readButton()->isChecked());
+    }
+
+    // A set with problems names them and changes nothing unless the user
+    // applies the rest.
+    void setWithProblemsIsRefused()
+    {
+        const QString file = m_dir.filePath("problems.json");
+        CParameterSet set = CParameterSet::fromItems(m_window->session()->root());
+        set.orderNumber = "8120-0001";
+        for (auto &entry : set.values) {
+            if (entry.first == "GrenzwertMaxAlarm")
+                entry.second = 99999;
+            if (entry.first == "Daempfung")
+                entry.second = 55;
+        }
+        set.values.append({"Nichts", 1});
+        QVERIFY(set.save(file));
+        const QVariant limit = item("GrenzwertMaxAlarm")->value();
+        QVERIFY(!m_window->loadParameterSet(file));
+        auto *box = m_window->findChild<CMessageBox *>("SetProblems");
+        QVERIFY(box);
+        QVERIFY2(box->text().contains("Nichts: the device has no such parameter")
+                     && box->text().contains("(GrenzwertMaxAlarm): 99999 Pa is outside"),
+                 qPrintable(box->text()));
+        QCOMPARE(item("Daempfung")->value().toInt(), 10);
+        box->done(QDialogButtonBox::Yes);
+        QCOMPARE(item("Daempfung")->value().toInt(), 55);
+        QCOMPARE(item("GrenzwertMaxAlarm")->value(), limit);
+        QVERIFY(m_window->parameterModel()->setData(
+            m_window->parameterModel()->indexOf(item("Daempfung"), CParameterModel::ValueColumn), 1.0));
     }
 
     void languageSwitchReachesWindowTreeAndItems()
@@ -163,6 +275,18 @@ private:
         return bar ? bar->button(2) : nullptr;
     }
     CItem *item(const char *name) const { return m_window->session()->root()->findChild<CItem *>(name); }
+    // Device value, new value and unit of a preview row.
+    static QStringList rowTexts(CWritePreviewDialog *preview, const QString &name)
+    {
+        QTableWidget *table = preview->table();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, CWritePreviewDialog::ParameterColumn)->text().endsWith("(" + name + ")"))
+                return {table->item(row, CWritePreviewDialog::DeviceColumn)->text(),
+                        table->item(row, CWritePreviewDialog::NewColumn)->text(),
+                        table->item(row, CWritePreviewDialog::UnitColumn)->text()};
+        }
+        return {};
+    }
     QString valueText(const char *name) const
     {
         return m_window->parameterModel()->indexOf(item(name), CParameterModel::ValueColumn).data().toString();

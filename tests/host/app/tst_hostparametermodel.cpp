@@ -5,6 +5,7 @@
 #include "cparameterdelegate.h"
 #include "cparametermodel.h"
 #include "cparameterset.h"
+#include "csetrestore.h"
 #include "cvisibleitemfilter.h"
 #include "itemtreefixture.h"
 
@@ -225,13 +226,15 @@ private slots:
         QVERIFY2(loaded.load(file, &error), qPrintable(error));
         QCOMPARE(loaded.orderNumber, QString("8120-01"));
         QCOMPARE(loaded.parameterVersion, QString("1.00"));
+        QCOMPARE(loaded.units.value("GrenzwertMaxAlarm"), QString("mbar"));
         ItemTreeFixture target;
-        QCOMPARE(loaded.applyTo(&target.root).size(), 5);
+        const CSetRestore restore(&target.root, nullptr, QString());
+        QCOMPARE(restore.apply(loaded).size(), 5);
         for (const char *name : {"Einheit", "GrenzwertMaxAlarm", "Alarm", "Messstelle", "Verstaerkung"})
             QCOMPARE(target.root.findChild<CItem *>(name)->valueText(),
                      source.root.findChild<CItem *>(name)->valueText());
-        QCOMPARE(loaded.compare(&target.root).size(), 7);
-        for (const auto &row : loaded.compare(&target.root))
+        QCOMPARE(restore.compare(loaded).size(), 7);
+        for (const auto &row : restore.compare(loaded))
             QVERIFY2(!row.differs, qPrintable(row.name));
         // Foreign or missing files are refused and leave the set as it was.
         for (const QByteArray &content : {QByteArray("<xml/>"), QByteArray("{\"values\": {}}"), QByteArray()}) {
@@ -251,7 +254,9 @@ private slots:
         const CParameterSet set = savedSet(f);
         f.limit->setValue(300);
         f.unit->setValue(0);
-        const QList<CParameterSet::Difference> rows = set.compare(&f.root);
+        const CSetRestore restore(&f.root, nullptr, QString());
+        const QList<CParameterSet::Difference> rows = restore.compare(set);
+        QCOMPARE(f.limit->value().toInt(), 300); // the tree is left as it was
         QStringList differing;
         for (const auto &row : rows) {
             if (row.differs)
@@ -270,14 +275,16 @@ private slots:
         QCOMPARE(dialog.differences().size(), 2);
         const auto limit =
             std::find_if(rows.begin(), rows.end(), [](const auto &row) { return row.name == "GrenzwertMaxAlarm"; });
-        QCOMPARE(limit->fileText, QString("-7,5"));
-        QCOMPARE(limit->deviceText, QString("30,0"));
+        QCOMPARE(limit->fileText, QString("-7,5 mbar"));
+        // Nothing read from a device: nothing is shown as its value.
+        QCOMPARE(limit->deviceText, QString());
+        QCOMPARE(table->item(int(limit - rows.begin()), CCompareDialog::DeviceColumn)->text(), QString("(not read)"));
         QCOMPARE(limit->caption, QString("Limits - Max alarm"));
         // Applying writes only what differs, as edits, and never a read-only item.
         f.serial->setValue(17);
         QSignalSpy limitEdited(f.limit, &CItem::valueEdited);
         QSignalSpy nameChanged(f.name, &CItem::valueChanged);
-        QCOMPARE(set.applyTo(&f.root), QList<CItem *>({f.unit, f.limit}));
+        QCOMPARE(restore.apply(set), QList<CItem *>({f.unit, f.limit}));
         QCOMPARE(limitEdited.count(), 1);
         QCOMPARE(nameChanged.count(), 0);
         QCOMPARE(f.serial->value().toInt(), 17);

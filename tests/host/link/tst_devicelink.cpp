@@ -6,99 +6,15 @@
 #include "cparametertransfer.h"
 #include "description/citemregisters.h"
 #include "items/citem.h"
-#include "simprocess.h"
+#include "simrig.h"
 #include "widgets/cmessagesender.h"
 
 #include <QFile>
 #include <QModbusReply>
-#include <QTemporaryDir>
 #include <QModbusTcpClient>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// A session on a fresh simulator, with an independent view of the simulator's
-// registers through a plain QtSerialBus client for checking what the link did.
-struct Rig
-{
-    SimProcess sim;
-    CDeviceSession session;
-    QModbusTcpClient raw;
-    QTimer poll;
-
-    bool start(const QStringList &simArgs, int timeout = 1000)
-    {
-        if (!sim.start(simArgs))
-            return false;
-        raw.setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
-        raw.setConnectionParameter(QModbusDevice::NetworkPortParameter, sim.port());
-        raw.connectDevice();
-        if (!session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)))
-            return false;
-        CLinkSettings settings;
-        settings.port = sim.port();
-        settings.responseTimeout = timeout;
-        settings.reconnectMinDelay = 20;
-        settings.reconnectMaxDelay = 200;
-        session.master()->setSettings(settings);
-        session.master()->connectDevice();
-        return QTest::qWaitFor([&]() {
-            return session.master()->state() == CModbusMaster::Connected
-                && raw.state() == QModbusDevice::ConnectedState;
-        }, 5000);
-    }
-
-    CItem *item(const QString &name) const { return session.parameters()->item(name); }
-
-    // Writes (or, without words, reads) item's registers on the simulator
-    // directly; the words it holds afterwards, empty on failure.
-    QVector<quint16> device(const CItem *item, const QVector<quint16> &words = {})
-    {
-        const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item),
-                                   quint16(CItemRegisters::registerCount(item)));
-        QModbusReply *reply = words.isEmpty() ? raw.sendReadRequest(unit, 1)
-                                              : raw.sendWriteRequest(QModbusDataUnit(unit.registerType(),
-                                                                                     unit.startAddress(), words), 1);
-        const bool ok = reply && QTest::qWaitFor([&]() { return reply->isFinished(); }, 5000)
-            && reply->error() == QModbusDevice::NoError;
-        if (reply)
-            reply->deleteLater();
-        return !ok ? QVector<quint16>() : words.isEmpty() ? reply->result().values() : words;
-    }
-
-    static QVector<quint16> held(const CItem *item)
-    {
-        return CItemRegisters::toWords(CItemRegisters::registerBytes(item));
-    }
-
-    bool transfer(const std::function<void()> &run)
-    {
-        QSignalSpy finished(session.parameters(), &CParameterTransfer::finished);
-        run();
-        return finished.wait(20000) && finished.first().first().toBool();
-    }
-
-    // Polls the status as the front panel does, every intervalMs.
-    QObject *startPolling(int intervalMs)
-    {
-        QObject *backend = session.backend();
-        QObject::connect(&poll, &QTimer::timeout, backend,
-                         [backend]() { QMetaObject::invokeMethod(backend, "cyclicTimeout"); });
-        poll.start(intervalMs);
-        return backend;
-    }
-};
-
-// A float as the device stores it: the low half of its bits first.
-QVector<quint16> floatWords(float value)
-{
-    quint32 bits = 0;
-    memcpy(&bits, &value, sizeof bits);
-    return {quint16(bits & 0xFFFF), quint16(bits >> 16)};
-}
-
-} // namespace
 
 class tst_DeviceLink : public QObject
 {
