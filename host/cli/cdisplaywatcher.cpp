@@ -1,10 +1,18 @@
 #include "cdisplaywatcher.h"
 
-#include <QDateTime>
+#include "cdevicedata.h"
 
-CDisplayWatcher::CDisplayWatcher(QTextStream &out, QObject *parent)
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+CDisplayWatcher::CDisplayWatcher(QTextStream &out, const CDeviceData &data, const QString &language, bool json,
+                                 QObject *parent)
     : QObject(parent)
     , m_out(out)
+    , m_data(data)
+    , m_language(language)
+    , m_json(json)
 {
 }
 
@@ -20,32 +28,40 @@ int CDisplayWatcher::updates() const
     return m_updates;
 }
 
-QString CDisplayWatcher::ledName(int code)
-{
-    switch (code) {
-    case 1: return QStringLiteral("yellow+white");
-    case 2: return QStringLiteral("green");
-    case 3: return QStringLiteral("yellow+green");
-    case 4: return QStringLiteral("yellow+red");
-    case 5: return QStringLiteral("red");
-    default: return QStringLiteral("white");
-    }
-}
-
 void CDisplayWatcher::setLed(int code)
 {
     m_led = code;
 }
 
 // The backend sends the LED first, then the text: the text completes a frame.
+// It shows the two frames of the status in turn, the first one first.
 void CDisplayWatcher::setText(const QString &text)
 {
-    if (text == m_text && m_updates > 0)
+    const int first = m_data.firstDisplayFrame();
+    const int frame = m_texts++ % 2 == 0 ? first : 3 - first;
+    if (text == m_text && m_led == m_printedLed && m_updates > 0)
         return;
     m_text = text;
+    m_printedLed = m_led;
     ++m_updates;
-    m_out << QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz")) << "  "
-          << QStringLiteral("%1").arg(text, -8) << "  LED " << m_led << " (" << ledName(m_led) << ")\n";
-    m_out.flush();
+    print(text, frame);
     emit changed();
+}
+
+void CDisplayWatcher::print(const QString &text, int frame)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString led = m_data.ledName(m_led, m_language);
+    if (m_json) {
+        const QJsonObject object{{"time", now.toString(Qt::ISODateWithMs)},
+                                 {"text", text},
+                                 {"led", m_led},
+                                 {"ledName", led},
+                                 {"frame", frame}};
+        m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        m_out << now.toString(QStringLiteral("hh:mm:ss.zzz")) << "  " << QStringLiteral("%1").arg(text, -8)
+              << "  LED " << m_led << " (" << led << ")  " << tr("frame %1").arg(frame) << '\n';
+    }
+    m_out.flush();
 }

@@ -5,22 +5,26 @@
 #include <QString>
 #include <QTextStream>
 
-// Prints the device display as the plugin's backend reports it: one line
-// whenever the text or the LED changes.
+class CDeviceData;
+
+// Prints the device display as the plugin's backend reports it: one line (or
+// one JSON object) whenever the text or the LED changes, with the time, the
+// LED code and its name, and the display frame the text belongs to.
 class CDisplayWatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CDisplayWatcher(QTextStream &out, QObject *parent = nullptr);
+    // data names the LED codes (in language) and the frame shown first.
+    CDisplayWatcher(QTextStream &out, const CDeviceData &data, const QString &language, bool json,
+                    QObject *parent = nullptr);
 
     // Connects to the backend's displayText(QString) and displayLed(int)
     // signals (by name: the backend's class lives in the plugin). False when
     // the backend lacks them.
     bool watch(QObject *backend);
+    // Number of changes printed.
     int updates() const;
-
-    static QString ledName(int code);
 
 signals:
     void changed();
@@ -30,9 +34,16 @@ public slots:
     void setLed(int code);
 
 private:
+    void print(const QString &text, int frame);
+
     QTextStream &m_out;
+    const CDeviceData &m_data;
+    QString m_language;
+    bool m_json;
     QString m_text;
     int m_led = -1;
+    int m_printedLed = -1;
+    int m_texts = 0;
     int m_updates = 0;
 };
 

@@ -1,72 +1,70 @@
 // loomwork-cli: reads and writes the device's parameters and watches its
 // display from the command line, through the same host library as the GUI.
+#include "ccliconsole.h"
 #include "cdevicesession.h"
-#include "cdisplaywatcher.h"
-#include "citeminput.h"
+#include "clanguagemanager.h"
 #include "cmodbusmaster.h"
-#include "cparametertransfer.h"
-#include "cvalueformat.h"
-#include "description/citemregisters.h"
-#include "items/citem.h"
+#include "cparametercommands.h"
+#include "csetcommands.h"
 #include "widgets/cmessagesender.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTextStream>
-#include <QTimer>
+#include <QRegularExpression>
 
 namespace {
 
-enum ExitCode {
-    ExitOk = 0,
-    ExitUsage = 1,
-    ExitSetup = 2,
-    ExitConnection = 3,
-    ExitRead = 4,
-    ExitValue = 5,
-    ExitWrite = 6
+// The translation context of the CLI's own texts.
+struct Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
 };
 
-QTextStream &out()
+// Commands and how many words each takes after its name.
+const QHash<QString, int> Commands = {{QStringLiteral("read"), 0}, {QStringLiteral("write"), 2},
+                                      {QStringLiteral("watch"), 0}, {QStringLiteral("save"), 1},
+                                      {QStringLiteral("diff"), 1},  {QStringLiteral("apply"), 1}};
+const QStringList ValueOptions = {"tcp",     "serial",  "plugin-dir", "description", "timeout", "retries",
+                                  "unit-id", "interval", "count",     "duration",    "language"};
+// Marks a negative number so the parser takes it as an argument, not options.
+const QChar NumberMark(0x1F);
+
+// "-5" or "-0,25" after the command is a value, not a cluster of options.
+QStringList protectNegativeNumbers(QStringList arguments)
 {
-    static QTextStream stream(stdout);
-    return stream;
+    static const QRegularExpression negative(QStringLiteral("^-[0-9.,]"));
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString previous = arguments.at(i - 1);
+        const bool optionValue = previous.startsWith(QLatin1String("--")) && !previous.contains(QLatin1Char('='))
+            && ValueOptions.contains(previous.mid(2));
+        if (!optionValue && negative.match(arguments.at(i)).hasMatch())
+            arguments[i].prepend(NumberMark);
+    }
+    return arguments;
 }
 
-QTextStream &err()
+// The language asked for on the command line, before the parser runs (its
+// help texts are translated too).
+QString requestedLanguage(const QStringList &arguments)
 {
-    static QTextStream stream(stderr);
-    return stream;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--language") && i + 1 < arguments.size())
+            return arguments.at(i + 1);
+        if (arguments.at(i).startsWith(QLatin1String("--language=")))
+            return arguments.at(i).mid(11);
+    }
+    return CLanguageManager::systemLanguage();
 }
 
 int fail(int code, const QString &text)
 {
-    err() << "loomwork-cli: " << text << '\n';
-    err().flush();
-    return code;
-}
-
-// Runs the event loop until finished(bool) of the transfer; returns success.
-bool waitForTransfer(CParameterTransfer *transfer)
-{
-    QEventLoop loop;
-    bool success = false;
-    QObject::connect(transfer, &CParameterTransfer::finished, &loop, [&](bool ok) {
-        success = ok;
-        loop.quit();
-    });
-    loop.exec();
-    return success;
+    return CCliConsole::fail(code, text);
 }
 
 bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
 {
     if (args.isSet(QStringLiteral("tcp")) == args.isSet(QStringLiteral("serial"))) {
-        *error = QStringLiteral("give exactly one of --tcp HOST:PORT and --serial PORT");
+        *error = Cli::tr("give exactly one of --tcp HOST:PORT and --serial PORT");
         return false;
     }
     if (args.isSet(QStringLiteral("serial"))) {
@@ -78,7 +76,7 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
         bool ok = colon > 0;
         const uint port = ok ? target.mid(colon + 1).toUInt(&ok) : 0;
         if (!ok || port == 0 || port > 65535) {
-            *error = QStringLiteral("--tcp expects HOST:PORT, not \"%1\"").arg(target);
+            *error = Cli::tr("--tcp expects HOST:PORT, not \"%1\"").arg(target);
             return false;
         }
         settings->transport = CLinkSettings::Tcp;
@@ -92,197 +90,130 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
         settings->retries = qMax(0, args.value(QStringLiteral("retries")).toInt(&ok));
     if (ok && args.isSet(QStringLiteral("unit-id")))
         settings->serverAddress = args.value(QStringLiteral("unit-id")).toInt(&ok);
-    if (!ok)
-        *error = QStringLiteral("--timeout, --retries and --unit-id take whole numbers");
-    return ok;
-}
-
-// Opens the link; false when no connection came up within the connect timeout.
-bool connectLink(CModbusMaster *master, QString *error)
-{
-    QEventLoop loop;
-    QObject::connect(master, &CModbusMaster::stateChanged, &loop, [&](CModbusMaster::State state) {
-        if (state == CModbusMaster::Connected)
-            loop.quit();
-    });
-    QObject::connect(master->messageSender(), &CMessageSender::errorMessage, &loop,
-                     [&](const QString &, const QString &text) {
-                         *error = text;
-                         loop.quit();
-                     });
-    QTimer::singleShot(master->settings().connectTimeout + 500, &loop, &QEventLoop::quit);
-    master->connectDevice();
-    if (master->state() != CModbusMaster::Connected)
-        loop.exec();
-    if (master->state() == CModbusMaster::Connected)
-        return true;
-    if (error->isEmpty())
-        *error = QStringLiteral("no connection within %1 ms").arg(master->settings().connectTimeout);
-    master->disconnectDevice();
-    return false;
-}
-
-QJsonObject itemJson(const CItem *item)
-{
-    QJsonObject object;
-    object.insert(QStringLiteral("name"), item->objectName());
-    object.insert(QStringLiteral("caption"), item->caption());
-    object.insert(QStringLiteral("value"), CValueFormat::text(item));
-    object.insert(QStringLiteral("raw"), QJsonValue::fromVariant(item->value()));
-    object.insert(QStringLiteral("unit"), item->unit());
-    object.insert(QStringLiteral("address"), int(CItemRegisters::address(item)));
-    object.insert(QStringLiteral("visible"), item->isVisible());
-    return object;
-}
-
-void printItems(const QList<CItem *> &items, bool json)
-{
-    if (json) {
-        QJsonArray array;
-        for (const CItem *item : items)
-            array.append(itemJson(item));
-        out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
-        return;
+    if (!ok) {
+        *error = Cli::tr("--timeout, --retries and --unit-id take whole numbers");
+        return false;
     }
-    int width = 4;
-    for (const CItem *item : items)
-        width = qMax(width, item->objectName().size());
-    for (const CItem *item : items) {
-        out() << QStringLiteral("%1  %2 %3").arg(item->objectName(), -width).arg(CValueFormat::text(item)).arg(item->unit())
-                     .trimmed()
-              << '\n';
+    // Modbus addresses a single device with 1 .. 247.
+    if (settings->serverAddress < 1 || settings->serverAddress > 247) {
+        *error = Cli::tr("--unit-id must lie in 1 .. 247, not %1").arg(settings->serverAddress);
+        return false;
     }
-}
-
-int commandRead(CDeviceSession &session, bool json)
-{
-    const bool ok = waitForTransfer(session.parameters());
-    printItems(session.parameters()->items(), json);
-    out().flush();
-    return ok ? ExitOk : fail(ExitRead, QStringLiteral("not every parameter could be read"));
-}
-
-int commandWrite(CDeviceSession &session, const QString &name, const QString &text)
-{
-    CParameterTransfer *parameters = session.parameters();
-    CItem *item = parameters->item(name);
-    if (!item)
-        return fail(ExitValue, QStringLiteral("the device has no parameter \"%1\"").arg(name));
-    if (!CParameterTransfer::isWritable(item))
-        return fail(ExitValue, QStringLiteral("%1 is read-only").arg(name));
-    parameters->readAll();
-    if (!waitForTransfer(parameters))
-        return fail(ExitRead, QStringLiteral("the current parameters could not be read"));
-    QVariant value;
-    QString error;
-    if (!CItemInput::parse(*item, text, &value, &error))
-        return fail(ExitValue, QStringLiteral("%1: %2").arg(name, error));
-    // As in an editor: store the value, then announce the user's edit so the
-    // plugin's rules update the dependent parameters.
-    item->setValue(value);
-    emit item->valueEdited();
-    const QList<CItem *> changed = parameters->modifiedItems();
-    parameters->writeModified();
-    const bool ok = waitForTransfer(parameters);
-    for (const CItem *written : changed)
-        out() << QStringLiteral("%1 = %2 %3").arg(written->objectName(), CValueFormat::text(written), written->unit()).trimmed()
-              << '\n';
-    out().flush();
-    return ok ? ExitOk : fail(ExitWrite, QStringLiteral("the write did not complete"));
-}
-
-int commandWatch(CDeviceSession &session, int interval, int count, int seconds)
-{
-    QObject *backend = session.backend();
-    if (!backend)
-        return fail(ExitSetup, QStringLiteral("the plugin created no backend"));
-    CDisplayWatcher watcher(out());
-    if (!watcher.watch(backend))
-        return fail(ExitSetup, QStringLiteral("the plugin's backend reports no display"));
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, backend, [backend]() {
-        QMetaObject::invokeMethod(backend, "cyclicTimeout");
-    });
-    QObject::connect(&watcher, &CDisplayWatcher::changed, &loop, [&]() {
-        if (count > 0 && watcher.updates() >= count)
-            loop.quit();
-    });
-    if (seconds > 0)
-        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    QMetaObject::invokeMethod(backend, "cyclicTimeout");
-    poll.start(interval);
-    loop.exec();
-    if (watcher.updates() == 0)
-        return fail(ExitRead, QStringLiteral("the device display never arrived"));
-    return ExitOk;
+    return true;
 }
 
 void addOptions(QCommandLineParser &args)
 {
-    args.setApplicationDescription(QStringLiteral(
+    args.setApplicationDescription(Cli::tr(
         "Reads and writes the parameters of a PV 8120 and watches its display.\n\n"
         "Commands:\n"
-        "  read              print all parameters (name, value text, unit)\n"
+        "  read              print all parameters (name, value, unit; --json)\n"
         "  write NAME VALUE  set one parameter (list entry text or number in display\n"
         "                    units), let the device rules follow, write what changed\n"
-        "  watch             print the display text and LED as they change\n\n"
+        "  watch             print the display text and LED as they change (--json)\n"
+        "  save FILE         save the device's parameters as a parameter set\n"
+        "  diff FILE         show where the device differs from a parameter set\n"
+        "  apply FILE        write the set's differing values (--dry-run, --force)\n\n"
         "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
-        "4 read failed, 5 unknown parameter or bad value, 6 write failed."));
+        "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
+        "7 the device differs from the set, 8 set file not readable or writable."));
     args.addHelpOption();
     args.addVersionOption();
-    args.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read, write or watch"));
+    args.addPositionalArgument(QStringLiteral("command"), Cli::tr("read, write, watch, save, diff or apply"));
     args.addOptions({
-        {QStringLiteral("tcp"), QStringLiteral("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
-        {QStringLiteral("serial"), QStringLiteral("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
-        {QStringLiteral("plugin-dir"), QStringLiteral("Directory of the device plugins."), QStringLiteral("DIR"),
+        {QStringLiteral("tcp"), Cli::tr("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
+        {QStringLiteral("serial"), Cli::tr("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
+        {QStringLiteral("plugin-dir"), Cli::tr("Directory of the device plugins."), QStringLiteral("DIR"),
          CDeviceSession::defaultPluginDirectory()},
-        {QStringLiteral("description"), QStringLiteral("The device's parameter description."), QStringLiteral("FILE"),
+        {QStringLiteral("description"), Cli::tr("The device's parameter description."), QStringLiteral("FILE"),
          CDeviceSession::defaultDescriptionFile()},
-        {QStringLiteral("json"), QStringLiteral("read: print JSON.")},
-        {QStringLiteral("timeout"), QStringLiteral("Response timeout in ms (1000)."), QStringLiteral("MS")},
-        {QStringLiteral("retries"), QStringLiteral("Retries after a timeout (3)."), QStringLiteral("N")},
-        {QStringLiteral("unit-id"), QStringLiteral("Modbus unit id (1)."), QStringLiteral("N")},
-        {QStringLiteral("interval"), QStringLiteral("watch: poll interval in ms."), QStringLiteral("MS"),
+        {QStringLiteral("json"), Cli::tr("read, watch, diff: print JSON.")},
+        {QStringLiteral("dry-run"), Cli::tr("apply: show what would be written, write nothing.")},
+        {QStringLiteral("force"), Cli::tr("apply: leave out the set's offending values, apply the rest.")},
+        {QStringLiteral("language"), Cli::tr("Language of captions and list texts: en or de."), QStringLiteral("ID")},
+        {QStringLiteral("timeout"), Cli::tr("Response timeout in ms (1000)."), QStringLiteral("MS")},
+        {QStringLiteral("retries"), Cli::tr("Retries after a timeout (3)."), QStringLiteral("N")},
+        {QStringLiteral("unit-id"), Cli::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
+        {QStringLiteral("interval"), Cli::tr("watch: poll interval in ms."), QStringLiteral("MS"),
          QStringLiteral("1000")},
-        {QStringLiteral("count"), QStringLiteral("watch: stop after N display changes."), QStringLiteral("N"),
+        {QStringLiteral("count"), Cli::tr("watch: stop after N display changes."), QStringLiteral("N"),
          QStringLiteral("0")},
-        {QStringLiteral("duration"), QStringLiteral("watch: stop after S seconds."), QStringLiteral("S"),
+        {QStringLiteral("duration"), Cli::tr("watch: stop after S seconds."), QStringLiteral("S"),
          QStringLiteral("0")},
     });
 }
 
-int run(const QCommandLineParser &args)
+// Builds the items, lets them speak the language, then loads the plugin, which
+// compares item texts in that language.
+bool openSession(CDeviceSession &session, CLanguageManager &language, const QCommandLineParser &args,
+                 QString *error)
 {
-    const QStringList positional = args.positionalArguments();
-    const QString command = positional.value(0);
-    const int expected = command == QLatin1String("write") ? 3 : 1;
-    if ((command != QLatin1String("read") && command != QLatin1String("write") && command != QLatin1String("watch"))
-        || positional.size() != expected)
-        return fail(ExitUsage, QStringLiteral("usage: loomwork-cli [options] read|watch|write NAME VALUE (see --help)"));
+    const QString description = args.value(QStringLiteral("description"));
+    if (!session.loadDescription(description)) {
+        *error = session.errorString();
+        return false;
+    }
+    language.setItemRoot(session.root(), description);
+    if (!session.loadPlugin(args.value(QStringLiteral("plugin-dir")))) {
+        *error = session.errorString();
+        return false;
+    }
+    return true;
+}
+
+int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStringList &words,
+             const QString &language)
+{
+    const QString command = words.value(0);
+    const bool json = args.isSet(QStringLiteral("json"));
+    CParameterCommands parameters(session, language);
+    CSetCommands sets(session, args.value(QStringLiteral("description")));
+    if (command == QLatin1String("read"))
+        return parameters.read(json);
+    if (command == QLatin1String("write"))
+        return parameters.write(words.at(1), words.at(2));
+    if (command == QLatin1String("save"))
+        return sets.save(words.at(1));
+    if (command == QLatin1String("diff"))
+        return sets.diff(words.at(1), json);
+    if (command == QLatin1String("apply"))
+        return sets.apply(words.at(1), args.isSet(QStringLiteral("dry-run")), args.isSet(QStringLiteral("force")));
+    return parameters.watch(qMax(10, args.value(QStringLiteral("interval")).toInt()),
+                            args.value(QStringLiteral("count")).toInt(), args.value(QStringLiteral("duration")).toInt(),
+                            json);
+}
+
+int run(const QCommandLineParser &args, CLanguageManager &language)
+{
+    QStringList words = args.positionalArguments();
+    words.replaceInStrings(QString(NumberMark), QString());
+    const QString command = words.value(0);
+    if (!Commands.contains(command) || words.size() != 1 + Commands.value(command))
+        return fail(CCliConsole::ExitUsage,
+                    Cli::tr("usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE "
+                            "(see --help)"));
+    if (args.isSet(QStringLiteral("language")) && language.language() != args.value(QStringLiteral("language")))
+        return fail(CCliConsole::ExitUsage, Cli::tr("--language takes en or de"));
     CLinkSettings settings;
     QString error;
     if (!parseLink(args, &settings, &error))
-        return fail(ExitUsage, error);
+        return fail(CCliConsole::ExitUsage, error);
 
     CDeviceSession session;
-    if (!session.open(args.value(QStringLiteral("description")), args.value(QStringLiteral("plugin-dir"))))
-        return fail(ExitSetup, session.errorString());
+    if (!openSession(session, language, args, &error))
+        return fail(CCliConsole::ExitSetup, error);
     CModbusMaster *master = session.master();
-    master->setSettings(settings);
-    if (!connectLink(master, &error))
-        return fail(ExitConnection, error);
+    // The plugin's line settings stay; the command line names the device.
+    settings.baudRate = master->settings().baudRate;
+    settings.parity = master->settings().parity;
+    settings.stopBits = master->settings().stopBits;
+    settings.dataBits = master->settings().dataBits;
+    settings.flowControl = master->settings().flowControl;
+    if (!CCliConsole::connectLink(master, settings, &error))
+        return fail(CCliConsole::ExitConnection, error);
     QObject::connect(master->messageSender(), &CMessageSender::errorMessage,
-                     [](const QString &, const QString &text) { err() << "loomwork-cli: " << text << '\n'; err().flush(); });
-
-    if (command == QLatin1String("read")) {
-        session.parameters()->readAll();
-        return commandRead(session, args.isSet(QStringLiteral("json")));
-    }
-    if (command == QLatin1String("write"))
-        return commandWrite(session, positional.at(1), positional.at(2));
-    return commandWatch(session, qMax(10, args.value(QStringLiteral("interval")).toInt()),
-                        args.value(QStringLiteral("count")).toInt(), args.value(QStringLiteral("duration")).toInt());
+                     [](const QString &, const QString &text) { CCliConsole::warn(text); });
+    return dispatch(session, args, words, language.language());
 }
 
 } // namespace
@@ -292,8 +223,12 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("loomwork-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_CLI_VERSION));
+    const QStringList arguments = protectNegativeNumbers(QCoreApplication::arguments());
+    CLanguageManager language;
+    if (!language.setLanguage(requestedLanguage(arguments)))
+        language.setLanguage(QStringLiteral("en"));
     QCommandLineParser args;
     addOptions(args);
-    args.process(app);
-    return run(args);
+    args.process(arguments);
+    return run(args, language);
 }

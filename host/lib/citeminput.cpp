@@ -12,13 +12,16 @@ namespace {
 bool parseList(const CItem &item, const QString &text, QVariant *value, QString *error)
 {
     const QStringList entries = item.textList();
+    // The description's own entry texts work in every language (scripts).
     int index = entries.indexOf(text);
+    if (index < 0)
+        index = item.rawTextList().split(QLatin1Char(',')).indexOf(text);
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
     if (index < 0 && isNumber && number >= 0 && number < entries.size())
         index = number;
     if (index < 0) {
-        *error = QStringLiteral("\"%1\" is none of: %2").arg(text, entries.join(QStringLiteral(", ")));
+        *error = CItemInput::tr("\"%1\" is none of: %2").arg(text, entries.join(QStringLiteral(", ")));
         return false;
     }
     *value = index;
@@ -38,7 +41,7 @@ bool parseBool(const CItem &item, const QString &text, QVariant *value, QString 
         *value = 0;
         return true;
     }
-    *error = QStringLiteral("\"%1\" is neither on nor off").arg(text);
+    *error = CItemInput::tr("\"%1\" is neither on nor off").arg(text);
     return false;
 }
 
@@ -47,13 +50,13 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
     bool ok = false;
     const double shown = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     if (!ok) {
-        *error = QStringLiteral("\"%1\" is not a number").arg(text);
+        *error = CItemInput::tr("\"%1\" is not a number").arg(text);
         return false;
     }
     const bool isFloat = item.type() == CItem::DATA_TYPE_FLOAT;
     const double stored = isFloat ? shown : shown * item.decimalFactor();
     if (item.minimum() < item.maximum() && (stored < item.minimum() || stored > item.maximum())) {
-        *error = QStringLiteral("%1 is outside %2 .. %3").arg(text, CValueFormat::text(&item, item.minimum()),
+        *error = CItemInput::tr("%1 is outside %2 .. %3").arg(text, CValueFormat::text(&item, item.minimum()),
                                                             CValueFormat::text(&item, item.maximum()));
         return false;
     }
@@ -80,7 +83,7 @@ bool CItemInput::parse(const CItem &item, const QString &text, QVariant *value, 
     case CItem::DATA_TYPE_OBJECT:
     case CItem::DATA_TYPE_GROUP:
     case CItem::DATA_TYPE_DATETIME:
-        *error = QStringLiteral("%1 cannot be set from text").arg(item.objectName());
+        *error = CItemInput::tr("%1 cannot be set from text").arg(item.objectName());
         return false;
     default:
         return parseNumber(item, text, value, error);

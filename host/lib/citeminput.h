@@ -3,6 +3,7 @@
 
 #include "loomworkhost_global.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 
@@ -13,6 +14,8 @@ class CItem;
 // point or comma) multiplied by the item's decimal factor, or plain text.
 class LOOMWORKHOST_EXPORT CItemInput
 {
+    Q_DECLARE_TR_FUNCTIONS(CItemInput)
+
 public:
     // True with *value set when text is acceptable for item (range
     // included); false with *error saying why.

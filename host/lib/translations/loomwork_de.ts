@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>CCliConsole</name>
+    <message>
+        <source>no connection within %1 ms</source>
+        <translation>keine Verbindung innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(nicht gelesen)</translation>
+    </message>
+</context>
+<context>
     <name>CCompareDialog</name>
     <message>
         <source>Compare parameter set with device</source>
@@ -44,6 +55,10 @@
     <message>
         <source>Write differences</source>
         <translation>Abweichungen schreiben</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(nicht gelesen)</translation>
     </message>
 </context>
 <context>
@@ -103,6 +118,43 @@
     <message>
         <source>Disconnect</source>
         <translation>Trennen</translation>
+    </message>
+</context>
+<context>
+    <name>CDeviceData</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a device data file</source>
+        <translation>keine Gerätedatendatei</translation>
+    </message>
+    <message>
+        <source>device data version %1 is not supported</source>
+        <translation>Gerätedaten der Version %1 werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>a write-order group names no parameter</source>
+        <translation>eine Gruppe der Schreibreihenfolge nennt keinen Parameter</translation>
+    </message>
+    <message>
+        <source>rule %1 (&quot;%2&quot;) is incomplete</source>
+        <translation>Regel %1 („%2“) ist unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>CDeviceSession</name>
+    <message>
+        <source>Device data file %1</source>
+        <translation>Gerätedatendatei %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDisplayWatcher</name>
+    <message>
+        <source>frame %1</source>
+        <translation>Bild %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +439,36 @@
     </message>
 </context>
 <context>
+    <name>CItemInput</name>
+    <message>
+        <source>&quot;%1&quot; is none of: %2</source>
+        <translation>„%1“ ist keiner der Einträge: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>„%1“ ist weder Ein noch Aus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 .. %3</source>
+        <translation>%1 liegt außerhalb von %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set from text</source>
+        <translation>%1 kann nicht aus einem Text gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>CLineChange</name>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Parameter sets (*.json)</source>
@@ -459,22 +541,6 @@ Plugin: %2</translation>
         <translation>Alle Parameter lesen</translation>
     </message>
     <message>
-        <source>A transfer is already running.</source>
-        <translation>Es läuft bereits eine Übertragung.</translation>
-    </message>
-    <message>
-        <source>%1: done</source>
-        <translation>%1: fertig</translation>
-    </message>
-    <message>
-        <source>%1: failed</source>
-        <translation>%1: fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The transfer did not complete; see the log.</source>
-        <translation>Die Übertragung wurde nicht abgeschlossen; siehe Protokoll.</translation>
-    </message>
-    <message>
         <source>Writing all parameters</source>
         <translation>Alle Parameter schreiben</translation>
     </message>
@@ -483,27 +549,8 @@ Plugin: %2</translation>
         <translation>Parametersatz speichern</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>%n Wert in %1 gespeichert</numerusform>
-            <numerusform>%n Werte in %1 gespeichert</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Open parameter set</source>
         <translation>Parametersatz öffnen</translation>
-    </message>
-    <message>
-        <source>Warning: the set was taken from %1 (%2), not %3</source>
-        <translation>Warnung: der Satz stammt von %1 (%2), nicht von %3</translation>
-    </message>
-    <message>
-        <source>Compare parameter set</source>
-        <translation>Parametersatz vergleichen</translation>
     </message>
     <message>
         <source>Loomwork host</source>
@@ -581,13 +628,6 @@ Plugin: %2</translation>
         <source>Cannot write the screenshot %1</source>
         <translation>Bildschirmfoto %1 kann nicht geschrieben werden</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
-        <translation>
-            <numerusform>%1 geladen: %n Wert geändert; mit „Geänderte Parameter schreiben“ ins Gerät übertragen.</numerusform>
-            <numerusform>%1 geladen: %n Werte geändert; mit „Geänderte Parameter schreiben“ ins Gerät übertragen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Writing the modified parameters</source>
         <translation>Geänderte Parameter schreiben</translation>
@@ -595,6 +635,14 @@ Plugin: %2</translation>
     <message>
         <source>Write &amp;modified parameters</source>
         <translation>&amp;Geänderte Parameter schreiben</translation>
+    </message>
+    <message>
+        <source>Reconnecting with the device&apos;s new line settings</source>
+        <translation>Neu verbinden mit den neuen Schnittstelleneinstellungen des Geräts</translation>
+    </message>
+    <message>
+        <source>Link resynchronised; cyclic reading goes on</source>
+        <translation>Verbindung neu synchronisiert; das zyklische Lesen geht weiter</translation>
     </message>
 </context>
 <context>
@@ -636,6 +684,59 @@ Plugin: %2</translation>
     </message>
 </context>
 <context>
+    <name>CParameterCommands</name>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>nicht alle Parameter konnten gelesen werden</translation>
+    </message>
+    <message>
+        <source>the device has no parameter &quot;%1&quot;</source>
+        <translation>das Gerät hat keinen Parameter „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the current parameters could not be read</source>
+        <translation>die aktuellen Parameter konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (unchanged)</source>
+        <translation>%1 = %2 (unverändert)</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>das Schreiben wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the device now works with other line settings; reach it with them from now on:
+%1</source>
+        <translation>das Gerät arbeitet jetzt mit anderen Schnittstelleneinstellungen; ab jetzt ist es nur mit diesen erreichbar:
+%1</translation>
+    </message>
+    <message>
+        <source>the plugin created no backend</source>
+        <translation>das Plugin hat kein Backend angelegt</translation>
+    </message>
+    <message>
+        <source>the plugin&apos;s backend reports no display</source>
+        <translation>das Backend des Plugins meldet keine Anzeige</translation>
+    </message>
+    <message>
+        <source>the device display never arrived</source>
+        <translation>die Geräteanzeige kam nie an</translation>
+    </message>
+</context>
+<context>
     <name>CParameterModel</name>
     <message>
         <source>Parameter</source>
@@ -649,12 +750,98 @@ Plugin: %2</translation>
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
+    <message>
+        <source>%1
+Not read from the device: the value is not the device&apos;s</source>
+        <translation>%1
+Nicht vom Gerät gelesen: der Wert ist nicht der des Geräts</translation>
+    </message>
+    <message>
+        <source>%1
+Changed here, not yet written; the device holds %2</source>
+        <translation>%1
+Hier geändert, noch nicht geschrieben; das Gerät hat %2</translation>
+    </message>
+    <message>
+        <source>%1
+Not written: %2</source>
+        <translation>%1
+Nicht geschrieben: %2</translation>
+    </message>
 </context>
 <context>
     <name>CParameterSet</name>
     <message>
         <source>not a parameter set</source>
         <translation>kein Parametersatz</translation>
+    </message>
+    <message>
+        <source>parameter-set version %1 is not supported (up to %2)</source>
+        <translation>Parametersätze der Version %1 werden nicht unterstützt (bis %2)</translation>
+    </message>
+    <message>
+        <source>the set holds no values</source>
+        <translation>der Satz enthält keine Werte</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterTransfer</name>
+    <message>
+        <source>Parameter transfer</source>
+        <translation>Parameterübertragung</translation>
+    </message>
+    <message>
+        <source>any value of its type</source>
+        <translation>jeder Wert seines Typs</translation>
+    </message>
+    <message>
+        <source>%1 refused: another transfer is running</source>
+        <translation>%1 abgelehnt: eine andere Übertragung läuft</translation>
+    </message>
+    <message>
+        <source>%1 failed: the link to the device is not open</source>
+        <translation>%1 fehlgeschlagen: die Verbindung zum Gerät ist nicht offen</translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Alle Parameter lesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %n parameter(s)</source>
+        <translation>
+            <numerusform>%n Parameter schreiben</numerusform>
+            <numerusform>%n Parameter schreiben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Es wurde nichts geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device refused %2 (allowed: %3): %4</source>
+        <translation>%1: das Gerät hat %2 abgelehnt (erlaubt: %3): %4</translation>
+    </message>
+    <message>
+        <source>%1: writing %2 failed: %3</source>
+        <translation>%1: Schreiben von %2 fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1: written; not read back, the device now answers with its new line settings</source>
+        <translation>%1: geschrieben; nicht zurückgelesen, das Gerät antwortet jetzt mit seinen neuen Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2, the device holds %3</source>
+        <translation>%1: %2 geschrieben, das Gerät hat %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read back; it shows the last value read from the device</source>
+        <translation>%1: konnte nicht zurückgelesen werden; angezeigt wird der zuletzt vom Gerät gelesene Wert</translation>
     </message>
 </context>
 <context>
@@ -692,10 +879,413 @@ Plugin: %2</translation>
     </message>
 </context>
 <context>
+    <name>CSetActions</name>
+    <message>
+        <source>Save parameter set</source>
+        <translation>Parametersatz speichern</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>%n Wert in %1 gespeichert</numerusform>
+            <numerusform>%n Werte in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open parameter set</source>
+        <translation>Parametersatz öffnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
+        <translation>
+            <numerusform>%1 geladen: %n Wert geändert; mit „Geänderte Parameter schreiben“ in das Gerät schreiben.</numerusform>
+            <numerusform>%1 geladen: %n Werte geändert; mit „Geänderte Parameter schreiben“ in das Gerät schreiben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be applied as it is:
+%2</source>
+        <translation>%1 kann so nicht übernommen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+
+Apply the other values?</source>
+        <translation>%1
+
+Die übrigen Werte übernehmen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1 without %n offending value(s): </source>
+        <translation>
+            <numerusform>%1 ohne %n unzulässigen Wert geladen: </numerusform>
+            <numerusform>%1 ohne %n unzulässige Werte geladen: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) changed.</source>
+        <translation>
+            <numerusform>%n Wert geändert.</numerusform>
+            <numerusform>%n Werte geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare parameter set</source>
+        <translation>Parametersatz vergleichen</translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Alle Parameter lesen</translation>
+    </message>
+    <message>
+        <source>The set</source>
+        <translation>Der Satz</translation>
+    </message>
+</context>
+<context>
+    <name>CSetCommands</name>
+    <message>
+        <source>not every parameter could be read; nothing saved</source>
+        <translation>nicht alle Parameter konnten gelesen werden; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>%n Wert in %1 gespeichert</numerusform>
+            <numerusform>%n Werte in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>nicht alle Parameter konnten gelesen werden</translation>
+    </message>
+    <message>
+        <source>(not written: read-only or refused)</source>
+        <translation>(nicht geschrieben: schreibgeschützt oder abgelehnt)</translation>
+    </message>
+    <message>
+        <source>the device holds the set</source>
+        <translation>das Gerät hat den Satz</translation>
+    </message>
+    <message>
+        <source>nothing was written: the rest of the set is of no use</source>
+        <translation>es wurde nichts geschrieben: der Rest des Satzes ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>nothing was written; --force applies the other values</source>
+        <translation>es wurde nichts geschrieben; --force übernimmt die übrigen Werte</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>Probelauf: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>das Schreiben wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>following the device&apos;s new line settings:
+%1</source>
+        <translation>es gelten die neuen Schnittstelleneinstellungen des Geräts:
+%1</translation>
+    </message>
+    <message>
+        <source>the device could not be read back</source>
+        <translation>das Gerät konnte nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>the device does not hold the set</source>
+        <translation>das Gerät hat den Satz nicht</translation>
+    </message>
+</context>
+<context>
+    <name>CSetRestore</name>
+    <message>
+        <source>The set was taken from %1 (order number %2); this device is %3.</source>
+        <translation>Der Satz stammt von %1 (Bestellnummer %2); dieses Gerät ist %3.</translation>
+    </message>
+    <message>
+        <source>%1: the device has no such parameter</source>
+        <translation>%1: das Gerät hat keinen solchen Parameter</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CSimulatorProcess</name>
     <message>
         <source>the simulator ended with exit code %1</source>
         <translation>der Simulator endete mit Exit-Code %1</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferRunner</name>
+    <message>
+        <source>A transfer is already running.</source>
+        <translation>Es läuft bereits eine Übertragung.</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: fertig</translation>
+    </message>
+    <message>
+        <source>%1: failed</source>
+        <translation>%1: fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The transfer did not complete; see the log.</source>
+        <translation>Die Übertragung wurde nicht abgeschlossen; siehe Protokoll.</translation>
+    </message>
+    <message>
+        <source>%1: nothing to write, the device holds every value</source>
+        <translation>%1: nichts zu schreiben, das Gerät hat jeden Wert</translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Es wurde nichts geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: cancelled</source>
+        <translation>%1: abgebrochen</translation>
+    </message>
+    <message>
+        <source>Line settings changed</source>
+        <translation>Schnittstelleneinstellungen geändert</translation>
+    </message>
+    <message>
+        <source>The device now works with:
+%1
+Reconnect with these settings?</source>
+        <translation>Das Gerät arbeitet jetzt mit:
+%1
+Mit diesen Einstellungen neu verbinden?</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteCheck</name>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>„%1“ ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date and time</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is no entry of the list (%2)</source>
+        <translation>%1 ist kein Eintrag der Liste (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is neither on nor off</source>
+        <translation>%1 ist weder Ein noch Aus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (a 32-bit float)</source>
+        <translation>%1 kann der Parameter nicht aufnehmen (eine 32-Bit-Gleitkommazahl)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</source>
+        <translation>%1 kann der Parameter nicht aufnehmen (ganze Zahlen %2 .. %3 in Registereinheiten)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 .. %3</source>
+        <translation>%1 liegt außerhalb von %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the configured range %3 .. %4</source>
+        <translation>%1: %2 liegt außerhalb des eingestellten Bereichs %3 .. %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not above %3 (%4)</source>
+        <translation>%1: %2 liegt nicht über %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>CWritePreviewDialog</name>
+    <message>
+        <source>(not read)</source>
+        <translation>(nicht gelesen)</translation>
+    </message>
+    <message>
+        <source>Write to the device</source>
+        <translation>In das Gerät schreiben</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Device value</source>
+        <translation>Wert im Gerät</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) will be written, %1 of them with a new value.</source>
+        <translation>
+            <numerusform>%n Parameter wird geschrieben, davon %1 mit neuem Wert.</numerusform>
+            <numerusform>%n Parameter werden geschrieben, davon %1 mit neuem Wert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This write changes the device&apos;s line settings:
+%1
+The device will answer only with the new settings; afterwards you can reconnect with them.</source>
+        <translation>Dieses Schreiben ändert die Schnittstelleneinstellungen des Geräts:
+%1
+Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend können Sie damit neu verbinden.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>LoomworkCli</name>
+    <message>
+        <source>give exactly one of --tcp HOST:PORT and --serial PORT</source>
+        <translation>genau eines von --tcp HOST:PORT und --serial PORT angeben</translation>
+    </message>
+    <message>
+        <source>--tcp expects HOST:PORT, not &quot;%1&quot;</source>
+        <translation>--tcp erwartet HOST:PORT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--timeout, --retries and --unit-id take whole numbers</source>
+        <translation>--timeout, --retries und --unit-id nehmen ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>--unit-id must lie in 1 .. 247, not %1</source>
+        <translation>--unit-id muss in 1 .. 247 liegen, nicht %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a PV 8120 and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable.</source>
+        <translation>Liest und schreibt die Parameter eines PV 8120 und beobachtet seine Anzeige.
+
+Befehle:
+  read              alle Parameter ausgeben (Name, Wert, Einheit; --json)
+  write NAME WERT   einen Parameter setzen (Listeneintrag oder Zahl in
+                    Anzeigeeinheiten), Geräteregeln folgen lassen, Geändertes schreiben
+  watch             Anzeigetext und LED ausgeben, wenn sie sich ändern (--json)
+  save DATEI        die Parameter des Geräts als Parametersatz speichern
+  diff DATEI        zeigen, worin das Gerät von einem Parametersatz abweicht
+  apply DATEI       die abweichenden Werte des Satzes schreiben (--dry-run, --force)
+
+Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindung,
+4 Lesen fehlgeschlagen, 5 unbekannter Parameter, unzulässiger Wert oder abgelehnter Satz,
+6 Schreiben fehlgeschlagen, 7 das Gerät weicht vom Satz ab, 8 Satzdatei nicht les- oder schreibbar.</translation>
+    </message>
+    <message>
+        <source>read, write, watch, save, diff or apply</source>
+        <translation>read, write, watch, save, diff oder apply</translation>
+    </message>
+    <message>
+        <source>Modbus TCP device at HOST:PORT.</source>
+        <translation>Modbus-TCP-Gerät unter HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>Modbus RTU device on serial PORT.</source>
+        <translation>Modbus-RTU-Gerät an der seriellen Schnittstelle PORT.</translation>
+    </message>
+    <message>
+        <source>Directory of the device plugins.</source>
+        <translation>Verzeichnis der Geräte-Plugins.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s parameter description.</source>
+        <translation>Die Parameterbeschreibung des Geräts.</translation>
+    </message>
+    <message>
+        <source>read, watch, diff: print JSON.</source>
+        <translation>read, watch, diff: JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>apply: show what would be written, write nothing.</source>
+        <translation>apply: zeigen, was geschrieben würde, nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>apply: leave out the set&apos;s offending values, apply the rest.</source>
+        <translation>apply: die unzulässigen Werte des Satzes auslassen, den Rest übernehmen.</translation>
+    </message>
+    <message>
+        <source>Language of captions and list texts: en or de.</source>
+        <translation>Sprache der Bezeichnungen und Listentexte: en oder de.</translation>
+    </message>
+    <message>
+        <source>Response timeout in ms (1000).</source>
+        <translation>Antwortzeit in ms (1000).</translation>
+    </message>
+    <message>
+        <source>Retries after a timeout (3).</source>
+        <translation>Wiederholungen nach einer Zeitüberschreitung (3).</translation>
+    </message>
+    <message>
+        <source>Modbus unit id, 1 .. 247 (1).</source>
+        <translation>Modbus-Geräteadresse, 1 .. 247 (1).</translation>
+    </message>
+    <message>
+        <source>watch: poll interval in ms.</source>
+        <translation>watch: Abfrageintervall in ms.</translation>
+    </message>
+    <message>
+        <source>watch: stop after N display changes.</source>
+        <translation>watch: nach N Anzeigeänderungen aufhören.</translation>
+    </message>
+    <message>
+        <source>watch: stop after S seconds.</source>
+        <translation>watch: nach S Sekunden aufhören.</translation>
+    </message>
+    <message>
+        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</source>
+        <translation>Aufruf: loomwork-cli [Optionen] read|watch|write NAME WERT|save DATEI|diff DATEI|apply DATEI (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--language takes en or de</source>
+        <translation>--language nimmt en oder de</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>CCliConsole</name>
+    <message>
+        <source>no connection within %1 ms</source>
+        <translation>no connection within %1 ms</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
+    </message>
+</context>
+<context>
     <name>CCompareDialog</name>
     <message>
         <source>Compare parameter set with device</source>
@@ -44,6 +55,10 @@
     <message>
         <source>Write differences</source>
         <translation>Write differences</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
     </message>
 </context>
 <context>
@@ -103,6 +118,43 @@
     <message>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>CDeviceData</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a device data file</source>
+        <translation>not a device data file</translation>
+    </message>
+    <message>
+        <source>device data version %1 is not supported</source>
+        <translation>device data version %1 is not supported</translation>
+    </message>
+    <message>
+        <source>a write-order group names no parameter</source>
+        <translation>a write-order group names no parameter</translation>
+    </message>
+    <message>
+        <source>rule %1 (&quot;%2&quot;) is incomplete</source>
+        <translation>rule %1 (&quot;%2&quot;) is incomplete</translation>
+    </message>
+</context>
+<context>
+    <name>CDeviceSession</name>
+    <message>
+        <source>Device data file %1</source>
+        <translation>Device data file %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDisplayWatcher</name>
+    <message>
+        <source>frame %1</source>
+        <translation>frame %1</translation>
     </message>
 </context>
 <context>
@@ -387,6 +439,36 @@
     </message>
 </context>
 <context>
+    <name>CItemInput</name>
+    <message>
+        <source>&quot;%1&quot; is none of: %2</source>
+        <translation>&quot;%1&quot; is none of: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>&quot;%1&quot; is neither on nor off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 .. %3</source>
+        <translation>%1 is outside %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set from text</source>
+        <translation>%1 cannot be set from text</translation>
+    </message>
+</context>
+<context>
+    <name>CLineChange</name>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
     <name>CMainWindow</name>
     <message>
         <source>Parameter sets (*.json)</source>
@@ -459,22 +541,6 @@ Plugin: %2</translation>
         <translation>Reading all parameters</translation>
     </message>
     <message>
-        <source>A transfer is already running.</source>
-        <translation>A transfer is already running.</translation>
-    </message>
-    <message>
-        <source>%1: done</source>
-        <translation>%1: done</translation>
-    </message>
-    <message>
-        <source>%1: failed</source>
-        <translation>%1: failed</translation>
-    </message>
-    <message>
-        <source>The transfer did not complete; see the log.</source>
-        <translation>The transfer did not complete; see the log.</translation>
-    </message>
-    <message>
         <source>Writing all parameters</source>
         <translation>Writing all parameters</translation>
     </message>
@@ -483,27 +549,8 @@ Plugin: %2</translation>
         <translation>Save parameter set</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>Saved %n value to %1</numerusform>
-            <numerusform>Saved %n values to %1</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Open parameter set</source>
         <translation>Open parameter set</translation>
-    </message>
-    <message>
-        <source>Warning: the set was taken from %1 (%2), not %3</source>
-        <translation>Warning: the set was taken from %1 (%2), not %3</translation>
-    </message>
-    <message>
-        <source>Compare parameter set</source>
-        <translation>Compare parameter set</translation>
     </message>
     <message>
         <source>Loomwork host</source>
@@ -581,13 +628,6 @@ Plugin: %2</translation>
         <source>Cannot write the screenshot %1</source>
         <translation>Cannot write the screenshot %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
-        <translation>
-            <numerusform>Loaded %1: %n value changed; write it to the device with Write modified.</numerusform>
-            <numerusform>Loaded %1: %n values changed; write them to the device with Write modified.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Writing the modified parameters</source>
         <translation>Writing the modified parameters</translation>
@@ -595,6 +635,14 @@ Plugin: %2</translation>
     <message>
         <source>Write &amp;modified parameters</source>
         <translation>Write &amp;modified parameters</translation>
+    </message>
+    <message>
+        <source>Reconnecting with the device&apos;s new line settings</source>
+        <translation>Reconnecting with the device&apos;s new line settings</translation>
+    </message>
+    <message>
+        <source>Link resynchronised; cyclic reading goes on</source>
+        <translation>Link resynchronised; cyclic reading goes on</translation>
     </message>
 </context>
 <context>
@@ -636,6 +684,59 @@ Plugin: %2</translation>
     </message>
 </context>
 <context>
+    <name>CParameterCommands</name>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>not every parameter could be read</translation>
+    </message>
+    <message>
+        <source>the device has no parameter &quot;%1&quot;</source>
+        <translation>the device has no parameter &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 is read-only</translation>
+    </message>
+    <message>
+        <source>the current parameters could not be read</source>
+        <translation>the current parameters could not be read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (unchanged)</source>
+        <translation>%1 = %2 (unchanged)</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nothing was written</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>the write did not complete</translation>
+    </message>
+    <message>
+        <source>the device now works with other line settings; reach it with them from now on:
+%1</source>
+        <translation>the device now works with other line settings; reach it with them from now on:
+%1</translation>
+    </message>
+    <message>
+        <source>the plugin created no backend</source>
+        <translation>the plugin created no backend</translation>
+    </message>
+    <message>
+        <source>the plugin&apos;s backend reports no display</source>
+        <translation>the plugin&apos;s backend reports no display</translation>
+    </message>
+    <message>
+        <source>the device display never arrived</source>
+        <translation>the device display never arrived</translation>
+    </message>
+</context>
+<context>
     <name>CParameterModel</name>
     <message>
         <source>Parameter</source>
@@ -649,12 +750,98 @@ Plugin: %2</translation>
         <source>Unit</source>
         <translation>Unit</translation>
     </message>
+    <message>
+        <source>%1
+Not read from the device: the value is not the device&apos;s</source>
+        <translation>%1
+Not read from the device: the value is not the device&apos;s</translation>
+    </message>
+    <message>
+        <source>%1
+Changed here, not yet written; the device holds %2</source>
+        <translation>%1
+Changed here, not yet written; the device holds %2</translation>
+    </message>
+    <message>
+        <source>%1
+Not written: %2</source>
+        <translation>%1
+Not written: %2</translation>
+    </message>
 </context>
 <context>
     <name>CParameterSet</name>
     <message>
         <source>not a parameter set</source>
         <translation>not a parameter set</translation>
+    </message>
+    <message>
+        <source>parameter-set version %1 is not supported (up to %2)</source>
+        <translation>parameter-set version %1 is not supported (up to %2)</translation>
+    </message>
+    <message>
+        <source>the set holds no values</source>
+        <translation>the set holds no values</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterTransfer</name>
+    <message>
+        <source>Parameter transfer</source>
+        <translation>Parameter transfer</translation>
+    </message>
+    <message>
+        <source>any value of its type</source>
+        <translation>any value of its type</translation>
+    </message>
+    <message>
+        <source>%1 refused: another transfer is running</source>
+        <translation>%1 refused: another transfer is running</translation>
+    </message>
+    <message>
+        <source>%1 failed: the link to the device is not open</source>
+        <translation>%1 failed: the link to the device is not open</translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Reading all parameters</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %n parameter(s)</source>
+        <translation>
+            <numerusform>Writing %n parameter</numerusform>
+            <numerusform>Writing %n parameters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Nothing was written:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device refused %2 (allowed: %3): %4</source>
+        <translation>%1: the device refused %2 (allowed: %3): %4</translation>
+    </message>
+    <message>
+        <source>%1: writing %2 failed: %3</source>
+        <translation>%1: writing %2 failed: %3</translation>
+    </message>
+    <message>
+        <source>%1: written; not read back, the device now answers with its new line settings</source>
+        <translation>%1: written; not read back, the device now answers with its new line settings</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2, the device holds %3</source>
+        <translation>%1: wrote %2, the device holds %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read back; it shows the last value read from the device</source>
+        <translation>%1: could not be read back; it shows the last value read from the device</translation>
     </message>
 </context>
 <context>
@@ -692,10 +879,413 @@ Plugin: %2</translation>
     </message>
 </context>
 <context>
+    <name>CSetActions</name>
+    <message>
+        <source>Save parameter set</source>
+        <translation>Save parameter set</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>Saved %n value to %1</numerusform>
+            <numerusform>Saved %n values to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open parameter set</source>
+        <translation>Open parameter set</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
+        <translation>
+            <numerusform>Loaded %1: %n value changed; write it to the device with Write modified.</numerusform>
+            <numerusform>Loaded %1: %n values changed; write them to the device with Write modified.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be applied as it is:
+%2</source>
+        <translation>%1 cannot be applied as it is:
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+
+Apply the other values?</source>
+        <translation>%1
+
+Apply the other values?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1 without %n offending value(s): </source>
+        <translation>
+            <numerusform>Loaded %1 without %n offending value: </numerusform>
+            <numerusform>Loaded %1 without %n offending values: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) changed.</source>
+        <translation>
+            <numerusform>%n value changed.</numerusform>
+            <numerusform>%n values changed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare parameter set</source>
+        <translation>Compare parameter set</translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Reading all parameters</translation>
+    </message>
+    <message>
+        <source>The set</source>
+        <translation>The set</translation>
+    </message>
+</context>
+<context>
+    <name>CSetCommands</name>
+    <message>
+        <source>not every parameter could be read; nothing saved</source>
+        <translation>not every parameter could be read; nothing saved</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>saved %n value to %1</numerusform>
+            <numerusform>saved %n values to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>not every parameter could be read</translation>
+    </message>
+    <message>
+        <source>(not written: read-only or refused)</source>
+        <translation>(not written: read-only or refused)</translation>
+    </message>
+    <message>
+        <source>the device holds the set</source>
+        <translation>the device holds the set</translation>
+    </message>
+    <message>
+        <source>nothing was written: the rest of the set is of no use</source>
+        <translation>nothing was written: the rest of the set is of no use</translation>
+    </message>
+    <message>
+        <source>nothing was written; --force applies the other values</source>
+        <translation>nothing was written; --force applies the other values</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nothing was written</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>dry run: nothing written</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>the write did not complete</translation>
+    </message>
+    <message>
+        <source>following the device&apos;s new line settings:
+%1</source>
+        <translation>following the device&apos;s new line settings:
+%1</translation>
+    </message>
+    <message>
+        <source>the device could not be read back</source>
+        <translation>the device could not be read back</translation>
+    </message>
+    <message>
+        <source>the device does not hold the set</source>
+        <translation>the device does not hold the set</translation>
+    </message>
+</context>
+<context>
+    <name>CSetRestore</name>
+    <message>
+        <source>The set was taken from %1 (order number %2); this device is %3.</source>
+        <translation>The set was taken from %1 (order number %2); this device is %3.</translation>
+    </message>
+    <message>
+        <source>%1: the device has no such parameter</source>
+        <translation>%1: the device has no such parameter</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CSimulatorProcess</name>
     <message>
         <source>the simulator ended with exit code %1</source>
         <translation>the simulator ended with exit code %1</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferRunner</name>
+    <message>
+        <source>A transfer is already running.</source>
+        <translation>A transfer is already running.</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: done</translation>
+    </message>
+    <message>
+        <source>%1: failed</source>
+        <translation>%1: failed</translation>
+    </message>
+    <message>
+        <source>The transfer did not complete; see the log.</source>
+        <translation>The transfer did not complete; see the log.</translation>
+    </message>
+    <message>
+        <source>%1: nothing to write, the device holds every value</source>
+        <translation>%1: nothing to write, the device holds every value</translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Nothing was written:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: cancelled</source>
+        <translation>%1: cancelled</translation>
+    </message>
+    <message>
+        <source>Line settings changed</source>
+        <translation>Line settings changed</translation>
+    </message>
+    <message>
+        <source>The device now works with:
+%1
+Reconnect with these settings?</source>
+        <translation>The device now works with:
+%1
+Reconnect with these settings?</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteCheck</name>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>&quot;%1&quot; is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date and time</source>
+        <translation>&quot;%1&quot; is no date and time</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is no entry of the list (%2)</source>
+        <translation>%1 is no entry of the list (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is neither on nor off</source>
+        <translation>%1 is neither on nor off</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (a 32-bit float)</source>
+        <translation>%1 cannot be held by the parameter (a 32-bit float)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</source>
+        <translation>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 .. %3</source>
+        <translation>%1 is outside %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the configured range %3 .. %4</source>
+        <translation>%1: %2 is outside the configured range %3 .. %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not above %3 (%4)</source>
+        <translation>%1: %2 is not above %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>CWritePreviewDialog</name>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
+    </message>
+    <message>
+        <source>Write to the device</source>
+        <translation>Write to the device</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Device value</source>
+        <translation>Device value</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>New value</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) will be written, %1 of them with a new value.</source>
+        <translation>
+            <numerusform>%n parameter will be written, %1 of them with a new value.</numerusform>
+            <numerusform>%n parameters will be written, %1 of them with a new value.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This write changes the device&apos;s line settings:
+%1
+The device will answer only with the new settings; afterwards you can reconnect with them.</source>
+        <translation>This write changes the device&apos;s line settings:
+%1
+The device will answer only with the new settings; afterwards you can reconnect with them.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+</context>
+<context>
+    <name>LoomworkCli</name>
+    <message>
+        <source>give exactly one of --tcp HOST:PORT and --serial PORT</source>
+        <translation>give exactly one of --tcp HOST:PORT and --serial PORT</translation>
+    </message>
+    <message>
+        <source>--tcp expects HOST:PORT, not &quot;%1&quot;</source>
+        <translation>--tcp expects HOST:PORT, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--timeout, --retries and --unit-id take whole numbers</source>
+        <translation>--timeout, --retries and --unit-id take whole numbers</translation>
+    </message>
+    <message>
+        <source>--unit-id must lie in 1 .. 247, not %1</source>
+        <translation>--unit-id must lie in 1 .. 247, not %1</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a PV 8120 and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable.</source>
+        <translation>Reads and writes the parameters of a PV 8120 and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable.</translation>
+    </message>
+    <message>
+        <source>read, write, watch, save, diff or apply</source>
+        <translation>read, write, watch, save, diff or apply</translation>
+    </message>
+    <message>
+        <source>Modbus TCP device at HOST:PORT.</source>
+        <translation>Modbus TCP device at HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>Modbus RTU device on serial PORT.</source>
+        <translation>Modbus RTU device on serial PORT.</translation>
+    </message>
+    <message>
+        <source>Directory of the device plugins.</source>
+        <translation>Directory of the device plugins.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s parameter description.</source>
+        <translation>The device&apos;s parameter description.</translation>
+    </message>
+    <message>
+        <source>read, watch, diff: print JSON.</source>
+        <translation>read, watch, diff: print JSON.</translation>
+    </message>
+    <message>
+        <source>apply: show what would be written, write nothing.</source>
+        <translation>apply: show what would be written, write nothing.</translation>
+    </message>
+    <message>
+        <source>apply: leave out the set&apos;s offending values, apply the rest.</source>
+        <translation>apply: leave out the set&apos;s offending values, apply the rest.</translation>
+    </message>
+    <message>
+        <source>Language of captions and list texts: en or de.</source>
+        <translation>Language of captions and list texts: en or de.</translation>
+    </message>
+    <message>
+        <source>Response timeout in ms (1000).</source>
+        <translation>Response timeout in ms (1000).</translation>
+    </message>
+    <message>
+        <source>Retries after a timeout (3).</source>
+        <translation>Retries after a timeout (3).</translation>
+    </message>
+    <message>
+        <source>Modbus unit id, 1 .. 247 (1).</source>
+        <translation>Modbus unit id, 1 .. 247 (1).</translation>
+    </message>
+    <message>
+        <source>watch: poll interval in ms.</source>
+        <translation>watch: poll interval in ms.</translation>
+    </message>
+    <message>
+        <source>watch: stop after N display changes.</source>
+        <translation>watch: stop after N display changes.</translation>
+    </message>
+    <message>
+        <source>watch: stop after S seconds.</source>
+        <translation>watch: stop after S seconds.</translation>
+    </message>
+    <message>
+        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</source>
+        <translation>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</translation>
+    </message>
+    <message>
+        <source>--language takes en or de</source>
+        <translation>--language takes en or de</translation>
     </message>
 </context>
 </TS>

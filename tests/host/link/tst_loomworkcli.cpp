@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class tst_LoomworkCli : public QObject
@@ -38,6 +40,18 @@ private slots:
                                       << "outside";
         QTest::newRow("not a list entry") << QStringList{"--tcp", "@", "write", "Einheit", "bar"} << 5 << "mbar";
         QTest::newRow("read-only") << QStringList{"--tcp", "@", "write", "Typ", "1"} << 5 << "read-only";
+        QTest::newRow("negative number, no --") << QStringList{"--tcp", "@", "write", "GrenzwertMaxAlarm", "-5"} << 5
+                                                << "-5 is outside 0 .. 250";
+        QTest::newRow("unit id 0") << QStringList{"--tcp", "@", "--unit-id", "0", "read"} << 1 << "1 .. 247";
+        QTest::newRow("unit id 248") << QStringList{"--tcp", "@", "--unit-id", "248", "read"} << 1 << "1 .. 247";
+        QTest::newRow("another language") << QStringList{"--tcp", "@", "--language", "fr", "read"} << 1 << "en or de";
+        QTest::newRow("against a device rule")
+            << QStringList{"--tcp", "@", "write", "GrenzwertMinAlarm", "240"} << 5
+            << "(GrenzwertMaxAlarm): 200 mbar is not above";
+        QTest::newRow("no set file") << QStringList{"--tcp", "@", "diff", "/nonexistent.json"} << 8
+                                     << "/nonexistent.json";
+        QTest::newRow("set not writable") << QStringList{"--tcp", "@", "save", "/nonexistent/set.json"} << 8
+                                          << "/nonexistent/set.json";
     }
 
     void exitCodes()
@@ -54,17 +68,145 @@ private slots:
     {
         QByteArray out;
         QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}, &out), 0);
-        QVERIFY2(out.contains("Sollwert = "), out.constData());
+        QVERIFY2(out.contains("Sollwert = 12,5 mbar"), out.constData());
+        // A value the device holds already: nothing to write, done at once.
+        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12.5"}, &out), 0);
+        QCOMPARE(out, QByteArray("Sollwert = 12,5 mbar (unchanged)\n"));
         QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(out, &error);
-        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-        QHash<QString, QJsonObject> items;
-        for (const QJsonValue &value : document.array())
-            items.insert(value.toObject().value("name").toString(), value.toObject());
-        QCOMPARE(items.value("Sollwert").value("raw").toDouble(), 12.5);
-        QCOMPARE(items.value("Einheit").value("value").toString(), QStringLiteral("mbar"));
+        const QHash<QString, QJsonObject> items = byName(out);
+        const QJsonObject setpoint = items.value("Sollwert");
+        QCOMPARE(setpoint.value("value").toDouble(), 12.5);
+        QCOMPARE(setpoint.value("text").toString(), QStringLiteral("12,5"));
+        QCOMPARE(setpoint.value("raw").toDouble(), 12.5);
+        QCOMPARE(setpoint.value("read").toBool(), true);
+        QCOMPARE(items.value("Einheit").value("value").toInt(), 0);
+        QCOMPARE(items.value("Einheit").value("text").toString(), QStringLiteral("mbar"));
         QCOMPARE(items.value("Einheit").value("address").toInt(), 0x011A);
+        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "100"}, &out), 0);
+    }
+
+    // A device that does not answer: no value is printed as if read.
+    void readOfASilentDevice_data()
+    {
+        QTest::addColumn<bool>("json");
+        QTest::newRow("text") << false;
+        QTest::newRow("json") << true;
+    }
+
+    void readOfASilentDevice()
+    {
+        QFETCH(bool, json);
+        SimProcess silent;
+        QVERIFY(silent.start({"--drop-every", "1"}));
+        QStringList args{"--tcp", QStringLiteral("127.0.0.1:%1").arg(silent.port()), "--timeout", "50",
+                         "--retries", "0", "read"};
+        if (json)
+            args << "--json";
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(runRaw(args, &out, &err), 4);
+        QVERIFY2(err.contains("not every parameter could be read"), err.constData());
+        if (!json) {
+            QVERIFY2(out.contains("Einheit") && !out.contains("mbar"), out.constData());
+            QCOMPARE(out.count("(not read)"), out.count("\n"));
+            return;
+        }
+        for (const QJsonObject &item : byName(out)) {
+            QCOMPARE(item.value("read").toBool(), false);
+            QVERIFY(item.value("value").isNull() && item.value("text").isNull() && item.value("raw").isNull());
+        }
+        QVERIFY(!byName(out).isEmpty());
+    }
+
+    // A set saved by the CLI: the device holds it; after a change diff says
+    // so, a dry run writes nothing, apply writes it back.
+    void saveDiffApply()
+    {
+        const QString file = m_dir.filePath("device.json");
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(run({"--tcp", "@", "save", file}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "write", "Einheit", "kPa"}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 7);
+        QVERIFY2(out.contains("Einheit  kPa -> mbar") && out.contains("GrenzwertMaxAlarm  20 kPa -> 200 mbar"),
+                 out.constData());
+        QCOMPARE(run({"--tcp", "@", "apply", file, "--dry-run"}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 7);
+        QCOMPARE(run({"--tcp", "@", "apply", file}, &out, &err), 0);
+        QVERIFY2(out.contains("the device holds the set"), out.constData() + err);
+        QCOMPARE(run({"--tcp", "@", "diff", file, "--json"}, &out), 0);
+        QCOMPARE(QJsonDocument::fromJson(out).array().size(), 0);
+
+        // A set with an offending value is refused; --force applies the rest,
+        // but the device cannot hold the set.
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QJsonObject set = QJsonDocument::fromJson(in.readAll()).object();
+        in.close();
+        QJsonObject values = set.value("values").toObject();
+        values.insert("GrenzwertMaxAlarm", 99999);
+        values.insert("Daempfung", 42);
+        set.insert("values", values);
+        const QString bad = m_dir.filePath("bad.json");
+        QFile outFile(bad);
+        QVERIFY(outFile.open(QIODevice::WriteOnly));
+        outFile.write(QJsonDocument(set).toJson());
+        outFile.close();
+        QCOMPARE(run({"--tcp", "@", "apply", bad}, &out, &err), 5);
+        QVERIFY2(err.contains("(GrenzwertMaxAlarm): 99999 mbar is outside 0 .. 250 mbar"), err.constData());
+        QCOMPARE(run({"--tcp", "@", "apply", bad, "--force"}, &out, &err), 7);
+        QVERIFY2(out.contains("Daempfung  1,0 s -> 4,2 s"), out.constData());
+        QCOMPARE(run({"--tcp", "@", "apply", file}, &out), 0);
+    }
+
+    void watchJson()
+    {
+        // 100 mbar between the limits: a green LED.
+        SimProcess steady;
+        QVERIFY(steady.start({"--pressure", "100"}));
+        QByteArray out;
+        QCOMPARE(runRaw({"--tcp", QStringLiteral("127.0.0.1:%1").arg(steady.port()), "watch", "--json", "--count", "3",
+                         "--interval", "100"},
+                        &out),
+                 0);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QSet<int> frames;
+        for (const QByteArray &line : lines) {
+            const QJsonObject change = QJsonDocument::fromJson(line).object();
+            QVERIFY2(QDateTime::fromString(change.value("time").toString(), Qt::ISODateWithMs).isValid(), line);
+            QVERIFY(!change.value("text").toString().isEmpty());
+            QCOMPARE(change.value("led").toInt(), 2);
+            QCOMPARE(change.value("ledName").toString(), QStringLiteral("green"));
+            frames.insert(change.value("frame").toInt());
+        }
+        QCOMPARE(frames, (QSet<int>{1, 2}));
+    }
+
+    // Captions, list texts and messages in the chosen language.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("parity");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en") << "en" << "even" << "the device has no parameter";
+        QTest::newRow("de") << "de" << "gerade" << "das Gerät hat keinen Parameter";
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, parity);
+        QFETCH(QString, message);
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(run({"--tcp", "@", "--language", language, "read", "--json"}, &out), 0);
+        QCOMPARE(byName(out).value("Paritaet").value("text").toString(), parity);
+        QCOMPARE(run({"--tcp", "@", "--language", language, "write", "Nichts", "1"}, &out, &err), 5);
+        QVERIFY2(QString::fromUtf8(err).contains(message), err.constData());
+        // List entries in the description's own words work in any language.
+        QCOMPARE(run({"--tcp", "@", "--language", language, "write", "Paritaet", "gerade"}, &out), 0);
     }
 
     void parse_data()
@@ -111,15 +253,33 @@ private slots:
 
 private:
     // Runs the client; "@" in args stands for the simulator's HOST:PORT.
-    int run(QStringList args, QByteArray *out = nullptr, QByteArray *err = nullptr);
+    int run(QStringList args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    {
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^@$")),
+                              QStringLiteral("127.0.0.1:%1").arg(m_sim.port()));
+        return runRaw(args, out, err);
+    }
+    static int runRaw(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr);
+    static QHash<QString, QJsonObject> byName(const QByteArray &json)
+    {
+        QHash<QString, QJsonObject> items;
+        for (const QJsonValue &value : QJsonDocument::fromJson(json).array())
+            items.insert(value.toObject().value("name").toString(), value.toObject());
+        return items;
+    }
 
     SimProcess m_sim;
+    QTemporaryDir m_dir;
 };
 
-int tst_LoomworkCli::run(QStringList args, QByteArray *out, QByteArray *err)
+int tst_LoomworkCli::runRaw(const QStringList &args, QByteArray *out, QByteArray *err)
 {
-    args.replaceInStrings(QStringLiteral("@"), QStringLiteral("127.0.0.1:%1").arg(m_sim.port()));
     QProcess process;
+    // The system's language does not matter: English unless asked otherwise.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LOOMWORK_CLI), args);
     if (!process.waitForFinished(30000))
         return -1;

@@ -1,0 +1,116 @@
+#include "cparametercommands.h"
+
+#include "ccliconsole.h"
+#include "cdevicedata.h"
+#include "cdevicesession.h"
+#include "cdisplaywatcher.h"
+#include "citeminput.h"
+#include "clinechange.h"
+#include "cmodbusmaster.h"
+#include "cparametertransfer.h"
+#include "items/citem.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTimer>
+
+CParameterCommands::CParameterCommands(CDeviceSession &session, const QString &language)
+    : m_session(session)
+    , m_language(language)
+{
+}
+
+int CParameterCommands::read(bool json)
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    const bool ok = CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); });
+    const QList<CItem *> &items = parameters->items();
+    if (json) {
+        QJsonArray array;
+        for (const CItem *item : items)
+            array.append(CCliConsole::itemJson(item, *parameters));
+        CCliConsole::out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        int width = 4;
+        for (const CItem *item : items)
+            width = qMax(width, item->objectName().size());
+        for (const CItem *item : items)
+            CCliConsole::out() << CCliConsole::itemLine(item, *parameters, width).trimmed() << '\n';
+    }
+    CCliConsole::out().flush();
+    return ok ? CCliConsole::ExitOk
+              : CCliConsole::fail(CCliConsole::ExitRead, tr("not every parameter could be read"));
+}
+
+int CParameterCommands::write(const QString &name, const QString &text)
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    CItem *item = parameters->item(name);
+    if (!item)
+        return CCliConsole::fail(CCliConsole::ExitValue, tr("the device has no parameter \"%1\"").arg(name));
+    if (!CParameterTransfer::isWritable(item))
+        return CCliConsole::fail(CCliConsole::ExitValue, tr("%1 is read-only").arg(name));
+    if (!CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
+        return CCliConsole::fail(CCliConsole::ExitRead, tr("the current parameters could not be read"));
+    QVariant value;
+    QString error;
+    if (!CItemInput::parse(*item, text, &value, &error))
+        return CCliConsole::fail(CCliConsole::ExitValue, tr("%1: %2").arg(name, error));
+    // As in an editor: store the value, then announce the user's edit so the
+    // plugin's rules update the dependent parameters.
+    item->setValue(value);
+    emit item->valueEdited();
+    const QList<CItem *> changed = parameters->modifiedItems();
+    if (changed.isEmpty()) {
+        CCliConsole::out() << tr("%1 = %2 (unchanged)").arg(name, CCliConsole::valueText(item)) << '\n';
+        return CCliConsole::ExitOk;
+    }
+    const CParameterProblems problems = parameters->checkWrite(changed);
+    if (!problems.isEmpty()) {
+        CCliConsole::warnAll(problems);
+        return CCliConsole::fail(CCliConsole::ExitValue, tr("nothing was written"));
+    }
+    CLineChange line;
+    const bool lineChanges = line.compute(*parameters, changed, m_session.master()->settings());
+    const bool ok = CCliConsole::runTransfer(parameters, [parameters, changed]() { parameters->writeItems(changed); });
+    for (const CItem *written : changed) {
+        if (parameters->writeFailure(written).isEmpty())
+            CCliConsole::out() << QStringLiteral("%1 = %2").arg(written->objectName(), CCliConsole::valueText(written))
+                               << '\n';
+    }
+    CCliConsole::out().flush();
+    if (!ok)
+        return CCliConsole::fail(CCliConsole::ExitWrite, tr("the write did not complete"));
+    if (lineChanges)
+        CCliConsole::warn(tr("the device now works with other line settings; reach it with them from now on:\n%1")
+                              .arg(line.descriptions().join(QLatin1Char('\n'))));
+    return CCliConsole::ExitOk;
+}
+
+int CParameterCommands::watch(int interval, int count, int seconds, bool json)
+{
+    QObject *backend = m_session.backend();
+    if (!backend)
+        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin created no backend"));
+    CDisplayWatcher watcher(CCliConsole::out(), m_session.deviceData(), m_language, json);
+    if (!watcher.watch(backend))
+        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin's backend reports no display"));
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, backend, [backend]() {
+        QMetaObject::invokeMethod(backend, "cyclicTimeout");
+    });
+    QObject::connect(&watcher, &CDisplayWatcher::changed, &loop, [&]() {
+        if (count > 0 && watcher.updates() >= count)
+            loop.quit();
+    });
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    QMetaObject::invokeMethod(backend, "cyclicTimeout");
+    poll.start(interval);
+    loop.exec();
+    if (watcher.updates() == 0)
+        return CCliConsole::fail(CCliConsole::ExitRead, tr("the device display never arrived"));
+    return CCliConsole::ExitOk;
+}

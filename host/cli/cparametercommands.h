@@ -1,0 +1,29 @@
+#ifndef CPARAMETERCOMMANDS_H
+#define CPARAMETERCOMMANDS_H
+
+#include <QCoreApplication>
+#include <QString>
+
+class CDeviceSession;
+
+// The CLI's commands on single parameters and the display: read all, write
+// one (with the plugin's rules following, checked before it is sent), watch
+// the display. Each returns the process exit code.
+class CParameterCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(CParameterCommands)
+
+public:
+    // session is connected; language is the CLI's ("en", "de").
+    CParameterCommands(CDeviceSession &session, const QString &language);
+
+    int read(bool json);
+    int write(const QString &name, const QString &text);
+    int watch(int interval, int count, int seconds, bool json);
+
+private:
+    CDeviceSession &m_session;
+    QString m_language;
+};
+
+#endif // CPARAMETERCOMMANDS_H
