@@ -50,9 +50,11 @@ bool CSetActions::load(const QString &fileName, const QString &orderNumber)
         offerRestOfSet(set, fileName, orderNumber, problems);
         return false;
     }
-    const int changed = restore.apply(*set).size();
-    emit logMessage(tr("Loaded %1: %n value(s) changed; write them to the device with Write modified.", nullptr, changed)
-            .arg(fileName));
+    restore.apply(*set);
+    const int differing = m_session->parameters()->modifiedItems().size();
+    emit logMessage(tr("Loaded %1: %n value(s) differ from the device; write them with Write modified.", nullptr,
+                       differing)
+                        .arg(fileName));
     return true;
 }
 
@@ -77,10 +79,11 @@ void CSetActions::offerRestOfSet(const std::shared_ptr<CParameterSet> &set, cons
         if (button != QDialogButtonBox::Yes)
             return;
         const CSetRestore restore(m_session->root(), m_session->parameters(), orderNumber);
-        const int changed = restore.apply(*set, CSetRestore::names(problems)).size();
+        restore.apply(*set, CSetRestore::names(problems));
+        const int differing = m_session->parameters()->modifiedItems().size();
         emit logMessage(tr("Loaded %1 without %n offending value(s): ", nullptr, CSetRestore::names(problems).size())
-                .arg(fileName)
-            + tr("%n value(s) changed.", nullptr, changed));
+                            .arg(fileName)
+                        + tr("%n value(s) differ from the device.", nullptr, differing));
     });
     box->open();
 }

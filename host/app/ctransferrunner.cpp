@@ -60,7 +60,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
 {
     CParameterTransfer *transfer = m_session->parameters();
     QList<CItem *> writable;
-    for (CItem *item : items) {
+    for (CItem *item : transfer->inWriteOrder(items)) {
         if (CParameterTransfer::isWritable(item))
             writable.append(item);
     }

@@ -60,17 +60,19 @@ int CSetCommands::printDifferences(const CParameterSet &set, bool json)
     int differing = 0;
     QJsonArray array;
     for (const CParameterSet::Difference &row : restore.compare(set)) {
-        if (!row.differs)
+        // The device's own values (status, serial number) are no part of a
+        // configuration.
+        if (!row.differs || row.readOnly)
             continue;
         differing += row.writable ? 1 : 0;
         if (json) {
             array.append(QJsonObject{{"name", row.name}, {"device", row.deviceText}, {"set", row.fileText},
-                                     {"writable", row.writable}});
+                                     {"refused", !row.writable}});
             continue;
         }
         CCliConsole::out() << QStringLiteral("%1  %2 -> %3").arg(row.name, row.deviceText, row.fileText);
         if (!row.writable)
-            CCliConsole::out() << "  " << tr("(not written: read-only or refused)");
+            CCliConsole::out() << "  " << tr("(refused, see above)");
         CCliConsole::out() << '\n';
     }
     if (json)

@@ -37,7 +37,8 @@ public:
         QString fileText;   // with its unit
         QString deviceText; // with its unit; empty when never read
         bool differs = false;
-        bool writable = false;
+        bool writable = false; // the set's value would be written
+        bool readOnly = false; // the device's own (status, identification)
     };
 
     QString model;

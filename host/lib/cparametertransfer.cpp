@@ -11,6 +11,8 @@
 
 namespace {
 
+const int IllegalDataValue = 3;
+
 QString transferTitle()
 {
     return CParameterTransfer::tr("Parameter transfer");
@@ -99,6 +101,12 @@ bool CParameterTransfer::isBusy() const
 int CParameterTransfer::writeRank(const CItem *item) const
 {
     return m_data ? m_data->rank(item->objectName()) : 0;
+}
+
+QList<CItem *> CParameterTransfer::inWriteOrder(QList<CItem *> items) const
+{
+    sortForWriting(items);
+    return items;
 }
 
 void CParameterTransfer::sortForWriting(QList<CItem *> &items) const
@@ -415,7 +423,8 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
 void CParameterTransfer::writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result)
 {
     for (CItem *item : block.items) {
-        const QString text = result.exceptionCode != 0
+        // "Illegal data value": the device does not take the value.
+        const QString text = result.exceptionCode == IllegalDataValue
             ? tr("%1: the device refused %2 (allowed: %3): %4")
                   .arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item), allowedText(item), result.error)
             : tr("%1: writing %2 failed: %3").arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item),

@@ -83,6 +83,8 @@ public:
 
     // Position of item in the device's write order (lower goes first).
     int writeRank(const CItem *item) const;
+    // items sorted as a write sends them.
+    QList<CItem *> inWriteOrder(QList<CItem *> items) const;
     static bool isWritable(const CItem *item);
 
 signals:

@@ -153,6 +153,7 @@ QList<CParameterSet::Difference> CSetRestore::compare(const CParameterSet &set) 
         row.fileText = withUnit(item, fileValue);
         row.deviceText = readFromDevice ? m_parameters->deviceText(item) : QString();
         row.writable = isEditable(item) && !skip.contains(item->objectName());
+        row.readOnly = !isEditable(item);
         if (readFromDevice && CItemRegisters::isRegisterItem(item) && fileValue == item->value())
             row.differs = CItemRegisters::registerBytes(item) != m_parameters->deviceBytes(item);
         else

@@ -899,13 +899,6 @@ Nicht geschrieben: %2</translation>
         <source>Open parameter set</source>
         <translation>Parametersatz öffnen</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
-        <translation>
-            <numerusform>%1 geladen: %n Wert geändert; mit „Geänderte Parameter schreiben“ in das Gerät schreiben.</numerusform>
-            <numerusform>%1 geladen: %n Werte geändert; mit „Geänderte Parameter schreiben“ in das Gerät schreiben.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 cannot be applied as it is:
 %2</source>
@@ -927,13 +920,6 @@ Die übrigen Werte übernehmen?</translation>
             <numerusform>%1 ohne %n unzulässige Werte geladen: </numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n value(s) changed.</source>
-        <translation>
-            <numerusform>%n Wert geändert.</numerusform>
-            <numerusform>%n Werte geändert.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Compare parameter set</source>
         <translation>Parametersatz vergleichen</translation>
@@ -945,6 +931,20 @@ Die übrigen Werte übernehmen?</translation>
     <message>
         <source>The set</source>
         <translation>Der Satz</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) differ from the device; write them with Write modified.</source>
+        <translation>
+            <numerusform>%1 geladen: %n Wert weicht vom Gerät ab; mit „Geänderte Parameter schreiben“ schreiben.</numerusform>
+            <numerusform>%1 geladen: %n Werte weichen vom Gerät ab; mit „Geänderte Parameter schreiben“ schreiben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) differ from the device.</source>
+        <translation>
+            <numerusform>%n Wert weicht vom Gerät ab.</numerusform>
+            <numerusform>%n Werte weichen vom Gerät ab.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -967,10 +967,6 @@ Die übrigen Werte übernehmen?</translation>
     <message>
         <source>not every parameter could be read</source>
         <translation>nicht alle Parameter konnten gelesen werden</translation>
-    </message>
-    <message>
-        <source>(not written: read-only or refused)</source>
-        <translation>(nicht geschrieben: schreibgeschützt oder abgelehnt)</translation>
     </message>
     <message>
         <source>the device holds the set</source>
@@ -1009,6 +1005,10 @@ Die übrigen Werte übernehmen?</translation>
     <message>
         <source>the device does not hold the set</source>
         <translation>das Gerät hat den Satz nicht</translation>
+    </message>
+    <message>
+        <source>(refused, see above)</source>
+        <translation>(abgelehnt, siehe oben)</translation>
     </message>
 </context>
 <context>

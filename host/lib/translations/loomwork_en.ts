@@ -899,13 +899,6 @@ Not written: %2</translation>
         <source>Open parameter set</source>
         <translation>Open parameter set</translation>
     </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) changed; write them to the device with Write modified.</source>
-        <translation>
-            <numerusform>Loaded %1: %n value changed; write it to the device with Write modified.</numerusform>
-            <numerusform>Loaded %1: %n values changed; write them to the device with Write modified.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 cannot be applied as it is:
 %2</source>
@@ -927,13 +920,6 @@ Apply the other values?</translation>
             <numerusform>Loaded %1 without %n offending values: </numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n value(s) changed.</source>
-        <translation>
-            <numerusform>%n value changed.</numerusform>
-            <numerusform>%n values changed.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Compare parameter set</source>
         <translation>Compare parameter set</translation>
@@ -945,6 +931,20 @@ Apply the other values?</translation>
     <message>
         <source>The set</source>
         <translation>The set</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) differ from the device; write them with Write modified.</source>
+        <translation>
+            <numerusform>Loaded %1: %n value differs from the device; write it with Write modified.</numerusform>
+            <numerusform>Loaded %1: %n values differ from the device; write them with Write modified.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) differ from the device.</source>
+        <translation>
+            <numerusform>%n value differs from the device.</numerusform>
+            <numerusform>%n values differ from the device.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -967,10 +967,6 @@ Apply the other values?</translation>
     <message>
         <source>not every parameter could be read</source>
         <translation>not every parameter could be read</translation>
-    </message>
-    <message>
-        <source>(not written: read-only or refused)</source>
-        <translation>(not written: read-only or refused)</translation>
     </message>
     <message>
         <source>the device holds the set</source>
@@ -1009,6 +1005,10 @@ Apply the other values?</translation>
     <message>
         <source>the device does not hold the set</source>
         <translation>the device does not hold the set</translation>
+    </message>
+    <message>
+        <source>(refused, see above)</source>
+        <translation>(refused, see above)</translation>
     </message>
 </context>
 <context>
