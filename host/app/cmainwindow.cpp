@@ -41,7 +41,6 @@
 
 namespace {
 
-const int cyclicReadButton = 2;
 const char *const setFilter = QT_TRANSLATE_NOOP("CMainWindow", "Parameter sets (*.json)");
 
 } // namespace
@@ -395,7 +394,7 @@ void CMainWindow::setCyclicReading(bool on)
     if (!m_front)
         return;
     for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
-        CPushButton *button = bar->button(cyclicReadButton);
+        CPushButton *button = bar->button(CPushButton::CyclicRead);
         if (button && button->isEnabled() && button->isChecked() != on)
             button->setChecked(on);
     }
@@ -407,7 +406,7 @@ bool CMainWindow::isCyclicReading() const
     if (!m_front)
         return false;
     for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
-        const CPushButton *button = bar->button(cyclicReadButton);
+        const CPushButton *button = bar->button(CPushButton::CyclicRead);
         if (button && button->isChecked())
             return true;
     }
@@ -506,8 +505,8 @@ void CMainWindow::reportError(const QString &title, const QString &text)
     // One box at a time: a dead link reports on every poll.
     if (m_errorBox || m_options.quitAfter > 0)
         return;
-    m_errorBox = new CMessageBox(3, title, text, QPixmap(QStringLiteral(":/svg-icons/icon_kritische_warnung.svg")),
-                                 QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_errorBox = new CMessageBox(CMessageBox::Critical, title, text,
+                                 QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)), QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
     m_errorBox->open();
 }

@@ -68,10 +68,10 @@ void CSetActions::offerRestOfSet(const std::shared_ptr<CParameterSet> &set, cons
     const bool usable = CSetRestore::restIsUsable(problems);
     const QString text = tr("%1 cannot be applied as it is:\n%2").arg(fileName, texts.join(QLatin1Char('\n')));
     emit logMessage(text);
-    auto *box = new CMessageBox(usable ? 4 : 3, tr("Open parameter set"),
+    const int icon = usable ? CMessageBox::Question : CMessageBox::Critical;
+    auto *box = new CMessageBox(icon, tr("Open parameter set"),
                                 usable ? tr("%1\n\nApply the other values?").arg(text) : text,
-                                QPixmap(usable ? QStringLiteral(":/svg-icons/icon_frage.svg")
-                                               : QStringLiteral(":/svg-icons/icon_kritische_warnung.svg")),
+                                QPixmap(CMessageBox::iconPicture(icon)),
                                 usable ? QDialogButtonBox::Yes | QDialogButtonBox::No : QDialogButtonBox::Ok, m_window);
     box->setObjectName(QStringLiteral("SetProblems"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -100,10 +100,10 @@ CWritePreviewDialog *CTransferRunner::preview() const
 
 void CTransferRunner::offerReconnect(const CLinkSettings &settings, const QStringList &changes)
 {
-    auto *box = new CMessageBox(4, tr("Line settings changed"),
+    auto *box = new CMessageBox(CMessageBox::Question, tr("Line settings changed"),
                                 tr("The device now works with:\n%1\nReconnect with these settings?")
                                     .arg(changes.join(QLatin1Char('\n'))),
-                                QPixmap(QStringLiteral(":/svg-icons/icon_frage.svg")),
+                                QPixmap(CMessageBox::iconPicture(CMessageBox::Question)),
                                 QDialogButtonBox::Yes | QDialogButtonBox::No, m_window);
     box->setObjectName(QStringLiteral("ReconnectQuestion"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,7 +1,9 @@
 #include "backend/cpv8120backend.h"
 
 #include "backend/cobjectindex.h"
-#include "backend/pv8120constants.h"
+#include "device/pv8120constants.h"
+#include "device/pv8120status.h"
+#include "device/pv8120units.h"
 #include "items/citem.h"
 
 #include <QCoreApplication>
@@ -12,38 +14,14 @@
 
 namespace {
 
-constexpr quint16 statusStartAddress = 0x7000;
-constexpr quint16 statusRegisterCount = 12;
 constexpr int displayInterval = 500;
 constexpr int displayTimeout = 5000;
+// The six registers R0..R5 the display is decoded from.
 constexpr int statusBytes = 12;
 
 QString translated(const char *text)
 {
     return QCoreApplication::translate("CItem", text);
-}
-
-struct UnitFactor
-{
-    const char *unit;
-    double factor; // mbar -> unit
-};
-
-const UnitFactor unitTable[] = {
-    {QT_TRANSLATE_NOOP("CItem", "mbar"), 1.0},
-    {QT_TRANSLATE_NOOP("CItem", "Pa"), 100.0},
-    {QT_TRANSLATE_NOOP("CItem", "kPa"), 0.1},
-    {QT_TRANSLATE_NOOP("CItem", "inH2O"), 0.401463133},
-    {QT_TRANSLATE_NOOP("CItem", "psi"), 0.01450377},
-};
-
-// The items whose ranges, values and unit follow "Einheit", in processing order.
-const QStringList &unitDependentItems()
-{
-    static const QStringList names = {Pv8120::grenzwertMaxAlarm, Pv8120::grenzwertMinAlarm,
-                                      Pv8120::grenzwertMaxHysterese, Pv8120::grenzwertMinHysterese,
-                                      Pv8120::sollwert};
-    return names;
 }
 
 const QStringList &limitItems()
@@ -227,8 +205,8 @@ void CPV8120Backend::setCurrentFactor()
     if (!unitItem)
         return;
     const QString text = unitItem->valueText();
-    for (const UnitFactor &entry : unitTable) {
-        if (translated(entry.unit) == text) {
+    for (const Pv8120::Unit &entry : Pv8120::units()) {
+        if (translated(entry.text) == text) {
             currentFactor = entry.factor;
             return;
         }
@@ -256,7 +234,7 @@ void CPV8120Backend::convertUnitDependents(bool withValues)
 
 void CPV8120Backend::scaleUnitDependents(double factor, bool multiply, bool withValues)
 {
-    for (const QString &name : unitDependentItems()) {
+    for (const QString &name : Pv8120::unitDependentItems()) {
         CItem *item = findItem(name);
         if (!item)
             continue;
@@ -278,7 +256,7 @@ void CPV8120Backend::setUnits(const QVariant &value)
         return;
     const bool linear = characteristic->valueText() == translated("linear");
     const QString unit = linear ? value.toString() : QString();
-    for (const QString &name : unitDependentItems()) {
+    for (const QString &name : Pv8120::unitDependentItems()) {
         if (CItem *item = findItem(name))
             item->setUnit(QVariant(unit));
     }
@@ -446,7 +424,7 @@ void CPV8120Backend::setGrenzwertLimits()
 
 void CPV8120Backend::cyclicTimeout()
 {
-    requestRead(statusStartAddress, statusRegisterCount);
+    requestRead(Pv8120::statusAddress, Pv8120::statusRegisterCount);
 }
 
 void CPV8120Backend::requestRead(quint16 startAddress, quint16 registerCount)
@@ -454,9 +432,9 @@ void CPV8120Backend::requestRead(quint16 startAddress, quint16 registerCount)
     if (registerCount == 0)
         return;
     CRequest request;
-    request.requestType = 5;
+    request.requestType = CRequest::CyclicRead;
     request.deviceAddress = 0;
-    request.functionCode = 3;
+    request.functionCode = CRequest::ReadHoldingRegisters;
     request.startAddress = startAddress;
     request.registerCount = registerCount;
     emit buildRequest(request);
@@ -464,7 +442,7 @@ void CPV8120Backend::requestRead(quint16 startAddress, quint16 registerCount)
 
 void CPV8120Backend::decodeData(const QByteArray &data)
 {
-    if (responseWord(data, 0) != statusStartAddress)
+    if (responseWord(data, 0) != Pv8120::statusAddress)
         return;
     QByteArray registers(statusBytes, '\0');
     for (int i = 0; i < statusBytes / 2; ++i) {
@@ -492,10 +470,10 @@ QString CPV8120Backend::frameText() const
 {
     const int first = displayPhase ? 6 : 0;
     QString text;
-    for (int i = first; i < first + 4; ++i) {
+    for (int i = first; i < first + Pv8120::displayDigits; ++i) {
         const quint8 digit = quint8(displayData.at(i));
-        text += Pv8120::displayCharacter(digit & 0x7F);
-        if (digit & 0x80)
+        text += Pv8120::displayCharacter(digit & Pv8120::segmentMask);
+        if (digit & Pv8120::decimalPoint)
             text += QLatin1Char('.');
     }
     return text;
@@ -509,12 +487,13 @@ int CPV8120Backend::frameLed() const
     const quint8 s2 = quint8(displayData.at(first + 1));
     const int a = ((s1 & 0x40) ? 1 : 0) + ((s2 & 0x02) ? 2 : 0);
     const int b = ((s1 & 0x30) ? 1 : 0) + ((s2 & 0x01) ? 2 : 0);
-    static const struct { int a; int b; int code; } codes[] = {
-        {0, 3, 1}, {1, 1, 2}, {1, 3, 3}, {2, 3, 4}, {2, 2, 5},
+    static const struct { int a; int b; Pv8120::Led code; } codes[] = {
+        {0, 3, Pv8120::LedYellowWhite}, {1, 1, Pv8120::LedGreen}, {1, 3, Pv8120::LedYellowGreen},
+        {2, 3, Pv8120::LedYellowRed},   {2, 2, Pv8120::LedRed},
     };
     for (const auto &entry : codes) {
         if (entry.a == a && entry.b == b)
             return entry.code;
     }
-    return 0;
+    return Pv8120::LedWhite;
 }

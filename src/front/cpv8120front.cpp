@@ -1,6 +1,7 @@
 #include "front/cpv8120front.h"
 
-#include "backend/pv8120constants.h"
+#include "device/pv8120constants.h"
+#include "device/pv8120status.h"
 #include "ui_cpv8120front.h"
 #include "widgets/cbuttonbar.h"
 #include "widgets/cpushbutton.h"
@@ -10,21 +11,19 @@
 #include <QPixmap>
 
 namespace {
-// Type code of the cyclic-read button in a CButtonBar.
-constexpr int cyclicReadType = 2;
 
 QString ledPicture(int state)
 {
     switch (state) {
-    case 1:
+    case Pv8120::LedYellowWhite:
         return QStringLiteral(":/pv8120_pixmaps/led_yellow_white.png");
-    case 2:
+    case Pv8120::LedGreen:
         return QStringLiteral(":/pv8120_pixmaps/led_green.png");
-    case 3:
+    case Pv8120::LedYellowGreen:
         return QStringLiteral(":/pv8120_pixmaps/led_yellow_green.png");
-    case 4:
+    case Pv8120::LedYellowRed:
         return QStringLiteral(":/pv8120_pixmaps/led_yellow_red.png");
-    case 5:
+    case Pv8120::LedRed:
         return QStringLiteral(":/pv8120_pixmaps/led_red.png");
     default:
         return QStringLiteral(":/pv8120_pixmaps/led_white.png");
@@ -71,7 +70,7 @@ QString CPV8120Front::deviceName() const
 
 void CPV8120Front::setDisplayType(int type)
 {
-    CPushButton *readButton = buttonBar->button(cyclicReadType);
+    CPushButton *readButton = buttonBar->button(CPushButton::CyclicRead);
     if (type < 0 || type > 3)
         return;
     if (type <= 2) {
@@ -116,7 +115,7 @@ void CPV8120Front::setupButtonBar()
     auto *readButton = new CPushButton;
     readButton->setIcon(QIcon(QStringLiteral(":/svg-icons/icon_start.svg")));
     readButton->setCheckable(true);
-    readButton->setType(cyclicReadType);
+    readButton->setType(CPushButton::CyclicRead);
     readButton->setToolTip(readToolTip(false));
     buttonBar->addButton(readButton);
     connect(buttonBar, &CButtonBar::readTriggered, this, &CPV8120Front::read);
@@ -142,7 +141,7 @@ QList<CPushButton *> CPV8120Front::readButtons() const
 {
     QList<CPushButton *> result;
     for (CPushButton *button : buttonBar->buttons()) {
-        if (button->type() == cyclicReadType)
+        if (button->type() == CPushButton::CyclicRead)
             result.append(button);
     }
     return result;

@@ -1,7 +1,7 @@
 #include "plugin/cpv8120plugin.h"
 
 #include "backend/cpv8120backend.h"
-#include "backend/pv8120constants.h"
+#include "device/pv8120constants.h"
 #include "front/cpv8120front.h"
 
 #include <QPointer>

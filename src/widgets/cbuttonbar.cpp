@@ -99,19 +99,19 @@ void CButtonBar::changeEvent(QEvent *event)
 void CButtonBar::wireButton(CPushButton *button)
 {
     switch (button->type()) {
-    case 1:
+    case CPushButton::SingleRead:
         connect(button, SIGNAL(clicked(bool)), this, SIGNAL(readTriggered()));
         break;
-    case 2:
+    case CPushButton::CyclicRead:
         connect(timer, SIGNAL(timeout()), this, SIGNAL(readTriggered()));
         connect(button, SIGNAL(toggled(bool)), this, SLOT(readToggled(bool)));
         break;
-    case 3:
-    case 5:
+    case CPushButton::SingleWrite:
+    case CPushButton::SingleWriteAlt:
         connect(button, SIGNAL(clicked(bool)), this, SIGNAL(writeTriggered()));
         break;
-    case 4:
-    case 6:
+    case CPushButton::CyclicWrite:
+    case CPushButton::CyclicWriteAlt:
         connect(timer, SIGNAL(timeout()), this, SIGNAL(writeTriggered()));
         connect(button, SIGNAL(toggled(bool)), this, SLOT(writeToggled(bool)));
         break;

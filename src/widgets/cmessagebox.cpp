@@ -16,7 +16,7 @@ CMessageBox::CMessageBox(int icon, const QString &title, const QString &text,
     , clickedButton(0)
 {
     ui->setupUi(this);
-    if (icon == 0)
+    if (icon == NoIcon)
         ui->l_icon->resize(0, 0);
     else
         ui->l_icon->setPixmap(pixmap);
@@ -34,32 +34,42 @@ CMessageBox::~CMessageBox()
 int CMessageBox::information(QWidget *parent, const QString &title, const QString &text,
                              QDialogButtonBox::StandardButtons buttons)
 {
-    return run(parent, 1, QStringLiteral(":/svg-icons/icon_info.svg"), title, text, buttons);
+    return run(parent, Information, title, text, buttons);
 }
 
 int CMessageBox::warning(QWidget *parent, const QString &title, const QString &text,
                          QDialogButtonBox::StandardButtons buttons)
 {
-    return run(parent, 2, QStringLiteral(":/svg-icons/icon_warnung.svg"), title, text, buttons);
+    return run(parent, Warning, title, text, buttons);
 }
 
 int CMessageBox::critical(QWidget *parent, const QString &title, const QString &text,
                           QDialogButtonBox::StandardButtons buttons)
 {
-    return run(parent, 3, QStringLiteral(":/svg-icons/icon_kritische_warnung.svg"), title, text,
-               buttons);
+    return run(parent, Critical, title, text, buttons);
 }
 
 int CMessageBox::question(QWidget *parent, const QString &title, const QString &text,
                           QDialogButtonBox::StandardButtons buttons)
 {
-    return run(parent, 4, QStringLiteral(":/svg-icons/icon_frage.svg"), title, text, buttons);
+    return run(parent, Question, title, text, buttons);
 }
 
-int CMessageBox::run(QWidget *parent, int icon, const QString &picture, const QString &title,
-                     const QString &text, QDialogButtonBox::StandardButtons buttons)
+QString CMessageBox::iconPicture(int icon)
 {
-    CMessageBox box(icon, title, text, QPixmap(picture), buttons, parent,
+    switch (icon) {
+    case Information: return QStringLiteral(":/svg-icons/icon_info.svg");
+    case Warning: return QStringLiteral(":/svg-icons/icon_warnung.svg");
+    case Critical: return QStringLiteral(":/svg-icons/icon_kritische_warnung.svg");
+    case Question: return QStringLiteral(":/svg-icons/icon_frage.svg");
+    default: return QString();
+    }
+}
+
+int CMessageBox::run(QWidget *parent, int icon, const QString &title, const QString &text,
+                     QDialogButtonBox::StandardButtons buttons)
+{
+    CMessageBox box(icon, title, text, QPixmap(iconPicture(icon)), buttons, parent,
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     return box.exec();
 }

@@ -24,8 +24,10 @@ class LOOMWORK_EXPORT CMessageBox : public QDialog
     Q_OBJECT
 
 public:
-    // icon: 0 none, 1 information, 2 warning, 3 critical warning, 4 question;
-    // with 0 the pixmap is not shown.
+    // The icon codes of the constructor; with NoIcon the pixmap is not shown.
+    enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
+
+    // icon: one of Icon.
     CMessageBox(int icon, const QString &title, const QString &text, const QPixmap &pixmap,
                 QDialogButtonBox::StandardButtons buttons, QWidget *parent = nullptr,
                 Qt::WindowFlags flags = Qt::WindowFlags());
@@ -42,6 +44,10 @@ public:
     static int question(QWidget *parent, const QString &title, const QString &text,
                         QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes
                                                                     | QDialogButtonBox::No);
+
+    // The resource path of the picture the static functions show for icon;
+    // empty for NoIcon and unknown codes.
+    static QString iconPicture(int icon);
 
     // Sets the buttons and chooses the one Escape and closing stand for:
     // Cancel, else the only button, else the first reject-role button, else
@@ -62,8 +68,8 @@ private slots:
     void buttonClicked(QAbstractButton *button);
 
 private:
-    static int run(QWidget *parent, int icon, const QString &picture, const QString &title,
-                   const QString &text, QDialogButtonBox::StandardButtons buttons);
+    static int run(QWidget *parent, int icon, const QString &title, const QString &text,
+                   QDialogButtonBox::StandardButtons buttons);
     QAbstractButton *findEscapeButton() const;
 
     Ui::CMessageBox *ui;

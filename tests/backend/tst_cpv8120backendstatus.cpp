@@ -1,5 +1,5 @@
 #include "backend/cpv8120backend.h"
-#include "backend/pv8120constants.h"
+#include "device/pv8120constants.h"
 #include "ctesthosttree.h"
 #include "ctestmodbusmaster.h"
 

@@ -1,4 +1,4 @@
-#include "backend/pv8120constants.h"
+#include "device/pv8120constants.h"
 
 #include <QCoreApplication>
 
