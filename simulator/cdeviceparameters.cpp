@@ -1,4 +1,4 @@
-#include "cparameterset.h"
+#include "cdeviceparameters.h"
 
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
@@ -8,11 +8,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-CParameterSet::CParameterSet(QObject *parent) : QObject(parent)
+CDeviceParameters::CDeviceParameters(QObject *parent) : QObject(parent)
 {
 }
 
-bool CParameterSet::load(const QString &fileName, const QString &languageId)
+bool CDeviceParameters::load(const QString &fileName, const QString &languageId)
 {
     CParameterDescription description;
     if (!description.load(fileName)) {
@@ -36,12 +36,12 @@ bool CParameterSet::load(const QString &fileName, const QString &languageId)
     return true;
 }
 
-QList<CItem *> CParameterSet::items() const
+QList<CItem *> CDeviceParameters::items() const
 {
     return findChildren<CItem *>();
 }
 
-QString CParameterSet::defaultDescriptionPath()
+QString CDeviceParameters::defaultDescriptionPath()
 {
     return CInstallLayout::dataFile(QStringLiteral("pv8120.xml"));
 }

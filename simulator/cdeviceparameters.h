@@ -1,5 +1,5 @@
-#ifndef CPARAMETERSET_H
-#define CPARAMETERSET_H
+#ifndef CDEVICEPARAMETERS_H
+#define CDEVICEPARAMETERS_H
 
 #include <QList>
 #include <QObject>
@@ -10,12 +10,12 @@ class CItem;
 
 // The device's parameters: the items built from the parameter description,
 // owned by this object.
-class CParameterSet : public QObject
+class CDeviceParameters : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CParameterSet(QObject *parent = nullptr);
+    explicit CDeviceParameters(QObject *parent = nullptr);
 
     // Loads the description file and builds its items; with a languageId,
     // the language file "<name>_<languageId>.xml" beside it translates the
@@ -39,4 +39,4 @@ private:
     QString m_error;
 };
 
-#endif // CPARAMETERSET_H
+#endif // CDEVICEPARAMETERS_H

@@ -3,6 +3,7 @@
 #include "cregistermap.h"
 #include "csimdevice.h"
 #include "cstatusblock.h"
+#include "device/pv8120status.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -75,8 +76,8 @@ int CDeviceServer::readStatus(quint16 start, quint16 count, QVector<quint16> *va
     QVector<quint16> block = m_device->statusRegisters();
     if (m_wrongStatusAddress)
         block = block.mid(1) << 0;
-    const int first = start - CStatusBlock::StartAddress;
-    if (first + count > CStatusBlock::RegisterCount)
+    const int first = start - Pv8120::statusAddress;
+    if (first + count > Pv8120::statusRegisterCount)
         return QModbusPdu::IllegalDataAddress;
     *values = block.mid(first, count);
     return 0;
@@ -91,8 +92,7 @@ QModbusResponse CDeviceServer::readHoldingRegisters(const QModbusPdu &request)
     if (count == 0 || count > MaxReadCount)
         return exception(request, QModbusPdu::IllegalDataValue);
     QVector<quint16> values;
-    const bool status = start >= CStatusBlock::StartAddress
-        && start < CStatusBlock::StartAddress + CStatusBlock::RegisterCount;
+    const bool status = start >= Pv8120::statusAddress && start < Pv8120::statusAddress + Pv8120::statusRegisterCount;
     const int result = status ? readStatus(start, count, &values) : m_map->read(start, count, &values);
     if (result != 0)
         return exception(request, result);

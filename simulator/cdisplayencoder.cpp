@@ -1,5 +1,8 @@
 #include "cdisplayencoder.h"
 
+#include "device/pv8120constants.h"
+#include "device/pv8120status.h"
+
 #include <QHash>
 #include <QVector>
 
@@ -9,27 +12,10 @@ const QString CDisplayEncoder::OverflowText = QStringLiteral("----");
 
 namespace {
 
-QStringList buildTable()
-{
-    QStringList table;
-    for (int i = 0; i < 128; ++i)
-        table << QStringLiteral(" ");
-    const QList<QPair<int, QString>> defined = {
-        {1, "-"}, {4, "i"}, {5, "r"}, {6, "I"}, {8, "_"}, {13, "c"}, {14, "L"}, {15, "t"},
-        {21, "n"}, {23, "h"}, {28, "u"}, {29, "o"}, {31, "b"}, {48, "1"}, {51, "4"},
-        {55, "H"}, {56, "J"}, {59, "y"}, {61, "d"}, {62, "U"}, {64, QString(QChar(0x00E1))},
-        {71, "F"}, {78, "C"}, {79, "E"}, {91, "5"}, {94, "G"}, {95, "6"}, {103, "P"},
-        {109, "2"}, {114, "7"}, {118, "N"}, {119, "A"}, {121, "3"}, {123, "9"}, {126, "0"},
-        {127, "8"}};
-    for (const auto &entry : defined)
-        table[entry.first] = entry.second;
-    return table;
-}
-
 QHash<QChar, quint8> buildReverse()
 {
     QHash<QChar, quint8> reverse;
-    const QStringList &table = CDisplayEncoder::characterTable();
+    const QStringList &table = Pv8120::displayCharacters;
     for (int i = 1; i < table.size(); ++i) {
         if (table.at(i) != QLatin1String(" "))
             reverse.insert(table.at(i).at(0), quint8(i));
@@ -55,12 +41,6 @@ int digitCount(const QString &text)
 
 } // namespace
 
-const QStringList &CDisplayEncoder::characterTable()
-{
-    static const QStringList table = buildTable();
-    return table;
-}
-
 quint8 CDisplayEncoder::pattern(QChar character)
 {
     static const QHash<QChar, quint8> reverse = buildReverse();
@@ -77,18 +57,18 @@ QByteArray CDisplayEncoder::encodeText(const QString &text, Qt::Alignment alignm
     bool lastWasDigit = false;
     for (const QChar c : text) {
         if ((c == '.' || c == ',') && lastWasDigit) {
-            digits[digits.size() - 1] = char(quint8(digits.back()) | DecimalPoint);
+            digits[digits.size() - 1] = char(quint8(digits.back()) | Pv8120::decimalPoint);
             lastWasDigit = false;
             continue;
         }
         if (c == '.' || c == ',')
-            digits.append(char(DecimalPoint));
+            digits.append(char(Pv8120::decimalPoint));
         else
             digits.append(char(pattern(c)));
         lastWasDigit = c != '.' && c != ',';
     }
-    digits = digits.left(DigitCount);
-    const QByteArray padding(DigitCount - digits.size(), '\0');
+    digits = digits.left(Pv8120::displayDigits);
+    const QByteArray padding(Pv8120::displayDigits - digits.size(), '\0');
     return (alignment & Qt::AlignRight) ? padding + digits : digits + padding;
 }
 
@@ -101,7 +81,7 @@ QString CDisplayEncoder::numberText(double value, int maxDecimals)
         // A value that rounds to zero shows without its sign.
         if (text.startsWith('-') && QString::number(-value, 'f', decimals).toDouble() == 0.0)
             text.remove(0, 1);
-        if (digitCount(text) <= DigitCount)
+        if (digitCount(text) <= Pv8120::displayDigits)
             return text;
     }
     return OverflowText;
@@ -116,8 +96,8 @@ QString CDisplayEncoder::decode(const QByteArray &digits)
 {
     QString text;
     for (const char byte : digits) {
-        text += characterTable().at(quint8(byte) & 0x7F);
-        if (quint8(byte) & DecimalPoint)
+        text += Pv8120::displayCharacter(quint8(byte) & Pv8120::segmentMask);
+        if (quint8(byte) & Pv8120::decimalPoint)
             text += '.';
     }
     return text;

@@ -13,13 +13,6 @@
 class CDisplayEncoder
 {
 public:
-    static constexpr int DigitCount = 4;
-    static constexpr quint8 DecimalPoint = 0x80;
-
-    // The 128 characters the display can show, indexed by segment pattern;
-    // " " where a pattern shows no character.
-    static const QStringList &characterTable();
-
     // Segment pattern of one character: the table entry itself, else a
     // look-alike (other letter case, O for 0, S for 5, ...); 0 (blank) when
     // the display has no shape for it.

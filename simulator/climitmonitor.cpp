@@ -1,5 +1,7 @@
 #include "climitmonitor.h"
 
+#include "device/pv8120status.h"
+
 #include <cmath>
 
 void CLimitMonitor::configure(double maxAlarm, double maxHysteresis, double minAlarm, double minHysteresis)
@@ -32,12 +34,12 @@ CLimitMonitor::State CLimitMonitor::update(double value)
 int CLimitMonitor::ledCode(State state)
 {
     switch (state) {
-    case Normal: return LedGreen;
-    case UpperAlarm: return LedRed;
-    case UpperHysteresis: return LedYellowGreen;
-    case LowerAlarm: return LedYellowRed;
-    case LowerHysteresis: return LedYellowWhite;
+    case Normal: return Pv8120::LedGreen;
+    case UpperAlarm: return Pv8120::LedRed;
+    case UpperHysteresis: return Pv8120::LedYellowGreen;
+    case LowerAlarm: return Pv8120::LedYellowRed;
+    case LowerHysteresis: return Pv8120::LedYellowWhite;
     case Idle: break;
     }
-    return LedWhite;
+    return Pv8120::LedWhite;
 }

@@ -17,9 +17,6 @@ public:
         LowerHysteresis // back above the min alarm, still within its hysteresis
     };
 
-    // LED codes as the front panel shows them.
-    enum Led { LedWhite = 0, LedYellowWhite = 1, LedGreen = 2, LedYellowGreen = 3, LedYellowRed = 4, LedRed = 5 };
-
     // Sets the limits (hysteresis values are widths; their sign is ignored).
     // A changed configuration keeps the latched state.
     void configure(double maxAlarm, double maxHysteresis, double minAlarm, double minHysteresis);

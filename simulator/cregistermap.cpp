@@ -2,6 +2,9 @@
 
 #include "cdeviceunits.h"
 #include "csimdevicerules.h"
+#include "device/pv8120constants.h"
+#include "device/pv8120status.h"
+#include "device/pv8120units.h"
 
 #include "description/citemregisters.h"
 #include "items/citem.h"
@@ -85,7 +88,7 @@ CRegisterMap::Result CRegisterMap::read(quint16 start, quint16 count, QVector<qu
 
 double CRegisterMap::unitFactor() const
 {
-    const CItem *unit = item(DeviceUnits::selectorName());
+    const CItem *unit = item(Pv8120::einheit);
     return unit ? DeviceUnits::factor(unit->valueText()) : 1.0;
 }
 
@@ -104,7 +107,7 @@ CRegisterMap::Result CRegisterMap::write(quint16 start, const QVector<quint16> &
         const QString name = entry->item->objectName();
         if (!accepts(*entry->item, value, heldInUnit(name) ? factor : 1.0))
             return IllegalDataValue;
-        if (name == DeviceUnits::selectorName())
+        if (name == Pv8120::einheit)
             factor = DeviceUnits::factor(entry->item->valueText(value));
         changes << qMakePair(entry->item, bytes);
         offset += entry->count;
@@ -129,7 +132,7 @@ bool CRegisterMap::acceptsTogether(const QList<QPair<CItem *, QByteArray>> &chan
         const CItem *held = item(name);
         return held ? held->value() : QVariant();
     };
-    const CItem *unit = item(DeviceUnits::selectorName());
+    const CItem *unit = item(Pv8120::einheit);
     const auto unitFactor = [unit](int index) {
         return unit ? DeviceUnits::factor(unit->valueText(index)) : 1.0;
     };
@@ -140,10 +143,11 @@ bool CRegisterMap::acceptsTogether(const QList<QPair<CItem *, QByteArray>> &chan
 // linear characteristic, else they are display values.
 bool CRegisterMap::heldInUnit(const QString &name) const
 {
-    if (!DeviceUnits::dependentNames().contains(name))
+    if (!Pv8120::unitDependentItems().contains(name))
         return false;
-    const CItem *characteristic = item(QStringLiteral("Kennlinie"));
-    return name == QLatin1String("Sollwert") || !characteristic || characteristic->value().toInt() == 0;
+    const CItem *characteristic = item(Pv8120::kennlinie);
+    return name == Pv8120::sollwert || !characteristic
+        || characteristic->value().toInt() == Pv8120::CharacteristicLinear;
 }
 
 CItem *CRegisterMap::item(const QString &objectName) const

@@ -3,11 +3,11 @@
 #include "cdeviceunits.h"
 #include "cdisplayencoder.h"
 #include "cregistermap.h"
+#include "device/pv8120constants.h"
 #include "items/citem.h"
 
 namespace {
 
-constexpr int PointCount = 30;
 constexpr int ValueDecimals = 3;   // the display shows as many as fit
 constexpr int PercentDecimals = 1;
 
@@ -60,11 +60,11 @@ QString CSimDevice::text(const QString &name) const
 
 QVector<QPointF> CSimDevice::readPoints() const
 {
-    const int used = qBound(0, int(number(QStringLiteral("AnzahlStuetzstellen"))), PointCount);
+    const int used = qBound(0, int(number(Pv8120::anzahlStuetzstellen)), Pv8120::pointCount);
     QVector<QPointF> points;
     for (int i = 1; i <= used; ++i) {
-        points << QPointF(number(QStringLiteral("StuetzpunktEingang_%1").arg(i)),
-                          number(QStringLiteral("StuetzpunktAusganginProzent_%1").arg(i)));
+        points << QPointF(number(Pv8120::pointName(Pv8120::stuetzpunktEingang, i)),
+                          number(Pv8120::pointName(Pv8120::stuetzpunktAusgangInProzent, i)));
     }
     return points;
 }
@@ -72,17 +72,17 @@ QVector<QPointF> CSimDevice::readPoints() const
 CMeasurementChain::Settings CSimDevice::readSettings() const
 {
     CMeasurementChain::Settings settings;
-    settings.characteristic = characteristic(text(QStringLiteral("Kennlinie")));
-    settings.unitFactor = DeviceUnits::factor(text(DeviceUnits::selectorName()));
-    settings.offset = number(QStringLiteral("Offset"));
-    settings.rangeStart = number(QStringLiteral("MessbereichAnfang"), settings.rangeStart);
-    settings.rangeEnd = number(QStringLiteral("MessbereichEnde"), settings.rangeEnd);
-    settings.displayStart = number(QStringLiteral("AnzeigewertAnfang"), settings.displayStart);
-    settings.displayEnd = number(QStringLiteral("AnzeigewertEnde"), settings.displayEnd);
-    const QString creep = text(QStringLiteral("Schleichmengenfunktion")).trimmed().toLower();
-    settings.creepSuppression = m_map->item(QStringLiteral("Schleichmengenfunktion")) && !creep.isEmpty()
+    settings.characteristic = characteristic(text(Pv8120::kennlinie));
+    settings.unitFactor = DeviceUnits::factor(text(Pv8120::einheit));
+    settings.offset = number(Pv8120::offset);
+    settings.rangeStart = number(Pv8120::messbereichAnfang, settings.rangeStart);
+    settings.rangeEnd = number(Pv8120::messbereichEnde, settings.rangeEnd);
+    settings.displayStart = number(Pv8120::anzeigewertAnfang, settings.displayStart);
+    settings.displayEnd = number(Pv8120::anzeigewertEnde, settings.displayEnd);
+    const QString creep = text(Pv8120::schleichmengenfunktion).trimmed().toLower();
+    settings.creepSuppression = m_map->item(Pv8120::schleichmengenfunktion) && !creep.isEmpty()
         && creep != QLatin1String("keine") && creep != QLatin1String("none");
-    settings.creepThreshold = number(QStringLiteral("SchleichmengeSchwelle"));
+    settings.creepThreshold = number(Pv8120::schleichmengeSchwelle);
     settings.points = readPoints();
     return settings;
 }
@@ -94,14 +94,14 @@ bool CSimDevice::superviseInMbar(const CMeasurementChain::Settings &settings)
 
 void CSimDevice::configureModelAndLimits(const CMeasurementChain::Settings &settings)
 {
-    m_model.setSensorRange(number(QStringLiteral("MessbereichMin")), number(QStringLiteral("MessbereichMax")));
+    m_model.setSensorRange(number(Pv8120::messbereichMin), number(Pv8120::messbereichMax));
     // On a linear characteristic the limits are pressures in the selected
     // unit: back to mbar with them. Otherwise they are display values.
     const double toMonitor = superviseInMbar(settings) ? 1.0 / settings.unitFactor : 1.0;
-    m_monitor.configure(number(QStringLiteral("GrenzwertMaxAlarm")) * toMonitor,
-                        number(QStringLiteral("GrenzwertMaxHysterese")) * toMonitor,
-                        number(QStringLiteral("GrenzwertMinAlarm")) * toMonitor,
-                        number(QStringLiteral("GrenzwertMinHysterese")) * toMonitor);
+    m_monitor.configure(number(Pv8120::grenzwertMaxAlarm) * toMonitor,
+                        number(Pv8120::grenzwertMaxHysterese) * toMonitor,
+                        number(Pv8120::grenzwertMinAlarm) * toMonitor,
+                        number(Pv8120::grenzwertMinHysterese) * toMonitor);
 }
 
 void CSimDevice::sample(qint64 elapsedMs)

@@ -1,17 +1,20 @@
 #include "csimdevicerules.h"
 
+#include "device/pv8120constants.h"
+#include "device/pv8120status.h"
+
 #include <QStringList>
 
 #include <cmath>
 
 namespace {
 
-const QStringList ConfiguredValues = {QStringLiteral("GrenzwertMaxAlarm"), QStringLiteral("GrenzwertMinAlarm"),
-                                      QStringLiteral("Sollwert")};
-const QString PointInput = QStringLiteral("StuetzpunktEingang_");
-const int LinearCharacteristic = 0;
-const int TableCharacteristic = 2;
-const int PointCount = 30;
+// The values that must lie inside the configured range.
+const QStringList &configuredValues()
+{
+    static const QStringList names = {Pv8120::grenzwertMaxAlarm, Pv8120::grenzwertMinAlarm, Pv8120::sollwert};
+    return names;
+}
 
 bool lessOrNear(double a, double b)
 {
@@ -32,15 +35,15 @@ bool CSimDeviceRules::insideConfiguredRange(const QStringList &written, const Lo
 {
     // The setpoint is a pressure in the selected unit; the alarms are too on
     // a linear characteristic, else they are display values.
-    const bool linear = value(QStringLiteral("Kennlinie")).toInt() == LinearCharacteristic;
-    for (const QString &name : ConfiguredValues) {
+    const bool linear = value(Pv8120::kennlinie).toInt() == Pv8120::CharacteristicLinear;
+    for (const QString &name : configuredValues()) {
         const QVariant held = value(name);
         if (!written.contains(name) || !held.isValid())
             continue;
-        const bool pressure = linear || name == QLatin1String("Sollwert");
-        const double factor = pressure ? unitFactor(value(QStringLiteral("Einheit")).toInt()) : 1.0;
-        const QVariant start = value(pressure ? QStringLiteral("MessbereichAnfang") : QStringLiteral("AnzeigewertAnfang"));
-        const QVariant end = value(pressure ? QStringLiteral("MessbereichEnde") : QStringLiteral("AnzeigewertEnde"));
+        const bool pressure = linear || name == Pv8120::sollwert;
+        const double factor = pressure ? unitFactor(value(Pv8120::einheit).toInt()) : 1.0;
+        const QVariant start = value(pressure ? Pv8120::messbereichAnfang : Pv8120::anzeigewertAnfang);
+        const QVariant end = value(pressure ? Pv8120::messbereichEnde : Pv8120::anzeigewertEnde);
         if (!start.isValid() || !end.isValid())
             continue; // a device without a configured range
         const double low = qMin(start.toDouble(), end.toDouble()) * factor;
@@ -53,8 +56,8 @@ bool CSimDeviceRules::insideConfiguredRange(const QStringList &written, const Lo
 
 bool CSimDeviceRules::alarmsInOrder(const QStringList &written, const Lookup &value)
 {
-    const QString max = QStringLiteral("GrenzwertMaxAlarm");
-    const QString min = QStringLiteral("GrenzwertMinAlarm");
+    const QString &max = Pv8120::grenzwertMaxAlarm;
+    const QString &min = Pv8120::grenzwertMinAlarm;
     if (!written.contains(max) && !written.contains(min))
         return true;
     return !value(max).isValid() || !value(min).isValid() || value(max).toDouble() > value(min).toDouble();
@@ -62,13 +65,13 @@ bool CSimDeviceRules::alarmsInOrder(const QStringList &written, const Lookup &va
 
 bool CSimDeviceRules::pointsRising(const QStringList &written, const Lookup &value)
 {
-    if (value(QStringLiteral("Kennlinie")).toInt() != TableCharacteristic
-        || written.filter(PointInput).isEmpty())
+    if (value(Pv8120::kennlinie).toInt() != Pv8120::CharacteristicTable
+        || written.filter(Pv8120::stuetzpunktEingang).isEmpty())
         return true;
-    const int used = qBound(0, value(QStringLiteral("AnzahlStuetzstellen")).toInt(), PointCount);
+    const int used = qBound(0, value(Pv8120::anzahlStuetzstellen).toInt(), Pv8120::pointCount);
     for (int point = 2; point <= used; ++point) {
-        if (value(PointInput + QString::number(point)).toDouble()
-            <= value(PointInput + QString::number(point - 1)).toDouble())
+        if (value(Pv8120::pointName(Pv8120::stuetzpunktEingang, point)).toDouble()
+            <= value(Pv8120::pointName(Pv8120::stuetzpunktEingang, point - 1)).toDouble())
             return false;
     }
     return true;

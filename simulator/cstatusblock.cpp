@@ -1,5 +1,7 @@
 #include "cstatusblock.h"
 
+#include "device/pv8120status.h"
+
 #include <QtMath>
 
 #include <cstring>
@@ -26,11 +28,11 @@ QPair<quint8, quint8> CStatusBlock::statusBytes(int ledCode)
     // The panel counts S1 bit 6 as A+1, S1 bits 4/5 as B+1, S2 bit 1 as A+2
     // and S2 bit 0 as B+2; (A, B) selects the LED picture.
     switch (ledCode) {
-    case 1: return {0x20, 0x01}; // A 0, B 3
-    case 2: return {0x50, 0x00}; // A 1, B 1
-    case 3: return {0x50, 0x01}; // A 1, B 3
-    case 4: return {0x10, 0x03}; // A 2, B 3
-    case 5: return {0x00, 0x03}; // A 2, B 2
+    case Pv8120::LedYellowWhite: return {0x20, 0x01}; // A 0, B 3
+    case Pv8120::LedGreen: return {0x50, 0x00};       // A 1, B 1
+    case Pv8120::LedYellowGreen: return {0x50, 0x01}; // A 1, B 3
+    case Pv8120::LedYellowRed: return {0x10, 0x03};   // A 2, B 3
+    case Pv8120::LedRed: return {0x00, 0x03};         // A 2, B 2
     default: return {0x00, 0x00};
     }
 }
@@ -43,7 +45,7 @@ QVector<quint16> CStatusBlock::registers(const Content &content)
     quint32 bits = 0;
     std::memcpy(&bits, &pressure, sizeof bits);
 
-    QVector<quint16> words(RegisterCount, 0);
+    QVector<quint16> words(Pv8120::statusRegisterCount, 0);
     words[0] = littleEndianWord(content.frame1, 0);
     words[1] = littleEndianWord(content.frame1, 2);
     words[2] = statusWord;

@@ -5,7 +5,8 @@
 #include <QPair>
 #include <QVector>
 
-// Lays out the device's status block, the 12 holding registers from 0x7000.
+// Lays out the device's status block, the holding registers from
+// Pv8120::statusAddress.
 // The display bytes sit in the registers low byte first:
 //   R0, R1  digits 1-4 of frame 1      R5  status S1 (low) / S2 (high) of frame 1
 //   R3, R4  digits 1-4 of frame 2      R2  status S1 (low) / S2 (high) of frame 2
@@ -16,14 +17,11 @@
 class CStatusBlock
 {
 public:
-    static constexpr quint16 StartAddress = 0x7000;
-    static constexpr int RegisterCount = 12;
-
     struct Content
     {
         QByteArray frame1;       // 4 digit bytes
         QByteArray frame2;       // 4 digit bytes
-        int ledCode = 0;         // 0..5
+        int ledCode = 0;         // Pv8120::Led
         double outputPercent = 0.0;
         int limitState = 0;
         double pressure = 0.0;

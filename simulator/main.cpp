@@ -4,7 +4,7 @@
 #include "cdeviceserver.h"
 #include "cexitwatcher.h"
 #include "cfaultproxy.h"
-#include "cparameterset.h"
+#include "cdeviceparameters.h"
 #include "cregistermap.h"
 #include "csimdevice.h"
 #include "csimoptions.h"
@@ -45,9 +45,9 @@ int main(int argc, char *argv[])
     if (!options.parse(QCoreApplication::arguments()))
         return failWith(options.errorText());
 
-    CParameterSet parameters;
+    CDeviceParameters parameters;
     const QString descriptionFile =
-        options.description.isEmpty() ? CParameterSet::defaultDescriptionPath() : options.description;
+        options.description.isEmpty() ? CDeviceParameters::defaultDescriptionPath() : options.description;
     if (!parameters.load(descriptionFile, options.language))
         return failWith(parameters.errorText());
     CRegisterMap map(parameters.items());
