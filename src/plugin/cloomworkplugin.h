@@ -49,6 +49,12 @@ public:
     virtual CBaseWidget *frontWidget() = 0;
 };
 
-Q_DECLARE_INTERFACE(CLoomworkPlugin, "org.vardo.loomwork.plugin/1.0")
+// The interface ids, defined here only. A device plugin names
+// CLoomworkPlugin_iid in its metadata (Q_PLUGIN_METADATA(IID CLoomworkPlugin_iid));
+// qobject_cast finds the interface under the versioned id.
+#define CLoomworkPlugin_iid "org.vardo.loomwork.plugin"
+#define CLoomworkPlugin_castIid CLoomworkPlugin_iid "/1.0"
+
+Q_DECLARE_INTERFACE(CLoomworkPlugin, CLoomworkPlugin_castIid)
 
 #endif // CLOOMWORKPLUGIN_H

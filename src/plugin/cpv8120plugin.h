@@ -11,7 +11,7 @@
 class CPV8120Plugin : public QObject, public CLoomworkPlugin
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.vardo.loomwork.plugin")
+    Q_PLUGIN_METADATA(IID CLoomworkPlugin_iid)
     Q_INTERFACES(CLoomworkPlugin)
 
 public:
