@@ -10,17 +10,39 @@
 
 namespace {
 
-// Paths from the library's and the programs' install folders to the plugin
-// and data folders, set by the build from the install directories; the build
-// tree keeps lib/, bin/, plugins/ and data/ side by side.
-const char LibraryToPlugins[] = LOOMWORK_LIBRARY_TO_PLUGINS;
-const char LibraryToData[] = LOOMWORK_LIBRARY_TO_DATA;
-const char ProgramToPlugins[] = LOOMWORK_PROGRAM_TO_PLUGINS;
-const char ProgramToData[] = LOOMWORK_PROGRAM_TO_DATA;
-const char BuildTreePlugins[] = "../plugins";
-const char BuildTreeData[] = "../data";
+// How to reach one kind of file: from the program's and the library's
+// install folders (set by the build from the install directories), inside
+// the build tree (which keeps lib/, bin/, plugins/ and data/ side by side)
+// and in the system's install paths.
+struct Place
+{
+    const char *fromProgram;
+    const char *fromLibrary;
+    const char *inBuildTree;
+    QStringList system;
+};
 
-QStringList candidates(const char *fromLibrary, const char *fromProgram, const char *inBuildTree)
+const Place &plugins()
+{
+    static const Place place{LOOMWORK_PROGRAM_TO_PLUGINS, LOOMWORK_LIBRARY_TO_PLUGINS, "../plugins",
+                             QString::fromUtf8(LOOMWORK_SYSTEM_PLUGIN_DIRS).split(QLatin1Char(':'))};
+    return place;
+}
+
+const Place &data()
+{
+    static const Place place{LOOMWORK_PROGRAM_TO_DATA, LOOMWORK_LIBRARY_TO_DATA, "../data",
+                             {QStringLiteral(LOOMWORK_SYSTEM_DATA_DIR)}};
+    return place;
+}
+
+const Place &programs()
+{
+    static const Place place{".", LOOMWORK_LIBRARY_TO_PROGRAMS, "../bin", {QStringLiteral(LOOMWORK_SYSTEM_PROGRAM_DIR)}};
+    return place;
+}
+
+QStringList candidates(const Place &place)
 {
     const QString library = CInstallLayout::libraryDirectory();
     // Without an application object there is no program path to go by.
@@ -30,21 +52,32 @@ QStringList candidates(const char *fromLibrary, const char *fromProgram, const c
         if (!base.isEmpty())
             paths << QDir::cleanPath(QDir(base).absoluteFilePath(QString::fromUtf8(relative)));
     };
-    add(library, fromLibrary);
-    add(program, fromProgram);
-    add(library, inBuildTree);
-    add(program, inBuildTree);
+    add(program, place.fromProgram);
+    add(library, place.fromLibrary);
+    add(program, place.inBuildTree);
+    add(library, place.inBuildTree);
+    paths << place.system;
     paths.removeDuplicates();
     return paths;
 }
 
-QString firstExisting(const QStringList &paths)
+QString firstExisting(const QStringList &directories)
 {
-    for (const QString &path : paths) {
+    for (const QString &path : directories) {
         if (QFileInfo(path).isDir())
             return path;
     }
-    return paths.value(0);
+    return directories.value(0);
+}
+
+QString firstHolding(const QStringList &directories, const QString &fileName)
+{
+    for (const QString &directory : directories) {
+        const QString path = QDir(directory).filePath(fileName);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
 }
 
 } // namespace
@@ -61,12 +94,17 @@ QString CInstallLayout::libraryDirectory()
 
 QStringList CInstallLayout::candidatePluginDirectories()
 {
-    return candidates(LibraryToPlugins, ProgramToPlugins, BuildTreePlugins);
+    return candidates(plugins());
 }
 
 QStringList CInstallLayout::candidateDataDirectories()
 {
-    return candidates(LibraryToData, ProgramToData, BuildTreeData);
+    return candidates(data());
+}
+
+QStringList CInstallLayout::candidateProgramDirectories()
+{
+    return candidates(programs());
 }
 
 QString CInstallLayout::pluginDirectory()
@@ -81,5 +119,13 @@ QString CInstallLayout::dataDirectory()
 
 QString CInstallLayout::dataFile(const QString &fileName)
 {
-    return QDir(dataDirectory()).filePath(fileName);
+    const QString found = firstHolding(candidateDataDirectories(), fileName);
+    return found.isEmpty() ? QDir(dataDirectory()).filePath(fileName) : found;
+}
+
+QString CInstallLayout::programFile(const QString &fileName)
+{
+    const QStringList directories = candidateProgramDirectories();
+    const QString found = firstHolding(directories, fileName);
+    return found.isEmpty() ? QDir(directories.value(0)).filePath(fileName) : found;
 }
