@@ -28,7 +28,7 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
-        "CHostOptions", "Configures a PV 8120 over Modbus. Without a device it starts the simulator."));
+        "CHostOptions", "Configures a device over Modbus through its plugin. Without a device it starts the simulator."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption pluginDir("plugin-dir", "Directory of the device plugins.", "dir");

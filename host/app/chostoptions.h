@@ -11,12 +11,12 @@ struct CHostOptions
     static const int MaximumCycleInterval = 60000;
 
     QString pluginDirectory;   // empty: CPluginRegistry::defaultDirectory()
-    QString descriptionFile;   // empty: the installed or built pv8120.xml
+    QString descriptionFile;   // empty: CDeviceSession::defaultDescriptionFile()
     QString host;              // Modbus TCP device; with serialPort empty and
     int port = 502;            // host empty, the simulator is started
     QString serialPort;        // Modbus RTU device
     int address = 1;
-    QString simulator;         // empty: pv8120-sim next to the executable
+    QString simulator;         // empty: CSimulatorProcess::defaultProgram()
     QString language;          // empty: the saved choice, else the system's
     int cycleInterval = 0;     // ms between two cyclic reads of the front;
                                // 0: the saved setting, else 1000

@@ -11,7 +11,6 @@
 #include "csimulatorprocess.h"
 #include "ctransferrunner.h"
 #include "cvisibleitemfilter.h"
-#include "description/cparameterdescription.h"
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
 #include "widgets/cbuttonbar.h"
@@ -48,7 +47,6 @@ const char *const setFilter = QT_TRANSLATE_NOOP("CMainWindow", "Parameter sets (
 CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     : QMainWindow(parent)
     , m_options(options)
-    , m_registry(new CPluginRegistry(this))
     , m_session(new CDeviceSession(this))
     , m_language(new CLanguageManager(this))
     , m_model(new CParameterModel(this))
@@ -101,7 +99,7 @@ void CMainWindow::connectSignals()
             [this](const QString &name, const QString &written, const QString &readBack) {
                 log(tr("%1: wrote %2, the device keeps %3").arg(name, written, readBack));
             });
-    connect(m_registry, &CPluginRegistry::loadFailed, this,
+    connect(m_session->registry(), &CPluginRegistry::loadFailed, this,
             [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
     connect(m_transfers, &CTransferRunner::logMessage, this, &CMainWindow::log);
     connect(m_transfers, &CTransferRunner::errorMessage, this, &CMainWindow::reportError);
@@ -251,29 +249,25 @@ bool CMainWindow::start()
 bool CMainWindow::loadDevice()
 {
     const QString pluginDir =
-        m_options.pluginDirectory.isEmpty() ? CPluginRegistry::defaultDirectory() : m_options.pluginDirectory;
+        m_options.pluginDirectory.isEmpty() ? CDeviceSession::defaultPluginDirectory() : m_options.pluginDirectory;
     const QString description = m_options.descriptionFile.isEmpty() ? CDeviceSession::defaultDescriptionFile()
                                                                     : m_options.descriptionFile;
-    log(tr("Plugins: %1 loaded from %2").arg(m_registry->load(pluginDir)).arg(pluginDir));
-    CParameterDescription header;
-    if (!header.loadHeader(description) || !m_session->loadDescription(description)) {
-        reportError(tr("Parameter description"),
-                    m_session->errorString().isEmpty() ? description : m_session->errorString());
+    if (!m_session->loadDescription(description)) {
+        reportError(tr("Parameter description"), m_session->errorString());
         return false;
     }
-    m_header = header.header();
     for (const QString &problem : m_session->problems())
         log(tr("Description: %1").arg(problem));
-    m_plugin = m_registry->pluginFor(m_header.orderNumber);
-    if (!m_plugin) {
-        reportError(tr("Device plugin"), tr("No plugin supports the device %1 (%2).")
-                                             .arg(m_header.projectName, m_header.orderNumber));
-        return false;
-    }
     // Read only described registers: a device may refuse a read that spans
     // an undescribed gap, and the simulator does.
     m_session->parameters()->setMaxGap(0);
-    m_plugin->init(m_session->root());
+    if (!m_session->loadPlugin(pluginDir)) {
+        reportError(tr("Device plugin"), m_session->errorString());
+        return false;
+    }
+    m_plugin = m_session->plugin();
+    m_header = m_session->header();
+    log(tr("Plugins: %1 loaded from %2").arg(m_session->registry()->plugins().size()).arg(pluginDir));
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_language->setItemRoot(m_session->root(), description);
     m_model->setRoot(m_session->root());
@@ -542,7 +536,7 @@ QString CMainWindow::logText() const
 }
 
 CDeviceSession *CMainWindow::session() const { return m_session; }
-CPluginRegistry *CMainWindow::registry() const { return m_registry; }
+CPluginRegistry *CMainWindow::registry() const { return m_session->registry(); }
 CLoomworkPlugin *CMainWindow::plugin() const { return m_plugin; }
 CBaseWidget *CMainWindow::frontWidget() const { return m_front; }
 CParameterModel *CMainWindow::parameterModel() const { return m_model; }

@@ -113,7 +113,6 @@ private:
     void scheduleAutomation();
 
     CHostOptions m_options;
-    CPluginRegistry *m_registry;
     CDeviceSession *m_session;
     CLanguageManager *m_language;
     CLoomworkPlugin *m_plugin = nullptr;

@@ -1,5 +1,7 @@
 #include "csimulatorprocess.h"
 
+#include "items/cinstalllayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -28,7 +30,7 @@ CSimulatorProcess::~CSimulatorProcess()
 
 QString CSimulatorProcess::defaultProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("pv8120-sim"));
+    return CInstallLayout::programFile(QStringLiteral(LOOMWORK_DEFAULT_SIMULATOR));
 }
 
 bool CSimulatorProcess::parseListenLine(const QString &line, QString *host, quint16 *port)

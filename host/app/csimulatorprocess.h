@@ -6,7 +6,7 @@
 
 class QProcess;
 
-// Runs the PV 8120 simulator as a child process on a free loopback port and
+// Runs a device simulator as a child process on a free loopback port and
 // reports where it listens. The simulator is stopped with this object.
 class CSimulatorProcess : public QObject
 {
@@ -16,7 +16,7 @@ public:
     explicit CSimulatorProcess(QObject *parent = nullptr);
     ~CSimulatorProcess() override;
 
-    // The simulator next to the running executable.
+    // The default device's simulator, found by CInstallLayout.
     static QString defaultProgram();
     // Parses the simulator's first line "listening on <host>:<port>".
     // Returns false when the line has another form.

@@ -1,4 +1,4 @@
-// loomwork-host: configures a PV 8120 through its device plugin. Without a
+// loomwork-host: configures a device through its plugin and description. Without a
 // device on the command line it starts the simulator and connects to it;
 // without a display it runs offscreen, writes a screenshot and quits.
 #include "cdisplayfont.h"

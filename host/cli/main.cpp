@@ -105,7 +105,7 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
 void addOptions(QCommandLineParser &args)
 {
     args.setApplicationDescription(Cli::tr(
-        "Reads and writes the parameters of a PV 8120 and watches its display.\n\n"
+        "Reads and writes the parameters of a device and watches its display.\n\n"
         "Commands:\n"
         "  read              print all parameters (name, value, unit; --json)\n"
         "  write NAME VALUE  set one parameter (list entry text or number in display\n"

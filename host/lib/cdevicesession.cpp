@@ -3,28 +3,23 @@
 #include "cdevicedata.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "cpluginregistry.h"
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
 #include "items/citem.h"
 #include "items/cinstalllayout.h"
+#include "loomworklogging.h"
 #include "plugin/cloomworkplugin.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonObject>
-#include <QPluginLoader>
-
-namespace {
-
-const QString PluginInterface = QStringLiteral("org.vardo.loomwork.plugin");
-
-} // namespace
 
 CDeviceSession::CDeviceSession(QObject *parent)
     : QObject(parent)
     , m_root(new QObject(this))
     , m_master(new CModbusMaster(m_root))
     , m_parameters(new CParameterTransfer(m_master, m_root))
+    , m_registry(new CPluginRegistry(this))
     , m_data(std::make_unique<CDeviceData>())
 {
     m_root->setObjectName(QStringLiteral("Device"));
@@ -52,21 +47,25 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     m_data->clear();
     if (QFileInfo::exists(dataFile) && !m_data->load(dataFile, &dataError))
         return setError(tr("Device data file %1").arg(dataError));
+    qCInfo(lcDescription) << "device data file" << dataFile << (QFileInfo::exists(dataFile) ? "read" : "absent");
     if (!QFileInfo::exists(fileName))
-        return setError(QStringLiteral("Description file %1 does not exist").arg(fileName));
+        return setError(tr("Description file %1 does not exist").arg(fileName));
     if (!description.load(fileName))
-        return setError(QStringLiteral("Description file %1 cannot be read (damaged, unsealed or unsupported)")
-                            .arg(fileName));
+        return setError(tr("Description file %1 cannot be read (damaged, unsealed or unsupported)").arg(fileName));
     // A new description replaces the items of an earlier one; the plugin
     // then binds to the new tree.
     qDeleteAll(m_root->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly));
     CItemBuilder builder(description);
     builder.build(m_root);
     m_problems = builder.problems();
-    m_orderNumber = description.header().orderNumber;
+    m_header = description.header();
     m_parameters->collectItems(m_root);
+    qCInfo(lcDescription) << "description" << fileName << "of" << m_header.projectName << m_header.orderNumber
+                          << "built" << m_parameters->items().size() << "parameters";
+    for (const QString &problem : qAsConst(m_problems))
+        qCInfo(lcDescription).noquote() << "description problem:" << problem;
     if (m_parameters->items().isEmpty())
-        return setError(QStringLiteral("Description file %1 describes no device registers").arg(fileName));
+        return setError(tr("Description file %1 describes no device registers").arg(fileName));
     if (m_plugin)
         m_plugin->init(m_root);
     return true;
@@ -74,32 +73,27 @@ bool CDeviceSession::loadDescription(const QString &fileName)
 
 bool CDeviceSession::loadPlugin(const QString &directory, const QString &wanted)
 {
-    const QString identification = wanted.isEmpty() ? m_orderNumber : wanted;
-    const QDir dir(directory);
-    if (!dir.exists())
-        return setError(QStringLiteral("Plugin directory %1 does not exist").arg(directory));
-    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        auto loader = std::make_unique<QPluginLoader>(dir.filePath(file));
-        if (loader->metaData().value(QStringLiteral("IID")).toString() != PluginInterface)
-            continue;
-        auto *plugin = qobject_cast<CLoomworkPlugin *>(loader->instance());
-        if (!plugin || !plugin->supportsModel(identification))
-            continue;
-        m_loader = std::move(loader);
-        m_plugin = plugin;
-        CLinkSettings settings = m_master->settings();
-        const LineSettings line = plugin->defaultLineSettings();
-        settings.baudRate = line.baudRate;
-        settings.parity = line.parity;
-        settings.flowControl = line.flowControl;
-        settings.dataBits = line.dataBits;
-        settings.stopBits = line.stopBits;
-        m_master->setSettings(settings);
-        plugin->init(m_root);
-        return true;
+    const QString identification = wanted.isEmpty() ? m_header.orderNumber : wanted;
+    m_registry->load(directory);
+    CLoomworkPlugin *plugin = m_registry->pluginFor(identification);
+    if (!plugin) {
+        QString text = tr("No plugin in %1 supports the device %2").arg(directory, identification);
+        for (const QString &refused : m_registry->errors())
+            text += QLatin1Char('\n') + tr("Refused: %1").arg(refused);
+        return setError(text);
     }
-    return setError(QStringLiteral("No plugin in %1 supports the device %2").arg(directory, identification));
+    m_plugin = plugin;
+    CLinkSettings settings = m_master->settings();
+    const LineSettings line = plugin->defaultLineSettings();
+    settings.baudRate = line.baudRate;
+    settings.parity = line.parity;
+    settings.flowControl = line.flowControl;
+    settings.dataBits = line.dataBits;
+    settings.stopBits = line.stopBits;
+    m_master->setSettings(settings);
+    plugin->init(m_root);
+    qCInfo(lcHost) << "device" << identification << "served by" << plugin->modelName();
+    return true;
 }
 
 bool CDeviceSession::open(const QString &descriptionFile, const QString &pluginDirectory,
@@ -121,6 +115,16 @@ QStringList CDeviceSession::problems() const
 QObject *CDeviceSession::root() const
 {
     return m_root;
+}
+
+const DescriptionHeader &CDeviceSession::header() const
+{
+    return m_header;
+}
+
+CPluginRegistry *CDeviceSession::registry() const
+{
+    return m_registry;
 }
 
 CModbusMaster *CDeviceSession::master() const
@@ -152,10 +156,10 @@ QObject *CDeviceSession::backend() const
 
 QString CDeviceSession::defaultDescriptionFile()
 {
-    return CInstallLayout::dataFile(QStringLiteral("pv8120.xml"));
+    return CInstallLayout::dataFile(QStringLiteral(LOOMWORK_DEFAULT_DESCRIPTION));
 }
 
 QString CDeviceSession::defaultPluginDirectory()
 {
-    return CInstallLayout::pluginDirectory();
+    return CPluginRegistry::defaultDirectory();
 }

@@ -1,6 +1,7 @@
 #ifndef CDEVICESESSION_H
 #define CDEVICESESSION_H
 
+#include "description/descriptionrecords.h"
 #include "loomworkhost_global.h"
 
 #include <QObject>
@@ -13,7 +14,7 @@ class CDeviceData;
 class CLoomworkPlugin;
 class CModbusMaster;
 class CParameterTransfer;
-class QPluginLoader;
+class CPluginRegistry;
 
 // One device as the host holds it: the items built from the device's
 // parameter description, the host objects "ModbusMaster" and "Parameter",
@@ -22,8 +23,9 @@ class QPluginLoader;
 // This is the contract between a host and a device plugin, and the session
 // keeps all of it; a host that builds its own tree must do the same:
 // - load the plugin with QPluginLoader, accept it for the interface
-//   "org.vardo.loomwork.plugin", cast the instance to CLoomworkPlugin
-//   ("org.vardo.loomwork.plugin/1.0") and choose it with supportsModel();
+//   CLoomworkPlugin_iid, cast the instance to CLoomworkPlugin (the versioned
+//   id CLoomworkPlugin_castIid) and choose it with supportsModel()
+//   (CPluginRegistry does this);
 // - create one CItem per device parameter under one root object, named as
 //   the description names them (CItemBuilder does this), and emit
 //   valueEdited() on an item after the user changed its value;
@@ -51,10 +53,11 @@ public:
     // and the device data file beside it when there is one. False (with
     // errorString()) when a file cannot be used.
     bool loadDescription(const QString &fileName);
-    // Loads the first plugin in directory that accepts the interface
-    // "org.vardo.loomwork.plugin" and supports identification (by default
-    // the description's order number), applies its default line settings to
-    // the master and calls its init(root()). Items must be loaded first.
+    // Loads the plugins of directory (registry()) and takes the first that
+    // supports identification (by default the description's order number):
+    // applies its default line settings to the master and calls its
+    // init(root()). Items must be loaded first. False (with errorString(),
+    // which lists the refused libraries) when no plugin supports the device.
     bool loadPlugin(const QString &directory, const QString &identification = QString());
     // Both steps.
     bool open(const QString &descriptionFile, const QString &pluginDirectory,
@@ -66,6 +69,10 @@ public:
 
     // The object passed to the plugin's init; parents items and host objects.
     QObject *root() const;
+    // The header of the loaded description (empty before one is loaded).
+    const DescriptionHeader &header() const;
+    // The plugin loader, with the reasons for every refused library.
+    CPluginRegistry *registry() const;
     CModbusMaster *master() const;
     CParameterTransfer *parameters() const;
     CLoomworkPlugin *plugin() const;
@@ -74,8 +81,9 @@ public:
     // The plugin's backend object below root(), or null.
     QObject *backend() const;
 
-    // Where a program finds the description and plugins by default: the
-    // installed layout beside the executable, else the build tree.
+    // Where a program finds the description and plugins by default
+    // (CInstallLayout); the description is that of the build's default
+    // device, the one place a host program names a device.
     static QString defaultDescriptionFile();
     static QString defaultPluginDirectory();
 
@@ -85,10 +93,10 @@ private:
     QObject *m_root;
     CModbusMaster *m_master;
     CParameterTransfer *m_parameters;
-    std::unique_ptr<QPluginLoader> m_loader;
+    CPluginRegistry *m_registry;
     std::unique_ptr<CDeviceData> m_data;
     CLoomworkPlugin *m_plugin = nullptr;
-    QString m_orderNumber; // of the loaded description
+    DescriptionHeader m_header; // of the loaded description
     QString m_error;
     QStringList m_problems;
 };

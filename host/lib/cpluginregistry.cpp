@@ -1,22 +1,22 @@
 #include "cpluginregistry.h"
 
 #include "items/cinstalllayout.h"
+#include "loomworklogging.h"
 #include "plugin/cloomworkplugin.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QLibrary>
 #include <QPluginLoader>
-
-const char *const CPluginRegistry::InterfaceId = "org.vardo.loomwork.plugin";
 
 CPluginRegistry::CPluginRegistry(QObject *parent)
     : QObject(parent)
 {
 }
 
-// The loaders stay loaded: items and widgets of a plugin may outlive this
-// registry within the process, and unloading under them would crash.
+// The loaders are not unloaded (see the class comment); deleting a
+// QPluginLoader leaves its library loaded.
 CPluginRegistry::~CPluginRegistry() = default;
 
 QString CPluginRegistry::defaultDirectory()
@@ -35,36 +35,51 @@ int CPluginRegistry::load(const QString &directory)
     const QStringList entries = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : entries) {
         const QString fileName = dir.absoluteFilePath(entry);
-        if (QLibrary::isLibrary(fileName) && loadFile(fileName))
+        const QString canonical = QFileInfo(fileName).canonicalFilePath();
+        if (!QLibrary::isLibrary(fileName) || m_tried.contains(canonical))
+            continue;
+        m_tried.append(canonical);
+        if (loadFile(fileName))
             ++accepted;
     }
+    qCInfo(lcHost) << "plugins accepted from" << directory << accepted;
     return accepted;
 }
 
 bool CPluginRegistry::loadFile(const QString &fileName)
 {
     auto *loader = new QPluginLoader(fileName, this);
-    const QString iid = loader->metaData().value(QStringLiteral("IID")).toString();
-    if (!loader->metaData().isEmpty() && iid != QLatin1String(InterfaceId)) {
-        refuse(fileName, tr("interface \"%1\" is not a Loomwork device plugin").arg(iid));
+    const QString reason = refusal(*loader);
+    if (!reason.isEmpty()) {
+        refuse(fileName, reason);
         delete loader;
         return false;
     }
-    QObject *instance = loader->instance();
-    auto *plugin = qobject_cast<CLoomworkPlugin *>(instance);
-    if (!plugin) {
-        refuse(fileName, instance ? tr("the plugin object is not a CLoomworkPlugin") : loader->errorString());
-        delete loader;
-        return false;
-    }
+    auto *plugin = qobject_cast<CLoomworkPlugin *>(loader->instance());
+    qCInfo(lcHost) << "plugin" << fileName << "accepted:" << plugin->modelName();
     m_loaders.append(loader);
     m_plugins.append(plugin);
     return true;
 }
 
+// Why loader's library is no device plugin; empty when it is one.
+QString CPluginRegistry::refusal(QPluginLoader &loader) const
+{
+    const QString iid = loader.metaData().value(QStringLiteral("IID")).toString();
+    if (!loader.metaData().isEmpty() && iid != QLatin1String(CLoomworkPlugin_iid))
+        return tr("it serves the interface \"%1\", not that of Loomwork device plugins").arg(iid);
+    QObject *instance = loader.instance();
+    if (!instance)
+        return tr("it cannot be loaded: %1").arg(loader.errorString());
+    if (!qobject_cast<CLoomworkPlugin *>(instance))
+        return tr("its plugin object is not a CLoomworkPlugin");
+    return QString();
+}
+
 void CPluginRegistry::refuse(const QString &fileName, const QString &reason)
 {
     const QString text = tr("%1: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    qCInfo(lcHost).noquote() << "plugin refused:" << text;
     m_errors.append(text);
     emit loadFailed(text);
 }

@@ -1,6 +1,8 @@
 #ifndef CPLUGINREGISTRY_H
 #define CPLUGINREGISTRY_H
 
+#include "loomworkhost_global.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -8,29 +10,29 @@
 class CLoomworkPlugin;
 class QPluginLoader;
 
-// Finds and loads the device plugins of a directory. A library counts as a
-// device plugin when its metadata names the interface
-// "org.vardo.loomwork.plugin" and its instance casts to CLoomworkPlugin.
-// Files that fail are reported one by one and do not stop the others.
-class CPluginRegistry : public QObject
+// The host's one plugin loader. It loads the libraries of a directory and
+// accepts a library as a device plugin when its metadata names the interface
+// CLoomworkPlugin_iid and its instance casts to CLoomworkPlugin. Every library
+// it refuses is reported with a translated reason and does not stop the
+// others. Accepted plugins stay loaded for the life of the process: items and
+// widgets of a plugin may outlive the registry.
+class LOOMWORKHOST_EXPORT CPluginRegistry : public QObject
 {
     Q_OBJECT
 
 public:
-    static const char *const InterfaceId;
-
     explicit CPluginRegistry(QObject *parent = nullptr);
     ~CPluginRegistry() override;
 
-    // The plugin directory of an installed host (<prefix>/lib/loomwork/plugins,
-    // found relative to the executable), else the build tree's plugins/.
+    // The plugin directory of the install layout (CInstallLayout).
     static QString defaultDirectory();
 
-    // Loads every library in directory. Returns the number of plugins
-    // accepted; the reasons for refused files are in errors().
+    // Loads every library in directory that was not loaded before. Returns
+    // the number of plugins accepted by this call; the reasons for refused
+    // files are in errors() and go out on loadFailed().
     int load(const QString &directory);
 
-    // Accepted plugins, in file-name order.
+    // Accepted plugins, in the order they were loaded (file-name order).
     QList<CLoomworkPlugin *> plugins() const;
     // Files of accepted plugins, parallel to plugins().
     QStringList fileNames() const;
@@ -47,10 +49,12 @@ signals:
 
 private:
     bool loadFile(const QString &fileName);
+    QString refusal(QPluginLoader &loader) const;
     void refuse(const QString &fileName, const QString &reason);
 
     QList<QPluginLoader *> m_loaders;
     QList<CLoomworkPlugin *> m_plugins;
+    QStringList m_tried; // canonical paths of every library tried
     QStringList m_errors;
 };
 

@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     const QString file = QDir(QStringLiteral(LOOMWORK_PLUGIN_DIR)).filePath(QStringLiteral("plugin_PV8120.so"));
     QPluginLoader loader(file);
     const QJsonObject meta = loader.metaData();
-    bool ok = check(meta.value(QStringLiteral("IID")).toString() == QLatin1String("org.vardo.loomwork.plugin"),
+    bool ok = check(meta.value(QStringLiteral("IID")).toString() == QLatin1String(CLoomworkPlugin_iid),
                     QStringLiteral("interface id in the metadata of %1").arg(file));
     ok &= check(meta.value(QStringLiteral("className")).toString() == QLatin1String("CPV8120Plugin"),
                 QStringLiteral("class name in the metadata"));
@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     if (!check(instance, instance ? QStringLiteral("loads") : QStringLiteral("load: %1").arg(loader.errorString())))
         return 1;
     auto *plugin = qobject_cast<CLoomworkPlugin *>(instance);
-    if (!check(plugin, QStringLiteral("cast to CLoomworkPlugin (org.vardo.loomwork.plugin/1.0)")))
+    if (!check(plugin, QStringLiteral("cast to CLoomworkPlugin (" CLoomworkPlugin_castIid ")")))
         return 1;
     ok &= check(plugin->supportsModel(QStringLiteral("8120-0001")) && !plugin->supportsModel(QString()),
                 QStringLiteral("supportsModel"));

@@ -171,8 +171,8 @@
 <context>
     <name>CHostOptions</name>
     <message>
-        <source>Configures a PV 8120 over Modbus. Without a device it starts the simulator.</source>
-        <translation>Konfiguriert einen PV 8120 über Modbus. Ohne Gerät wird der Simulator gestartet.</translation>
+        <source>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</source>
+        <translation>Konfiguriert ein Gerät über Modbus mit seinem Plugin. Ohne Gerät wird der Simulator gestartet.</translation>
     </message>
     <message>
         <source>invalid value for --%1: %2</source>
@@ -1190,7 +1190,7 @@ Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend 
         <translation>--unit-id muss in 1 .. 247 liegen, nicht %1</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a PV 8120 and watches its display.
+        <source>Reads and writes the parameters of a device and watches its display.
 
 Commands:
   read              print all parameters (name, value, unit; --json)
@@ -1204,7 +1204,7 @@ Commands:
 Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
 4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
 7 the device differs from the set, 8 set file not readable or writable.</source>
-        <translation>Liest und schreibt die Parameter eines PV 8120 und beobachtet seine Anzeige.
+        <translation>Liest und schreibt die Parameter eines Geräts und beobachtet seine Anzeige.
 
 Befehle:
   read              alle Parameter ausgeben (Name, Wert, Einheit; --json)

@@ -171,8 +171,8 @@
 <context>
     <name>CHostOptions</name>
     <message>
-        <source>Configures a PV 8120 over Modbus. Without a device it starts the simulator.</source>
-        <translation>Configures a PV 8120 over Modbus. Without a device it starts the simulator.</translation>
+        <source>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</source>
+        <translation>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</translation>
     </message>
     <message>
         <source>invalid value for --%1: %2</source>
@@ -1190,7 +1190,7 @@ The device will answer only with the new settings; afterwards you can reconnect 
         <translation>--unit-id must lie in 1 .. 247, not %1</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a PV 8120 and watches its display.
+        <source>Reads and writes the parameters of a device and watches its display.
 
 Commands:
   read              print all parameters (name, value, unit; --json)
@@ -1204,7 +1204,7 @@ Commands:
 Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
 4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
 7 the device differs from the set, 8 set file not readable or writable.</source>
-        <translation>Reads and writes the parameters of a PV 8120 and watches its display.
+        <translation>Reads and writes the parameters of a device and watches its display.
 
 Commands:
   read              print all parameters (name, value, unit; --json)
