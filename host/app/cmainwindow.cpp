@@ -56,6 +56,7 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     , m_sets(new CSetActions(m_session, m_transfers, this))
 {
     setObjectName(QStringLiteral("MainWindow"));
+    m_session->setLanguageManager(m_language);
     m_filter->setParameterModel(m_model);
     createActions();
     createCentralArea();
@@ -269,7 +270,6 @@ bool CMainWindow::loadDevice()
     m_header = m_session->header();
     log(tr("Plugins: %1 loaded from %2").arg(m_session->registry()->plugins().size()).arg(pluginDir));
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
-    m_language->setItemRoot(m_session->root(), description);
     m_model->setRoot(m_session->root());
     m_model->setTransfer(m_session->parameters());
     m_tree->expandAll();

@@ -143,22 +143,17 @@ void addOptions(QCommandLineParser &args)
     });
 }
 
-// Builds the items, lets them speak the language, then loads the plugin, which
-// compares item texts in that language.
+// Builds the items in the chosen language, then loads the plugin with its
+// catalogue of that language: the plugin compares item texts in it.
 bool openSession(CDeviceSession &session, CLanguageManager &language, const QCommandLineParser &args,
                  QString *error)
 {
-    const QString description = args.value(QStringLiteral("description"));
-    if (!session.loadDescription(description)) {
+    session.setLanguageManager(&language);
+    const bool opened = session.open(args.value(QStringLiteral("description")),
+                                     args.value(QStringLiteral("plugin-dir")));
+    if (!opened)
         *error = session.errorString();
-        return false;
-    }
-    language.setItemRoot(session.root(), description);
-    if (!session.loadPlugin(args.value(QStringLiteral("plugin-dir")))) {
-        *error = session.errorString();
-        return false;
-    }
-    return true;
+    return opened;
 }
 
 int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStringList &words,

@@ -1,6 +1,7 @@
 #include "cdevicesession.h"
 
 #include "cdevicedata.h"
+#include "clanguagemanager.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
 #include "cpluginregistry.h"
@@ -39,6 +40,11 @@ bool CDeviceSession::setError(const QString &text)
     return false;
 }
 
+void CDeviceSession::setLanguageManager(CLanguageManager *manager)
+{
+    m_language = manager;
+}
+
 bool CDeviceSession::loadDescription(const QString &fileName)
 {
     CParameterDescription description;
@@ -59,6 +65,8 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     builder.build(m_root);
     m_problems = builder.problems();
     m_header = description.header();
+    if (m_language)
+        m_language->setItemRoot(m_root, fileName);
     m_parameters->collectItems(m_root);
     qCInfo(lcDescription) << "description" << fileName << "of" << m_header.projectName << m_header.orderNumber
                           << "built" << m_parameters->items().size() << "parameters";
@@ -91,6 +99,8 @@ bool CDeviceSession::loadPlugin(const QString &directory, const QString &wanted)
     settings.dataBits = line.dataBits;
     settings.stopBits = line.stopBits;
     m_master->setSettings(settings);
+    if (m_language)
+        m_language->setPluginFile(pluginFile());
     plugin->init(m_root);
     qCInfo(lcHost) << "device" << identification << "served by" << plugin->modelName();
     return true;
@@ -125,6 +135,11 @@ const DescriptionHeader &CDeviceSession::header() const
 CPluginRegistry *CDeviceSession::registry() const
 {
     return m_registry;
+}
+
+QString CDeviceSession::pluginFile() const
+{
+    return m_registry->fileNameOf(m_plugin);
 }
 
 CModbusMaster *CDeviceSession::master() const

@@ -5,12 +5,14 @@
 #include "loomworkhost_global.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class CDeviceData;
+class CLanguageManager;
 class CLoomworkPlugin;
 class CModbusMaster;
 class CParameterTransfer;
@@ -39,7 +41,9 @@ class CPluginRegistry;
 //   the tree was rebuilt; take the front widget into the host's own widget
 //   tree, which then owns it;
 // - do all of this on the GUI thread, and supply the translations of the
-//   plugin's texts and the "7Segment" display font.
+//   plugin's texts (its catalogue beside the plugin file, installed before
+//   init(): the plugin compares translated texts; a session with a
+//   CLanguageManager does this) and the "7Segment" display font.
 class LOOMWORKHOST_EXPORT CDeviceSession : public QObject
 {
     Q_OBJECT
@@ -47,6 +51,12 @@ class LOOMWORKHOST_EXPORT CDeviceSession : public QObject
 public:
     explicit CDeviceSession(QObject *parent = nullptr);
     ~CDeviceSession() override;
+
+    // The language manager that follows this session's device (null: none):
+    // from then on the items of a loaded description speak its language
+    // (translated by the language files beside the description), and the
+    // chosen plugin's catalogue is installed before the plugin's init().
+    void setLanguageManager(CLanguageManager *manager);
 
     // Reads the description and builds its items under root(), replacing
     // those of an earlier description (a loaded plugin is initialised again),
@@ -73,6 +83,8 @@ public:
     const DescriptionHeader &header() const;
     // The plugin loader, with the reasons for every refused library.
     CPluginRegistry *registry() const;
+    // The file of the chosen plugin; empty before one was chosen.
+    QString pluginFile() const;
     CModbusMaster *master() const;
     CParameterTransfer *parameters() const;
     CLoomworkPlugin *plugin() const;
@@ -94,6 +106,7 @@ private:
     CModbusMaster *m_master;
     CParameterTransfer *m_parameters;
     CPluginRegistry *m_registry;
+    QPointer<CLanguageManager> m_language;
     std::unique_ptr<CDeviceData> m_data;
     CLoomworkPlugin *m_plugin = nullptr;
     DescriptionHeader m_header; // of the loaded description

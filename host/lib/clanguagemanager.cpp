@@ -2,12 +2,15 @@
 
 #include "description/cparameterdescription.h"
 #include "items/citem.h"
+#include "loomworklogging.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <memory>
 
 // The compiled translations sit in a static library; referencing the
 // resource's initialiser keeps the linker from dropping it.
@@ -24,9 +27,11 @@ CLanguageManager::CLanguageManager(QObject *parent)
 
 CLanguageManager::~CLanguageManager()
 {
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
+    for (QTranslator *translator : {m_pluginTranslator, m_translator}) {
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 QStringList CLanguageManager::languages()
@@ -67,28 +72,46 @@ bool CLanguageManager::setLanguage(const QString &language)
     // item texts that are already in the new language.
     applyToItems();
     QCoreApplication::installTranslator(m_translator);
+    installPluginCatalogue();
     emit languageChanged(language);
     return true;
+}
+
+void CLanguageManager::setPluginFile(const QString &fileName)
+{
+    m_pluginFile = fileName;
+    installPluginCatalogue();
+}
+
+QString CLanguageManager::pluginCatalogue(const QString &fileName, const QString &language)
+{
+    const QFileInfo plugin(fileName);
+    return plugin.dir().filePath(QStringLiteral("%1_%2.qm").arg(plugin.completeBaseName(), language));
+}
+
+// Installed after the host's, so the plugin's translations of a text win.
+void CLanguageManager::installPluginCatalogue()
+{
+    if (m_pluginTranslator) {
+        QCoreApplication::removeTranslator(m_pluginTranslator);
+        delete m_pluginTranslator;
+        m_pluginTranslator = nullptr;
+    }
+    if (m_pluginFile.isEmpty() || m_language.isEmpty())
+        return;
+    const QString catalogue = pluginCatalogue(m_pluginFile, m_language);
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(catalogue)) {
+        qCInfo(lcHost) << "no plugin catalogue" << catalogue;
+        return;
+    }
+    m_pluginTranslator = translator.release();
+    QCoreApplication::installTranslator(m_pluginTranslator);
 }
 
 QString CLanguageManager::language() const
 {
     return m_language;
-}
-
-QStringList CLanguageManager::comparedItemTexts()
-{
-    static const char *const texts[] = {
-        QT_TRANSLATE_NOOP("CItem", "linear"), QT_TRANSLATE_NOOP("CItem", "radiziert"),
-        QT_TRANSLATE_NOOP("CItem", "Tabelle"), QT_TRANSLATE_NOOP("CItem", "keine"),
-        QT_TRANSLATE_NOOP("CItem", "mbar"),   QT_TRANSLATE_NOOP("CItem", "Pa"),
-        QT_TRANSLATE_NOOP("CItem", "kPa"),    QT_TRANSLATE_NOOP("CItem", "inH2O"),
-        QT_TRANSLATE_NOOP("CItem", "psi"),
-    };
-    QStringList result;
-    for (const char *text : texts)
-        result.append(QLatin1String(text));
-    return result;
 }
 
 CItem::Translations CLanguageManager::itemTranslations(const QString &descriptionFile)

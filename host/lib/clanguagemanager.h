@@ -11,9 +11,11 @@
 class QTranslator;
 
 // Switches the user-interface language at run time: installs the compiled
-// translation of the host, the shared widgets, the front panel and the item
-// texts ("CItem" context), and moves the item tree to the same language.
-// Installing a translator sends QEvent::LanguageChange to every widget.
+// translation of the host programs and the shared library, and the device
+// plugin's own catalogue (its front panel and the item texts it compares,
+// context "CItem"), and moves the item tree to the same language. A plugin's
+// catalogue lies beside the plugin file: <plugin>_<language>.qm. Installing a
+// translator sends QEvent::LanguageChange to every widget.
 class LOOMWORKHOST_EXPORT CLanguageManager : public QObject
 {
     Q_OBJECT
@@ -39,11 +41,14 @@ public:
     // Their texts are translated by the language files beside the device's
     // description: <description>_<language>.xml.
     void setItemRoot(QObject *root, const QString &descriptionFile = QString());
-    // The item texts the device plugin compares after translation in the
-    // context "CItem" (characteristic, creep function and unit entries).
-    // The translations must give the same texts as the language files, or
-    // the plugin stops recognising the user's choices.
-    static QStringList comparedItemTexts();
+    // The device plugin whose catalogue is installed with the host's from
+    // now on (empty: none); installed at once when a language is set. A
+    // plugin compares item texts after translation, so this comes before the
+    // plugin's init(). A plugin without a catalogue for the language keeps
+    // its source texts.
+    void setPluginFile(const QString &fileName);
+    // The catalogue of the plugin fileName for language.
+    static QString pluginCatalogue(const QString &fileName, const QString &language);
     // The item translations of every shipped language that has a language
     // file beside descriptionFile.
     static CItem::Translations itemTranslations(const QString &descriptionFile);
@@ -53,9 +58,12 @@ signals:
 
 private:
     void applyToItems() const;
+    void installPluginCatalogue();
 
     QString m_language;
+    QString m_pluginFile;
     QTranslator *m_translator = nullptr;
+    QTranslator *m_pluginTranslator = nullptr;
     QPointer<QObject> m_itemRoot;
 };
 

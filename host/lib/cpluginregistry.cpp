@@ -97,6 +97,12 @@ QStringList CPluginRegistry::fileNames() const
     return names;
 }
 
+QString CPluginRegistry::fileNameOf(const CLoomworkPlugin *plugin) const
+{
+    const int index = m_plugins.indexOf(const_cast<CLoomworkPlugin *>(plugin));
+    return index < 0 ? QString() : m_loaders.at(index)->fileName();
+}
+
 QStringList CPluginRegistry::errors() const
 {
     return m_errors;

@@ -36,6 +36,8 @@ public:
     QList<CLoomworkPlugin *> plugins() const;
     // Files of accepted plugins, parallel to plugins().
     QStringList fileNames() const;
+    // The file plugin was loaded from; empty for a plugin of no loader here.
+    QString fileNameOf(const CLoomworkPlugin *plugin) const;
     // One text per refused file: its name and why it was refused.
     QStringList errors() const;
 

