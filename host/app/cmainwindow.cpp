@@ -2,6 +2,7 @@
 
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
+#include "chostsettings.h"
 #include "clanguagemanager.h"
 #include "cparameterdelegate.h"
 #include "cparametermodel.h"
@@ -29,7 +30,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -64,10 +64,8 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     connectSignals();
 
     // Command line first, then what the user chose last time.
-    const QSettings settings;
-    const QString language = !options.language.isEmpty()
-        ? options.language
-        : settings.value(QStringLiteral("language"), CLanguageManager::systemLanguage()).toString();
+    const QString language =
+        !options.language.isEmpty() ? options.language : CHostSettings::language(CLanguageManager::systemLanguage());
     if (!m_language->setLanguage(language))
         m_language->setLanguage(QStringLiteral("en"));
     retranslate();
@@ -217,7 +215,7 @@ QWidget *CMainWindow::createFrontArea()
     m_cycleInterval->setSuffix(QStringLiteral(" ms"));
     m_cycleInterval->setValue(m_options.cycleInterval > 0
                                   ? m_options.cycleInterval
-                                  : QSettings().value(QStringLiteral("cycleInterval"), 1000).toInt());
+                                  : CHostSettings::cycleInterval(1000));
     connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
     cycleRow->addStretch(1);
     cycleRow->addWidget(m_cycleLabel);
@@ -378,7 +376,7 @@ void CMainWindow::setCycleInterval(int milliseconds)
 {
     if (m_cycleInterval->value() != milliseconds)
         m_cycleInterval->setValue(milliseconds);
-    QSettings().setValue(QStringLiteral("cycleInterval"), m_cycleInterval->value());
+    CHostSettings::setCycleInterval(m_cycleInterval->value());
     if (m_front)
         m_front->setCycleInterval(milliseconds);
 }
@@ -437,7 +435,7 @@ bool CMainWindow::setLanguage(const QString &language)
 {
     if (!m_language->setLanguage(language))
         return false;
-    QSettings().setValue(QStringLiteral("language"), language);
+    CHostSettings::setLanguage(language);
     // Deliver the change events now, so everything reads the new language
     // when this returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
