@@ -27,11 +27,12 @@ endfunction()
 
 # loomwork_add_test(<name> SOURCES <file>... [LIBRARIES <lib>...])
 # Builds one Qt Test program and registers it with CTest. Widgets run on the
-# offscreen platform so the suite needs no display.
+# offscreen platform so the suite needs no display; settings and standard
+# paths are in test mode (loomwork_testmode).
 function(loomwork_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBRARIES})
+  target_link_libraries(${name} PRIVATE Qt5::Test loomwork_testmode ${ARG_LIBRARIES})
   target_compile_definitions(${name} PRIVATE
     LOOMWORK_PLUGIN_DIR="${LOOMWORK_BUILD_PLUGIN_DIR}"
     LOOMWORK_DATA_DIR="${LOOMWORK_BUILD_DATA_DIR}"

@@ -1,0 +1,29 @@
+#ifndef CPLUGINUNDERTEST_H
+#define CPLUGINUNDERTEST_H
+
+#include <QPluginLoader>
+#include <QString>
+
+class CLoomworkPlugin;
+
+// The built PV 8120 plugin module, loaded the way a host loads it: with
+// QPluginLoader and cast to CLoomworkPlugin. The module stays loaded.
+class CPluginUnderTest
+{
+public:
+    // The module file in the build tree.
+    static QString moduleFile();
+
+    CPluginUnderTest();
+
+    // Loads the module; false with *error set when it cannot be used.
+    bool load(QString *error);
+    // The plugin interface; null before a successful load().
+    CLoomworkPlugin *plugin() const;
+
+private:
+    QPluginLoader m_loader;
+    CLoomworkPlugin *m_plugin = nullptr;
+};
+
+#endif // CPLUGINUNDERTEST_H
