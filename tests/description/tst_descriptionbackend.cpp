@@ -1,13 +1,13 @@
 // The device backend on the item tree that the builder makes from the
 // installed PV 8120 description, loaded through the plugin as a host does.
 
+#include "cpluginundertest.h"
 #include "ctesthosttree.h"
 #include "ctestmodbusmaster.h"
 #include "ctestparameter.h"
 #include "description/citembuilder.h"
 #include "plugin/cloomworkplugin.h"
 
-#include <QPluginLoader>
 #include <QtTest>
 
 #include <memory>
@@ -21,9 +21,9 @@ private slots:
     {
         QCoreApplication::setApplicationVersion(QStringLiteral("1.7.0"));
         QVERIFY(m_description.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")));
-        QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
-        m_plugin = qobject_cast<CLoomworkPlugin *>(m_loader.instance());
-        QVERIFY(m_plugin);
+        QString error;
+        QVERIFY2(m_module.load(&error), qPrintable(error));
+        m_plugin = m_module.plugin();
     }
 
     void init()
@@ -77,7 +77,7 @@ private slots:
 private:
     CItem *item(const QString &name) const { return m_root->findChild<CItem *>(name); }
 
-    QPluginLoader m_loader{QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so")};
+    CPluginUnderTest m_module;
     CLoomworkPlugin *m_plugin = nullptr;
     CParameterDescription m_description;
     std::unique_ptr<QObject> m_root;

@@ -1,10 +1,10 @@
+#include "cpluginundertest.h"
 #include "ctesthosttree.h"
 #include "ctestmodbusmaster.h"
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
 
 #include <QLabel>
-#include <QPluginLoader>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString modulePath = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
 
 QObject *backendOf(const CTestHostTree &tree) { return tree.root()->findChild<QObject *>("PV 8120_Backend"); }
 QString displayed(const QWidget *front) { return front->findChild<QLabel *>(QStringLiteral("l_lcd"))->text(); }
@@ -42,9 +41,9 @@ class tst_FrontProvision : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
-        m_plugin = qobject_cast<CLoomworkPlugin *>(m_loader.instance());
-        QVERIFY(m_plugin);
+        QString error;
+        QVERIFY2(m_module.load(&error), qPrintable(error));
+        m_plugin = m_module.plugin();
     }
 
     void frontBeforeInitHasNoBackend()
@@ -104,7 +103,7 @@ private slots:
     }
 
 private:
-    QPluginLoader m_loader{modulePath};
+    CPluginUnderTest m_module;
     CLoomworkPlugin *m_plugin = nullptr;
 };
 

@@ -1,8 +1,8 @@
+#include "cpluginundertest.h"
 #include "ctesthosttree.h"
 #include "plugin/cloomworkplugin.h"
 
 #include <QFile>
-#include <QPluginLoader>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString modulePath = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
+const QString modulePath = CPluginUnderTest::moduleFile();
 const QString backendName = QStringLiteral("PV 8120_Backend");
 
 } // namespace
@@ -23,9 +23,9 @@ class TestPlugin : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
-        m_plugin = qobject_cast<CLoomworkPlugin *>(m_loader.instance());
-        QVERIFY(m_plugin);
+        QString error;
+        QVERIFY2(m_module.load(&error), qPrintable(error));
+        m_plugin = m_module.plugin();
     }
 
     void metadataBlock()
@@ -108,7 +108,7 @@ private slots:
     }
 
 private:
-    QPluginLoader m_loader{modulePath};
+    CPluginUnderTest m_module;
     CLoomworkPlugin *m_plugin = nullptr;
 };
 
