@@ -80,6 +80,7 @@ bool CDeviceData::parse(const QByteArray &json, QString *error)
     m_unitItems = unit.value(QStringLiteral("items")).toStringList();
     parseLineSettings(data.value(QStringLiteral("lineSettings")).toMap());
     parseDisplay(data.value(QStringLiteral("display")).toMap());
+    parseStatusBlock(data.value(QStringLiteral("statusBlock")).toMap());
     if (parseOrder(data.value(QStringLiteral("writeOrder")), error)
         && parseRules(data.value(QStringLiteral("rules")), error))
         return true;
@@ -153,6 +154,13 @@ void CDeviceData::parseDisplay(const QVariantMap &display)
     }
 }
 
+void CDeviceData::parseStatusBlock(const QVariantMap &block)
+{
+    m_status.requestType = block.value(QStringLiteral("requestType"), int(CRequest::CyclicRead)).toInt();
+    m_status.address = block.value(QStringLiteral("address"), -1).toInt();
+    m_status.registers = block.value(QStringLiteral("registers"), 0).toInt();
+}
+
 int CDeviceData::rank(const QString &name) const
 {
     int best = 0;
@@ -223,4 +231,16 @@ QString CDeviceData::ledName(int code, const QString &language) const
 int CDeviceData::firstDisplayFrame() const
 {
     return m_firstFrame;
+}
+
+const CDeviceData::StatusBlock &CDeviceData::statusBlock() const
+{
+    return m_status;
+}
+
+bool CDeviceData::isPoll(const CRequest &request) const
+{
+    return request.requestType == m_status.requestType
+        && (m_status.address < 0 || request.startAddress == m_status.address)
+        && (m_status.registers <= 0 || request.registerCount <= m_status.registers);
 }

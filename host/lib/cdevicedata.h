@@ -1,6 +1,7 @@
 #ifndef CDEVICEDATA_H
 #define CDEVICEDATA_H
 
+#include "backend/crequest.h"
 #include "loomworkhost_global.h"
 
 #include <QCoreApplication>
@@ -15,9 +16,10 @@
 // (<description>.device.json): the order in which parameters are applied and
 // written, which of them govern how others are held, the unit the
 // unit-dependent parameters follow, the device's own rules for values, its
-// line-setting parameters and the names of its display LED codes. Without a
-// file the host knows none of it: parameters go in address order and only
-// their own ranges are checked.
+// line-setting parameters, its status block (which plugin requests are the
+// cyclic polls of it) and the names of its display LED codes. Without a file
+// the host knows none of it: parameters go in address order, only their own
+// ranges are checked, and every CRequest::CyclicRead counts as a poll.
 class LOOMWORKHOST_EXPORT CDeviceData
 {
     Q_DECLARE_TR_FUNCTIONS(CDeviceData)
@@ -48,6 +50,14 @@ public:
         QString other;
         QString count;
         Condition when;
+    };
+
+    // The registers the plugin polls while cyclic reading runs.
+    struct StatusBlock
+    {
+        qint32 requestType = CRequest::CyclicRead;
+        int address = -1; // -1: any start address
+        int registers = 0; // 0: any number of registers
     };
 
     static const int FormatVersion = 1;
@@ -82,6 +92,10 @@ public:
     QVariant lineValue(LineSetting setting, int index) const;
     bool isLineItem(const QString &name) const;
 
+    // The device's status block, and whether request is a cyclic poll of it.
+    const StatusBlock &statusBlock() const;
+    bool isPoll(const CRequest &request) const;
+
     // The name of a display LED code in language ("en", "de"); the code
     // itself when unknown.
     QString ledName(int code, const QString &language) const;
@@ -99,6 +113,7 @@ private:
     bool parseRules(const QVariant &rules, QString *error);
     void parseLineSettings(const QVariantMap &line);
     void parseDisplay(const QVariantMap &display);
+    void parseStatusBlock(const QVariantMap &block);
 
     QList<QStringList> m_order;
     QList<bool> m_governs;
@@ -108,6 +123,7 @@ private:
     QList<Rule> m_rules;
     QHash<int, LineEntry> m_line;
     QHash<int, QHash<QString, QString>> m_leds;
+    StatusBlock m_status;
     int m_firstFrame = 1;
 };
 
