@@ -492,6 +492,10 @@ Plugin: %2</translation>
         <source>the device display never arrived</source>
         <translation>die Geräteanzeige kam nie an</translation>
     </message>
+    <message>
+        <source>the plugin&apos;s backend does not poll</source>
+        <translation>das Backend des Plugins fragt den Status nicht ab</translation>
+    </message>
 </context>
 <context>
     <name>CParameterModel</name>

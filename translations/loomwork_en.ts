@@ -492,6 +492,10 @@ Plugin: %2</translation>
         <source>the device display never arrived</source>
         <translation>the device display never arrived</translation>
     </message>
+    <message>
+        <source>the plugin&apos;s backend does not poll</source>
+        <translation>the plugin&apos;s backend does not poll</translation>
+    </message>
 </context>
 <context>
     <name>CParameterModel</name>

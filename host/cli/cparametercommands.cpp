@@ -98,16 +98,15 @@ int CParameterCommands::watch(int interval, int count, int seconds, bool json)
         return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin's backend reports no display"));
     QEventLoop loop;
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, backend, [backend]() {
-        QMetaObject::invokeMethod(backend, "cyclicTimeout");
-    });
+    QObject::connect(&poll, &QTimer::timeout, backend, [this]() { m_session.requestPoll(); });
     QObject::connect(&watcher, &CDisplayWatcher::changed, &loop, [&]() {
         if (count > 0 && watcher.updates() >= count)
             loop.quit();
     });
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    QMetaObject::invokeMethod(backend, "cyclicTimeout");
+    if (!m_session.requestPoll())
+        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin's backend does not poll"));
     poll.start(interval);
     loop.exec();
     if (watcher.updates() == 0)

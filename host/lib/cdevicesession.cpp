@@ -169,6 +169,12 @@ QObject *CDeviceSession::backend() const
     return m_root->findChild<QObject *>(QStringLiteral("%1_Backend").arg(m_plugin->modelName()));
 }
 
+bool CDeviceSession::requestPoll() const
+{
+    QObject *polling = backend();
+    return polling && QMetaObject::invokeMethod(polling, "cyclicTimeout");
+}
+
 QString CDeviceSession::defaultDescriptionFile()
 {
     return CInstallLayout::dataFile(QStringLiteral(LOOMWORK_DEFAULT_DESCRIPTION));

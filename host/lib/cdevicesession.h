@@ -90,8 +90,15 @@ public:
     CLoomworkPlugin *plugin() const;
     // What the device data file says (empty without one).
     const CDeviceData &deviceData() const;
-    // The plugin's backend object below root(), or null.
+    // The plugin's backend object below root(), or null. Hosts reach it by
+    // the family's conventions, without its class: it is named
+    // "<model name>_Backend", polls the status block once per
+    // cyclicTimeout() and reports the display on displayText(QString) and
+    // displayLed(int).
     QObject *backend() const;
+    // Asks the backend for one status poll, as a tick of the front's cyclic
+    // reading does. False when there is no backend that polls.
+    bool requestPoll() const;
 
     // Where a program finds the description and plugins by default
     // (CInstallLayout); the description is that of the build's default
