@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -27,7 +28,7 @@ CLanguageManager::CLanguageManager(QObject *parent)
 
 CLanguageManager::~CLanguageManager()
 {
-    for (QTranslator *translator : {m_pluginTranslator, m_translator}) {
+    for (QTranslator *translator : {m_pluginTranslator, m_translator, m_qtTranslator}) {
         if (translator)
             QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -68,9 +69,12 @@ bool CLanguageManager::setLanguage(const QString &language)
     }
     m_translator = translator;
     m_language = language;
+    // Numbers follow the language too: editors, value texts and the log.
+    QLocale::setDefault(locale(language));
     // Items first: widgets that retranslate on the change event then read
     // item texts that are already in the new language.
     applyToItems();
+    installQtTranslation(language);
     QCoreApplication::installTranslator(m_translator);
     installPluginCatalogue();
     emit languageChanged(language);
@@ -107,6 +111,35 @@ void CLanguageManager::installPluginCatalogue()
     }
     m_pluginTranslator = translator.release();
     QCoreApplication::installTranslator(m_pluginTranslator);
+}
+
+QLocale CLanguageManager::locale(const QString &language)
+{
+    QLocale result = language == QLatin1String("de") ? QLocale(QLocale::German, QLocale::Germany)
+                                                     : QLocale(QLocale::English, QLocale::UnitedStates);
+    // Values and addresses are read digit by digit: no thousands separators.
+    result.setNumberOptions(QLocale::OmitGroupSeparator);
+    return result;
+}
+
+// Qt's own texts (Yes, No, Cancel, the file dialog) in the same language,
+// from the system's Qt translations; English needs none.
+void CLanguageManager::installQtTranslation(const QString &language)
+{
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator);
+        delete m_qtTranslator;
+        m_qtTranslator = nullptr;
+    }
+    auto *translator = new QTranslator;
+    if (language == QLatin1String("en")
+        || !translator->load(QStringLiteral("qtbase_") + language,
+                             QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return;
+    }
+    m_qtTranslator = translator;
+    QCoreApplication::installTranslator(m_qtTranslator);
 }
 
 QString CLanguageManager::language() const

@@ -4,6 +4,7 @@
 #include "items/citem.h"
 #include "loomworkhost_global.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -11,11 +12,12 @@
 class QTranslator;
 
 // Switches the user-interface language at run time: installs the compiled
-// translation of the host programs and the shared library, and the device
-// plugin's own catalogue (its front panel and the item texts it compares,
-// context "CItem"), and moves the item tree to the same language. A plugin's
-// catalogue lies beside the plugin file: <plugin>_<language>.qm. Installing a
-// translator sends QEvent::LanguageChange to every widget.
+// translation of the host programs and the shared library, Qt's own
+// translation, and the device plugin's own catalogue (its front panel and the
+// item texts it compares, context "CItem"); makes the language's locale the
+// default (decimal separator); and moves the item tree to the same language.
+// A plugin's catalogue lies beside the plugin file: <plugin>_<language>.qm.
+// Installing a translator sends QEvent::LanguageChange to every widget.
 class LOOMWORKHOST_EXPORT CLanguageManager : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,9 @@ public:
     // Returns false (and changes nothing) for a language without translation.
     bool setLanguage(const QString &language);
     QString language() const;
+    // The locale the host uses for a language: its decimal separator, no
+    // thousands separators. setLanguage makes it the default locale.
+    static QLocale locale(const QString &language);
 
     // The items below root follow the language from now on (null: none).
     // Their texts are translated by the language files beside the device's
@@ -59,11 +64,13 @@ signals:
 private:
     void applyToItems() const;
     void installPluginCatalogue();
+    void installQtTranslation(const QString &language);
 
     QString m_language;
     QString m_pluginFile;
     QTranslator *m_translator = nullptr;
     QTranslator *m_pluginTranslator = nullptr;
+    QTranslator *m_qtTranslator = nullptr; // Qt's own texts
     QPointer<QObject> m_itemRoot;
 };
 

@@ -2,6 +2,9 @@
 
 #include "items/citem.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -98,13 +101,23 @@ QString CValueFormat::text(const CItem *item, const QVariant &value)
     if (!isNumeric(item))
         return item->valueText(value);
     const int needed = decimals(item, value);
-    if (needed == baseDecimals(item))
-        return item->valueText(value);
-    QString number = QString::number(displayNumber(item, value), 'f', needed);
     // Versions keep their point, like the item's own text.
-    if (item->type() != CItem::DATA_TYPE_VERSION16 && item->type() != CItem::DATA_TYPE_VERSION32)
-        number.replace(QLatin1Char('.'), QLatin1Char(','));
-    return number;
+    const bool version = item->type() == CItem::DATA_TYPE_VERSION16 || item->type() == CItem::DATA_TYPE_VERSION32;
+    if (needed == baseDecimals(item))
+        return version ? item->valueText(value) : localNumber(item->valueText(value));
+    if (version)
+        return QString::number(displayNumber(item, value), 'f', needed);
+    return QLocale().toString(displayNumber(item, value), 'f', needed);
+}
+
+QString CValueFormat::localNumber(const QString &text)
+{
+    // The item writes plain numbers with a decimal comma; the user reads
+    // them in the language's own way.
+    static const QRegularExpression plainNumber(QStringLiteral("^-?\\d+(,\\d+)?$"));
+    if (!plainNumber.match(text).hasMatch())
+        return text;
+    return QString(text).replace(QLatin1Char(','), QLocale().decimalPoint());
 }
 
 QVariant CValueFormat::shownNumber(const CItem *item, const QVariant &value)

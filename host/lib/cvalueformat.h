@@ -13,7 +13,8 @@ class CItem;
 // whatever the unit, so a hysteresis of 0.5 in kPa would read "1". Here a
 // number gets as many more decimals as it needs to read back to the held
 // value: exactly, or to within Tolerance of the parameter's range. Texts
-// that need no more digits are the item's own, with its rules.
+// that need no more digits are the item's own, with its rules. Numbers carry
+// the default locale's decimal separator.
 class LOOMWORKHOST_EXPORT CValueFormat
 {
 public:
@@ -38,6 +39,9 @@ public:
     // The value's text with enough decimals (the item's own text otherwise).
     static QString text(const CItem *item);
     static QString text(const CItem *item, const QVariant &value);
+    // A plain number the item wrote ("-12,5") with the default locale's
+    // decimal separator; other texts unchanged.
+    static QString localNumber(const QString &text);
     // The number shown for value (rounded to the shown decimals), as a
     // locale-independent double; invalid for values that are no number.
     static QVariant shownNumber(const CItem *item, const QVariant &value);

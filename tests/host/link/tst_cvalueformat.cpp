@@ -1,6 +1,7 @@
 // Shown values identify the held value: the host's number texts in every unit
 // of the device, and the rules for items without a range.
 #include "cdevicesession.h"
+#include "clanguagemanager.h"
 #include "cparametertransfer.h"
 #include "cvalueformat.h"
 #include "items/citem.h"
@@ -24,6 +25,7 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+        QLocale::setDefault(CLanguageManager::locale(QStringLiteral("de")));
     }
 
     void text_data()
@@ -67,6 +69,11 @@ private slots:
         item.setRange(0.0, maximum);
         item.setValue(value);
         QCOMPARE(CValueFormat::text(&item), text);
+        // English writes the same number with a decimal point.
+        QLocale::setDefault(CLanguageManager::locale(QStringLiteral("en")));
+        const bool version = type == CItem::DATA_TYPE_VERSION16;
+        QCOMPARE(CValueFormat::text(&item), version ? text : QString(text).replace(',', '.'));
+        QLocale::setDefault(CLanguageManager::locale(QStringLiteral("de")));
         QCOMPARE(CValueFormat::shownNumber(&item, value).toDouble(),
                  parseShown(text));
         QVERIFY(CValueFormat::editorDecimals(&item) >= CValueFormat::decimals(&item, value));

@@ -68,15 +68,16 @@ private slots:
     {
         QByteArray out;
         QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}, &out), 0);
-        QVERIFY2(out.contains("Sollwert = 12,5 mbar"), out.constData());
+        QVERIFY2(out.contains("Sollwert = 12.5 mbar"), out.constData());
         // A value the device holds already: nothing to write, done at once.
-        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12.5"}, &out), 0);
-        QCOMPARE(out, QByteArray("Sollwert = 12,5 mbar (unchanged)\n"));
+        // Numbers follow the language.
+        QCOMPARE(run({"--tcp", "@", "--language", "de", "write", "Sollwert", "12.5"}, &out), 0);
+        QCOMPARE(out, QByteArray("Sollwert = 12,5 mbar (unverändert)\n"));
         QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
         const QHash<QString, QJsonObject> items = byName(out);
         const QJsonObject setpoint = items.value("Sollwert");
         QCOMPARE(setpoint.value("value").toDouble(), 12.5);
-        QCOMPARE(setpoint.value("text").toString(), QStringLiteral("12,5"));
+        QCOMPARE(setpoint.value("text").toString(), QStringLiteral("12.5"));
         QCOMPARE(setpoint.value("raw").toDouble(), 12.5);
         QCOMPARE(setpoint.value("read").toBool(), true);
         QCOMPARE(items.value("Einheit").value("value").toInt(), 0);
@@ -156,7 +157,7 @@ private slots:
         QCOMPARE(run({"--tcp", "@", "apply", bad}, &out, &err), 5);
         QVERIFY2(err.contains("(GrenzwertMaxAlarm): 99999 mbar is outside 0 .. 250 mbar"), err.constData());
         QCOMPARE(run({"--tcp", "@", "apply", bad, "--force"}, &out, &err), 7);
-        QVERIFY2(out.contains("Daempfung  1,0 s -> 4,2 s"), out.constData());
+        QVERIFY2(out.contains("Daempfung  1.0 s -> 4.2 s"), out.constData());
         QCOMPARE(run({"--tcp", "@", "apply", file}, &out), 0);
     }
 
