@@ -178,6 +178,24 @@ QList<CItem *> CParameterTransfer::modifiedItems() const
     return items;
 }
 
+void CParameterTransfer::revert(const QList<CItem *> &items)
+{
+    QList<CItem *> known;
+    for (CItem *item : items) {
+        if (m_device.contains(item))
+            known.append(item);
+    }
+    sortForWriting(known);
+    for (CItem *item : qAsConst(known)) {
+        m_failures.remove(item);
+        m_refused.remove(item);
+        item->setByteArray(m_device.value(item).left(item->byteSize()));
+    }
+    emit statesChanged();
+    if (!known.isEmpty())
+        emit dataFinished(QByteArray());
+}
+
 // ------------------------------------------------------------------- running
 
 bool CParameterTransfer::start(const QString &what)
@@ -198,6 +216,7 @@ bool CParameterTransfer::start(const QString &what)
     }
     m_busy = true;
     m_ok = true;
+    m_cancelled = false;
     m_emitData = true;
     m_steps.clear();
     m_done = 0;
@@ -217,8 +236,56 @@ void CParameterTransfer::runNext()
         end();
         return;
     }
-    const Step step = m_steps.takeFirst();
-    step();
+    const Request request = m_steps.takeFirst();
+    if (m_cancelled && request.cancellable) {
+        ++m_done;
+        runNext();
+        return;
+    }
+    request.step();
+}
+
+void CParameterTransfer::cancel()
+{
+    if (!m_busy || m_cancelled)
+        return;
+    m_cancelled = true;
+    m_ok = false;
+    emit m_master->messageSender()->logMessage(tr("Transfer cancelled: no further parameter is sent"));
+}
+
+bool CParameterTransfer::wasCancelled() const
+{
+    return m_cancelled;
+}
+
+void CParameterTransfer::beginActivity(Activity activity, int total)
+{
+    m_activity = activity;
+    m_activityDone = 0;
+    m_activityTotal = total;
+}
+
+void CParameterTransfer::announce(const QList<CItem *> &items)
+{
+    if (items.isEmpty())
+        return;
+    emit activityChanged(m_activity, qMin(m_activityDone + 1, m_activityTotal), m_activityTotal,
+                         CWriteCheck::label(items.first()));
+    m_activityDone = qMin(m_activityDone + int(items.size()), m_activityTotal);
+}
+
+// The parameters of a request, for a message: the first few by caption.
+QString CParameterTransfer::labels(const QList<CItem *> &items)
+{
+    const int shown = 3;
+    QStringList names;
+    for (int i = 0; i < items.size() && i < shown; ++i)
+        names << CWriteCheck::label(items.at(i));
+    QString text = names.join(QStringLiteral(", "));
+    if (items.size() > shown)
+        text = tr("%1 and %n more", nullptr, int(items.size()) - shown).arg(text);
+    return text;
 }
 
 void CParameterTransfer::stepDone()
@@ -248,7 +315,7 @@ void CParameterTransfer::end()
 void CParameterTransfer::fail(const QString &text)
 {
     m_ok = false;
-    emit m_master->messageSender()->logMessage(text);
+    // Errors go out once, on the error channel; receivers log them.
     emit m_master->messageSender()->errorMessage(transferTitle(), text);
 }
 
@@ -258,18 +325,20 @@ void CParameterTransfer::readAll()
 {
     if (!start(tr("Reading all parameters")))
         return;
+    beginActivity(Reading, m_items.size());
     queueReads(CRegisterPlan::readBlocks(m_items, CModbusMaster::MaxReadRegisters, m_maxGap), false);
-    m_steps.append([this]() { applyRead(true); stepDone(); });
+    // A cancelled read leaves the parameters it did not reach as they were.
+    m_steps.append({[this]() { applyRead(!m_cancelled); stepDone(); }, false});
     ++m_total;
     emit progress(0, m_total);
     runNext();
 }
 
-void CParameterTransfer::queueReads(const QList<CRegisterPlan::Block> &blocks, bool front)
+void CParameterTransfer::queueReads(const QList<CRegisterPlan::Block> &blocks, bool front, bool cancellable)
 {
-    QList<Step> steps;
+    QList<Request> steps;
     for (const CRegisterPlan::Block &block : blocks)
-        steps.append([this, block]() { readBlock(block); });
+        steps.append({[this, block]() { readBlock(block); }, cancellable});
     m_steps = front ? steps + m_steps : m_steps + steps;
     m_total += steps.size();
 }
@@ -278,17 +347,20 @@ void CParameterTransfer::readBlock(const CRegisterPlan::Block &block)
 {
     // A read across unused registers may be refused; it is then split, so
     // its failure is not the user's business.
+    announce(block.items);
     m_master->read(block.start, quint16(block.count), [this, block](const CModbusMaster::Result &result) {
         if (result.ok) {
             storeBlock(block, result.registers);
         } else if (block.hasGaps && result.exceptionCode == 2) {
             m_maxGap = 0;
+            m_activityDone = qMax(0, m_activityDone - int(block.items.size()));
             queueReads(CRegisterPlan::splitAtGaps(block), true);
         } else {
-            m_ok = false;
+            // Reported here, by parameter, not by register.
+            fail(tr("Reading %1 failed: %2").arg(labels(block.items), result.error));
         }
         stepDone();
-    }, !block.hasGaps);
+    }, false);
 }
 
 void CParameterTransfer::storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers)
@@ -384,12 +456,13 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
     sortForWriting(items);
     for (CItem *item : qAsConst(items))
         m_failures.remove(item);
+    beginActivity(Writing, items.size());
     for (const CRegisterPlan::Block &block : CRegisterPlan::writeBlocks(items, CModbusMaster::MaxWriteRegisters)) {
-        m_steps.append([this, block]() { writeBlock(block); });
+        m_steps.append({[this, block]() { writeBlock(block); }, true});
         ++m_total;
     }
     if (!items.isEmpty()) {
-        m_steps.append([this]() { verifyWritten(); });
+        m_steps.append({[this]() { verifyWritten(); }, false});
         ++m_total;
     }
     emit progress(0, m_total);
@@ -398,6 +471,7 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
 
 void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
 {
+    announce(block.items);
     QByteArray bytes;
     for (CItem *item : block.items) {
         const QByteArray itemBytes = CItemRegisters::registerBytes(item);
@@ -408,9 +482,10 @@ void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
     m_master->write(block.start, CItemRegisters::toWords(bytes), [this, block](const CModbusMaster::Result &result) {
         if (!result.ok && block.items.size() > 1 && result.exceptionCode != 0) {
             // Find the item the device refused: write them one by one.
-            QList<Step> singles;
+            QList<Request> singles;
+            m_activityDone = qMax(0, m_activityDone - int(block.items.size()));
             for (CItem *item : block.items)
-                singles.append([this, item]() { writeBlock(CRegisterPlan::writeBlocks({item}, 1).value(0)); });
+                singles.append({[this, item]() { writeBlock(CRegisterPlan::writeBlocks({item}, 1).value(0)); }, true});
             m_steps = singles + m_steps;
             m_total += singles.size();
         } else if (!result.ok) {
@@ -457,13 +532,15 @@ void CParameterTransfer::verifyWritten()
                 tr("%1: written; not read back, the device now answers with its new line settings")
                     .arg(CWriteCheck::label(item)));
     }
-    queueReads(CRegisterPlan::readBlocks(readBack, CModbusMaster::MaxReadRegisters, m_maxGap), true);
-    m_steps.append([this]() {
+    // What was sent is read back even after a cancel.
+    beginActivity(ReadingBack, readBack.size());
+    queueReads(CRegisterPlan::readBlocks(readBack, CModbusMaster::MaxReadRegisters, m_maxGap), true, false);
+    m_steps.append({[this]() {
         compareReadBack();
         applyRead(false);
         restoreUnread();
         stepDone();
-    });
+    }, false});
     ++m_total;
     stepDone();
 }

@@ -43,6 +43,10 @@ public:
     void setDeviceData(const CDeviceData *data);
     const CDeviceData *deviceData() const;
 
+    // What a running transfer is doing.
+    enum Activity { Reading, Writing, ReadingBack };
+    Q_ENUM(Activity)
+
     // Largest number of unused registers a read may span to save a request.
     void setMaxGap(int registers);
     bool isBusy() const;
@@ -58,8 +62,20 @@ public:
     void writeItems(QList<CItem *> items);
     void writeAll();
     void writeModified();
+    // Ends the running transfer after the request on the wire: no further
+    // parameter is read or written; what was written is still read back, so
+    // no parameter is left half-written or unchecked. finished(false)
+    // follows; wasCancelled() then tells it from a failure.
+    void cancel();
+    bool wasCancelled() const;
+
     // Writable items whose value differs from what the device last reported.
     QList<CItem *> modifiedItems() const;
+    // Puts the values the device last reported back into items, in write
+    // order, and forgets their failed writes; items never read keep their
+    // values. Announces the values like a read (dataFinished), so the
+    // plugin's rules follow them.
+    void revert(const QList<CItem *> &items);
     // What stands against writing the current values of items: their own
     // ranges and lists and the device's rules. Every write runs this first
     // and sends nothing when it finds a problem.
@@ -91,6 +107,9 @@ signals:
     // A transfer with the device completed; the bytes are the registers read.
     void dataFinished(QByteArray);
     void progress(int value, int maximum);
+    // Which parameter the transfer works on: number (1-based) of total in
+    // this activity, and its label (caption and name).
+    void activityChanged(CParameterTransfer::Activity activity, int number, int total, const QString &parameter);
     // The transfer ended; success is false when any part failed.
     void finished(bool success);
     // A write read back a value other than the one written.
@@ -100,12 +119,18 @@ signals:
 
 private:
     typedef std::function<void()> Step;
+    // A step that a cancel drops (sends a further read or write).
+    struct Request
+    {
+        Step step;
+        bool cancellable = true;
+    };
 
     bool start(const QString &what);
     void runNext();
     void stepDone();
     void end();
-    void queueReads(const QList<CRegisterPlan::Block> &blocks, bool front);
+    void queueReads(const QList<CRegisterPlan::Block> &blocks, bool front, bool cancellable = true);
     void readBlock(const CRegisterPlan::Block &block);
     void storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers);
     void applyRead(bool wholeDevice);
@@ -118,6 +143,9 @@ private:
     void restoreUnread();
     bool skipsReadBack(const CItem *item) const;
     void fail(const QString &text);
+    void beginActivity(Activity activity, int total);
+    void announce(const QList<CItem *> &items);
+    static QString labels(const QList<CItem *> &items);
 
     CModbusMaster *m_master;
     const CDeviceData *m_data = nullptr;
@@ -126,7 +154,11 @@ private:
     bool m_busy = false;
     bool m_ok = true;
     bool m_emitData = false;
-    QList<Step> m_steps;
+    bool m_cancelled = false;
+    Activity m_activity = Reading;
+    int m_activityDone = 0;  // parameters of the activity sent so far
+    int m_activityTotal = 0;
+    QList<Request> m_steps;
     int m_done = 0;
     int m_total = 0;
     QHash<CItem *, QByteArray> m_device;   // last register bytes the device reported
