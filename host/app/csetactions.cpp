@@ -104,7 +104,7 @@ void CSetActions::compare(const QString &fileName, const QString &orderNumber)
         showComparison(set, orderNumber, false);
         return;
     }
-    m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+    m_transfers->run(tr("Comparing the parameter set with the device"), [this] { m_session->parameters()->readAll(); },
                      [this, set, orderNumber](bool success) {
                          if (success)
                              showComparison(set, orderNumber, true);

@@ -5,7 +5,8 @@
 #include "cparametertransfer.h"
 #include "cwritepreviewdialog.h"
 #include "widgets/cmessagebox.h"
-#include "widgets/cprogressdialog.h"
+
+#include <QProgressDialog>
 
 #include <memory>
 
@@ -30,23 +31,30 @@ bool CTransferRunner::run(const QString &title, const std::function<void()> &beg
         return false;
     }
     m_running = true;
-    auto *dialog = new CProgressDialog(m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(title);
-    dialog->setRangeVisible(true);
+    QProgressDialog *dialog = createProgress(title);
+    auto activity = connect(transfer, &CParameterTransfer::activityChanged, dialog,
+                            [dialog, title](CParameterTransfer::Activity what, int number, int total,
+                                            const QString &parameter) {
+                                dialog->setLabelText(QStringLiteral("%1\n%2").arg(
+                                    title, activityText(what, number, total, parameter)));
+                            });
     auto progress = connect(transfer, &CParameterTransfer::progress, dialog, [dialog](int value, int maximum) {
-        dialog->setRange(0, maximum);
-        dialog->setProgress(value);
+        dialog->setMaximum(maximum);
+        dialog->setValue(value);
     });
     auto finished = std::make_shared<QMetaObject::Connection>();
     *finished = connect(transfer, &CParameterTransfer::finished, this,
-                        [this, dialog, progress, finished, title, done](bool success) {
+                        [this, dialog, activity, progress, finished, title, done, transfer](bool success) {
+                            disconnect(activity);
                             disconnect(progress);
                             disconnect(*finished);
                             m_running = false;
                             dialog->close();
-                            emit logMessage(success ? tr("%1: done").arg(title) : tr("%1: failed").arg(title));
-                            if (!success)
+                            if (transfer->wasCancelled())
+                                emit logMessage(tr("%1: cancelled").arg(title));
+                            else
+                                emit logMessage(success ? tr("%1: done").arg(title) : tr("%1: failed").arg(title));
+                            if (!success && !transfer->wasCancelled())
                                 emit errorMessage(title, tr("The transfer did not complete; see the log."));
                             if (done)
                                 done(success);
@@ -56,8 +64,55 @@ bool CTransferRunner::run(const QString &title, const std::function<void()> &beg
     return true;
 }
 
-void CTransferRunner::write(const QString &title, const QList<CItem *> &items, const CLinkSettings &link)
+QString CTransferRunner::activityText(int activity, int number, int total, const QString &parameter)
 {
+    switch (activity) {
+    case CParameterTransfer::Writing:
+        return tr("Writing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+    case CParameterTransfer::ReadingBack:
+        return tr("Reading back and comparing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+    default:
+        return tr("Reading parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+    }
+}
+
+// The dialog stays until the transfer has ended: Cancel only asks the
+// transfer to stop after the request on the wire.
+QProgressDialog *CTransferRunner::createProgress(const QString &title)
+{
+    auto *dialog = new QProgressDialog(m_window);
+    dialog->setObjectName(QStringLiteral("TransferProgress"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(title);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setMinimumDuration(0);
+    dialog->setMinimumWidth(420);
+    dialog->setCancelButtonText(tr("Cancel"));
+    disconnect(dialog, &QProgressDialog::canceled, dialog, &QProgressDialog::cancel);
+    connect(dialog, &QProgressDialog::canceled, this, [this, dialog, title] {
+        m_session->parameters()->cancel();
+        dialog->setLabelText(tr("%1\nStopping after the current request...").arg(title));
+        dialog->setCancelButton(nullptr);
+    });
+    m_progress = dialog;
+    return dialog;
+}
+
+QProgressDialog *CTransferRunner::progress() const
+{
+    return m_progress;
+}
+
+void CTransferRunner::write(const QString &title, const QList<CItem *> &items, const CLinkSettings &link,
+                            const std::function<void(bool)> &done)
+{
+    const auto report = [done](bool success) {
+        if (done)
+            done(success);
+    };
     CParameterTransfer *transfer = m_session->parameters();
     QList<CItem *> writable;
     for (CItem *item : transfer->inWriteOrder(items)) {
@@ -66,6 +121,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
     }
     if (writable.isEmpty()) {
         emit logMessage(tr("%1: nothing to write, the device holds every value").arg(title));
+        report(true);
         return;
     }
     const CParameterProblems problems = transfer->checkWrite(writable);
@@ -74,6 +130,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
         for (const CParameterProblem &problem : problems)
             texts << problem.text;
         emit errorMessage(title, tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
+        report(false);
         return;
     }
     auto line = std::make_shared<CLineChange>();
@@ -81,14 +138,20 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
     auto *preview = new CWritePreviewDialog(*transfer, writable, line->descriptions(), m_window);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     m_preview = preview;
-    connect(preview, &QDialog::rejected, this, [this, title]() { emit logMessage(tr("%1: cancelled").arg(title)); });
-    connect(preview, &QDialog::accepted, this, [this, title, writable, line, lineChanges, transfer]() {
-        run(title, [transfer, writable]() { transfer->writeItems(writable); },
-            [this, line, lineChanges](bool success) {
-                if (success && lineChanges)
-                    offerReconnect(line->settings(), line->descriptions());
-                emit writeFinished(success);
-            });
+    connect(preview, &QDialog::rejected, this, [this, title, report]() {
+        emit logMessage(tr("%1: cancelled").arg(title));
+        report(false);
+    });
+    connect(preview, &QDialog::accepted, this, [this, title, writable, line, lineChanges, transfer, report]() {
+        const bool started = run(title, [transfer, writable]() { transfer->writeItems(writable); },
+                                 [this, line, lineChanges, report](bool success) {
+                                     if (success && lineChanges)
+                                         offerReconnect(line->settings(), line->descriptions());
+                                     emit writeFinished(success);
+                                     report(success);
+                                 });
+        if (!started)
+            report(false);
     });
     preview->open();
 }

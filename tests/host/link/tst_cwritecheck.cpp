@@ -86,7 +86,7 @@ private slots:
             << Edits{{"Kennlinie", "Tabelle"}, {"AnzahlStuetzstellen", "4"}, {"StuetzpunktEingang_2", "100"},
                      {"StuetzpunktEingang_3", "50"}}
             << QStringList{"StuetzpunktEingang_2", "StuetzpunktEingang_3"} << QStringList{"StuetzpunktEingang_3"}
-            << "50,00 mbar is not above";
+            << "50.00 mbar is not above";
         QTest::newRow("points unchecked outside table mode")
             << Edits{{"StuetzpunktEingang_2", "100"}} << QStringList{"StuetzpunktEingang_2"} << QStringList() << "";
     }
