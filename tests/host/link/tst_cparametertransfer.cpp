@@ -155,6 +155,77 @@ private slots:
         QVERIFY(!m_transfer->isBusy());
     }
 
+    void cancelStopsBetweenRequests_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::newRow("read") << false;
+        QTest::newRow("write") << true;
+    }
+
+    // Three parameters far apart, one request each; Cancel during the first
+    // request: the other two are neither read nor written, and what was
+    // written is still read back.
+    void cancelStopsBetweenRequests()
+    {
+        QFETCH(bool, write);
+        QList<CItem *> items;
+        for (quint16 address : {0x10, 0x200, 0x300})
+            items << makeItem(QStringLiteral("P%1").arg(address), address);
+        m_transfer->collectItems(m_root);
+        if (write) {
+            QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+            for (CItem *item : items)
+                item->setValue(7);
+        }
+        QList<QList<QVariant>> activities;
+        const auto cancelling = connect(m_transfer, &CParameterTransfer::activityChanged, this,
+                [&](CParameterTransfer::Activity activity, int number, int total, const QString &parameter) {
+                    activities.append({int(activity), number, total, parameter});
+                    m_transfer->cancel();
+                });
+        QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
+        QVERIFY(!runTransfer([&]() { write ? m_transfer->writeAll() : m_transfer->readAll(); }));
+        disconnect(cancelling);
+        QVERIFY(m_transfer->wasCancelled());
+        QCOMPARE(errors.count(), 0);
+        const int first = write ? CParameterTransfer::Writing : CParameterTransfer::Reading;
+        QCOMPARE(activities.first(), (QList<QVariant>{first, 1, 3, "P16"}));
+        if (write) {
+            // The write of the first went out and was read back; the rest wait.
+            QCOMPARE(activities.size(), 2);
+            QCOMPARE(activities.last(), (QList<QVariant>{int(CParameterTransfer::ReadingBack), 1, 1, "P16"}));
+            QCOMPARE(m_transfer->modifiedItems(), (QList<CItem *>{items.at(1), items.at(2)}));
+            quint16 held = 0;
+            QVERIFY(m_server->data(QModbusDataUnit::HoldingRegisters, 0x200, &held));
+            QCOMPARE(int(held), 0x200 + 1000);
+        } else {
+            QCOMPARE(activities.size(), 1);
+            QCOMPARE(items.at(0)->value().toInt(), 0x10 + 1000);
+            QVERIFY(m_transfer->wasRead(items.at(0)));
+            QVERIFY(!m_transfer->wasRead(items.at(1)));
+        }
+        // The next transfer runs in full.
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QVERIFY(!m_transfer->wasCancelled());
+    }
+
+    // Discarding edits: the device's last values return, like a read.
+    void revertPutsTheDeviceValuesBack()
+    {
+        CItem *a = makeItem(QStringLiteral("A"), 0x10);
+        CItem *b = makeItem(QStringLiteral("B"), 0x11);
+        m_transfer->collectItems(m_root);
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        a->setValue(1);
+        b->setValue(2);
+        QCOMPARE(m_transfer->modifiedItems().size(), 2);
+        QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
+        m_transfer->revert({a});
+        QCOMPARE(a->value().toInt(), 0x10 + 1000);
+        QCOMPARE(m_transfer->modifiedItems(), QList<CItem *>{b});
+        QCOMPARE(data.count(), 1);
+    }
+
 private:
     CItem *makeItem(const QString &name, quint16 address, CItem::ENUM_DATA_TYPES type = CItem::DATA_TYPE_UINT16,
                     const QString &access = QStringLiteral("RW"))
