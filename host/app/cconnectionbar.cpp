@@ -1,13 +1,18 @@
 #include "cconnectionbar.h"
 
+#include "chostsettings.h"
 #include "plugin/cloomworkplugin.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMetaEnum>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSpinBox>
 
@@ -29,27 +34,45 @@ QSpinBox *spinBox(int minimum, int maximum, QWidget *parent)
     return spin;
 }
 
+// Selects the entry whose item data is value; false when there is none.
+bool selectData(QComboBox *combo, int value)
+{
+    const int index = combo->findData(value);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    return index >= 0;
+}
+
 } // namespace
 
 CConnectionBar::CConnectionBar(QWidget *parent)
     : QWidget(parent)
     , m_transport(new QComboBox(this))
+    , m_simulatorEndpoint(new QLabel(this))
     , m_host(new QLineEdit(this))
     , m_port(spinBox(1, 65535, this))
     , m_serialPort(new QComboBox(this))
     , m_baudRate(new QComboBox(this))
     , m_parity(new QComboBox(this))
     , m_dataBits(spinBox(5, 8, this))
-    , m_stopBits(spinBox(1, 2, this))
+    , m_stopBits(new QComboBox(this))
     , m_address(spinBox(1, 247, this))
     , m_connect(new QPushButton(this))
     , m_disconnect(new QPushButton(this))
     , m_stateLabel(new QLabel(this))
 {
+    setObjectName(QStringLiteral("ConnectionBar"));
+    m_transport->setObjectName(QStringLiteral("Link"));
+    m_host->setObjectName(QStringLiteral("Host"));
+    m_serialPort->setObjectName(QStringLiteral("SerialPort"));
+    m_baudRate->setObjectName(QStringLiteral("BaudRate"));
+    m_parity->setObjectName(QStringLiteral("Parity"));
+    m_stopBits->setObjectName(QStringLiteral("StopBits"));
     for (int i = 0; i < int(std::size(captionTexts)); ++i)
         m_captions.append(new QLabel(this));
-    // Only the page of the chosen transport is shown, so the row is as
-    // wide as that page and the state stays near the buttons.
+    // Only the page of the chosen link is shown, so the row is as wide as
+    // that page and the state stays near the buttons.
+    m_simulatorPage = m_simulatorEndpoint;
     m_tcpPage = createTcpPage();
     m_rtuPage = createRtuPage();
 
@@ -57,6 +80,7 @@ CConnectionBar::CConnectionBar(QWidget *parent)
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(m_captions.at(0));
     layout->addWidget(m_transport);
+    layout->addWidget(m_simulatorPage);
     layout->addWidget(m_tcpPage);
     layout->addWidget(m_rtuPage);
     layout->addWidget(m_captions.at(5));
@@ -71,7 +95,12 @@ CConnectionBar::CConnectionBar(QWidget *parent)
     connect(m_transport, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &CConnectionBar::showPage);
     connect(m_connect, &QPushButton::clicked, this, &CConnectionBar::connectRequested);
     connect(m_disconnect, &QPushButton::clicked, this, &CConnectionBar::disconnectRequested);
+    // A name is only of use when it can be read whole.
+    connect(m_host, &QLineEdit::textChanged, this, [this](const QString &text) { fitToText(m_host, text); });
+    connect(m_serialPort, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { fitToText(m_serialPort, text); });
     setSettings(CLinkSettings());
+    setLink(SimulatorLink);
     retranslate();
 }
 
@@ -84,8 +113,6 @@ QWidget *CConnectionBar::createTcpPage()
     layout->addWidget(m_host);
     layout->addWidget(m_captions.at(2));
     layout->addWidget(m_port);
-    m_host->setMinimumWidth(110);
-    m_host->setMaximumWidth(220);
     return page;
 }
 
@@ -106,64 +133,137 @@ QWidget *CConnectionBar::createRtuPage()
 
 void CConnectionBar::fillChoices()
 {
-    m_transport->addItems({QStringLiteral("Modbus TCP"), QStringLiteral("Modbus RTU")});
+    m_transport->addItem(QString(), SimulatorLink);
+    m_transport->addItem(QStringLiteral("Modbus TCP"), TcpLink);
+    m_transport->addItem(QStringLiteral("Modbus RTU"), RtuLink);
     m_serialPort->setEditable(true);
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         m_serialPort->addItem(info.systemLocation());
     m_baudRate->setEditable(true);
+    m_baudRate->setValidator(new QIntValidator(1, MaximumBaudRate, m_baudRate));
     for (int rate : {9600, 19200, 38400, 57600, 115200})
-        m_baudRate->addItem(QString::number(rate));
-    // Index = QSerialPort::Parity code for the codes the device family uses.
-    m_parity->addItems({QStringLiteral("N"), QString(), QStringLiteral("E"), QStringLiteral("O")});
+        m_baudRate->addItem(QString::number(rate), rate);
+    for (int parity : {QSerialPort::NoParity, QSerialPort::EvenParity, QSerialPort::OddParity})
+        m_parity->addItem(QString(), parity);
+    for (int stopBits : {QSerialPort::OneStop, QSerialPort::TwoStop})
+        m_stopBits->addItem(QString(), stopBits);
 }
 
 CLinkSettings CConnectionBar::settings(const CLinkSettings &base) const
 {
     CLinkSettings settings = base;
-    settings.transport = m_transport->currentIndex() == 1 ? CLinkSettings::Rtu : CLinkSettings::Tcp;
-    settings.host = m_host->text().trimmed();
-    settings.port = quint16(m_port->value());
+    switch (link()) {
+    case SimulatorLink:
+        settings.transport = CLinkSettings::Tcp;
+        settings.host = m_simulatorHost;
+        settings.port = m_simulatorPort;
+        break;
+    case TcpLink:
+        settings.transport = CLinkSettings::Tcp;
+        settings.host = m_host->text().trimmed();
+        settings.port = quint16(m_port->value());
+        break;
+    case RtuLink:
+        settings.transport = CLinkSettings::Rtu;
+        break;
+    }
     settings.serialPort = m_serialPort->currentText().trimmed();
-    settings.baudRate = m_baudRate->currentText().toInt();
-    settings.parity = m_parity->currentIndex();
+    settings.baudRate = m_baudRate->currentText().trimmed().toInt();
+    settings.parity = m_parity->currentData().toInt();
     settings.dataBits = m_dataBits->value();
-    settings.stopBits = m_stopBits->value();
+    settings.stopBits = m_stopBits->currentData().toInt();
     settings.serverAddress = m_address->value();
     return settings;
 }
 
+bool CConnectionBar::check(QString *error) const
+{
+    const CLinkSettings current = settings();
+    if (link() == TcpLink && current.host.isEmpty()) {
+        *error = tr("Enter the device's host name or IP address.");
+        return false;
+    }
+    if (link() != RtuLink)
+        return true;
+    if (current.serialPort.isEmpty()) {
+        *error = tr("Enter the serial port (for example /dev/ttyUSB0).");
+        return false;
+    }
+    if (current.baudRate < MinimumBaudRate || current.baudRate > MaximumBaudRate) {
+        *error = tr("The baud rate \"%1\" is not possible: choose one from the list or enter a whole number "
+                    "from %2 to %3.")
+                     .arg(m_baudRate->currentText(), QLocale().toString(MinimumBaudRate),
+                          QLocale().toString(MaximumBaudRate));
+        return false;
+    }
+    return true;
+}
+
 void CConnectionBar::setSettings(const CLinkSettings &settings)
 {
-    m_transport->setCurrentIndex(settings.transport == CLinkSettings::Rtu ? 1 : 0);
-    showPage(m_transport->currentIndex());
+    const bool simulator = settings.transport == CLinkSettings::Tcp && !m_simulatorHost.isEmpty()
+        && settings.host == m_simulatorHost && settings.port == m_simulatorPort;
+    if (simulator)
+        setLink(SimulatorLink);
+    else
+        setLink(settings.transport == CLinkSettings::Rtu ? RtuLink : TcpLink);
     m_host->setText(settings.host);
     m_port->setValue(settings.port);
     if (!settings.serialPort.isEmpty())
         m_serialPort->setCurrentText(settings.serialPort);
-    m_baudRate->setCurrentText(QString::number(settings.baudRate));
-    m_parity->setCurrentIndex(settings.parity);
+    if (!selectData(m_baudRate, settings.baudRate))
+        m_baudRate->setCurrentText(QString::number(settings.baudRate));
+    selectData(m_parity, settings.parity);
     m_dataBits->setValue(settings.dataBits);
-    m_stopBits->setValue(settings.stopBits);
+    selectData(m_stopBits, settings.stopBits);
     m_address->setValue(settings.serverAddress);
 }
 
-void CConnectionBar::showPage(int transport)
+CConnectionBar::Link CConnectionBar::link() const
 {
-    m_tcpPage->setVisible(transport == 0);
-    m_rtuPage->setVisible(transport == 1);
+    return Link(m_transport->currentData().toInt());
+}
+
+void CConnectionBar::setLink(Link link)
+{
+    selectData(m_transport, link);
+    showPage();
+}
+
+void CConnectionBar::setSimulatorEndpoint(const QString &host, quint16 port)
+{
+    m_simulatorHost = host;
+    m_simulatorPort = port;
+    retranslate();
+}
+
+void CConnectionBar::showPage()
+{
+    m_simulatorPage->setVisible(link() == SimulatorLink);
+    m_tcpPage->setVisible(link() == TcpLink);
+    m_rtuPage->setVisible(link() == RtuLink);
+}
+
+void CConnectionBar::fitToText(QWidget *field, const QString &text)
+{
+    const int room = 36; // frame, margins and a combo box's arrow
+    const int minimum = fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + room;
+    field->setMinimumWidth(qMax(minimum, fontMetrics().horizontalAdvance(text) + room));
 }
 
 void CConnectionBar::setLineDefaults(const LineSettings &line)
 {
-    m_baudRate->setCurrentText(QString::number(line.baudRate));
-    m_parity->setCurrentIndex(line.parity);
+    if (!selectData(m_baudRate, line.baudRate))
+        m_baudRate->setCurrentText(QString::number(line.baudRate));
+    selectData(m_parity, line.parity);
     m_dataBits->setValue(line.dataBits);
-    m_stopBits->setValue(line.stopBits);
+    selectData(m_stopBits, line.stopBits);
 }
 
-void CConnectionBar::setState(CModbusMaster::State state)
+void CConnectionBar::setState(CModbusMaster::State state, const QString &detail)
 {
     m_state = state;
+    m_detail = detail;
     updateState();
 }
 
@@ -172,9 +272,50 @@ CModbusMaster::State CConnectionBar::state() const
     return m_state;
 }
 
+QString CConnectionBar::linkText() const
+{
+    const CLinkSettings current = settings();
+    QString target;
+    switch (link()) {
+    case SimulatorLink:
+        target = m_transport->currentText();
+        break;
+    case TcpLink:
+        target = QStringLiteral("Modbus TCP %1:%2").arg(current.host).arg(current.port);
+        break;
+    case RtuLink:
+        target = QStringLiteral("Modbus RTU %1").arg(current.serialPort);
+        break;
+    }
+    return tr("%1, address %2").arg(target).arg(current.serverAddress);
+}
+
 QString CConnectionBar::stateText() const
 {
     return m_stateLabel->text();
+}
+
+void CConnectionBar::saveTo(CHostSettings &settings) const
+{
+    settings.setValue(CHostSettings::Link, QString::fromLatin1(QMetaEnum::fromType<Link>().valueToKey(link())));
+    settings.setValue(CHostSettings::Host, m_host->text().trimmed());
+    settings.setValue(CHostSettings::Port, m_port->value());
+    settings.setValue(CHostSettings::SerialPort, m_serialPort->currentText().trimmed());
+    settings.setValue(CHostSettings::Address, m_address->value());
+}
+
+void CConnectionBar::restoreFrom(const CHostSettings &settings)
+{
+    bool known = false;
+    const int stored = QMetaEnum::fromType<Link>().keyToValue(
+        settings.value(CHostSettings::Link).toString().toLatin1().constData(), &known);
+    setLink(known ? Link(stored) : SimulatorLink);
+    if (settings.contains(CHostSettings::Host))
+        m_host->setText(settings.value(CHostSettings::Host).toString());
+    m_port->setValue(settings.value(CHostSettings::Port, m_port->value()).toInt());
+    if (settings.contains(CHostSettings::SerialPort))
+        m_serialPort->setCurrentText(settings.value(CHostSettings::SerialPort).toString());
+    m_address->setValue(settings.value(CHostSettings::Address, m_address->value()).toInt());
 }
 
 void CConnectionBar::updateState()
@@ -182,7 +323,8 @@ void CConnectionBar::updateState()
     static const char *const texts[] = {QT_TR_NOOP("Disconnected"), QT_TR_NOOP("Connecting..."),
                                         QT_TR_NOOP("Connected")};
     static const char *const colours[] = {"#a3a3a3", "#ffb000", "#2e9e3e"};
-    m_stateLabel->setText(tr(texts[m_state]));
+    m_stateLabel->setText(m_detail.isEmpty() ? tr(texts[m_state])
+                                             : tr("%1: %2").arg(tr(texts[m_state]), m_detail));
     m_stateLabel->setStyleSheet(QStringLiteral("QLabel { color: white; background-color: %1;"
                                                " border-radius: 4px; padding: 2px 8px; }")
                                     .arg(QLatin1String(colours[m_state])));
@@ -206,9 +348,17 @@ void CConnectionBar::retranslate()
 {
     for (int i = 0; i < m_captions.size(); ++i)
         m_captions.at(i)->setText(tr(captionTexts[i]));
-    m_parity->setItemText(0, tr("no parity"));
-    m_parity->setItemText(2, tr("even"));
-    m_parity->setItemText(3, tr("odd"));
+    m_transport->setItemText(m_transport->findData(SimulatorLink), tr("Built-in simulator"));
+    m_simulatorEndpoint->setText(m_simulatorHost.isEmpty()
+                                     ? tr("not running")
+                                     : QStringLiteral("%1:%2").arg(m_simulatorHost).arg(m_simulatorPort));
+    m_parity->setItemText(m_parity->findData(QSerialPort::NoParity), tr("no parity"));
+    m_parity->setItemText(m_parity->findData(QSerialPort::EvenParity), tr("even"));
+    m_parity->setItemText(m_parity->findData(QSerialPort::OddParity), tr("odd"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), tr("1 stop bit"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), tr("2 stop bits"));
+    m_baudRate->setToolTip(tr("Baud rate: choose one or enter a whole number from %1 to %2")
+                               .arg(QLocale().toString(MinimumBaudRate), QLocale().toString(MaximumBaudRate)));
     m_connect->setText(tr("Connect"));
     m_disconnect->setText(tr("Disconnect"));
     updateState();

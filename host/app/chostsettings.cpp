@@ -1,28 +1,63 @@
 #include "chostsettings.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
-const char CHostSettings::LanguageKey[] = "language";
-const char CHostSettings::CycleIntervalKey[] = "cycleInterval";
-
-QString CHostSettings::language(const QString &fallback)
+CHostSettings::CHostSettings()
+    : m_settings(std::make_unique<QSettings>(fileName(), QSettings::IniFormat))
 {
-    return QSettings().value(QLatin1String(LanguageKey), fallback).toString();
 }
 
-void CHostSettings::setLanguage(const QString &language)
+CHostSettings::~CHostSettings() = default;
+
+QString CHostSettings::fileName()
 {
-    QSettings().setValue(QLatin1String(LanguageKey), language);
+    // The place Qt's native settings use on Linux, so earlier choices stay.
+    const QString organization = QCoreApplication::organizationName().isEmpty()
+        ? QStringLiteral("Loomwork")
+        : QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName().isEmpty()
+        ? QStringLiteral("loomwork-host")
+        : QCoreApplication::applicationName();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("%1/%2.conf").arg(organization, application));
 }
 
-int CHostSettings::cycleInterval(int fallback)
+QString CHostSettings::keyName(Key key)
 {
-    bool ok = false;
-    const int value = QSettings().value(QLatin1String(CycleIntervalKey), fallback).toInt(&ok);
-    return ok ? value : fallback;
+    switch (key) {
+    case Language: return QStringLiteral("language");
+    case CycleInterval: return QStringLiteral("cycleInterval");
+    case WindowGeometry: return QStringLiteral("window/geometry");
+    case WindowState: return QStringLiteral("window/state");
+    case SplitterState: return QStringLiteral("window/splitter");
+    case Link: return QStringLiteral("connection/link");
+    case Host: return QStringLiteral("connection/host");
+    case Port: return QStringLiteral("connection/port");
+    case SerialPort: return QStringLiteral("connection/serialPort");
+    case Address: return QStringLiteral("connection/address");
+    }
+    return QString();
 }
 
-void CHostSettings::setCycleInterval(int milliseconds)
+QVariant CHostSettings::value(Key key, const QVariant &fallback) const
 {
-    QSettings().setValue(QLatin1String(CycleIntervalKey), milliseconds);
+    return m_settings->value(keyName(key), fallback);
+}
+
+void CHostSettings::setValue(Key key, const QVariant &value)
+{
+    m_settings->setValue(keyName(key), value);
+}
+
+bool CHostSettings::contains(Key key) const
+{
+    return m_settings->contains(keyName(key));
+}
+
+void CHostSettings::clear()
+{
+    m_settings->clear();
 }

@@ -1,24 +1,51 @@
 #ifndef CHOSTSETTINGS_H
 #define CHOSTSETTINGS_H
 
-#include <QString>
+#include <QVariant>
 
-// The choices the host keeps between runs, in the application's QSettings.
-// Every key the host uses is defined here and nowhere else.
+#include <memory>
+
+class QSettings;
+
+// What the host remembers between runs: the language, the cycle interval,
+// the window's geometry and splitter, and the last connection. Every key is
+// named here once. The file lies in the generic configuration folder that
+// QStandardPaths reports, so a test that enables its test mode never reads
+// or writes the user's own file.
 class CHostSettings
 {
 public:
-    // The user-interface language last chosen; fallback when none was.
-    static QString language(const QString &fallback);
-    static void setLanguage(const QString &language);
+    enum Key {
+        Language,
+        CycleInterval,
+        WindowGeometry,
+        WindowState,
+        SplitterState,
+        Link,
+        Host,
+        Port,
+        SerialPort,
+        Address,
+    };
 
-    // The front's cyclic read interval in ms last set; fallback when none was.
-    static int cycleInterval(int fallback);
-    static void setCycleInterval(int milliseconds);
+    CHostSettings();
+    ~CHostSettings();
+
+    // The stored value of key, or fallback when none is stored.
+    QVariant value(Key key, const QVariant &fallback = QVariant()) const;
+    void setValue(Key key, const QVariant &value);
+    // Whether a value is stored for key.
+    bool contains(Key key) const;
+    // Forgets every remembered value.
+    void clear();
+
+    // The settings file in use.
+    static QString fileName();
+    // The key's name in the file.
+    static QString keyName(Key key);
 
 private:
-    static const char LanguageKey[];
-    static const char CycleIntervalKey[];
+    std::unique_ptr<QSettings> m_settings;
 };
 
 #endif // CHOSTSETTINGS_H

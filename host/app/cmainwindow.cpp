@@ -2,22 +2,25 @@
 
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
+#include "cfrontmonitor.h"
 #include "chostsettings.h"
 #include "clanguagemanager.h"
+#include "clogview.h"
+#include "cnumbereditor.h"
 #include "cparameterdelegate.h"
 #include "cparametermodel.h"
 #include "cparametertransfer.h"
+#include "cpendingedits.h"
 #include "cpluginregistry.h"
 #include "csetactions.h"
 #include "csimulatorprocess.h"
 #include "ctransferrunner.h"
 #include "cvisibleitemfilter.h"
+#include "cwindowstatus.h"
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
-#include "widgets/cbuttonbar.h"
 #include "widgets/cmessagebox.h"
 #include "widgets/cmessagesender.h"
-#include "widgets/cpushbutton.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -29,8 +32,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QSpinBox>
+#include <QScreen>
 #include <QSplitter>
 #include <QTimer>
 #include <QStatusBar>
@@ -54,23 +56,32 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     , m_connectionBar(new CConnectionBar(this))
     , m_transfers(new CTransferRunner(m_session, this))
     , m_sets(new CSetActions(m_session, m_transfers, this))
+    , m_pending(new CPendingEdits(m_session->parameters(), this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     m_session->setLanguageManager(m_language);
     m_filter->setParameterModel(m_model);
+    m_pending->setWriter([this](const std::function<void(bool)> &done) {
+        m_transfers->write(tr("Writing the modified parameters"), m_pending->items(),
+                           m_session->master()->settings(), done);
+    });
     createActions();
     createCentralArea();
 
     connectSignals();
 
     // Command line first, then what the user chose last time.
-    const QString language =
-        !options.language.isEmpty() ? options.language : CHostSettings::language(CLanguageManager::systemLanguage());
+    const CHostSettings settings;
+    const QString language = !options.language.isEmpty()
+        ? options.language
+        : settings.value(CHostSettings::Language, CLanguageManager::systemLanguage()).toString();
     if (!m_language->setLanguage(language))
         m_language->setLanguage(QStringLiteral("en"));
+    setLocale(QLocale());
+    m_connectionBar->restoreFrom(settings);
     retranslate();
     onStateChanged(CModbusMaster::Disconnected);
-    resize(1360, 920);
+    restoreWindowState();
 }
 
 CMainWindow::~CMainWindow()
@@ -94,10 +105,6 @@ void CMainWindow::connectSignals()
         log(tr("Warning: %1: %2").arg(title, text));
     });
     connect(messages, &CMessageSender::errorMessage, this, &CMainWindow::reportError);
-    connect(m_session->parameters(), &CParameterTransfer::mismatch, this,
-            [this](const QString &name, const QString &written, const QString &readBack) {
-                log(tr("%1: wrote %2, the device keeps %3").arg(name, written, readBack));
-            });
     connect(m_session->registry(), &CPluginRegistry::loadFailed, this,
             [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
     connect(m_transfers, &CTransferRunner::logMessage, this, &CMainWindow::log);
@@ -112,14 +119,24 @@ void CMainWindow::connectSignals()
     connect(m_sets, &CSetActions::writeRequested, this, &CMainWindow::writeModified);
     connect(m_connectionBar, &CConnectionBar::connectRequested, this, &CMainWindow::connectDevice);
     connect(m_connectionBar, &CConnectionBar::disconnectRequested, this, &CMainWindow::disconnectDevice);
+    connect(m_pending, &CPendingEdits::countChanged, this, [this](int count) {
+        m_status->setPendingEdits(count);
+        setWindowModified(count > 0);
+    });
 }
 
 void CMainWindow::createActions()
 {
     m_fileMenu = menuBar()->addMenu(QString());
-    m_openAction = m_fileMenu->addAction(QString(), this, [this] { loadParameterSet(askFile(false)); });
+    m_openAction = m_fileMenu->addAction(QString(), this, [this] {
+        m_pending->confirm(tr("opening a parameter set"), [this] { loadParameterSet(askFile(false)); });
+    });
     m_saveAction = m_fileMenu->addAction(QString(), this, [this] { saveParameterSet(askFile(true)); });
-    m_compareAction = m_fileMenu->addAction(QString(), this, [this] { compareWithDevice(askFile(false)); });
+    m_compareAction = m_fileMenu->addAction(QString(), this, [this] {
+        m_pending->confirm(tr("comparing with the device"), [this] { compareWithDevice(askFile(false)); });
+    });
+    m_fileMenu->addSeparator();
+    m_saveLogAction = m_fileMenu->addAction(QString());
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
     m_openAction->setShortcut(QKeySequence::Open);
@@ -169,10 +186,8 @@ void CMainWindow::createCentralArea()
     m_splitter->setStretchFactor(1, 0);
     setCentralWidget(m_splitter);
 
-    m_log = new QPlainTextEdit(this);
-    m_log->setObjectName(QStringLiteral("CommunicationLog"));
-    m_log->setReadOnly(true);
-    m_log->setMaximumBlockCount(5000);
+    m_log = new CLogView(this);
+    connect(m_saveLogAction, &QAction::triggered, m_log, &CLogView::saveWithDialog);
     m_logDock = new QDockWidget(this);
     m_logDock->setObjectName(QStringLiteral("LogDock"));
     m_logDock->setWidget(m_log);
@@ -180,8 +195,8 @@ void CMainWindow::createCentralArea()
     addDockWidget(Qt::BottomDockWidgetArea, m_logDock);
     resizeDocks({m_logDock}, {130}, Qt::Vertical);
 
-    m_statusState = new QLabel(this);
-    statusBar()->addPermanentWidget(m_statusState);
+    m_status = new CWindowStatus(this);
+    statusBar()->addPermanentWidget(m_status);
 }
 
 QWidget *CMainWindow::createTree()
@@ -189,14 +204,25 @@ QWidget *CMainWindow::createTree()
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("ParameterTree"));
     m_tree->setModel(m_filter);
-    m_tree->setItemDelegate(new CParameterDelegate(m_tree));
+    auto *delegate = new CParameterDelegate(m_tree);
+    connect(delegate, &CParameterDelegate::inputRefused, this, [this](const QString &text) {
+        log(tr("Not taken: %1").arg(text));
+        statusBar()->showMessage(tr("Not taken: %1").arg(text), 8000);
+    });
+    m_tree->setItemDelegate(delegate);
     m_tree->setAlternatingRowColors(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                             | QAbstractItemView::EditKeyPressed);
-    m_tree->header()->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Interactive);
-    m_tree->header()->resizeSection(CParameterModel::CaptionColumn, 330);
-    m_tree->header()->resizeSection(CParameterModel::ValueColumn, 150);
+    // Values and units keep the room they need; captions take the rest and
+    // are shortened first, so the unit stays in view in a small window.
+    QHeaderView *header = m_tree->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(CParameterModel::ValueColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(CParameterModel::UnitColumn, QHeaderView::ResizeToContents);
+    header->setMinimumSectionSize(48);
+    m_tree->setTextElideMode(Qt::ElideRight);
     return m_tree;
 }
 
@@ -209,14 +235,20 @@ QWidget *CMainWindow::createFrontArea()
     layout->setContentsMargins(6, 0, 0, 0);
     auto *cycleRow = new QHBoxLayout;
     m_cycleLabel = new QLabel(area);
-    m_cycleInterval = new QSpinBox(area);
-    m_cycleInterval->setRange(CHostOptions::MinimumCycleInterval, CHostOptions::MaximumCycleInterval);
+    m_cycleInterval = new CNumberEditor(area);
+    m_cycleInterval->setObjectName(QStringLiteral("CycleInterval"));
+    m_cycleInterval->setDecimals(0);
     m_cycleInterval->setSingleStep(100);
-    m_cycleInterval->setSuffix(QStringLiteral(" ms"));
+    m_cycleInterval->setKeyboardTracking(false);
+    m_cycleInterval->setAllowedRange(CHostOptions::MinimumCycleInterval, CHostOptions::MaximumCycleInterval,
+                                     QStringLiteral("ms"));
+    m_cycleInterval->setMaximumWidth(120);
     m_cycleInterval->setValue(m_options.cycleInterval > 0
                                   ? m_options.cycleInterval
-                                  : CHostSettings::cycleInterval(1000));
-    connect(m_cycleInterval, QOverload<int>::of(&QSpinBox::valueChanged), this, &CMainWindow::setCycleInterval);
+                                  : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt());
+    connect(m_cycleInterval, &QAbstractSpinBox::editingFinished, this, &CMainWindow::applyCycleInterval);
+    connect(m_cycleInterval, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+            &CMainWindow::applyCycleInterval);
     cycleRow->addStretch(1);
     cycleRow->addWidget(m_cycleLabel);
     cycleRow->addWidget(m_cycleInterval);
@@ -230,6 +262,7 @@ bool CMainWindow::start()
         return false;
     installFront();
     scheduleAutomation();
+    createSimulator();
     if (m_options.hasDevice()) {
         CLinkSettings settings = m_connectionBar->settings();
         settings.transport = m_options.serialPort.isEmpty() ? CLinkSettings::Tcp : CLinkSettings::Rtu;
@@ -239,8 +272,11 @@ bool CMainWindow::start()
         settings.serverAddress = m_options.address;
         m_connectionBar->setSettings(settings);
         connectDevice();
+    } else if (m_connectionBar->link() == CConnectionBar::SimulatorLink) {
+        connectDevice();
     } else {
-        startSimulator();
+        log(tr("Last connection: %1. Press Connect to reach the device.")
+                .arg(m_connectionBar->linkText()));
     }
     return true;
 }
@@ -270,6 +306,7 @@ bool CMainWindow::loadDevice()
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_model->setRoot(m_session->root());
     m_model->setTransfer(m_session->parameters());
+    m_pending->watchItems();
     m_tree->expandAll();
     log(tr("Device %1 (%2), parameter version %3")
             .arg(m_plugin->modelName(), m_header.orderNumber, m_header.parameterVersion));
@@ -283,37 +320,68 @@ void CMainWindow::installFront()
         return;
     auto *area = m_splitter->widget(1);
     static_cast<QVBoxLayout *>(area->layout())->addWidget(m_front, 1);
-    m_front->setCycleInterval(m_cycleInterval->value());
     m_front->setButtonsEnabled(false);
     m_front->updateToolTips();
     m_front->activate();
+    m_frontMonitor = new CFrontMonitor(m_front, m_session->master(), this);
+    m_frontMonitor->setCycleInterval(int(m_cycleInterval->value()));
+    connect(m_frontMonitor, &CFrontMonitor::readingChanged, this,
+            [this](bool on) { m_status->setCyclicReading(on, int(m_cycleInterval->value())); });
     // The front keeps its designed width; the tree takes what is left.
     const int scrollBarRoom = 24;
     area->setMinimumWidth(qMax(m_front->sizeHint().width(), m_front->width()) + scrollBarRoom);
     m_splitter->setSizes({width() - area->minimumWidth(), area->minimumWidth()});
+    m_splitter->restoreState(CHostSettings().value(CHostSettings::SplitterState).toByteArray());
 }
 
-void CMainWindow::startSimulator()
+void CMainWindow::createSimulator()
 {
     m_simulator = new CSimulatorProcess(this);
     connect(m_simulator, &CSimulatorProcess::ready, this, [this](const QString &host, quint16 port) {
         log(tr("Simulator listening on %1:%2").arg(host).arg(port));
-        CLinkSettings settings = m_connectionBar->settings();
-        settings.transport = CLinkSettings::Tcp;
-        settings.host = host;
-        settings.port = port;
-        m_connectionBar->setSettings(settings);
-        connectDevice();
+        m_connectionBar->setSimulatorEndpoint(host, port);
+        if (m_connectionBar->link() == CConnectionBar::SimulatorLink)
+            connectDevice();
     });
-    connect(m_simulator, &CSimulatorProcess::failed, this,
-            [this](const QString &reason) { reportError(tr("Simulator"), reason); });
-    const QString program = m_options.simulator.isEmpty() ? CSimulatorProcess::defaultProgram() : m_options.simulator;
-    log(tr("Starting the simulator %1").arg(program));
-    m_simulator->start(program);
+    connect(m_simulator, &CSimulatorProcess::failed, this, [this](const QString &reason) {
+        m_linkDetail = reason;
+        onStateChanged(m_session->master()->state());
+        reportError(tr("Simulator"), reason);
+    });
+    connect(m_simulator, &CSimulatorProcess::ended, this, &CMainWindow::onSimulatorEnded);
+}
+
+// Retrying a simulator that is gone cannot succeed: the link ends and says
+// why; Connect starts the simulator again.
+void CMainWindow::onSimulatorEnded(const QString &reason)
+{
+    m_connectionBar->setSimulatorEndpoint(QString(), 0);
+    reportError(tr("Simulator"), tr("The built-in simulator has ended: %1. Connect starts it again.").arg(reason));
+    if (m_connectionBar->link() != CConnectionBar::SimulatorLink)
+        return;
+    m_linkDetail = tr("the built-in simulator has ended");
+    m_session->master()->disconnectDevice();
+    onStateChanged(m_session->master()->state());
 }
 
 void CMainWindow::connectDevice()
 {
+    QString error;
+    if (!m_connectionBar->check(&error)) {
+        reportError(tr("Connect"), error);
+        return;
+    }
+    CHostSettings settings;
+    m_connectionBar->saveTo(settings);
+    m_linkDetail.clear();
+    if (m_connectionBar->link() == CConnectionBar::SimulatorLink && !m_simulator->isRunning()) {
+        // Connects once the simulator says where it listens.
+        const QString program =
+            m_options.simulator.isEmpty() ? CSimulatorProcess::defaultProgram() : m_options.simulator;
+        log(tr("Starting the simulator %1").arg(program));
+        m_simulator->start(program);
+        return;
+    }
     CModbusMaster *master = m_session->master();
     master->setSettings(m_connectionBar->settings(master->settings()));
     m_initialRead = true;
@@ -322,7 +390,7 @@ void CMainWindow::connectDevice()
 
 void CMainWindow::disconnectDevice()
 {
-    m_session->master()->disconnectDevice();
+    m_pending->confirm(tr("disconnecting"), [this] { m_session->master()->disconnectDevice(); });
 }
 
 void CMainWindow::onStateChanged(CModbusMaster::State state)
@@ -333,8 +401,10 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
         m_resumeCyclicReading = true;
     else if (state == CModbusMaster::Disconnected)
         m_resumeCyclicReading = false;
-    m_connectionBar->setState(state);
-    m_statusState->setText(m_connectionBar->stateText());
+    if (state != CModbusMaster::Disconnected)
+        m_linkDetail.clear();
+    m_connectionBar->setState(state, m_linkDetail);
+    m_status->setLinkState(m_connectionBar->stateText());
     const bool connected = state == CModbusMaster::Connected;
     m_connectAction->setEnabled(state == CModbusMaster::Disconnected);
     m_disconnectAction->setEnabled(state != CModbusMaster::Disconnected);
@@ -348,12 +418,7 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
     if (connected && m_initialRead) {
         m_initialRead = false;
         m_resumeCyclicReading = false;
-        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
-                         [this](bool success) {
-                             if (success)
-                                 setCyclicReading(true);
-                             emit initialReadFinished(success);
-                         });
+        startInitialRead();
     } else if (connected && m_resumeCyclicReading) {
         m_resumeCyclicReading = false;
         log(tr("Link resynchronised; cyclic reading goes on"));
@@ -361,9 +426,24 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
     }
 }
 
+// Edits made before the connection are not overwritten unasked.
+void CMainWindow::startInitialRead()
+{
+    m_pending->confirm(tr("reading all parameters"), [this] {
+        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+                         [this](bool success) {
+                             if (success)
+                                 setCyclicReading(true);
+                             emit initialReadFinished(success);
+                         });
+    });
+}
+
 void CMainWindow::readAll()
 {
-    m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
+    m_pending->confirm(tr("reading all parameters"), [this] {
+        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
+    });
 }
 
 void CMainWindow::writeAll()
@@ -374,35 +454,41 @@ void CMainWindow::writeAll()
 
 void CMainWindow::setCycleInterval(int milliseconds)
 {
-    if (m_cycleInterval->value() != milliseconds)
+    if (int(m_cycleInterval->value()) != milliseconds)
         m_cycleInterval->setValue(milliseconds);
-    CHostSettings::setCycleInterval(m_cycleInterval->value());
-    if (m_front)
-        m_front->setCycleInterval(milliseconds);
+    applyCycleInterval();
+}
+
+// A typed interval outside the allowed range is refused, said aloud, and the
+// interval in force stays.
+void CMainWindow::applyCycleInterval()
+{
+    if (!m_cycleInterval->isAcceptable()) {
+        const QString problem = m_cycleInterval->problem();
+        log(tr("Cycle interval not taken: %1").arg(problem));
+        m_cycleInterval->showProblem();
+        const int current = m_frontMonitor ? m_frontMonitor->cycleInterval()
+                                           : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt();
+        m_cycleInterval->setValue(qBound(CHostOptions::MinimumCycleInterval, current,
+                                         CHostOptions::MaximumCycleInterval));
+        return;
+    }
+    const int milliseconds = int(m_cycleInterval->value());
+    CHostSettings().setValue(CHostSettings::CycleInterval, milliseconds);
+    if (m_frontMonitor)
+        m_frontMonitor->setCycleInterval(milliseconds);
+    m_status->setCyclicReading(isCyclicReading(), milliseconds);
 }
 
 void CMainWindow::setCyclicReading(bool on)
 {
-    if (!m_front)
-        return;
-    for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
-        CPushButton *button = bar->button(CPushButton::CyclicRead);
-        if (button && button->isEnabled() && button->isChecked() != on)
-            button->setChecked(on);
-    }
-    m_front->updateToolTips();
+    if (m_frontMonitor)
+        m_frontMonitor->setReading(on);
 }
 
 bool CMainWindow::isCyclicReading() const
 {
-    if (!m_front)
-        return false;
-    for (CButtonBar *bar : m_front->findChildren<CButtonBar *>()) {
-        const CPushButton *button = bar->button(CPushButton::CyclicRead);
-        if (button && button->isChecked())
-            return true;
-    }
-    return false;
+    return m_frontMonitor && m_frontMonitor->isReading();
 }
 
 bool CMainWindow::saveParameterSet(const QString &fileName)
@@ -412,7 +498,12 @@ bool CMainWindow::saveParameterSet(const QString &fileName)
 
 bool CMainWindow::loadParameterSet(const QString &fileName)
 {
-    return m_sets->load(fileName, m_header.orderNumber);
+    if (fileName.isEmpty())
+        return false;
+    if (m_pending->count() == 0)
+        return m_sets->load(fileName, m_header.orderNumber);
+    m_pending->confirm(tr("opening a parameter set"), [this, fileName] { m_sets->load(fileName, m_header.orderNumber); });
+    return false;
 }
 
 void CMainWindow::compareWithDevice(const QString &fileName)
@@ -435,14 +526,16 @@ bool CMainWindow::setLanguage(const QString &language)
 {
     if (!m_language->setLanguage(language))
         return false;
-    CHostSettings::setLanguage(language);
+    CHostSettings().setValue(CHostSettings::Language, language);
+    setLocale(QLocale());
     // Deliver the change events now, so everything reads the new language
     // when this returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     m_model->refreshTexts();
-    if (m_front) {
+    if (m_front)
         m_front->updateToolTips();
-    }
+    if (m_frontMonitor)
+        m_frontMonitor->retranslate();
     return true;
 }
 
@@ -455,19 +548,53 @@ void CMainWindow::changeEvent(QEvent *event)
 
 void CMainWindow::closeEvent(QCloseEvent *event)
 {
+    // Automated runs end without a question.
+    if (!m_closeConfirmed && m_options.quitAfter <= 0 && m_pending->count() > 0) {
+        event->ignore();
+        m_pending->confirm(tr("quitting"), [this] {
+            m_closeConfirmed = true;
+            close();
+        });
+        return;
+    }
+    saveWindowState();
     m_session->master()->disconnectDevice();
     if (m_simulator)
         m_simulator->stop();
     event->accept();
 }
 
+void CMainWindow::saveWindowState() const
+{
+    CHostSettings settings;
+    settings.setValue(CHostSettings::WindowGeometry, saveGeometry());
+    settings.setValue(CHostSettings::WindowState, saveState());
+    if (m_front)
+        settings.setValue(CHostSettings::SplitterState, m_splitter->saveState());
+}
+
+void CMainWindow::restoreWindowState()
+{
+    const CHostSettings settings;
+    if (!restoreGeometry(settings.value(CHostSettings::WindowGeometry).toByteArray())) {
+        // The first start fills a usual screen, never more than it has.
+        QSize size(1280, 800);
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (screen && QGuiApplication::platformName() != QLatin1String("offscreen"))
+            size = size.boundedTo(screen->availableSize());
+        resize(size);
+    }
+    restoreState(settings.value(CHostSettings::WindowState).toByteArray());
+}
+
 void CMainWindow::retranslate()
 {
-    setWindowTitle(tr("Loomwork host"));
+    setWindowTitle(tr("Loomwork host") + QStringLiteral("[*]"));
     m_fileMenu->setTitle(tr("&File"));
     m_openAction->setText(tr("&Open parameter set..."));
     m_saveAction->setText(tr("&Save parameter set..."));
     m_compareAction->setText(tr("&Compare parameter set with device..."));
+    m_saveLogAction->setText(tr("Save &log..."));
     m_quitAction->setText(tr("&Quit"));
     m_deviceMenu->setTitle(tr("&Device"));
     m_connectAction->setText(tr("&Connect"));
@@ -480,20 +607,19 @@ void CMainWindow::retranslate()
     m_aboutAction->setText(tr("&About"));
     m_logDock->setWindowTitle(tr("Communication log"));
     m_cycleLabel->setText(tr("Cycle interval:"));
-    m_statusState->setText(m_connectionBar->stateText());
+    m_status->setLinkState(m_connectionBar->stateText());
     for (QAction *action : m_languageGroup->actions())
         action->setChecked(action->data().toString() == m_language->language());
 }
 
 void CMainWindow::log(const QString &text)
 {
-    m_log->appendPlainText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")),
-                                                       text));
+    m_log->addMessage(text);
 }
 
 void CMainWindow::reportError(const QString &title, const QString &text)
 {
-    log(tr("Error: %1: %2").arg(title, text));
+    m_log->addError(title, text);
     // One box at a time: a dead link reports on every poll.
     if (m_errorBox || m_options.quitAfter > 0)
         return;
@@ -542,3 +668,9 @@ CVisibleItemFilter *CMainWindow::visibleItems() const { return m_filter; }
 QTreeView *CMainWindow::tree() const { return m_tree; }
 CConnectionBar *CMainWindow::connectionBar() const { return m_connectionBar; }
 CLanguageManager *CMainWindow::languageManager() const { return m_language; }
+CPendingEdits *CMainWindow::pendingEdits() const { return m_pending; }
+CFrontMonitor *CMainWindow::frontMonitor() const { return m_frontMonitor; }
+CWindowStatus *CMainWindow::windowStatus() const { return m_status; }
+CNumberEditor *CMainWindow::cycleIntervalField() const { return m_cycleInterval; }
+CLogView *CMainWindow::logView() const { return m_log; }
+CSimulatorProcess *CMainWindow::simulator() const { return m_simulator; }

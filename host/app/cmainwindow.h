@@ -13,29 +13,34 @@
 class CBaseWidget;
 class CConnectionBar;
 class CDeviceSession;
+class CFrontMonitor;
 class CLanguageManager;
+class CLogView;
 class CLoomworkPlugin;
 class CMessageBox;
+class CNumberEditor;
 class CParameterModel;
+class CPendingEdits;
 class CPluginRegistry;
 class CSetActions;
 class CSimulatorProcess;
 class CTransferRunner;
 class CVisibleItemFilter;
+class CWindowStatus;
 class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
-class QSpinBox;
 class QSplitter;
 class QTreeView;
 
 // The host's main window: connection bar, parameter tree, the device's
 // front panel and a communication log. It loads the plugins, builds the
 // device's items from the description, initialises the plugin on them,
-// connects (to the simulator when no device was named), reads all
-// parameters and starts the front's cyclic reading.
+// connects (to the simulator when no device was named and no other link was
+// chosen last time), reads all parameters and starts the front's cyclic
+// reading. Actions that would lose edits not yet written ask first; the
+// window remembers its geometry and the last connection.
 class CMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -58,12 +63,21 @@ public:
     QTreeView *tree() const;
     CConnectionBar *connectionBar() const;
     CLanguageManager *languageManager() const;
+    CPendingEdits *pendingEdits() const;
+    CFrontMonitor *frontMonitor() const;
+    CWindowStatus *windowStatus() const;
+    CNumberEditor *cycleIntervalField() const;
+    CLogView *logView() const;
+    CSimulatorProcess *simulator() const;
     QString logText() const;
 
-    // Connects with the connection bar's settings / disconnects.
+    // Connects with the connection bar's settings (starting the built-in
+    // simulator again when it is the link and has ended) / disconnects
+    // (after asking about edits not written).
     void connectDevice();
     void disconnectDevice();
-    // Reads every parameter with a progress dialog.
+    // Reads every parameter with a progress dialog (after asking about
+    // edits not written).
     void readAll();
     // Writes every parameter, or those whose value differs from the
     // device's: checked, then shown for confirmation (see transfers()).
@@ -86,6 +100,8 @@ public:
     void setCycleInterval(int milliseconds);
     // Checks or unchecks the front's cyclic read button (when enabled).
     void setCyclicReading(bool on);
+    // Remembers geometry, window state and splitter for the next run.
+    void saveWindowState() const;
 
 signals:
     // The first read of all parameters after a connection has ended.
@@ -104,8 +120,12 @@ private:
     void retranslate();
     bool loadDevice();
     void installFront();
-    void startSimulator();
+    void createSimulator();
+    void onSimulatorEnded(const QString &reason);
+    void restoreWindowState();
     void onStateChanged(CModbusMaster::State state);
+    void startInitialRead();
+    void applyCycleInterval();
     bool isCyclicReading() const;
     void log(const QString &text);
     void reportError(const QString &title, const QString &text);
@@ -124,15 +144,19 @@ private:
     CConnectionBar *m_connectionBar;
     QSplitter *m_splitter;
     QTreeView *m_tree;
-    QPlainTextEdit *m_log;
+    CLogView *m_log;
     QLabel *m_cycleLabel;
-    QSpinBox *m_cycleInterval;
-    QLabel *m_statusState;
+    CNumberEditor *m_cycleInterval;
+    CWindowStatus *m_status;
+    CFrontMonitor *m_frontMonitor = nullptr;
+    QString m_linkDetail; // why the link is down, beside its state
     QPointer<CMessageBox> m_errorBox;
     CTransferRunner *m_transfers;
     CSetActions *m_sets;
+    CPendingEdits *m_pending;
     bool m_initialRead = false;
     bool m_resumeCyclicReading = false; // the link only resynchronises
+    bool m_closeConfirmed = false;      // edits not written were dealt with
 
     QMenu *m_fileMenu;
     QMenu *m_deviceMenu;
@@ -141,6 +165,7 @@ private:
     QAction *m_openAction;
     QAction *m_saveAction;
     QAction *m_compareAction;
+    QAction *m_saveLogAction;
     QAction *m_quitAction;
     QAction *m_connectAction;
     QAction *m_disconnectAction;

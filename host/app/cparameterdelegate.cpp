@@ -1,14 +1,17 @@
 #include "cparameterdelegate.h"
 
 #include "citemtypelimits.h"
+#include "cnumbereditor.h"
 #include "cparametermodel.h"
 #include "cvalueformat.h"
 #include "items/citem.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -36,14 +39,13 @@ QComboBox *comboWith(const QStringList &entries, QWidget *parent)
     return combo;
 }
 
-QDoubleSpinBox *numberEditor(const CItem *item, QWidget *parent)
+CNumberEditor *numberEditor(const CItem *item, QWidget *parent)
 {
-    auto *spin = new QDoubleSpinBox(parent);
+    auto *editor = new CNumberEditor(parent);
     const QPair<double, double> range = CParameterDelegate::displayRange(item);
-    spin->setDecimals(CValueFormat::editorDecimals(item));
-    spin->setRange(range.first, range.second);
-    spin->setSuffix(item->unit().isEmpty() ? QString() : QLatin1Char(' ') + item->unit());
-    return spin;
+    editor->setDecimals(CValueFormat::editorDecimals(item));
+    editor->setAllowedRange(range.first, range.second, item->unit());
+    return editor;
 }
 
 } // namespace
@@ -134,7 +136,8 @@ void CParameterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
     else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor)) {
         // Confirming what the editor showed is no edit, even when the
         // value has more digits than the editor.
-        if (spin->value() != spin->property(shownValueProperty).toDouble())
+        spin->interpretText();
+        if (accepts(editor) && spin->value() != spin->property(shownValueProperty).toDouble())
             model->setData(index, spin->value());
     }
     else if (auto *line = qobject_cast<QLineEdit *>(editor))
@@ -143,4 +146,35 @@ void CParameterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
         model->setData(index, dateTime->dateTime());
     else
         QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+bool CParameterDelegate::accepts(QWidget *editor) const
+{
+    auto *number = qobject_cast<CNumberEditor *>(editor);
+    if (!number || number->isAcceptable())
+        return true;
+    number->showProblem();
+    emit inputRefused(number->problem());
+    return false;
+}
+
+bool CParameterDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    auto *number = qobject_cast<CNumberEditor *>(object);
+    if (!number || number->isAcceptable())
+        return QStyledItemDelegate::eventFilter(object, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Confirming a refused value keeps the editor open on it.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            accepts(number);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && !number->isAncestorOf(QApplication::focusWidget())) {
+        // Leaving it drops the value, said aloud.
+        accepts(number);
+        emit closeEditor(number, QAbstractItemDelegate::RevertModelCache);
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -17,10 +17,17 @@ CSimulatorProcess::CSimulatorProcess(QObject *parent)
         if (!m_announced)
             emit failed(m_process->errorString());
     });
-    connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this](int code) {
-        if (!m_announced)
-            emit failed(tr("the simulator ended with exit code %1").arg(code));
-    });
+    connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            [this](int code, QProcess::ExitStatus status) {
+                const QString reason = status == QProcess::CrashExit
+                    ? tr("the simulator was ended by a signal or crashed")
+                    : tr("the simulator ended with exit code %1").arg(code);
+                if (!m_announced)
+                    emit failed(reason);
+                else if (!m_stopping)
+                    emit ended(reason);
+                m_stopping = false;
+            });
 }
 
 CSimulatorProcess::~CSimulatorProcess()
@@ -56,6 +63,7 @@ void CSimulatorProcess::stop()
     if (m_process->state() == QProcess::NotRunning)
         return;
     m_announced = true; // an intended stop is no failure
+    m_stopping = true;
     m_process->terminate();
     if (!m_process->waitForFinished(2000)) {
         m_process->kill();
@@ -66,6 +74,11 @@ void CSimulatorProcess::stop()
 bool CSimulatorProcess::isRunning() const
 {
     return m_process->state() != QProcess::NotRunning;
+}
+
+qint64 CSimulatorProcess::processId() const
+{
+    return m_process->processId();
 }
 
 void CSimulatorProcess::readLine()

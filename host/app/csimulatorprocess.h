@@ -7,7 +7,8 @@
 class QProcess;
 
 // Runs a device simulator as a child process on a free loopback port and
-// reports where it listens. The simulator is stopped with this object.
+// reports where it listens, and when it ends unasked. The simulator is
+// stopped with this object.
 class CSimulatorProcess : public QObject
 {
     Q_OBJECT
@@ -28,16 +29,21 @@ public:
     // Stops the simulator (no-op when it is not running).
     void stop();
     bool isRunning() const;
+    // The simulator's process id (0 when not running).
+    qint64 processId() const;
 
 signals:
     void ready(const QString &host, quint16 port);
     void failed(const QString &reason);
+    // The simulator ended after it was ready, not by stop().
+    void ended(const QString &reason);
 
 private:
     void readLine();
 
     QProcess *m_process;
     bool m_announced = false;
+    bool m_stopping = false;
 };
 
 #endif // CSIMULATORPROCESS_H

@@ -25,6 +25,17 @@ CItem *CVisibleItemFilter::item(const QModelIndex &index) const
 
 bool CVisibleItemFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
-    const CItem *item = m_model->item(m_model->index(sourceRow, 0, sourceParent));
-    return item && item->isVisible();
+    const QModelIndex index = m_model->index(sourceRow, 0, sourceParent);
+    const CItem *item = m_model->item(index);
+    if (!item || !item->isVisible())
+        return false;
+    if (item->type() > CItem::DATA_TYPE_GROUP)
+        return true;
+    // A group shows only while it has something to show: a caption with
+    // nothing under it is no use in the tree.
+    for (int row = 0; row < m_model->rowCount(index); ++row) {
+        if (filterAcceptsRow(row, index))
+            return true;
+    }
+    return false;
 }

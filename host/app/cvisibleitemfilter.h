@@ -7,7 +7,8 @@ class CItem;
 class CParameterModel;
 
 // Shows only the visible items of a CParameterModel (a hidden item hides its
-// subtree) and follows visibility changes as they happen.
+// subtree) and the groups that still hold a shown item, and follows
+// visibility changes as they happen.
 class CVisibleItemFilter : public QSortFilterProxyModel
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "cdisplayfont.h"
 #include "chostoptions.h"
 #include "cmainwindow.h"
+#include "cquitsignals.h"
 
 #include <QApplication>
 
@@ -29,6 +30,13 @@ int main(int argc, char *argv[])
     CDisplayFont::install();
 
     CMainWindow window(options);
+    // Ended by the session or Ctrl+C: leave the normal way, so the window
+    // is remembered and the simulator child ends with the program.
+    CQuitSignals quitSignals;
+    QObject::connect(&quitSignals, &CQuitSignals::received, &app, [&window] {
+        window.saveWindowState();
+        QCoreApplication::quit();
+    });
     window.show();
     if (!window.start() && options.quitAfter > 0)
         return 1;

@@ -5,11 +5,18 @@
 // language files, in every language.
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
+#include "cfrontmonitor.h"
+#include "cfrontoverlay.h"
+#include "chostsettings.h"
 #include "clanguagemanager.h"
 #include "cmainwindow.h"
+#include "cnumbereditor.h"
+#include "cpendingedits.h"
 #include "cparametermodel.h"
 #include "cparameterset.h"
+#include "csimulatorprocess.h"
 #include "ctransferrunner.h"
+#include "cwindowstatus.h"
 #include "cwritepreviewdialog.h"
 #include "items/citem.h"
 #include "widgets/cbasewidget.h"
@@ -19,11 +26,16 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QTableWidget>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+
+#include <csignal>
 
 class TestHostMainWindow : public QObject
 {
@@ -32,6 +44,8 @@ class TestHostMainWindow : public QObject
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        CHostSettings().clear();
         CHostOptions options;
         options.pluginDirectory = QStringLiteral(LOOMWORK_PLUGIN_DIR);
         options.descriptionFile = QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml");
@@ -53,15 +67,71 @@ private slots:
         QVERIFY(readButton());
         QVERIFY(!readButton()->isEnabled());
         QVERIFY(!readButton()->isChecked());
+        // No number before the device has answered: the placeholder is gone.
+        QCOMPARE(display()->text(), QString());
+        QVERIFY(m_window->frontMonitor()->freshness() != CFrontMonitor::Live);
+        QVERIFY(m_window->frontMonitor()->overlay()->isVisible());
         QVERIFY(m_window->parameterModel()->rowCount() > 0);
         // It connects by itself, reads everything and starts cyclic reading.
-        QVERIFY(!initialRead.isEmpty() || initialRead.wait(20000));
+        QVERIFY2(!initialRead.isEmpty() || initialRead.wait(20000), qPrintable(m_window->logText()));
         QCOMPARE(initialRead.count(), 1);
         QCOMPARE(initialRead.first().first().toBool(), true);
         QCOMPARE(m_window->connectionBar()->state(), CModbusMaster::Connected);
         QVERIFY(readButton()->isEnabled());
         QVERIFY(readButton()->isChecked());
         QVERIFY(m_window->logText().contains("Simulator listening on 127.0.0.1:"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
+        QVERIFY(!m_window->frontMonitor()->overlay()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!display()->text().isEmpty(), 5000);
+        QVERIFY(m_window->windowStatus()->cyclicText().contains("every 200 ms"));
+    }
+
+    // Stopped reading leaves no old value lit; the button's symbol says
+    // which way it goes.
+    void stoppedReadingVeilsTheFront()
+    {
+        const QImage running = readButton()->icon().pixmap(26, QIcon::Normal, QIcon::On).toImage();
+        const QImage stopped = readButton()->icon().pixmap(26, QIcon::Normal, QIcon::Off).toImage();
+        QVERIFY(running != stopped);
+        m_window->setCyclicReading(false);
+        QCOMPARE(m_window->frontMonitor()->freshness(), CFrontMonitor::Stopped);
+        QVERIFY(m_window->frontMonitor()->overlay()->isVisible());
+        QVERIFY(m_window->frontMonitor()->overlay()->text().contains("not current"));
+        QCOMPARE(display()->text(), QString());
+        QVERIFY(m_window->windowStatus()->cyclicText().contains("off"));
+        m_window->setCyclicReading(true);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
+    }
+
+    // Edits not written are counted, marked and never lost unasked.
+    void pendingEditsAreAskedAbout()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        CItem *damping = item("Daempfung");
+        const QVariant held = damping->value();
+        QVERIFY(model->setData(model->indexOf(damping, CParameterModel::ValueColumn), 3.0));
+        QCOMPARE(m_window->pendingEdits()->count(), 1);
+        QVERIFY(m_window->isWindowModified());
+        QCOMPARE(m_window->windowStatus()->pendingText(), QString("1 edit not written"));
+        // Cancel: nothing is read, the edit stays.
+        m_window->readAll();
+        QVERIFY(answer(QDialogButtonBox::Cancel));
+        QVERIFY(!m_window->transfers()->isRunning());
+        QCOMPARE(damping->value().toDouble(), 30.0);
+        // Quitting asks too; Cancel keeps the window.
+        QVERIFY(!m_window->close());
+        QVERIFY(answer(QDialogButtonBox::Cancel));
+        QVERIFY(m_window->isVisible());
+        // Discard: the device's value returns, then the read runs.
+        m_window->readAll();
+        QVERIFY(answer(QDialogButtonBox::Discard));
+        QCOMPARE(damping->value(), held);
+        QCOMPARE(m_window->pendingEdits()->count(), 0);
+        QVERIFY(!m_window->isWindowModified());
+        QVERIFY(m_window->transfers()->isRunning());
+        QVERIFY(m_window->transfers()->progress());
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->transfers()->progress()->labelText().contains("Reading parameter"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->transfers()->isRunning(), 10000);
     }
 
     void unitEditConvertsTheLimitsInTheTree()
@@ -192,7 +262,7 @@ private slots:
         QVERIFY(m_window->setLanguage("de"));
         QVERIFY(!m_window->setLanguage("fr"));
         QCOMPARE(QCoreApplication::translate("CItem", "On"), QString("Ein"));
-        QCOMPARE(m_window->windowTitle(), QString("Loomwork-Host"));
+        QCOMPARE(m_window->windowTitle().remove("[*]"), QString("Loomwork-Host"));
         QCOMPARE(m_window->tree()->model()->headerData(CParameterModel::ValueColumn, Qt::Horizontal).toString(),
                  QString("Wert"));
         QVERIFY(item("GrenzwertMaxAlarm")->caption() != english);
@@ -206,12 +276,83 @@ private slots:
         QCOMPARE(m_window->connectionBar()->stateText(), QString("Connected"));
     }
 
+    void refusedCycleIntervalIsSaid()
+    {
+        CNumberEditor *field = m_window->cycleIntervalField();
+        field->findChild<QLineEdit *>()->setText("5");
+        QVERIFY(!field->isAcceptable());
+        emit field->editingFinished();
+        QCOMPARE(int(field->value()), 200);
+        QVERIFY2(m_window->logText().contains("5 is outside the allowed range 100 ms to 60000 ms"),
+                 qPrintable(m_window->logText().right(300)));
+    }
+
+    // At 1024 x 700 every column, the unit included, is in view.
+    void columnsFitASmallWindow()
+    {
+        m_window->resize(1024, 700);
+        QTRY_COMPARE(m_window->size(), QSize(1024, 700));
+        QTreeView *tree = m_window->tree();
+        QHeaderView *header = tree->header();
+        QTRY_VERIFY(header->sectionViewportPosition(CParameterModel::UnitColumn)
+                        + header->sectionSize(CParameterModel::UnitColumn)
+                    <= tree->viewport()->width());
+        QVERIFY(header->sectionSize(CParameterModel::UnitColumn) >= tree->fontMetrics().horizontalAdvance("mbar"));
+        QVERIFY(header->sectionSize(CParameterModel::CaptionColumn) > 100);
+    }
+
+    // A killed simulator ends the link with the reason; Connect starts it again.
+    void simulatorEndIsSaidAndConnectRestartsIt()
+    {
+        const qint64 pid = m_window->simulator()->processId();
+        QVERIFY(pid > 0);
+        ::kill(pid_t(pid), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->connectionBar()->state(), CModbusMaster::Disconnected, 5000);
+        QVERIFY2(m_window->connectionBar()->stateText().contains("simulator has ended"),
+                 qPrintable(m_window->connectionBar()->stateText()));
+        QCOMPARE(m_window->frontMonitor()->freshness(), CFrontMonitor::NotConnected);
+        QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
+        m_window->connectDevice();
+        QVERIFY(initialRead.wait(20000));
+        QCOMPARE(initialRead.first().first().toBool(), true);
+        QVERIFY(m_window->simulator()->processId() != pid);
+        QCOMPARE(m_window->connectionBar()->state(), CModbusMaster::Connected);
+    }
+
+    // Disconnect with an edit: Write writes it first.
+    void disconnectWritesTheEditFirst()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        CItem *damping = item("Daempfung");
+        QVERIFY(model->setData(model->indexOf(damping, CParameterModel::ValueColumn), 2.0));
+        m_window->disconnectDevice();
+        QVERIFY(answer(QDialogButtonBox::Save));
+        CWritePreviewDialog *preview = m_window->transfers()->preview();
+        QVERIFY(preview);
+        preview->accept();
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->connectionBar()->state(), CModbusMaster::Disconnected, 10000);
+        QCOMPARE(m_window->pendingEdits()->count(), 0);
+        QCOMPARE(damping->value().toDouble(), 20.0);
+    }
+
     void disconnectDisablesTheFront()
     {
         m_window->disconnectDevice();
         QTRY_COMPARE_WITH_TIMEOUT(m_window->connectionBar()->state(), CModbusMaster::Disconnected, 5000);
         QVERIFY(!readButton()->isEnabled());
         QVERIFY(!readButton()->isChecked());
+        QCOMPARE(m_window->frontMonitor()->freshness(), CFrontMonitor::NotConnected);
+        QCOMPARE(display()->text(), QString());
+    }
+
+    // Geometry and splitter come back in the next window.
+    void windowStateIsRemembered()
+    {
+        m_window->resize(1100, 720);
+        QTRY_COMPARE(m_window->size(), QSize(1100, 720));
+        m_window->saveWindowState();
+        CMainWindow next(CHostOptions{});
+        QCOMPARE(next.size(), QSize(1100, 720));
     }
 
     void pluginRecognisesChoicesInEveryLanguage_data()
@@ -249,6 +390,16 @@ private slots:
     }
 
 private:
+    // Answers the question about edits not written.
+    bool answer(QDialogButtonBox::StandardButton button)
+    {
+        CMessageBox *question = m_window->pendingEdits()->question();
+        if (!question)
+            return false;
+        question->done(button);
+        return true;
+    }
+    QLabel *display() const { return m_window->frontWidget()->findChild<QLabel *>("l_lcd"); }
     CPushButton *readButton() const
     {
         const auto *bar = m_window->frontWidget()->findChild<CButtonBar *>();

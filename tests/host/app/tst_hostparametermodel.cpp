@@ -2,6 +2,8 @@
 // and parameter sets (save and load round trip, comparison with the items,
 // applying only what differs).
 #include "ccomparedialog.h"
+#include "clanguagemanager.h"
+#include "cnumbereditor.h"
 #include "cparameterdelegate.h"
 #include "cparametermodel.h"
 #include "cparameterset.h"
@@ -24,6 +26,9 @@ class TestHostParameterModel : public QObject
     Q_OBJECT
 
 private slots:
+    // The tests below read numbers as the German interface shows them.
+    void initTestCase() { QLocale::setDefault(CLanguageManager::locale(QStringLiteral("de"))); }
+
     void rowsAndColumnsFollowTheItemTree()
     {
         ItemTreeFixture f;
@@ -138,8 +143,8 @@ private slots:
         QTest::newRow("list") << "Einheit" << "QComboBox" << "mbar,Pa,kPa";
         QTest::newRow("bool") << "Alarm" << "QComboBox" << "Off,On";
         QTest::newRow("text") << "Messstelle" << "QLineEdit" << "10";
-        QTest::newRow("scaled int16") << "GrenzwertMaxAlarm" << "QDoubleSpinBox" << "-10 100 1";
-        QTest::newRow("float") << "Verstaerkung" << "QDoubleSpinBox" << "";
+        QTest::newRow("scaled int16") << "GrenzwertMaxAlarm" << "CNumberEditor" << "-10 100 1";
+        QTest::newRow("float") << "Verstaerkung" << "CNumberEditor" << "";
     }
 
     void editorsMatchTheItem()
@@ -163,13 +168,57 @@ private slots:
             QCOMPARE(entries.join(','), shape);
         } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             QCOMPARE(QString::number(line->maxLength()), shape);
-        } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(editor); spin && !shape.isEmpty()) {
-            QCOMPARE(QStringLiteral("%1 %2 %3").arg(spin->minimum()).arg(spin->maximum()).arg(spin->decimals()), shape);
+        } else if (auto *spin = qobject_cast<CNumberEditor *>(editor); spin && !shape.isEmpty()) {
+            QCOMPARE(QStringLiteral("%1 %2 %3").arg(spin->allowedMinimum()).arg(spin->allowedMaximum()).arg(spin->decimals()),
+                     shape);
             // What the editor shows and takes is in display units.
             QCOMPARE(spin->value(), 25.0);
             spin->setValue(99.9);
             delegate.setModelData(editor, &model, index);
             QCOMPARE(f.limit->value().toInt(), 999);
+        }
+    }
+
+    void inputOutsideTheRangeIsRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<int>("stored");
+        // The limit's range is -10 .. 100 in display units, one decimal.
+        QTest::newRow("far above") << "99999999" << false << 250;
+        QTest::newRow("just above") << "100,1" << false << 250;
+        QTest::newRow("below") << "-10,5" << false << 250;
+        QTest::newRow("upper end") << "100" << true << 1000;
+        QTest::newRow("lower end") << "-10" << true << -100;
+    }
+
+    // A number outside the range is not cut to fit: it is not taken, and
+    // the message names it and the allowed range.
+    void inputOutsideTheRangeIsRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, taken);
+        QFETCH(int, stored);
+        ItemTreeFixture f;
+        f.limit->setValue(250);
+        CParameterModel model;
+        model.setRoot(&f.root);
+        CParameterDelegate delegate;
+        QSignalSpy refused(&delegate, &CParameterDelegate::inputRefused);
+        QWidget parent;
+        const QModelIndex index = model.indexOf(f.limit, CParameterModel::ValueColumn);
+        auto *editor = qobject_cast<CNumberEditor *>(delegate.createEditor(&parent, QStyleOptionViewItem(), index));
+        QVERIFY(editor);
+        delegate.setEditorData(editor, index);
+        editor->findChild<QLineEdit *>()->setText(typed);
+        QCOMPARE(editor->isAcceptable(), taken);
+        delegate.setModelData(editor, &model, index);
+        QCOMPARE(f.limit->value().toInt(), stored);
+        QCOMPARE(refused.count(), taken ? 0 : 1);
+        if (!taken) {
+            const QString text = refused.first().first().toString();
+            QVERIFY2(text.contains(typed) && text.contains("-10,0 mbar") && text.contains("100,0 mbar"),
+                     qPrintable(text));
         }
     }
 
