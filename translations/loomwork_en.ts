@@ -9,175 +9,6 @@
     </message>
 </context>
 <context>
-    <name>CCliConsole</name>
-    <message>
-        <source>no connection within %1 ms</source>
-        <translation>no connection within %1 ms</translation>
-    </message>
-    <message>
-        <source>(not read)</source>
-        <translation>(not read)</translation>
-    </message>
-</context>
-<context>
-    <name>CCompareDialog</name>
-    <message>
-        <source>Compare parameter set with device</source>
-        <translation>Compare parameter set with device</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Caption</translation>
-    </message>
-    <message>
-        <source>File value</source>
-        <translation>File value</translation>
-    </message>
-    <message>
-        <source>Device value</source>
-        <translation>Device value</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n parameter(s) differ.</source>
-        <translation>
-            <numerusform>%n parameter differs.</numerusform>
-            <numerusform>%n parameters differ.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Show differences only</source>
-        <translation>Show differences only</translation>
-    </message>
-    <message>
-        <source>Write differences</source>
-        <translation>Write differences</translation>
-    </message>
-    <message>
-        <source>(not read)</source>
-        <translation>(not read)</translation>
-    </message>
-</context>
-<context>
-    <name>CConnectionBar</name>
-    <message>
-        <source>Link:</source>
-        <translation>Link:</translation>
-    </message>
-    <message>
-        <source>Host:</source>
-        <translation>Host:</translation>
-    </message>
-    <message>
-        <source>Port:</source>
-        <translation>Port:</translation>
-    </message>
-    <message>
-        <source>Serial port:</source>
-        <translation>Serial port:</translation>
-    </message>
-    <message>
-        <source>Line:</source>
-        <translation>Line:</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Address:</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Disconnected</translation>
-    </message>
-    <message>
-        <source>Connecting...</source>
-        <translation>Connecting...</translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Connected</translation>
-    </message>
-    <message>
-        <source>no parity</source>
-        <translation>no parity</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <translation>even</translation>
-    </message>
-    <message>
-        <source>odd</source>
-        <translation>odd</translation>
-    </message>
-    <message>
-        <source>Connect</source>
-        <translation>Connect</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Disconnect</translation>
-    </message>
-</context>
-<context>
-    <name>CDeviceData</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>not a device data file</source>
-        <translation>not a device data file</translation>
-    </message>
-    <message>
-        <source>device data version %1 is not supported</source>
-        <translation>device data version %1 is not supported</translation>
-    </message>
-    <message>
-        <source>a write-order group names no parameter</source>
-        <translation>a write-order group names no parameter</translation>
-    </message>
-    <message>
-        <source>rule %1 (&quot;%2&quot;) is incomplete</source>
-        <translation>rule %1 (&quot;%2&quot;) is incomplete</translation>
-    </message>
-</context>
-<context>
-    <name>CDeviceSession</name>
-    <message>
-        <source>Device data file %1</source>
-        <translation>Device data file %1</translation>
-    </message>
-    <message>
-        <source>Description file %1 does not exist</source>
-        <translation>Description file %1 does not exist</translation>
-    </message>
-    <message>
-        <source>Description file %1 cannot be read (damaged, unsealed or unsupported)</source>
-        <translation>Description file %1 cannot be read (damaged, unsealed or unsupported)</translation>
-    </message>
-    <message>
-        <source>Description file %1 describes no device registers</source>
-        <translation>Description file %1 describes no device registers</translation>
-    </message>
-    <message>
-        <source>No plugin in %1 supports the device %2</source>
-        <translation>No plugin in %1 supports the device %2</translation>
-    </message>
-    <message>
-        <source>Refused: %1</source>
-        <translation>Refused: %1</translation>
-    </message>
-</context>
-<context>
-    <name>CDisplayWatcher</name>
-    <message>
-        <source>frame %1</source>
-        <translation>frame %1</translation>
-    </message>
-</context>
-<context>
     <name>CGlobals</name>
     <message>
         <source>Parameter version:</source>
@@ -186,17 +17,6 @@
     <message>
         <source>Order number:</source>
         <translation>Order number:</translation>
-    </message>
-</context>
-<context>
-    <name>CHostOptions</name>
-    <message>
-        <source>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</source>
-        <translation>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</translation>
-    </message>
-    <message>
-        <source>invalid value for --%1: %2</source>
-        <translation>invalid value for --%1: %2</translation>
     </message>
 </context>
 <context>
@@ -231,401 +51,10 @@
     </message>
 </context>
 <context>
-    <name>CItemInput</name>
-    <message>
-        <source>&quot;%1&quot; is none of: %2</source>
-        <translation>&quot;%1&quot; is none of: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is neither on nor off</source>
-        <translation>&quot;%1&quot; is neither on nor off</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number</source>
-        <translation>&quot;%1&quot; is not a number</translation>
-    </message>
-    <message>
-        <source>%1 is outside %2 .. %3</source>
-        <translation>%1 is outside %2 .. %3</translation>
-    </message>
-    <message>
-        <source>%1 cannot be set from text</source>
-        <translation>%1 cannot be set from text</translation>
-    </message>
-</context>
-<context>
-    <name>CLineChange</name>
-    <message>
-        <source>%1: %2 -&gt; %3</source>
-        <translation>%1: %2 -&gt; %3</translation>
-    </message>
-</context>
-<context>
-    <name>CMainWindow</name>
-    <message>
-        <source>Parameter sets (*.json)</source>
-        <translation>Parameter sets (*.json)</translation>
-    </message>
-    <message>
-        <source>Warning: %1: %2</source>
-        <translation>Warning: %1: %2</translation>
-    </message>
-    <message>
-        <source>%1: wrote %2, the device keeps %3</source>
-        <translation>%1: wrote %2, the device keeps %3</translation>
-    </message>
-    <message>
-        <source>Plugin refused: %1</source>
-        <translation>Plugin refused: %1</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Loomwork host %1
-Plugin: %2</source>
-        <translation>Loomwork host %1
-Plugin: %2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>Plugins: %1 loaded from %2</source>
-        <translation>Plugins: %1 loaded from %2</translation>
-    </message>
-    <message>
-        <source>Parameter description</source>
-        <translation>Parameter description</translation>
-    </message>
-    <message>
-        <source>Description: %1</source>
-        <translation>Description: %1</translation>
-    </message>
-    <message>
-        <source>Device plugin</source>
-        <translation>Device plugin</translation>
-    </message>
-    <message>
-        <source>Device %1 (%2), parameter version %3</source>
-        <translation>Device %1 (%2), parameter version %3</translation>
-    </message>
-    <message>
-        <source>Simulator listening on %1:%2</source>
-        <translation>Simulator listening on %1:%2</translation>
-    </message>
-    <message>
-        <source>Simulator</source>
-        <translation>Simulator</translation>
-    </message>
-    <message>
-        <source>Starting the simulator %1</source>
-        <translation>Starting the simulator %1</translation>
-    </message>
-    <message>
-        <source>Reading all parameters</source>
-        <translation>Reading all parameters</translation>
-    </message>
-    <message>
-        <source>Writing all parameters</source>
-        <translation>Writing all parameters</translation>
-    </message>
-    <message>
-        <source>Save parameter set</source>
-        <translation>Save parameter set</translation>
-    </message>
-    <message>
-        <source>Open parameter set</source>
-        <translation>Open parameter set</translation>
-    </message>
-    <message>
-        <source>Loomwork host</source>
-        <translation>Loomwork host</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Open parameter set...</source>
-        <translation>&amp;Open parameter set...</translation>
-    </message>
-    <message>
-        <source>&amp;Save parameter set...</source>
-        <translation>&amp;Save parameter set...</translation>
-    </message>
-    <message>
-        <source>&amp;Compare parameter set with device...</source>
-        <translation>&amp;Compare parameter set with device...</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Device</source>
-        <translation>&amp;Device</translation>
-    </message>
-    <message>
-        <source>&amp;Connect</source>
-        <translation>&amp;Connect</translation>
-    </message>
-    <message>
-        <source>&amp;Disconnect</source>
-        <translation>&amp;Disconnect</translation>
-    </message>
-    <message>
-        <source>&amp;Read all parameters</source>
-        <translation>&amp;Read all parameters</translation>
-    </message>
-    <message>
-        <source>&amp;Write all parameters</source>
-        <translation>&amp;Write all parameters</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>Communication log</source>
-        <translation>Communication log</translation>
-    </message>
-    <message>
-        <source>Cycle interval:</source>
-        <translation>Cycle interval:</translation>
-    </message>
-    <message>
-        <source>Error: %1: %2</source>
-        <translation>Error: %1: %2</translation>
-    </message>
-    <message>
-        <source>Screenshot written to %1</source>
-        <translation>Screenshot written to %1</translation>
-    </message>
-    <message>
-        <source>Cannot write the screenshot %1</source>
-        <translation>Cannot write the screenshot %1</translation>
-    </message>
-    <message>
-        <source>Writing the modified parameters</source>
-        <translation>Writing the modified parameters</translation>
-    </message>
-    <message>
-        <source>Write &amp;modified parameters</source>
-        <translation>Write &amp;modified parameters</translation>
-    </message>
-    <message>
-        <source>Reconnecting with the device&apos;s new line settings</source>
-        <translation>Reconnecting with the device&apos;s new line settings</translation>
-    </message>
-    <message>
-        <source>Link resynchronised; cyclic reading goes on</source>
-        <translation>Link resynchronised; cyclic reading goes on</translation>
-    </message>
-</context>
-<context>
     <name>CMessageBox</name>
     <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
-    </message>
-</context>
-<context>
-    <name>CParameterCommands</name>
-    <message>
-        <source>not every parameter could be read</source>
-        <translation>not every parameter could be read</translation>
-    </message>
-    <message>
-        <source>the device has no parameter &quot;%1&quot;</source>
-        <translation>the device has no parameter &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>%1 is read-only</source>
-        <translation>%1 is read-only</translation>
-    </message>
-    <message>
-        <source>the current parameters could not be read</source>
-        <translation>the current parameters could not be read</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 = %2 (unchanged)</source>
-        <translation>%1 = %2 (unchanged)</translation>
-    </message>
-    <message>
-        <source>nothing was written</source>
-        <translation>nothing was written</translation>
-    </message>
-    <message>
-        <source>the write did not complete</source>
-        <translation>the write did not complete</translation>
-    </message>
-    <message>
-        <source>the device now works with other line settings; reach it with them from now on:
-%1</source>
-        <translation>the device now works with other line settings; reach it with them from now on:
-%1</translation>
-    </message>
-    <message>
-        <source>the plugin created no backend</source>
-        <translation>the plugin created no backend</translation>
-    </message>
-    <message>
-        <source>the plugin&apos;s backend reports no display</source>
-        <translation>the plugin&apos;s backend reports no display</translation>
-    </message>
-    <message>
-        <source>the device display never arrived</source>
-        <translation>the device display never arrived</translation>
-    </message>
-    <message>
-        <source>the plugin&apos;s backend does not poll</source>
-        <translation>the plugin&apos;s backend does not poll</translation>
-    </message>
-</context>
-<context>
-    <name>CParameterModel</name>
-    <message>
-        <source>Parameter</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>%1
-Not read from the device: the value is not the device&apos;s</source>
-        <translation>%1
-Not read from the device: the value is not the device&apos;s</translation>
-    </message>
-    <message>
-        <source>%1
-Changed here, not yet written; the device holds %2</source>
-        <translation>%1
-Changed here, not yet written; the device holds %2</translation>
-    </message>
-    <message>
-        <source>%1
-Not written: %2</source>
-        <translation>%1
-Not written: %2</translation>
-    </message>
-</context>
-<context>
-    <name>CParameterSet</name>
-    <message>
-        <source>not a parameter set</source>
-        <translation>not a parameter set</translation>
-    </message>
-    <message>
-        <source>parameter-set version %1 is not supported (up to %2)</source>
-        <translation>parameter-set version %1 is not supported (up to %2)</translation>
-    </message>
-    <message>
-        <source>the set holds no values</source>
-        <translation>the set holds no values</translation>
-    </message>
-    <message>
-        <source>%1 is not a number</source>
-        <translation>%1 is not a number</translation>
-    </message>
-</context>
-<context>
-    <name>CParameterTransfer</name>
-    <message>
-        <source>Parameter transfer</source>
-        <translation>Parameter transfer</translation>
-    </message>
-    <message>
-        <source>any value of its type</source>
-        <translation>any value of its type</translation>
-    </message>
-    <message>
-        <source>%1 refused: another transfer is running</source>
-        <translation>%1 refused: another transfer is running</translation>
-    </message>
-    <message>
-        <source>%1 failed: the link to the device is not open</source>
-        <translation>%1 failed: the link to the device is not open</translation>
-    </message>
-    <message>
-        <source>Reading all parameters</source>
-        <translation>Reading all parameters</translation>
-    </message>
-    <message numerus="yes">
-        <source>Writing %n parameter(s)</source>
-        <translation>
-            <numerusform>Writing %n parameter</numerusform>
-            <numerusform>Writing %n parameters</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Nothing was written:
-%1</source>
-        <translation>Nothing was written:
-%1</translation>
-    </message>
-    <message>
-        <source>%1: the device refused %2 (allowed: %3): %4</source>
-        <translation>%1: the device refused %2 (allowed: %3): %4</translation>
-    </message>
-    <message>
-        <source>%1: writing %2 failed: %3</source>
-        <translation>%1: writing %2 failed: %3</translation>
-    </message>
-    <message>
-        <source>%1: written; not read back, the device now answers with its new line settings</source>
-        <translation>%1: written; not read back, the device now answers with its new line settings</translation>
-    </message>
-    <message>
-        <source>%1: wrote %2, the device holds %3</source>
-        <translation>%1: wrote %2, the device holds %3</translation>
-    </message>
-    <message>
-        <source>%1: could not be read back; it shows the last value read from the device</source>
-        <translation>%1: could not be read back; it shows the last value read from the device</translation>
-    </message>
-</context>
-<context>
-    <name>CPluginRegistry</name>
-    <message>
-        <source>the plugin directory does not exist</source>
-        <translation>the plugin directory does not exist</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>it serves the interface &quot;%1&quot;, not that of Loomwork device plugins</source>
-        <translation>it serves the interface &quot;%1&quot;, not that of Loomwork device plugins</translation>
-    </message>
-    <message>
-        <source>it cannot be loaded: %1</source>
-        <translation>it cannot be loaded: %1</translation>
-    </message>
-    <message>
-        <source>its plugin object is not a CLoomworkPlugin</source>
-        <translation>its plugin object is not a CLoomworkPlugin</translation>
     </message>
 </context>
 <context>
@@ -641,299 +70,6 @@ Not written: %2</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
-    </message>
-</context>
-<context>
-    <name>CSetActions</name>
-    <message>
-        <source>Save parameter set</source>
-        <translation>Save parameter set</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>Saved %n value to %1</numerusform>
-            <numerusform>Saved %n values to %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Open parameter set</source>
-        <translation>Open parameter set</translation>
-    </message>
-    <message>
-        <source>%1 cannot be applied as it is:
-%2</source>
-        <translation>%1 cannot be applied as it is:
-%2</translation>
-    </message>
-    <message>
-        <source>%1
-
-Apply the other values?</source>
-        <translation>%1
-
-Apply the other values?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Loaded %1 without %n offending value(s): </source>
-        <translation>
-            <numerusform>Loaded %1 without %n offending value: </numerusform>
-            <numerusform>Loaded %1 without %n offending values: </numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Compare parameter set</source>
-        <translation>Compare parameter set</translation>
-    </message>
-    <message>
-        <source>Reading all parameters</source>
-        <translation>Reading all parameters</translation>
-    </message>
-    <message>
-        <source>The set</source>
-        <translation>The set</translation>
-    </message>
-    <message numerus="yes">
-        <source>Loaded %1: %n value(s) differ from the device; write them with Write modified.</source>
-        <translation>
-            <numerusform>Loaded %1: %n value differs from the device; write it with Write modified.</numerusform>
-            <numerusform>Loaded %1: %n values differ from the device; write them with Write modified.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n value(s) differ from the device.</source>
-        <translation>
-            <numerusform>%n value differs from the device.</numerusform>
-            <numerusform>%n values differ from the device.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>CSetCommands</name>
-    <message>
-        <source>not every parameter could be read; nothing saved</source>
-        <translation>not every parameter could be read; nothing saved</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>saved %n value to %1</numerusform>
-            <numerusform>saved %n values to %1</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>not every parameter could be read</source>
-        <translation>not every parameter could be read</translation>
-    </message>
-    <message>
-        <source>the device holds the set</source>
-        <translation>the device holds the set</translation>
-    </message>
-    <message>
-        <source>nothing was written: the rest of the set is of no use</source>
-        <translation>nothing was written: the rest of the set is of no use</translation>
-    </message>
-    <message>
-        <source>nothing was written; --force applies the other values</source>
-        <translation>nothing was written; --force applies the other values</translation>
-    </message>
-    <message>
-        <source>nothing was written</source>
-        <translation>nothing was written</translation>
-    </message>
-    <message>
-        <source>dry run: nothing written</source>
-        <translation>dry run: nothing written</translation>
-    </message>
-    <message>
-        <source>the write did not complete</source>
-        <translation>the write did not complete</translation>
-    </message>
-    <message>
-        <source>following the device&apos;s new line settings:
-%1</source>
-        <translation>following the device&apos;s new line settings:
-%1</translation>
-    </message>
-    <message>
-        <source>the device could not be read back</source>
-        <translation>the device could not be read back</translation>
-    </message>
-    <message>
-        <source>the device does not hold the set</source>
-        <translation>the device does not hold the set</translation>
-    </message>
-    <message>
-        <source>(refused, see above)</source>
-        <translation>(refused, see above)</translation>
-    </message>
-</context>
-<context>
-    <name>CSetRestore</name>
-    <message>
-        <source>The set was taken from %1 (order number %2); this device is %3.</source>
-        <translation>The set was taken from %1 (order number %2); this device is %3.</translation>
-    </message>
-    <message>
-        <source>%1: the device has no such parameter</source>
-        <translation>%1: the device has no such parameter</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>CSimulatorProcess</name>
-    <message>
-        <source>the simulator ended with exit code %1</source>
-        <translation>the simulator ended with exit code %1</translation>
-    </message>
-</context>
-<context>
-    <name>CTransferRunner</name>
-    <message>
-        <source>A transfer is already running.</source>
-        <translation>A transfer is already running.</translation>
-    </message>
-    <message>
-        <source>%1: done</source>
-        <translation>%1: done</translation>
-    </message>
-    <message>
-        <source>%1: failed</source>
-        <translation>%1: failed</translation>
-    </message>
-    <message>
-        <source>The transfer did not complete; see the log.</source>
-        <translation>The transfer did not complete; see the log.</translation>
-    </message>
-    <message>
-        <source>%1: nothing to write, the device holds every value</source>
-        <translation>%1: nothing to write, the device holds every value</translation>
-    </message>
-    <message>
-        <source>Nothing was written:
-%1</source>
-        <translation>Nothing was written:
-%1</translation>
-    </message>
-    <message>
-        <source>%1: cancelled</source>
-        <translation>%1: cancelled</translation>
-    </message>
-    <message>
-        <source>Line settings changed</source>
-        <translation>Line settings changed</translation>
-    </message>
-    <message>
-        <source>The device now works with:
-%1
-Reconnect with these settings?</source>
-        <translation>The device now works with:
-%1
-Reconnect with these settings?</translation>
-    </message>
-</context>
-<context>
-    <name>CWriteCheck</name>
-    <message>
-        <source>&quot;%1&quot; is longer than %2 characters</source>
-        <translation>&quot;%1&quot; is longer than %2 characters</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no date and time</source>
-        <translation>&quot;%1&quot; is no date and time</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number</source>
-        <translation>&quot;%1&quot; is not a number</translation>
-    </message>
-    <message>
-        <source>%1 is no entry of the list (%2)</source>
-        <translation>%1 is no entry of the list (%2)</translation>
-    </message>
-    <message>
-        <source>%1 is neither on nor off</source>
-        <translation>%1 is neither on nor off</translation>
-    </message>
-    <message>
-        <source>%1 cannot be held by the parameter (a 32-bit float)</source>
-        <translation>%1 cannot be held by the parameter (a 32-bit float)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</source>
-        <translation>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</translation>
-    </message>
-    <message>
-        <source>%1 is outside %2 .. %3</source>
-        <translation>%1 is outside %2 .. %3</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 is outside the configured range %3 .. %4</source>
-        <translation>%1: %2 is outside the configured range %3 .. %4</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not above %3 (%4)</source>
-        <translation>%1: %2 is not above %3 (%4)</translation>
-    </message>
-</context>
-<context>
-    <name>CWritePreviewDialog</name>
-    <message>
-        <source>(not read)</source>
-        <translation>(not read)</translation>
-    </message>
-    <message>
-        <source>Write to the device</source>
-        <translation>Write to the device</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
-        <source>Device value</source>
-        <translation>Device value</translation>
-    </message>
-    <message>
-        <source>New value</source>
-        <translation>New value</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Unit</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n parameter(s) will be written, %1 of them with a new value.</source>
-        <translation>
-            <numerusform>%n parameter will be written, %1 of them with a new value.</numerusform>
-            <numerusform>%n parameters will be written, %1 of them with a new value.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>This write changes the device&apos;s line settings:
-%1
-The device will answer only with the new settings; afterwards you can reconnect with them.</source>
-        <translation>This write changes the device&apos;s line settings:
-%1
-The device will answer only with the new settings; afterwards you can reconnect with them.</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <translation>Write</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +187,933 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>--language takes en or de</source>
         <translation>--language takes en or de</translation>
+    </message>
+    <message>
+        <source>no connection within %1 ms</source>
+        <translation>no connection within %1 ms</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
+    </message>
+    <message>
+        <source>frame %1</source>
+        <translation>frame %1</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>not every parameter could be read</translation>
+    </message>
+    <message>
+        <source>the device has no parameter &quot;%1&quot;</source>
+        <translation>the device has no parameter &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 is read-only</translation>
+    </message>
+    <message>
+        <source>the current parameters could not be read</source>
+        <translation>the current parameters could not be read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (unchanged)</source>
+        <translation>%1 = %2 (unchanged)</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nothing was written</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>the write did not complete</translation>
+    </message>
+    <message>
+        <source>the device now works with other line settings; reach it with them from now on:
+%1</source>
+        <translation>the device now works with other line settings; reach it with them from now on:
+%1</translation>
+    </message>
+    <message>
+        <source>the plugin created no backend</source>
+        <translation>the plugin created no backend</translation>
+    </message>
+    <message>
+        <source>the plugin&apos;s backend reports no display</source>
+        <translation>the plugin&apos;s backend reports no display</translation>
+    </message>
+    <message>
+        <source>the device display never arrived</source>
+        <translation>the device display never arrived</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read; nothing saved</source>
+        <translation>not every parameter could be read; nothing saved</translation>
+    </message>
+    <message numerus="yes">
+        <source>saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>saved %n value to %1</numerusform>
+            <numerusform>saved %n values to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(refused, see above)</source>
+        <translation>(refused, see above)</translation>
+    </message>
+    <message>
+        <source>the device holds the set</source>
+        <translation>the device holds the set</translation>
+    </message>
+    <message>
+        <source>nothing was written: the rest of the set is of no use</source>
+        <translation>nothing was written: the rest of the set is of no use</translation>
+    </message>
+    <message>
+        <source>nothing was written; --force applies the other values</source>
+        <translation>nothing was written; --force applies the other values</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>dry run: nothing written</translation>
+    </message>
+    <message>
+        <source>following the device&apos;s new line settings:
+%1</source>
+        <translation>following the device&apos;s new line settings:
+%1</translation>
+    </message>
+    <message>
+        <source>the device could not be read back</source>
+        <translation>the device could not be read back</translation>
+    </message>
+    <message>
+        <source>the device does not hold the set</source>
+        <translation>the device does not hold the set</translation>
+    </message>
+    <message>
+        <source>the plugin&apos;s backend does not poll</source>
+        <translation>the plugin&apos;s backend does not poll</translation>
+    </message>
+</context>
+<context>
+    <name>LoomworkHost</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a device data file</source>
+        <translation>not a device data file</translation>
+    </message>
+    <message>
+        <source>device data version %1 is not supported</source>
+        <translation>device data version %1 is not supported</translation>
+    </message>
+    <message>
+        <source>a write-order group names no parameter</source>
+        <translation>a write-order group names no parameter</translation>
+    </message>
+    <message>
+        <source>rule %1 (&quot;%2&quot;) is incomplete</source>
+        <translation>rule %1 (&quot;%2&quot;) is incomplete</translation>
+    </message>
+    <message>
+        <source>Device data file %1</source>
+        <translation>Device data file %1</translation>
+    </message>
+    <message>
+        <source>Description file %1 does not exist</source>
+        <translation>Description file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Description file %1 cannot be read (damaged, unsealed or unsupported)</source>
+        <translation>Description file %1 cannot be read (damaged, unsealed or unsupported)</translation>
+    </message>
+    <message>
+        <source>Description file %1 describes no device registers</source>
+        <translation>Description file %1 describes no device registers</translation>
+    </message>
+    <message>
+        <source>No plugin in %1 supports the device %2</source>
+        <translation>No plugin in %1 supports the device %2</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of: %2</source>
+        <translation>&quot;%1&quot; is none of: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither on nor off</source>
+        <translation>&quot;%1&quot; is neither on nor off</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 .. %3</source>
+        <translation>%1 is outside %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set from text</source>
+        <translation>%1 cannot be set from text</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>not a parameter set</source>
+        <translation>not a parameter set</translation>
+    </message>
+    <message>
+        <source>parameter-set version %1 is not supported (up to %2)</source>
+        <translation>parameter-set version %1 is not supported (up to %2)</translation>
+    </message>
+    <message>
+        <source>the set holds no values</source>
+        <translation>the set holds no values</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>Parameter transfer</source>
+        <translation>Parameter transfer</translation>
+    </message>
+    <message>
+        <source>any value of its type</source>
+        <translation>any value of its type</translation>
+    </message>
+    <message>
+        <source>%1 refused: another transfer is running</source>
+        <translation>%1 refused: another transfer is running</translation>
+    </message>
+    <message>
+        <source>%1 failed: the link to the device is not open</source>
+        <translation>%1 failed: the link to the device is not open</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled: no further parameter is sent</source>
+        <translation>Transfer cancelled: no further parameter is sent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Reading all parameters</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Reading %1 failed: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %n parameter(s)</source>
+        <translation>
+            <numerusform>Writing %n parameter</numerusform>
+            <numerusform>Writing %n parameters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Nothing was written:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: the device refused %2 (allowed: %3): %4</source>
+        <translation>%1: the device refused %2 (allowed: %3): %4</translation>
+    </message>
+    <message>
+        <source>%1: writing %2 failed: %3</source>
+        <translation>%1: writing %2 failed: %3</translation>
+    </message>
+    <message>
+        <source>%1: written; not read back, the device now answers with its new line settings</source>
+        <translation>%1: written; not read back, the device now answers with its new line settings</translation>
+    </message>
+    <message>
+        <source>%1: wrote %2, the device holds %3</source>
+        <translation>%1: wrote %2, the device holds %3</translation>
+    </message>
+    <message>
+        <source>%1: could not be read back; it shows the last value read from the device</source>
+        <translation>%1: could not be read back; it shows the last value read from the device</translation>
+    </message>
+    <message>
+        <source>the plugin directory does not exist</source>
+        <translation>the plugin directory does not exist</translation>
+    </message>
+    <message>
+        <source>it serves the interface &quot;%1&quot;, not that of Loomwork device plugins</source>
+        <translation>it serves the interface &quot;%1&quot;, not that of Loomwork device plugins</translation>
+    </message>
+    <message>
+        <source>it cannot be loaded: %1</source>
+        <translation>it cannot be loaded: %1</translation>
+    </message>
+    <message>
+        <source>its plugin object is not a CLoomworkPlugin</source>
+        <translation>its plugin object is not a CLoomworkPlugin</translation>
+    </message>
+    <message>
+        <source>The set was taken from %1 (order number %2); this device is %3.</source>
+        <translation>The set was taken from %1 (order number %2); this device is %3.</translation>
+    </message>
+    <message>
+        <source>%1: the device has no such parameter</source>
+        <translation>%1: the device has no such parameter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>&quot;%1&quot; is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date and time</source>
+        <translation>&quot;%1&quot; is no date and time</translation>
+    </message>
+    <message>
+        <source>%1 is no entry of the list (%2)</source>
+        <translation>%1 is no entry of the list (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is neither on nor off</source>
+        <translation>%1 is neither on nor off</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (a 32-bit float)</source>
+        <translation>%1 cannot be held by the parameter (a 32-bit float)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</source>
+        <translation>%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the configured range %3 .. %4</source>
+        <translation>%1: %2 is outside the configured range %3 .. %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not above %3 (%4)</source>
+        <translation>%1: %2 is not above %3 (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>LoomworkHostApp</name>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
+    </message>
+    <message>
+        <source>Compare parameter set with device</source>
+        <translation>Compare parameter set with device</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>File value</source>
+        <translation>File value</translation>
+    </message>
+    <message>
+        <source>Device value</source>
+        <translation>Device value</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ.</source>
+        <translation>
+            <numerusform>%n parameter differs.</numerusform>
+            <numerusform>%n parameters differ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show differences only</source>
+        <translation>Show differences only</translation>
+    </message>
+    <message>
+        <source>Write differences</source>
+        <translation>Write differences</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Link:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Serial port:</source>
+        <translation>Serial port:</translation>
+    </message>
+    <message>
+        <source>Line:</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Enter the device&apos;s host name or IP address.</source>
+        <translation>Enter the device&apos;s host name or IP address.</translation>
+    </message>
+    <message>
+        <source>Enter the serial port (for example /dev/ttyUSB0).</source>
+        <translation>Enter the serial port (for example /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>The baud rate &quot;%1&quot; is not possible: choose one from the list or enter a whole number from %2 to %3.</source>
+        <translation>The baud rate &quot;%1&quot; is not possible: choose one from the list or enter a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1, address %2</source>
+        <translation>%1, address %2</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connecting...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Built-in simulator</source>
+        <translation>Built-in simulator</translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation>not running</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>no parity</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>even</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>odd</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 stop bit</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 stop bits</translation>
+    </message>
+    <message>
+        <source>Baud rate: choose one or enter a whole number from %1 to %2</source>
+        <translation>Baud rate: choose one or enter a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>Cyclic reading is off:
+the display is not current</source>
+        <translation>Cyclic reading is off:
+the display is not current</translation>
+    </message>
+    <message>
+        <source>Waiting for the device&apos;s status...</source>
+        <translation>Waiting for the device&apos;s status...</translation>
+    </message>
+    <message>
+        <source>No answer from the device:
+the display is not current</source>
+        <translation>No answer from the device:
+the display is not current</translation>
+    </message>
+    <message>
+        <source>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</source>
+        <translation>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</translation>
+    </message>
+    <message>
+        <source>invalid value for --%1: %2</source>
+        <translation>invalid value for --%1: %2</translation>
+    </message>
+    <message>
+        <source>Error: %1: %2</source>
+        <translation>Error: %1: %2</translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation>Log saved to %1</translation>
+    </message>
+    <message>
+        <source>Parameter sets (*.json)</source>
+        <translation>Parameter sets (*.json)</translation>
+    </message>
+    <message>
+        <source>Writing the modified parameters</source>
+        <translation>Writing the modified parameters</translation>
+    </message>
+    <message>
+        <source>Warning: %1: %2</source>
+        <translation>Warning: %1: %2</translation>
+    </message>
+    <message>
+        <source>Plugin refused: %1</source>
+        <translation>Plugin refused: %1</translation>
+    </message>
+    <message>
+        <source>Reconnecting with the device&apos;s new line settings</source>
+        <translation>Reconnecting with the device&apos;s new line settings</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Loomwork host %1
+Plugin: %2</source>
+        <translation>Loomwork host %1
+Plugin: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Not taken: %1</translation>
+    </message>
+    <message>
+        <source>Last connection: %1. Press Connect to reach the device.</source>
+        <translation>Last connection: %1. Press Connect to reach the device.</translation>
+    </message>
+    <message>
+        <source>Parameter description</source>
+        <translation>Parameter description</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Description: %1</translation>
+    </message>
+    <message>
+        <source>Device plugin</source>
+        <translation>Device plugin</translation>
+    </message>
+    <message>
+        <source>Plugins: %1 loaded from %2</source>
+        <translation>Plugins: %1 loaded from %2</translation>
+    </message>
+    <message>
+        <source>Device %1 (%2), parameter version %3</source>
+        <translation>Device %1 (%2), parameter version %3</translation>
+    </message>
+    <message>
+        <source>Simulator listening on %1:%2</source>
+        <translation>Simulator listening on %1:%2</translation>
+    </message>
+    <message>
+        <source>Simulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>The built-in simulator has ended: %1. Connect starts it again.</source>
+        <translation>The built-in simulator has ended: %1. Connect starts it again.</translation>
+    </message>
+    <message>
+        <source>the built-in simulator has ended</source>
+        <translation>the built-in simulator has ended</translation>
+    </message>
+    <message>
+        <source>Starting the simulator %1</source>
+        <translation>Starting the simulator %1</translation>
+    </message>
+    <message>
+        <source>Link resynchronised; cyclic reading goes on</source>
+        <translation>Link resynchronised; cyclic reading goes on</translation>
+    </message>
+    <message>
+        <source>Reading all parameters</source>
+        <translation>Reading all parameters</translation>
+    </message>
+    <message>
+        <source>Writing all parameters</source>
+        <translation>Writing all parameters</translation>
+    </message>
+    <message>
+        <source>Cycle interval not taken: %1</source>
+        <translation>Cycle interval not taken: %1</translation>
+    </message>
+    <message>
+        <source>Loomwork host</source>
+        <translation>Loomwork host</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open parameter set...</source>
+        <translation>&amp;Open parameter set...</translation>
+    </message>
+    <message>
+        <source>&amp;Save parameter set...</source>
+        <translation>&amp;Save parameter set...</translation>
+    </message>
+    <message>
+        <source>&amp;Compare parameter set with device...</source>
+        <translation>&amp;Compare parameter set with device...</translation>
+    </message>
+    <message>
+        <source>Save &amp;log...</source>
+        <translation>Save &amp;log...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>&amp;Device</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Disconnect</translation>
+    </message>
+    <message>
+        <source>&amp;Read all parameters</source>
+        <translation>&amp;Read all parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Write all parameters</source>
+        <translation>&amp;Write all parameters</translation>
+    </message>
+    <message>
+        <source>Write &amp;modified parameters</source>
+        <translation>Write &amp;modified parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Communication log</source>
+        <translation>Communication log</translation>
+    </message>
+    <message>
+        <source>Cycle interval:</source>
+        <translation>Cycle interval:</translation>
+    </message>
+    <message>
+        <source>Save parameter set</source>
+        <translation>Save parameter set</translation>
+    </message>
+    <message>
+        <source>Open parameter set</source>
+        <translation>Open parameter set</translation>
+    </message>
+    <message>
+        <source>Screenshot written to %1</source>
+        <translation>Screenshot written to %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the screenshot %1</source>
+        <translation>Cannot write the screenshot %1</translation>
+    </message>
+    <message>
+        <source>Allowed: %1 to %2</source>
+        <translation>Allowed: %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 is outside the allowed range %2 to %3</source>
+        <translation>%1 is outside the allowed range %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1
+Not read from the device: the value is not the device&apos;s</source>
+        <translation>%1
+Not read from the device: the value is not the device&apos;s</translation>
+    </message>
+    <message>
+        <source>%1
+Changed here, not yet written; the device holds %2</source>
+        <translation>%1
+Changed here, not yet written; the device holds %2</translation>
+    </message>
+    <message>
+        <source>%1
+Not written: %2</source>
+        <translation>%1
+Not written: %2</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edited value(s) are not written to the device yet.</source>
+        <translation>
+            <numerusform>%n edited value is not written to the device yet.</numerusform>
+            <numerusform>%n edited values are not written to the device yet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edits not written</source>
+        <translation>Edits not written</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>Saved %n value to %1</numerusform>
+            <numerusform>Saved %n values to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1: %n value(s) differ from the device; write them with Write modified.</source>
+        <translation>
+            <numerusform>Loaded %1: %n value differs from the device; write it with Write modified.</numerusform>
+            <numerusform>Loaded %1: %n values differ from the device; write them with Write modified.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be applied as it is:
+%2</source>
+        <translation>%1 cannot be applied as it is:
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+
+Apply the other values?</source>
+        <translation>%1
+
+Apply the other values?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Loaded %1 without %n offending value(s): </source>
+        <translation>
+            <numerusform>Loaded %1 without %n offending value: </numerusform>
+            <numerusform>Loaded %1 without %n offending values: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) differ from the device.</source>
+        <translation>
+            <numerusform>%n value differs from the device.</numerusform>
+            <numerusform>%n values differ from the device.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare parameter set</source>
+        <translation>Compare parameter set</translation>
+    </message>
+    <message>
+        <source>Comparing the parameter set with the device</source>
+        <translation>Comparing the parameter set with the device</translation>
+    </message>
+    <message>
+        <source>The set</source>
+        <translation>The set</translation>
+    </message>
+    <message>
+        <source>the simulator was ended by a signal or crashed</source>
+        <translation>the simulator was ended by a signal or crashed</translation>
+    </message>
+    <message>
+        <source>the simulator ended with exit code %1</source>
+        <translation>the simulator ended with exit code %1</translation>
+    </message>
+    <message>
+        <source>A transfer is already running.</source>
+        <translation>A transfer is already running.</translation>
+    </message>
+    <message>
+        <source>%1: cancelled</source>
+        <translation>%1: cancelled</translation>
+    </message>
+    <message>
+        <source>%1: done</source>
+        <translation>%1: done</translation>
+    </message>
+    <message>
+        <source>%1: failed</source>
+        <translation>%1: failed</translation>
+    </message>
+    <message>
+        <source>The transfer did not complete; see the log.</source>
+        <translation>The transfer did not complete; see the log.</translation>
+    </message>
+    <message>
+        <source>Writing parameter %1 of %2: %3</source>
+        <translation>Writing parameter %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Reading back and comparing parameter %1 of %2: %3</source>
+        <translation>Reading back and comparing parameter %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Reading parameter %1 of %2: %3</source>
+        <translation>Reading parameter %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1
+Stopping after the current request...</source>
+        <translation>%1
+Stopping after the current request...</translation>
+    </message>
+    <message>
+        <source>%1: nothing to write, the device holds every value</source>
+        <translation>%1: nothing to write, the device holds every value</translation>
+    </message>
+    <message>
+        <source>Nothing was written:
+%1</source>
+        <translation>Nothing was written:
+%1</translation>
+    </message>
+    <message>
+        <source>Line settings changed</source>
+        <translation>Line settings changed</translation>
+    </message>
+    <message>
+        <source>The device now works with:
+%1
+Reconnect with these settings?</source>
+        <translation>The device now works with:
+%1
+Reconnect with these settings?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edit(s) not written</source>
+        <translation>
+            <numerusform>%n edit not written</numerusform>
+            <numerusform>%n edits not written</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>▶ Cyclic reading every %1 ms</source>
+        <translation>▶ Cyclic reading every %1 ms</translation>
+    </message>
+    <message>
+        <source>■ Cyclic reading off</source>
+        <translation>■ Cyclic reading off</translation>
+    </message>
+    <message>
+        <source>Write to the device</source>
+        <translation>Write to the device</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>New value</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) will be written, %1 of them with a new value.</source>
+        <translation>
+            <numerusform>%n parameter will be written, %1 of them with a new value.</numerusform>
+            <numerusform>%n parameters will be written, %1 of them with a new value.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This write changes the device&apos;s line settings:
+%1
+The device will answer only with the new settings; afterwards you can reconnect with them.</source>
+        <translation>This write changes the device&apos;s line settings:
+%1
+The device will answer only with the new settings; afterwards you can reconnect with them.</translation>
+    </message>
+    <message>
+        <source>Write them before opening a parameter set?</source>
+        <translation>Write them before opening a parameter set?</translation>
+    </message>
+    <message>
+        <source>Write them before comparing with the device?</source>
+        <translation>Write them before comparing with the device?</translation>
+    </message>
+    <message>
+        <source>Write them before disconnecting?</source>
+        <translation>Write them before disconnecting?</translation>
+    </message>
+    <message>
+        <source>Write them before reading all parameters?</source>
+        <translation>Write them before reading all parameters?</translation>
+    </message>
+    <message>
+        <source>Write them before quitting?</source>
+        <translation>Write them before quitting?</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "ccomparedialog.h"
 
+#include "chostapptr.h"
 #include "cvaluetable.h"
 #include "items/citem.h"
 
@@ -44,7 +45,7 @@ void CCompareDialog::fillTable()
     for (int row = 0; row < m_rows.size(); ++row) {
         const CParameterSet::Difference &entry = m_rows.at(row);
         // A value never read from the device is not shown as if it were.
-        const QString device = entry.deviceText.isEmpty() ? tr("(not read)") : entry.deviceText;
+        const QString device = entry.deviceText.isEmpty() ? CHostAppTr::tr("(not read)") : entry.deviceText;
         const QStringList texts{entry.name, entry.caption, entry.fileText, device};
         m_table->setRow(row, texts, entry.differs, {FileColumn, DeviceColumn});
     }
@@ -94,9 +95,10 @@ void CCompareDialog::changeEvent(QEvent *event)
 
 void CCompareDialog::retranslate()
 {
-    setWindowTitle(tr("Compare parameter set with device"));
-    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Caption"), tr("File value"), tr("Device value")});
-    m_summary->setText(tr("%n parameter(s) differ.", nullptr, differences().size()));
-    m_onlyDifferences->setText(tr("Show differences only"));
-    m_writeButton->setText(tr("Write differences"));
+    setWindowTitle(CHostAppTr::tr("Compare parameter set with device"));
+    m_table->setHorizontalHeaderLabels({CHostAppTr::tr("Name"), CHostAppTr::tr("Caption"), CHostAppTr::tr("File value"),
+                                        CHostAppTr::tr("Device value")});
+    m_summary->setText(CHostAppTr::tr("%n parameter(s) differ.", nullptr, differences().size()));
+    m_onlyDifferences->setText(CHostAppTr::tr("Show differences only"));
+    m_writeButton->setText(CHostAppTr::tr("Write differences"));
 }

@@ -1,5 +1,6 @@
 #include "cconnectionbar.h"
 
+#include "chostapptr.h"
 #include "chostsettings.h"
 #include "plugin/cloomworkplugin.h"
 
@@ -19,12 +20,12 @@
 namespace {
 
 const char *const captionTexts[] = {
-    QT_TRANSLATE_NOOP("CConnectionBar", "Link:"),
-    QT_TRANSLATE_NOOP("CConnectionBar", "Host:"),
-    QT_TRANSLATE_NOOP("CConnectionBar", "Port:"),
-    QT_TRANSLATE_NOOP("CConnectionBar", "Serial port:"),
-    QT_TRANSLATE_NOOP("CConnectionBar", "Line:"),
-    QT_TRANSLATE_NOOP("CConnectionBar", "Address:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Link:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Host:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Port:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Serial port:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Line:"),
+    QT_TRANSLATE_NOOP("LoomworkHostApp", "Address:"),
 };
 
 QSpinBox *spinBox(int minimum, int maximum, QWidget *parent)
@@ -180,20 +181,21 @@ bool CConnectionBar::check(QString *error) const
 {
     const CLinkSettings current = settings();
     if (link() == TcpLink && current.host.isEmpty()) {
-        *error = tr("Enter the device's host name or IP address.");
+        *error = CHostAppTr::tr("Enter the device's host name or IP address.");
         return false;
     }
     if (link() != RtuLink)
         return true;
     if (current.serialPort.isEmpty()) {
-        *error = tr("Enter the serial port (for example /dev/ttyUSB0).");
+        *error = CHostAppTr::tr("Enter the serial port (for example /dev/ttyUSB0).");
         return false;
     }
     if (current.baudRate < MinimumBaudRate || current.baudRate > MaximumBaudRate) {
-        *error = tr("The baud rate \"%1\" is not possible: choose one from the list or enter a whole number "
-                    "from %2 to %3.")
-                     .arg(m_baudRate->currentText(), QLocale().toString(MinimumBaudRate),
-                          QLocale().toString(MaximumBaudRate));
+        *error
+            = CHostAppTr::tr("The baud rate \"%1\" is not possible: choose one from the list or enter a whole number "
+                             "from %2 to %3.")
+                  .arg(m_baudRate->currentText(), QLocale().toString(MinimumBaudRate),
+                       QLocale().toString(MaximumBaudRate));
         return false;
     }
     return true;
@@ -287,7 +289,7 @@ QString CConnectionBar::linkText() const
         target = QStringLiteral("Modbus RTU %1").arg(current.serialPort);
         break;
     }
-    return tr("%1, address %2").arg(target).arg(current.serverAddress);
+    return CHostAppTr::tr("%1, address %2").arg(target).arg(current.serverAddress);
 }
 
 QString CConnectionBar::stateText() const
@@ -320,11 +322,11 @@ void CConnectionBar::restoreFrom(const CHostSettings &settings)
 
 void CConnectionBar::updateState()
 {
-    static const char *const texts[] = {QT_TR_NOOP("Disconnected"), QT_TR_NOOP("Connecting..."),
-                                        QT_TR_NOOP("Connected")};
+    static const char *const texts[] = {QT_TRANSLATE_NOOP("LoomworkHostApp", "Disconnected"), QT_TRANSLATE_NOOP("LoomworkHostApp", "Connecting..."),
+                                        QT_TRANSLATE_NOOP("LoomworkHostApp", "Connected")};
     static const char *const colours[] = {"#a3a3a3", "#ffb000", "#2e9e3e"};
-    m_stateLabel->setText(m_detail.isEmpty() ? tr(texts[m_state])
-                                             : tr("%1: %2").arg(tr(texts[m_state]), m_detail));
+    m_stateLabel->setText(m_detail.isEmpty() ? CHostAppTr::tr(texts[m_state])
+                                             : CHostAppTr::tr("%1: %2").arg(CHostAppTr::tr(texts[m_state]), m_detail));
     m_stateLabel->setStyleSheet(QStringLiteral("QLabel { color: white; background-color: %1;"
                                                " border-radius: 4px; padding: 2px 8px; }")
                                     .arg(QLatin1String(colours[m_state])));
@@ -347,19 +349,19 @@ void CConnectionBar::changeEvent(QEvent *event)
 void CConnectionBar::retranslate()
 {
     for (int i = 0; i < m_captions.size(); ++i)
-        m_captions.at(i)->setText(tr(captionTexts[i]));
-    m_transport->setItemText(m_transport->findData(SimulatorLink), tr("Built-in simulator"));
+        m_captions.at(i)->setText(CHostAppTr::tr(captionTexts[i]));
+    m_transport->setItemText(m_transport->findData(SimulatorLink), CHostAppTr::tr("Built-in simulator"));
     m_simulatorEndpoint->setText(m_simulatorHost.isEmpty()
-                                     ? tr("not running")
+                                     ? CHostAppTr::tr("not running")
                                      : QStringLiteral("%1:%2").arg(m_simulatorHost).arg(m_simulatorPort));
-    m_parity->setItemText(m_parity->findData(QSerialPort::NoParity), tr("no parity"));
-    m_parity->setItemText(m_parity->findData(QSerialPort::EvenParity), tr("even"));
-    m_parity->setItemText(m_parity->findData(QSerialPort::OddParity), tr("odd"));
-    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), tr("1 stop bit"));
-    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), tr("2 stop bits"));
-    m_baudRate->setToolTip(tr("Baud rate: choose one or enter a whole number from %1 to %2")
+    m_parity->setItemText(m_parity->findData(QSerialPort::NoParity), CHostAppTr::tr("no parity"));
+    m_parity->setItemText(m_parity->findData(QSerialPort::EvenParity), CHostAppTr::tr("even"));
+    m_parity->setItemText(m_parity->findData(QSerialPort::OddParity), CHostAppTr::tr("odd"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), CHostAppTr::tr("1 stop bit"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), CHostAppTr::tr("2 stop bits"));
+    m_baudRate->setToolTip(CHostAppTr::tr("Baud rate: choose one or enter a whole number from %1 to %2")
                                .arg(QLocale().toString(MinimumBaudRate), QLocale().toString(MaximumBaudRate)));
-    m_connect->setText(tr("Connect"));
-    m_disconnect->setText(tr("Disconnect"));
+    m_connect->setText(CHostAppTr::tr("Connect"));
+    m_disconnect->setText(CHostAppTr::tr("Disconnect"));
     updateState();
 }

@@ -1,6 +1,7 @@
 #include "cfrontmonitor.h"
 
 #include "cfrontoverlay.h"
+#include "chostapptr.h"
 #include "widgets/cbasewidget.h"
 #include "widgets/cbuttonbar.h"
 #include "widgets/cpushbutton.h"
@@ -87,13 +88,13 @@ QString CFrontMonitor::reason() const
 {
     switch (m_freshness) {
     case NotConnected:
-        return tr("Not connected");
+        return CHostAppTr::tr("Not connected");
     case Stopped:
-        return tr("Cyclic reading is off:\nthe display is not current");
+        return CHostAppTr::tr("Cyclic reading is off:\nthe display is not current");
     case Waiting:
-        return tr("Waiting for the device's status...");
+        return CHostAppTr::tr("Waiting for the device's status...");
     case NoAnswer:
-        return tr("No answer from the device:\nthe display is not current");
+        return CHostAppTr::tr("No answer from the device:\nthe display is not current");
     case Live:
         break;
     }

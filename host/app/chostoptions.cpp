@@ -1,4 +1,5 @@
 #include "chostoptions.h"
+#include "chostapptr.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,8 +28,8 @@ bool CHostOptions::noDisplay()
 bool CHostOptions::parse(const QStringList &arguments, QString *error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CHostOptions", "Configures a device over Modbus through its plugin. Without a device it starts the simulator."));
+    parser.setApplicationDescription(CHostAppTr::tr(
+        "Configures a device over Modbus through its plugin. Without a device it starts the simulator."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption pluginDir("plugin-dir", "Directory of the device plugins.", "dir");
@@ -38,7 +39,8 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption serial("serial", "Modbus RTU serial port.", "device");
     const QCommandLineOption address("address", "Device address 1-247 (default 1).", "n");
     const QCommandLineOption simulatorOption("simulator", "Simulator program to start.", "program");
-    const QCommandLineOption languageOption("language", "User interface language: en or de (default: the last one chosen).", "id");
+    const QCommandLineOption languageOption("language",
+                                            "User interface language: en or de (default: the last one chosen).", "id");
     const QCommandLineOption cycle("cycle-interval", "Cyclic read interval in ms (default: the last one set, else 1000).", "ms");
     const QCommandLineOption shot("screenshot", "Write the main window to a PNG file.", "file");
     const QCommandLineOption quit("quit-after", "Quit after this many ms (0: never).", "ms");
@@ -66,7 +68,7 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
     for (const auto &number : numbers) {
         if (parser.isSet(number.option)
             && !toInt(parser.value(number.option), number.minimum, number.maximum, number.target)) {
-            *error = QCoreApplication::translate("CHostOptions", "invalid value for --%1: %2")
+            *error = CHostAppTr::tr("invalid value for --%1: %2")
                          .arg(number.option.names().first(), parser.value(number.option));
             return false;
         }

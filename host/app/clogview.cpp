@@ -1,5 +1,6 @@
 #include "clogview.h"
 
+#include "chostapptr.h"
 #include "widgets/cmessagebox.h"
 
 #include <QDateTime>
@@ -35,7 +36,7 @@ void CLogView::addMessage(const QString &text)
 
 void CLogView::addError(const QString &title, const QString &text)
 {
-    addMessage(tr("Error: %1: %2").arg(title, text));
+    addMessage(CHostAppTr::tr("Error: %1: %2").arg(title, text));
 }
 
 bool CLogView::save(const QString &fileName, QString *error) const
@@ -62,13 +63,14 @@ void CLogView::saveWithDialog()
                                   .filePath(QStringLiteral("loomwork-log-%1.txt")
                                                 .arg(QDateTime::currentDateTime().toString(
                                                     QStringLiteral("yyyyMMdd-hhmmss"))));
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save log"), suggested, tr("Text files (*.txt)"));
+    const QString fileName = QFileDialog::getSaveFileName(this, CHostAppTr::tr("Save log"), suggested,
+                                                          CHostAppTr::tr("Text files (*.txt)"));
     if (fileName.isEmpty())
         return;
     QString error;
     if (save(fileName, &error)) {
-        addMessage(tr("Log saved to %1").arg(fileName));
+        addMessage(CHostAppTr::tr("Log saved to %1").arg(fileName));
         return;
     }
-    CMessageBox::critical(this, tr("Save log"), tr("%1: %2").arg(fileName, error), QDialogButtonBox::Ok);
+    CMessageBox::critical(this, CHostAppTr::tr("Save log"), CHostAppTr::tr("%1: %2").arg(fileName, error), QDialogButtonBox::Ok);
 }

@@ -3,6 +3,7 @@
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
 #include "cfrontmonitor.h"
+#include "chostapptr.h"
 #include "chostsettings.h"
 #include "clanguagemanager.h"
 #include "clogview.h"
@@ -42,7 +43,7 @@
 
 namespace {
 
-const char *const setFilter = QT_TRANSLATE_NOOP("CMainWindow", "Parameter sets (*.json)");
+const char *const setFilter = QT_TRANSLATE_NOOP("LoomworkHostApp", "Parameter sets (*.json)");
 
 } // namespace
 
@@ -61,8 +62,8 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     setObjectName(QStringLiteral("MainWindow"));
     m_session->setLanguageManager(m_language);
     m_filter->setParameterModel(m_model);
-    m_pending->setWriter([this](const std::function<void(bool)> &done) {
-        m_transfers->write(tr("Writing the modified parameters"), m_pending->items(),
+    m_pending->setWriter([this](const std::function<void(bool)>& done) {
+        m_transfers->write(CHostAppTr::tr("Writing the modified parameters"), m_pending->items(),
                            m_session->master()->settings(), done);
     });
     createActions();
@@ -102,15 +103,15 @@ void CMainWindow::connectSignals()
     connect(messages, &CMessageSender::infoMessage, this,
             [this](const QString &title, const QString &text) { log(title + QStringLiteral(": ") + text); });
     connect(messages, &CMessageSender::warningMessage, this, [this](const QString &title, const QString &text) {
-        log(tr("Warning: %1: %2").arg(title, text));
+        log(CHostAppTr::tr("Warning: %1: %2").arg(title, text));
     });
     connect(messages, &CMessageSender::errorMessage, this, &CMainWindow::reportError);
     connect(m_session->registry(), &CPluginRegistry::loadFailed, this,
-            [this](const QString &text) { log(tr("Plugin refused: %1").arg(text)); });
+            [this](const QString &text) { log(CHostAppTr::tr("Plugin refused: %1").arg(text)); });
     connect(m_transfers, &CTransferRunner::logMessage, this, &CMainWindow::log);
     connect(m_transfers, &CTransferRunner::errorMessage, this, &CMainWindow::reportError);
     connect(m_transfers, &CTransferRunner::reconnectRequested, this, [this](const CLinkSettings &settings) {
-        log(tr("Reconnecting with the device's new line settings"));
+        log(CHostAppTr::tr("Reconnecting with the device's new line settings"));
         m_connectionBar->setSettings(settings);
         connectDevice();
     });
@@ -129,11 +130,13 @@ void CMainWindow::createActions()
 {
     m_fileMenu = menuBar()->addMenu(QString());
     m_openAction = m_fileMenu->addAction(QString(), this, [this] {
-        m_pending->confirm(tr("opening a parameter set"), [this] { loadParameterSet(askFile(false)); });
+        m_pending->confirm(CHostAppTr::tr("Write them before opening a parameter set?"),
+                           [this] { loadParameterSet(askFile(false)); });
     });
     m_saveAction = m_fileMenu->addAction(QString(), this, [this] { saveParameterSet(askFile(true)); });
     m_compareAction = m_fileMenu->addAction(QString(), this, [this] {
-        m_pending->confirm(tr("comparing with the device"), [this] { compareWithDevice(askFile(false)); });
+        m_pending->confirm(CHostAppTr::tr("Write them before comparing with the device?"),
+                           [this] { compareWithDevice(askFile(false)); });
     });
     m_fileMenu->addSeparator();
     m_saveLogAction = m_fileMenu->addAction(QString());
@@ -163,11 +166,11 @@ void CMainWindow::createActions()
     }
     m_helpMenu = menuBar()->addMenu(QString());
     m_aboutAction = m_helpMenu->addAction(QString(), this, [this] {
-        CMessageBox::information(this, tr("About"),
-                                 tr("Loomwork host %1\nPlugin: %2")
-                                     .arg(QCoreApplication::applicationVersion(),
-                                          m_plugin ? m_plugin->modelName() : tr("none")),
-                                 QDialogButtonBox::Ok);
+        CMessageBox::information(
+            this, CHostAppTr::tr("About"),
+            CHostAppTr::tr("Loomwork host %1\nPlugin: %2")
+                .arg(QCoreApplication::applicationVersion(), m_plugin ? m_plugin->modelName() : CHostAppTr::tr("none")),
+            QDialogButtonBox::Ok);
     });
 
     auto *connectionTools = addToolBar(QStringLiteral("connection"));
@@ -206,8 +209,8 @@ QWidget *CMainWindow::createTree()
     m_tree->setModel(m_filter);
     auto *delegate = new CParameterDelegate(m_tree);
     connect(delegate, &CParameterDelegate::inputRefused, this, [this](const QString &text) {
-        log(tr("Not taken: %1").arg(text));
-        statusBar()->showMessage(tr("Not taken: %1").arg(text), 8000);
+        log(CHostAppTr::tr("Not taken: %1").arg(text));
+        statusBar()->showMessage(CHostAppTr::tr("Not taken: %1").arg(text), 8000);
     });
     m_tree->setItemDelegate(delegate);
     m_tree->setAlternatingRowColors(true);
@@ -275,8 +278,7 @@ bool CMainWindow::start()
     } else if (m_connectionBar->link() == CConnectionBar::SimulatorLink) {
         connectDevice();
     } else {
-        log(tr("Last connection: %1. Press Connect to reach the device.")
-                .arg(m_connectionBar->linkText()));
+        log(CHostAppTr::tr("Last connection: %1. Press Connect to reach the device.").arg(m_connectionBar->linkText()));
     }
     return true;
 }
@@ -288,27 +290,27 @@ bool CMainWindow::loadDevice()
     const QString description = m_options.descriptionFile.isEmpty() ? CDeviceSession::defaultDescriptionFile()
                                                                     : m_options.descriptionFile;
     if (!m_session->loadDescription(description)) {
-        reportError(tr("Parameter description"), m_session->errorString());
+        reportError(CHostAppTr::tr("Parameter description"), m_session->errorString());
         return false;
     }
     for (const QString &problem : m_session->problems())
-        log(tr("Description: %1").arg(problem));
+        log(CHostAppTr::tr("Description: %1").arg(problem));
     // Read only described registers: a device may refuse a read that spans
     // an undescribed gap, and the simulator does.
     m_session->parameters()->setMaxGap(0);
     if (!m_session->loadPlugin(pluginDir)) {
-        reportError(tr("Device plugin"), m_session->errorString());
+        reportError(CHostAppTr::tr("Device plugin"), m_session->errorString());
         return false;
     }
     m_plugin = m_session->plugin();
     m_header = m_session->header();
-    log(tr("Plugins: %1 loaded from %2").arg(m_session->registry()->plugins().size()).arg(pluginDir));
+    log(CHostAppTr::tr("Plugins: %1 loaded from %2").arg(m_session->registry()->plugins().size()).arg(pluginDir));
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_model->setRoot(m_session->root());
     m_model->setTransfer(m_session->parameters());
     m_pending->watchItems();
     m_tree->expandAll();
-    log(tr("Device %1 (%2), parameter version %3")
+    log(CHostAppTr::tr("Device %1 (%2), parameter version %3")
             .arg(m_plugin->modelName(), m_header.orderNumber, m_header.parameterVersion));
     return true;
 }
@@ -338,7 +340,7 @@ void CMainWindow::createSimulator()
 {
     m_simulator = new CSimulatorProcess(this);
     connect(m_simulator, &CSimulatorProcess::ready, this, [this](const QString &host, quint16 port) {
-        log(tr("Simulator listening on %1:%2").arg(host).arg(port));
+        log(CHostAppTr::tr("Simulator listening on %1:%2").arg(host).arg(port));
         m_connectionBar->setSimulatorEndpoint(host, port);
         if (m_connectionBar->link() == CConnectionBar::SimulatorLink)
             connectDevice();
@@ -346,7 +348,7 @@ void CMainWindow::createSimulator()
     connect(m_simulator, &CSimulatorProcess::failed, this, [this](const QString &reason) {
         m_linkDetail = reason;
         onStateChanged(m_session->master()->state());
-        reportError(tr("Simulator"), reason);
+        reportError(CHostAppTr::tr("Simulator"), reason);
     });
     connect(m_simulator, &CSimulatorProcess::ended, this, &CMainWindow::onSimulatorEnded);
 }
@@ -356,10 +358,11 @@ void CMainWindow::createSimulator()
 void CMainWindow::onSimulatorEnded(const QString &reason)
 {
     m_connectionBar->setSimulatorEndpoint(QString(), 0);
-    reportError(tr("Simulator"), tr("The built-in simulator has ended: %1. Connect starts it again.").arg(reason));
+    reportError(CHostAppTr::tr("Simulator"),
+                CHostAppTr::tr("The built-in simulator has ended: %1. Connect starts it again.").arg(reason));
     if (m_connectionBar->link() != CConnectionBar::SimulatorLink)
         return;
-    m_linkDetail = tr("the built-in simulator has ended");
+    m_linkDetail = CHostAppTr::tr("the built-in simulator has ended");
     m_session->master()->disconnectDevice();
     onStateChanged(m_session->master()->state());
 }
@@ -368,7 +371,7 @@ void CMainWindow::connectDevice()
 {
     QString error;
     if (!m_connectionBar->check(&error)) {
-        reportError(tr("Connect"), error);
+        reportError(CHostAppTr::tr("Connect"), error);
         return;
     }
     CHostSettings settings;
@@ -378,7 +381,7 @@ void CMainWindow::connectDevice()
         // Connects once the simulator says where it listens.
         const QString program =
             m_options.simulator.isEmpty() ? CSimulatorProcess::defaultProgram() : m_options.simulator;
-        log(tr("Starting the simulator %1").arg(program));
+        log(CHostAppTr::tr("Starting the simulator %1").arg(program));
         m_simulator->start(program);
         return;
     }
@@ -390,7 +393,8 @@ void CMainWindow::connectDevice()
 
 void CMainWindow::disconnectDevice()
 {
-    m_pending->confirm(tr("disconnecting"), [this] { m_session->master()->disconnectDevice(); });
+    m_pending->confirm(CHostAppTr::tr("Write them before disconnecting?"),
+                       [this] { m_session->master()->disconnectDevice(); });
 }
 
 void CMainWindow::onStateChanged(CModbusMaster::State state)
@@ -421,7 +425,7 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
         startInitialRead();
     } else if (connected && m_resumeCyclicReading) {
         m_resumeCyclicReading = false;
-        log(tr("Link resynchronised; cyclic reading goes on"));
+        log(CHostAppTr::tr("Link resynchronised; cyclic reading goes on"));
         setCyclicReading(true);
     }
 }
@@ -429,26 +433,27 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
 // Edits made before the connection are not overwritten unasked.
 void CMainWindow::startInitialRead()
 {
-    m_pending->confirm(tr("reading all parameters"), [this] {
-        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
-                         [this](bool success) {
-                             if (success)
-                                 setCyclicReading(true);
-                             emit initialReadFinished(success);
-                         });
+    m_pending->confirm(CHostAppTr::tr("Write them before reading all parameters?"), [this] {
+        m_transfers->run(
+            CHostAppTr::tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); },
+            [this](bool success) {
+                if (success)
+                    setCyclicReading(true);
+                emit initialReadFinished(success);
+            });
     });
 }
 
 void CMainWindow::readAll()
 {
-    m_pending->confirm(tr("reading all parameters"), [this] {
-        m_transfers->run(tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
+    m_pending->confirm(CHostAppTr::tr("Write them before reading all parameters?"), [this] {
+        m_transfers->run(CHostAppTr::tr("Reading all parameters"), [this] { m_session->parameters()->readAll(); }, nullptr);
     });
 }
 
 void CMainWindow::writeAll()
 {
-    m_transfers->write(tr("Writing all parameters"), m_session->parameters()->items(),
+    m_transfers->write(CHostAppTr::tr("Writing all parameters"), m_session->parameters()->items(),
                        m_session->master()->settings());
 }
 
@@ -465,7 +470,7 @@ void CMainWindow::applyCycleInterval()
 {
     if (!m_cycleInterval->isAcceptable()) {
         const QString problem = m_cycleInterval->problem();
-        log(tr("Cycle interval not taken: %1").arg(problem));
+        log(CHostAppTr::tr("Cycle interval not taken: %1").arg(problem));
         m_cycleInterval->showProblem();
         const int current = m_frontMonitor ? m_frontMonitor->cycleInterval()
                                            : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt();
@@ -502,7 +507,8 @@ bool CMainWindow::loadParameterSet(const QString &fileName)
         return false;
     if (m_pending->count() == 0)
         return m_sets->load(fileName, m_header.orderNumber);
-    m_pending->confirm(tr("opening a parameter set"), [this, fileName] { m_sets->load(fileName, m_header.orderNumber); });
+    m_pending->confirm(CHostAppTr::tr("Write them before opening a parameter set?"),
+                       [this, fileName] { m_sets->load(fileName, m_header.orderNumber); });
     return false;
 }
 
@@ -513,7 +519,7 @@ void CMainWindow::compareWithDevice(const QString &fileName)
 
 void CMainWindow::writeModified()
 {
-    m_transfers->write(tr("Writing the modified parameters"), m_session->parameters()->modifiedItems(),
+    m_transfers->write(CHostAppTr::tr("Writing the modified parameters"), m_session->parameters()->modifiedItems(),
                        m_session->master()->settings());
 }
 
@@ -551,7 +557,7 @@ void CMainWindow::closeEvent(QCloseEvent *event)
     // Automated runs end without a question.
     if (!m_closeConfirmed && m_options.quitAfter <= 0 && m_pending->count() > 0) {
         event->ignore();
-        m_pending->confirm(tr("quitting"), [this] {
+        m_pending->confirm(CHostAppTr::tr("Write them before quitting?"), [this] {
             m_closeConfirmed = true;
             close();
         });
@@ -589,24 +595,24 @@ void CMainWindow::restoreWindowState()
 
 void CMainWindow::retranslate()
 {
-    setWindowTitle(tr("Loomwork host") + QStringLiteral("[*]"));
-    m_fileMenu->setTitle(tr("&File"));
-    m_openAction->setText(tr("&Open parameter set..."));
-    m_saveAction->setText(tr("&Save parameter set..."));
-    m_compareAction->setText(tr("&Compare parameter set with device..."));
-    m_saveLogAction->setText(tr("Save &log..."));
-    m_quitAction->setText(tr("&Quit"));
-    m_deviceMenu->setTitle(tr("&Device"));
-    m_connectAction->setText(tr("&Connect"));
-    m_disconnectAction->setText(tr("&Disconnect"));
-    m_readAction->setText(tr("&Read all parameters"));
-    m_writeAction->setText(tr("&Write all parameters"));
-    m_writeModifiedAction->setText(tr("Write &modified parameters"));
-    m_languageMenu->setTitle(tr("&Language"));
-    m_helpMenu->setTitle(tr("&Help"));
-    m_aboutAction->setText(tr("&About"));
-    m_logDock->setWindowTitle(tr("Communication log"));
-    m_cycleLabel->setText(tr("Cycle interval:"));
+    setWindowTitle(CHostAppTr::tr("Loomwork host") + QStringLiteral("[*]"));
+    m_fileMenu->setTitle(CHostAppTr::tr("&File"));
+    m_openAction->setText(CHostAppTr::tr("&Open parameter set..."));
+    m_saveAction->setText(CHostAppTr::tr("&Save parameter set..."));
+    m_compareAction->setText(CHostAppTr::tr("&Compare parameter set with device..."));
+    m_saveLogAction->setText(CHostAppTr::tr("Save &log..."));
+    m_quitAction->setText(CHostAppTr::tr("&Quit"));
+    m_deviceMenu->setTitle(CHostAppTr::tr("&Device"));
+    m_connectAction->setText(CHostAppTr::tr("&Connect"));
+    m_disconnectAction->setText(CHostAppTr::tr("&Disconnect"));
+    m_readAction->setText(CHostAppTr::tr("&Read all parameters"));
+    m_writeAction->setText(CHostAppTr::tr("&Write all parameters"));
+    m_writeModifiedAction->setText(CHostAppTr::tr("Write &modified parameters"));
+    m_languageMenu->setTitle(CHostAppTr::tr("&Language"));
+    m_helpMenu->setTitle(CHostAppTr::tr("&Help"));
+    m_aboutAction->setText(CHostAppTr::tr("&About"));
+    m_logDock->setWindowTitle(CHostAppTr::tr("Communication log"));
+    m_cycleLabel->setText(CHostAppTr::tr("Cycle interval:"));
     m_status->setLinkState(m_connectionBar->stateText());
     for (QAction *action : m_languageGroup->actions())
         action->setChecked(action->data().toString() == m_language->language());
@@ -623,17 +629,18 @@ void CMainWindow::reportError(const QString &title, const QString &text)
     // One box at a time: a dead link reports on every poll.
     if (m_errorBox || m_options.quitAfter > 0)
         return;
-    m_errorBox = new CMessageBox(CMessageBox::Critical, title, text,
-                                 QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)), QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_errorBox
+        = new CMessageBox(CMessageBox::Critical, title, text, QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)),
+                          QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
     m_errorBox->open();
 }
 
 QString CMainWindow::askFile(bool save)
 {
-    const QString filter = tr(setFilter);
-    return save ? QFileDialog::getSaveFileName(this, tr("Save parameter set"), QString(), filter)
-                : QFileDialog::getOpenFileName(this, tr("Open parameter set"), QString(), filter);
+    const QString filter = CHostAppTr::tr(setFilter);
+    return save ? QFileDialog::getSaveFileName(this, CHostAppTr::tr("Save parameter set"), QString(), filter)
+                : QFileDialog::getOpenFileName(this, CHostAppTr::tr("Open parameter set"), QString(), filter);
 }
 
 void CMainWindow::scheduleAutomation()
@@ -644,8 +651,8 @@ void CMainWindow::scheduleAutomation()
     QTimer::singleShot(delay, this, [this] {
         if (!m_options.screenshot.isEmpty()) {
             const bool saved = grab().save(m_options.screenshot);
-            log(saved ? tr("Screenshot written to %1").arg(m_options.screenshot)
-                      : tr("Cannot write the screenshot %1").arg(m_options.screenshot));
+            log(saved ? CHostAppTr::tr("Screenshot written to %1").arg(m_options.screenshot)
+                      : CHostAppTr::tr("Cannot write the screenshot %1").arg(m_options.screenshot));
             if (!saved)
                 qWarning("cannot write the screenshot %s", qPrintable(m_options.screenshot));
         }

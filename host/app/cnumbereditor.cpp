@@ -1,4 +1,5 @@
 #include "cnumbereditor.h"
+#include "chostapptr.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -27,7 +28,7 @@ void CNumberEditor::setAllowedRange(double minimum, double maximum, const QStrin
     m_maximum = qMax(minimum, maximum);
     m_unit = unit;
     setSuffix(unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
-    setToolTip(tr("Allowed: %1 to %2").arg(numberText(m_minimum), numberText(m_maximum)));
+    setToolTip(CHostAppTr::tr("Allowed: %1 to %2").arg(numberText(m_minimum), numberText(m_maximum)));
 }
 
 double CNumberEditor::allowedMinimum() const
@@ -52,7 +53,7 @@ QString CNumberEditor::problem() const
 {
     if (isAcceptable())
         return QString();
-    return tr("%1 is outside the allowed range %2 to %3")
+    return CHostAppTr::tr("%1 is outside the allowed range %2 to %3")
         .arg(cleanText(), numberText(m_minimum), numberText(m_maximum));
 }
 

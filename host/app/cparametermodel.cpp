@@ -1,5 +1,6 @@
 #include "cparametermodel.h"
 
+#include "chostapptr.h"
 #include "cparametertransfer.h"
 #include "cvalueformat.h"
 #include "description/citemregisters.h"
@@ -127,12 +128,13 @@ QVariant CParameterModel::valueDecoration(const CItem *item, int role) const
     case Qt::ToolTipRole:
         switch (state) {
         case NotRead:
-            return tr("%1\nNot read from the device: the value is not the device's").arg(item->objectName());
+            return CHostAppTr::tr("%1\nNot read from the device: the value is not the device's")
+                .arg(item->objectName());
         case Pending:
-            return tr("%1\nChanged here, not yet written; the device holds %2")
+            return CHostAppTr::tr("%1\nChanged here, not yet written; the device holds %2")
                 .arg(item->objectName(), m_transfer->deviceText(item));
         case WriteFailed:
-            return tr("%1\nNot written: %2").arg(item->objectName(), m_transfer->writeFailure(item));
+            return CHostAppTr::tr("%1\nNot written: %2").arg(item->objectName(), m_transfer->writeFailure(item));
         case Unmarked:
             break;
         }
@@ -296,11 +298,11 @@ QVariant CParameterModel::headerData(int section, Qt::Orientation orientation, i
         return QVariant();
     switch (section) {
     case CaptionColumn:
-        return tr("Parameter");
+        return CHostAppTr::tr("Parameter");
     case ValueColumn:
-        return tr("Value");
+        return CHostAppTr::tr("Value");
     case UnitColumn:
-        return tr("Unit");
+        return CHostAppTr::tr("Unit");
     }
     return QVariant();
 }

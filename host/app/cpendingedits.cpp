@@ -1,5 +1,6 @@
 #include "cpendingedits.h"
 
+#include "chostapptr.h"
 #include "cparametertransfer.h"
 #include "items/citem.h"
 #include "widgets/cmessagebox.h"
@@ -66,7 +67,7 @@ void CPendingEdits::update()
     emit countChanged(count);
 }
 
-void CPendingEdits::confirm(const QString &action, const std::function<void()> &proceed)
+void CPendingEdits::confirm(const QString &question, const std::function<void()> &proceed)
 {
     update();
     if (m_count == 0) {
@@ -75,9 +76,10 @@ void CPendingEdits::confirm(const QString &action, const std::function<void()> &
     }
     if (m_question)
         return; // one question at a time
-    const QString text = tr("%n edited value(s) are not written to the device yet.", nullptr, m_count)
-        + QLatin1Char('\n') + tr("Write them before %1?").arg(action);
-    m_question = new CMessageBox(CMessageBox::Question, tr("Edits not written"), text, QPixmap(QStringLiteral(":/svg-icons/icon_frage.svg")),
+    const QString text = CHostAppTr::tr("%n edited value(s) are not written to the device yet.", nullptr, m_count)
+        + QLatin1Char('\n') + question;
+    m_question = new CMessageBox(CMessageBox::Question, CHostAppTr::tr("Edits not written"), text,
+                                 QPixmap(QStringLiteral(":/svg-icons/icon_frage.svg")),
                                  QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel,
                                  m_window, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_question->setObjectName(QStringLiteral("PendingEditsQuestion"));
@@ -85,7 +87,7 @@ void CPendingEdits::confirm(const QString &action, const std::function<void()> &
     // "Save" would say the edits go to a file; they go to the device.
     if (auto *buttons = m_question->findChild<QDialogButtonBox *>()) {
         if (QPushButton *write = buttons->button(QDialogButtonBox::Save))
-            write->setText(tr("Write"));
+            write->setText(CHostAppTr::tr("Write"));
     }
     connect(m_question, &QDialog::finished, this, [this, proceed](int button) { answer(button, proceed); });
     m_question->open();

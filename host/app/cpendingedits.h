@@ -36,11 +36,11 @@ public:
     int count() const;
     QList<CItem *> items() const;
 
-    // Runs proceed at once when nothing is pending. Otherwise asks what to
-    // do before action (a short phrase, "quitting"): Write runs proceed once
-    // the device holds the edits, Discard puts the device's values back
-    // first, Cancel (or a failed write) runs nothing.
-    void confirm(const QString &action, const std::function<void()> &proceed);
+    // Runs proceed at once when nothing is pending. Otherwise says how many
+    // edits wait and asks question ("Write them before quitting?"): Write
+    // runs proceed once the device holds the edits, Discard puts the
+    // device's values back first, Cancel (or a failed write) runs nothing.
+    void confirm(const QString &question, const std::function<void()> &proceed);
     // The question waiting for the user, or null.
     CMessageBox *question() const;
     // Drops every pending edit: the device's values return to the items.

@@ -2,6 +2,7 @@
 
 #include "ccomparedialog.h"
 #include "cdevicesession.h"
+#include "chostapptr.h"
 #include "cmodbusmaster.h"
 #include "cparameterset.h"
 #include "cparametertransfer.h"
@@ -27,10 +28,10 @@ bool CSetActions::save(const QString &fileName, const QString &model, const Desc
     set.parameterVersion = header.parameterVersion;
     QString error;
     if (!set.save(fileName, &error)) {
-        emit errorMessage(tr("Save parameter set"), tr("%1: %2").arg(fileName, error));
+        emit errorMessage(CHostAppTr::tr("Save parameter set"), CHostAppTr::tr("%1: %2").arg(fileName, error));
         return false;
     }
-    emit logMessage(tr("Saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
+    emit logMessage(CHostAppTr::tr("Saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
     return true;
 }
 
@@ -41,7 +42,7 @@ bool CSetActions::load(const QString &fileName, const QString &orderNumber)
     auto set = std::make_shared<CParameterSet>();
     QString error;
     if (!set->load(fileName, &error)) {
-        emit errorMessage(tr("Open parameter set"), tr("%1: %2").arg(fileName, error));
+        emit errorMessage(CHostAppTr::tr("Open parameter set"), CHostAppTr::tr("%1: %2").arg(fileName, error));
         return false;
     }
     const CSetRestore restore(m_session->root(), m_session->parameters(), orderNumber);
@@ -52,8 +53,8 @@ bool CSetActions::load(const QString &fileName, const QString &orderNumber)
     }
     restore.apply(*set);
     const int differing = m_session->parameters()->modifiedItems().size();
-    emit logMessage(tr("Loaded %1: %n value(s) differ from the device; write them with Write modified.", nullptr,
-                       differing)
+    emit logMessage(CHostAppTr::tr("Loaded %1: %n value(s) differ from the device; write them with Write modified.",
+                                   nullptr, differing)
                         .arg(fileName));
     return true;
 }
@@ -66,11 +67,12 @@ void CSetActions::offerRestOfSet(const std::shared_ptr<CParameterSet> &set, cons
     for (const CParameterProblem &problem : problems)
         texts << problem.text;
     const bool usable = CSetRestore::restIsUsable(problems);
-    const QString text = tr("%1 cannot be applied as it is:\n%2").arg(fileName, texts.join(QLatin1Char('\n')));
+    const QString text
+        = CHostAppTr::tr("%1 cannot be applied as it is:\n%2").arg(fileName, texts.join(QLatin1Char('\n')));
     emit logMessage(text);
     const int icon = usable ? CMessageBox::Question : CMessageBox::Critical;
-    auto *box = new CMessageBox(icon, tr("Open parameter set"),
-                                usable ? tr("%1\n\nApply the other values?").arg(text) : text,
+    auto *box = new CMessageBox(icon, CHostAppTr::tr("Open parameter set"),
+                                usable ? CHostAppTr::tr("%1\n\nApply the other values?").arg(text) : text,
                                 QPixmap(CMessageBox::iconPicture(icon)),
                                 usable ? QDialogButtonBox::Yes | QDialogButtonBox::No : QDialogButtonBox::Ok, m_window);
     box->setObjectName(QStringLiteral("SetProblems"));
@@ -81,9 +83,10 @@ void CSetActions::offerRestOfSet(const std::shared_ptr<CParameterSet> &set, cons
         const CSetRestore restore(m_session->root(), m_session->parameters(), orderNumber);
         restore.apply(*set, CSetRestore::names(problems));
         const int differing = m_session->parameters()->modifiedItems().size();
-        emit logMessage(tr("Loaded %1 without %n offending value(s): ", nullptr, CSetRestore::names(problems).size())
-                            .arg(fileName)
-                        + tr("%n value(s) differ from the device.", nullptr, differing));
+        emit logMessage(
+            CHostAppTr::tr("Loaded %1 without %n offending value(s): ", nullptr, CSetRestore::names(problems).size())
+                .arg(fileName)
+            + CHostAppTr::tr("%n value(s) differ from the device.", nullptr, differing));
     });
     box->open();
 }
@@ -95,7 +98,7 @@ void CSetActions::compare(const QString &fileName, const QString &orderNumber)
     auto set = std::make_shared<CParameterSet>();
     QString error;
     if (!set->load(fileName, &error)) {
-        emit errorMessage(tr("Compare parameter set"), tr("%1: %2").arg(fileName, error));
+        emit errorMessage(CHostAppTr::tr("Compare parameter set"), CHostAppTr::tr("%1: %2").arg(fileName, error));
         return;
     }
     // Offline the items hold the device's last known values; online they are
@@ -104,11 +107,12 @@ void CSetActions::compare(const QString &fileName, const QString &orderNumber)
         showComparison(set, orderNumber, false);
         return;
     }
-    m_transfers->run(tr("Comparing the parameter set with the device"), [this] { m_session->parameters()->readAll(); },
-                     [this, set, orderNumber](bool success) {
-                         if (success)
-                             showComparison(set, orderNumber, true);
-                     });
+    m_transfers->run(
+        CHostAppTr::tr("Comparing the parameter set with the device"), [this] { m_session->parameters()->readAll(); },
+        [this, set, orderNumber](bool success) {
+            if (success)
+                showComparison(set, orderNumber, true);
+        });
 }
 
 void CSetActions::showComparison(const std::shared_ptr<CParameterSet> &set, const QString &orderNumber,
@@ -122,7 +126,7 @@ void CSetActions::showComparison(const std::shared_ptr<CParameterSet> &set, cons
         const CSetRestore restore(m_session->root(), m_session->parameters(), orderNumber);
         const CParameterProblems problems = restore.check(*set);
         if (!CSetRestore::restIsUsable(problems)) {
-            offerRestOfSet(set, tr("The set"), orderNumber, problems);
+            offerRestOfSet(set, CHostAppTr::tr("The set"), orderNumber, problems);
             return;
         }
         restore.apply(*set, CSetRestore::names(problems));

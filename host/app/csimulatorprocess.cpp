@@ -1,5 +1,6 @@
 #include "csimulatorprocess.h"
 
+#include "chostapptr.h"
 #include "items/cinstalllayout.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,8 @@ CSimulatorProcess::CSimulatorProcess(QObject *parent)
     connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this](int code, QProcess::ExitStatus status) {
                 const QString reason = status == QProcess::CrashExit
-                    ? tr("the simulator was ended by a signal or crashed")
-                    : tr("the simulator ended with exit code %1").arg(code);
+                    ? CHostAppTr::tr("the simulator was ended by a signal or crashed")
+                    : CHostAppTr::tr("the simulator ended with exit code %1").arg(code);
                 if (!m_announced)
                     emit failed(reason);
                 else if (!m_stopping)

@@ -1,6 +1,7 @@
 #include "ctransferrunner.h"
 
 #include "cdevicesession.h"
+#include "chostapptr.h"
 #include "clinechange.h"
 #include "cparametertransfer.h"
 #include "cwritepreviewdialog.h"
@@ -27,7 +28,7 @@ bool CTransferRunner::run(const QString &title, const std::function<void()> &beg
 {
     CParameterTransfer *transfer = m_session->parameters();
     if (isRunning()) {
-        emit logMessage(tr("A transfer is already running."));
+        emit logMessage(CHostAppTr::tr("A transfer is already running."));
         return false;
     }
     m_running = true;
@@ -51,11 +52,12 @@ bool CTransferRunner::run(const QString &title, const std::function<void()> &beg
                             m_running = false;
                             dialog->close();
                             if (transfer->wasCancelled())
-                                emit logMessage(tr("%1: cancelled").arg(title));
+                                emit logMessage(CHostAppTr::tr("%1: cancelled").arg(title));
                             else
-                                emit logMessage(success ? tr("%1: done").arg(title) : tr("%1: failed").arg(title));
+                                emit logMessage(success ? CHostAppTr::tr("%1: done").arg(title)
+                                                        : CHostAppTr::tr("%1: failed").arg(title));
                             if (!success && !transfer->wasCancelled())
-                                emit errorMessage(title, tr("The transfer did not complete; see the log."));
+                                emit errorMessage(title, CHostAppTr::tr("The transfer did not complete; see the log."));
                             if (done)
                                 done(success);
                         });
@@ -68,11 +70,11 @@ QString CTransferRunner::activityText(int activity, int number, int total, const
 {
     switch (activity) {
     case CParameterTransfer::Writing:
-        return tr("Writing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+        return CHostAppTr::tr("Writing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
     case CParameterTransfer::ReadingBack:
-        return tr("Reading back and comparing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+        return CHostAppTr::tr("Reading back and comparing parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
     default:
-        return tr("Reading parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
+        return CHostAppTr::tr("Reading parameter %1 of %2: %3").arg(number).arg(total).arg(parameter);
     }
 }
 
@@ -90,11 +92,11 @@ QProgressDialog *CTransferRunner::createProgress(const QString &title)
     dialog->setAutoReset(false);
     dialog->setMinimumDuration(0);
     dialog->setMinimumWidth(420);
-    dialog->setCancelButtonText(tr("Cancel"));
+    dialog->setCancelButtonText(CHostAppTr::tr("Cancel"));
     disconnect(dialog, &QProgressDialog::canceled, dialog, &QProgressDialog::cancel);
     connect(dialog, &QProgressDialog::canceled, this, [this, dialog, title] {
         m_session->parameters()->cancel();
-        dialog->setLabelText(tr("%1\nStopping after the current request...").arg(title));
+        dialog->setLabelText(CHostAppTr::tr("%1\nStopping after the current request...").arg(title));
         dialog->setCancelButton(nullptr);
     });
     m_progress = dialog;
@@ -120,7 +122,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
             writable.append(item);
     }
     if (writable.isEmpty()) {
-        emit logMessage(tr("%1: nothing to write, the device holds every value").arg(title));
+        emit logMessage(CHostAppTr::tr("%1: nothing to write, the device holds every value").arg(title));
         report(true);
         return;
     }
@@ -129,7 +131,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
         QStringList texts;
         for (const CParameterProblem &problem : problems)
             texts << problem.text;
-        emit errorMessage(title, tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
+        emit errorMessage(title, CHostAppTr::tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
         report(false);
         return;
     }
@@ -139,7 +141,7 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
     preview->setAttribute(Qt::WA_DeleteOnClose);
     m_preview = preview;
     connect(preview, &QDialog::rejected, this, [this, title, report]() {
-        emit logMessage(tr("%1: cancelled").arg(title));
+        emit logMessage(CHostAppTr::tr("%1: cancelled").arg(title));
         report(false);
     });
     connect(preview, &QDialog::accepted, this, [this, title, writable, line, lineChanges, transfer, report]() {
@@ -163,8 +165,8 @@ CWritePreviewDialog *CTransferRunner::preview() const
 
 void CTransferRunner::offerReconnect(const CLinkSettings &settings, const QStringList &changes)
 {
-    auto *box = new CMessageBox(CMessageBox::Question, tr("Line settings changed"),
-                                tr("The device now works with:\n%1\nReconnect with these settings?")
+    auto *box = new CMessageBox(CMessageBox::Question, CHostAppTr::tr("Line settings changed"),
+                                CHostAppTr::tr("The device now works with:\n%1\nReconnect with these settings?")
                                     .arg(changes.join(QLatin1Char('\n'))),
                                 QPixmap(CMessageBox::iconPicture(CMessageBox::Question)),
                                 QDialogButtonBox::Yes | QDialogButtonBox::No, m_window);

@@ -1,4 +1,5 @@
 #include "cwindowstatus.h"
+#include "chostapptr.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -67,8 +68,8 @@ void CWindowStatus::changeEvent(QEvent *event)
 void CWindowStatus::retranslate()
 {
     m_pending->setText(m_pendingCount == 0 ? QString()
-                                           : tr("%n edit(s) not written", nullptr, m_pendingCount));
+                                           : CHostAppTr::tr("%n edit(s) not written", nullptr, m_pendingCount));
     m_pending->setVisible(m_pendingCount > 0);
-    m_cyclic->setText(m_reading ? tr("\u25B6 Cyclic reading every %1 ms").arg(m_interval)
-                                : tr("\u25A0 Cyclic reading off"));
+    m_cyclic->setText(m_reading ? CHostAppTr::tr("\u25B6 Cyclic reading every %1 ms").arg(m_interval)
+                                : CHostAppTr::tr("\u25A0 Cyclic reading off"));
 }

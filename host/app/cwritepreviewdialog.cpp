@@ -1,5 +1,6 @@
 #include "cwritepreviewdialog.h"
 
+#include "chostapptr.h"
 #include "cparametertransfer.h"
 #include "cvalueformat.h"
 #include "cvaluetable.h"
@@ -59,7 +60,7 @@ void CWritePreviewDialog::fillTable(const CParameterTransfer &parameters, const 
         // The device's value carries its own unit where the write changes it.
         QString device = parameters.deviceText(item);
         if (device.isEmpty())
-            device = tr("(not read)");
+            device = CHostAppTr::tr("(not read)");
         else if (parameters.deviceUnit(item) == unit && !unit.isEmpty())
             device.chop(unit.size() + 1);
         const bool changed = !parameters.wasRead(item)
@@ -96,13 +97,15 @@ void CWritePreviewDialog::changeEvent(QEvent *event)
 
 void CWritePreviewDialog::retranslate()
 {
-    setWindowTitle(tr("Write to the device"));
-    m_table->setHorizontalHeaderLabels({tr("Parameter"), tr("Device value"), tr("New value"), tr("Unit")});
-    m_summary->setText(tr("%n parameter(s) will be written, %1 of them with a new value.", nullptr,
-                          m_table->rowCount())
-                           .arg(m_changed));
-    m_lineWarning->setText(tr("This write changes the device's line settings:\n%1\nThe device will answer only "
-                              "with the new settings; afterwards you can reconnect with them.")
-                               .arg(m_lineChanges.join(QLatin1Char('\n'))));
-    m_writeButton->setText(tr("Write"));
+    setWindowTitle(CHostAppTr::tr("Write to the device"));
+    m_table->setHorizontalHeaderLabels({CHostAppTr::tr("Parameter"), CHostAppTr::tr("Device value"),
+                                        CHostAppTr::tr("New value"), CHostAppTr::tr("Unit")});
+    m_summary->setText(
+        CHostAppTr::tr("%n parameter(s) will be written, %1 of them with a new value.", nullptr, m_table->rowCount())
+            .arg(m_changed));
+    m_lineWarning->setText(
+        CHostAppTr::tr("This write changes the device's line settings:\n%1\nThe device will answer only "
+                       "with the new settings; afterwards you can reconnect with them.")
+            .arg(m_lineChanges.join(QLatin1Char('\n'))));
+    m_writeButton->setText(CHostAppTr::tr("Write"));
 }

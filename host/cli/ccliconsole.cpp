@@ -1,5 +1,6 @@
 #include "ccliconsole.h"
 
+#include "cclitr.h"
 #include "clinksettings.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
@@ -105,7 +106,7 @@ bool CCliConsole::connectLink(CModbusMaster *master, const CLinkSettings &settin
     if (master->state() == CModbusMaster::Connected)
         return true;
     if (error->isEmpty())
-        *error = tr("no connection within %1 ms").arg(settings.connectTimeout);
+        *error = CCliTr::tr("no connection within %1 ms").arg(settings.connectTimeout);
     master->disconnectDevice();
     return false;
 }
@@ -117,7 +118,7 @@ QString CCliConsole::valueText(const CItem *item)
 
 QString CCliConsole::itemLine(const CItem *item, const CParameterTransfer &parameters, int nameWidth)
 {
-    const QString value = parameters.wasRead(item) ? valueText(item) : tr("(not read)");
+    const QString value = parameters.wasRead(item) ? valueText(item) : CCliTr::tr("(not read)");
     return QStringLiteral("%1  %2").arg(item->objectName(), -nameWidth).arg(value);
 }
 

@@ -20,7 +20,7 @@ struct CLinkSettings;
 // value that was not read is never printed as one).
 class CCliConsole
 {
-    Q_DECLARE_TR_FUNCTIONS(CCliConsole)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
 
 public:
     enum ExitCode {

@@ -1,5 +1,6 @@
 #include "cdisplaywatcher.h"
 
+#include "cclitr.h"
 #include "cdevicedata.h"
 
 #include <QDateTime>
@@ -61,7 +62,7 @@ void CDisplayWatcher::print(const QString &text, int frame)
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
     } else {
         m_out << now.toString(QStringLiteral("hh:mm:ss.zzz")) << "  " << QStringLiteral("%1").arg(text, -8)
-              << "  LED " << m_led << " (" << led << ")  " << tr("frame %1").arg(frame) << '\n';
+              << "  LED " << m_led << " (" << led << ")  " << CCliTr::tr("frame %1").arg(frame) << '\n';
     }
     m_out.flush();
 }

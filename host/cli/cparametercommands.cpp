@@ -1,6 +1,7 @@
 #include "cparametercommands.h"
 
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "cdevicedata.h"
 #include "cdevicesession.h"
 #include "cdisplaywatcher.h"
@@ -40,7 +41,7 @@ int CParameterCommands::read(bool json)
     }
     CCliConsole::out().flush();
     return ok ? CCliConsole::ExitOk
-              : CCliConsole::fail(CCliConsole::ExitRead, tr("not every parameter could be read"));
+              : CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("not every parameter could be read"));
 }
 
 int CParameterCommands::write(const QString &name, const QString &text)
@@ -48,28 +49,28 @@ int CParameterCommands::write(const QString &name, const QString &text)
     CParameterTransfer *parameters = m_session.parameters();
     CItem *item = parameters->item(name);
     if (!item)
-        return CCliConsole::fail(CCliConsole::ExitValue, tr("the device has no parameter \"%1\"").arg(name));
+        return CCliConsole::fail(CCliConsole::ExitValue, CCliTr::tr("the device has no parameter \"%1\"").arg(name));
     if (!CParameterTransfer::isWritable(item))
-        return CCliConsole::fail(CCliConsole::ExitValue, tr("%1 is read-only").arg(name));
+        return CCliConsole::fail(CCliConsole::ExitValue, CCliTr::tr("%1 is read-only").arg(name));
     if (!CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("the current parameters could not be read"));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("the current parameters could not be read"));
     QVariant value;
     QString error;
     if (!CItemInput::parse(*item, text, &value, &error))
-        return CCliConsole::fail(CCliConsole::ExitValue, tr("%1: %2").arg(name, error));
+        return CCliConsole::fail(CCliConsole::ExitValue, CCliTr::tr("%1: %2").arg(name, error));
     // As in an editor: store the value, then announce the user's edit so the
     // plugin's rules update the dependent parameters.
     item->setValue(value);
     emit item->valueEdited();
     const QList<CItem *> changed = parameters->modifiedItems();
     if (changed.isEmpty()) {
-        CCliConsole::out() << tr("%1 = %2 (unchanged)").arg(name, CCliConsole::valueText(item)) << '\n';
+        CCliConsole::out() << CCliTr::tr("%1 = %2 (unchanged)").arg(name, CCliConsole::valueText(item)) << '\n';
         return CCliConsole::ExitOk;
     }
     const CParameterProblems problems = parameters->checkWrite(changed);
     if (!problems.isEmpty()) {
         CCliConsole::warnAll(problems);
-        return CCliConsole::fail(CCliConsole::ExitValue, tr("nothing was written"));
+        return CCliConsole::fail(CCliConsole::ExitValue, CCliTr::tr("nothing was written"));
     }
     CLineChange line;
     const bool lineChanges = line.compute(*parameters, changed, m_session.master()->settings());
@@ -81,10 +82,11 @@ int CParameterCommands::write(const QString &name, const QString &text)
     }
     CCliConsole::out().flush();
     if (!ok)
-        return CCliConsole::fail(CCliConsole::ExitWrite, tr("the write did not complete"));
+        return CCliConsole::fail(CCliConsole::ExitWrite, CCliTr::tr("the write did not complete"));
     if (lineChanges)
-        CCliConsole::warn(tr("the device now works with other line settings; reach it with them from now on:\n%1")
-                              .arg(line.descriptions().join(QLatin1Char('\n'))));
+        CCliConsole::warn(
+            CCliTr::tr("the device now works with other line settings; reach it with them from now on:\n%1")
+                .arg(line.descriptions().join(QLatin1Char('\n'))));
     return CCliConsole::ExitOk;
 }
 
@@ -92,10 +94,10 @@ int CParameterCommands::watch(int interval, int count, int seconds, bool json)
 {
     QObject *backend = m_session.backend();
     if (!backend)
-        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin created no backend"));
+        return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin created no backend"));
     CDisplayWatcher watcher(CCliConsole::out(), m_session.deviceData(), m_language, json);
     if (!watcher.watch(backend))
-        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin's backend reports no display"));
+        return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin's backend reports no display"));
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, backend, [this]() { m_session.requestPoll(); });
@@ -106,10 +108,10 @@ int CParameterCommands::watch(int interval, int count, int seconds, bool json)
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     if (!m_session.requestPoll())
-        return CCliConsole::fail(CCliConsole::ExitSetup, tr("the plugin's backend does not poll"));
+        return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin's backend does not poll"));
     poll.start(interval);
     loop.exec();
     if (watcher.updates() == 0)
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("the device display never arrived"));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("the device display never arrived"));
     return CCliConsole::ExitOk;
 }

@@ -11,7 +11,7 @@ class CDeviceSession;
 // the display. Each returns the process exit code.
 class CParameterCommands
 {
-    Q_DECLARE_TR_FUNCTIONS(CParameterCommands)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
 
 public:
     // session is connected; language is the CLI's ("en", "de").

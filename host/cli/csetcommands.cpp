@@ -1,6 +1,7 @@
 #include "csetcommands.h"
 
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "cdevicesession.h"
 #include "clinechange.h"
 #include "cmodbusmaster.h"
@@ -28,7 +29,7 @@ int CSetCommands::save(const QString &fileName)
     CParameterTransfer *parameters = m_session.parameters();
     // A set holds what the device holds: nothing is saved after a failed read.
     if (!CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("not every parameter could be read; nothing saved"));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("not every parameter could be read; nothing saved"));
     CParameterDescription description;
     description.loadHeader(m_descriptionFile);
     CParameterSet set = CParameterSet::fromItems(m_session.root());
@@ -37,8 +38,8 @@ int CSetCommands::save(const QString &fileName)
     set.parameterVersion = description.header().parameterVersion;
     QString error;
     if (!set.save(fileName, &error))
-        return CCliConsole::fail(CCliConsole::ExitFile, tr("%1: %2").arg(fileName, error));
-    CCliConsole::out() << tr("saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName) << '\n';
+        return CCliConsole::fail(CCliConsole::ExitFile, CCliTr::tr("%1: %2").arg(fileName, error));
+    CCliConsole::out() << CCliTr::tr("saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName) << '\n';
     return CCliConsole::ExitOk;
 }
 
@@ -47,10 +48,10 @@ int CSetCommands::prepare(const QString &fileName, CParameterSet *set)
 {
     QString error;
     if (!set->load(fileName, &error))
-        return CCliConsole::fail(CCliConsole::ExitFile, tr("%1: %2").arg(fileName, error));
+        return CCliConsole::fail(CCliConsole::ExitFile, CCliTr::tr("%1: %2").arg(fileName, error));
     CParameterTransfer *parameters = m_session.parameters();
     if (!CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("not every parameter could be read"));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("not every parameter could be read"));
     return CCliConsole::ExitOk;
 }
 
@@ -72,7 +73,7 @@ int CSetCommands::printDifferences(const CParameterSet &set, bool json)
         }
         CCliConsole::out() << QStringLiteral("%1  %2 -> %3").arg(row.name, row.deviceText, row.fileText);
         if (!row.writable)
-            CCliConsole::out() << "  " << tr("(refused, see above)");
+            CCliConsole::out() << "  " << CCliTr::tr("(refused, see above)");
         CCliConsole::out() << '\n';
     }
     if (json)
@@ -103,7 +104,7 @@ int CSetCommands::diff(const QString &fileName, bool json)
         return CCliConsole::ExitValue;
     const int differing = printDifferences(set, json) + offendingParameters(problems);
     if (differing == 0 && !json)
-        CCliConsole::out() << tr("the device holds the set") << '\n';
+        CCliConsole::out() << CCliTr::tr("the device holds the set") << '\n';
     return differing == 0 ? CCliConsole::ExitOk : CCliConsole::ExitDiffers;
 }
 
@@ -118,8 +119,8 @@ int CSetCommands::apply(const QString &fileName, bool dryRun, bool force)
     CCliConsole::warnAll(problems);
     if (!problems.isEmpty() && (!force || !CSetRestore::restIsUsable(problems)))
         return CCliConsole::fail(CCliConsole::ExitValue,
-                                 force ? tr("nothing was written: the rest of the set is of no use")
-                                       : tr("nothing was written; --force applies the other values"));
+                                 force ? CCliTr::tr("nothing was written: the rest of the set is of no use")
+                                       : CCliTr::tr("nothing was written; --force applies the other values"));
     restore.apply(set, CSetRestore::names(problems));
     const QList<CItem *> changed = parameters->modifiedItems();
     if (changed.isEmpty())
@@ -127,24 +128,25 @@ int CSetCommands::apply(const QString &fileName, bool dryRun, bool force)
     const CParameterProblems refused = parameters->checkWrite(changed);
     if (!refused.isEmpty()) {
         CCliConsole::warnAll(refused);
-        return CCliConsole::fail(CCliConsole::ExitValue, tr("nothing was written"));
+        return CCliConsole::fail(CCliConsole::ExitValue, CCliTr::tr("nothing was written"));
     }
     for (const CItem *item : changed)
         CCliConsole::out() << QStringLiteral("%1  %2 -> %3")
                                   .arg(item->objectName(), parameters->deviceText(item), CCliConsole::valueText(item))
                            << '\n';
     if (dryRun) {
-        CCliConsole::out() << tr("dry run: nothing written") << '\n';
+        CCliConsole::out() << CCliTr::tr("dry run: nothing written") << '\n';
         return CCliConsole::ExitOk;
     }
     CLineChange line;
     const bool lineChanges = line.compute(*parameters, changed, m_session.master()->settings());
     if (!CCliConsole::runTransfer(parameters, [parameters, changed]() { parameters->writeItems(changed); }))
-        return CCliConsole::fail(CCliConsole::ExitWrite, tr("the write did not complete"));
+        return CCliConsole::fail(CCliConsole::ExitWrite, CCliTr::tr("the write did not complete"));
     if (lineChanges) {
         // The device answers only with its new settings now.
         QString error;
-        CCliConsole::warn(tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n')));
+        CCliConsole::warn(
+            CCliTr::tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n')));
         if (!CCliConsole::connectLink(m_session.master(), line.settings(), &error))
             return CCliConsole::fail(CCliConsole::ExitConnection, error);
     }
@@ -156,12 +158,12 @@ int CSetCommands::verify(const CParameterSet &set)
 {
     CParameterTransfer *parameters = m_session.parameters();
     if (!CCliConsole::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("the device could not be read back"));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("the device could not be read back"));
     const CSetRestore restore(m_session.root(), parameters, m_orderNumber);
     const CParameterProblems problems = restore.check(set);
     const int differing = printDifferences(set, false) + offendingParameters(problems);
     if (differing > 0)
-        return CCliConsole::fail(CCliConsole::ExitDiffers, tr("the device does not hold the set"));
-    CCliConsole::out() << tr("the device holds the set") << '\n';
+        return CCliConsole::fail(CCliConsole::ExitDiffers, CCliTr::tr("the device does not hold the set"));
+    CCliConsole::out() << CCliTr::tr("the device holds the set") << '\n';
     return CCliConsole::ExitOk;
 }

@@ -14,7 +14,7 @@ class CDeviceSession;
 // (only what differs, checked, read back). Each returns the exit code.
 class CSetCommands
 {
-    Q_DECLARE_TR_FUNCTIONS(CSetCommands)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
 
 public:
     // session is connected; descriptionFile gives model and version.

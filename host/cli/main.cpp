@@ -1,6 +1,7 @@
 // loomwork-cli: reads and writes the device's parameters and watches its
 // display from the command line, through the same host library as the GUI.
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "cdevicesession.h"
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
@@ -13,12 +14,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-// The translation context of the CLI's own texts.
-struct Cli
-{
-    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
-};
 
 // Commands and how many words each takes after its name.
 const QHash<QString, int> Commands = {{QStringLiteral("read"), 0}, {QStringLiteral("write"), 2},
@@ -64,7 +59,7 @@ int fail(int code, const QString &text)
 bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
 {
     if (args.isSet(QStringLiteral("tcp")) == args.isSet(QStringLiteral("serial"))) {
-        *error = Cli::tr("give exactly one of --tcp HOST:PORT and --serial PORT");
+        *error = CCliTr::tr("give exactly one of --tcp HOST:PORT and --serial PORT");
         return false;
     }
     if (args.isSet(QStringLiteral("serial"))) {
@@ -76,7 +71,7 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
         bool ok = colon > 0;
         const uint port = ok ? target.mid(colon + 1).toUInt(&ok) : 0;
         if (!ok || port == 0 || port > 65535) {
-            *error = Cli::tr("--tcp expects HOST:PORT, not \"%1\"").arg(target);
+            *error = CCliTr::tr("--tcp expects HOST:PORT, not \"%1\"").arg(target);
             return false;
         }
         settings->transport = CLinkSettings::Tcp;
@@ -91,12 +86,12 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
     if (ok && args.isSet(QStringLiteral("unit-id")))
         settings->serverAddress = args.value(QStringLiteral("unit-id")).toInt(&ok);
     if (!ok) {
-        *error = Cli::tr("--timeout, --retries and --unit-id take whole numbers");
+        *error = CCliTr::tr("--timeout, --retries and --unit-id take whole numbers");
         return false;
     }
     // Modbus addresses a single device with 1 .. 247.
     if (settings->serverAddress < 1 || settings->serverAddress > 247) {
-        *error = Cli::tr("--unit-id must lie in 1 .. 247, not %1").arg(settings->serverAddress);
+        *error = CCliTr::tr("--unit-id must lie in 1 .. 247, not %1").arg(settings->serverAddress);
         return false;
     }
     return true;
@@ -104,41 +99,42 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
 
 void addOptions(QCommandLineParser &args)
 {
-    args.setApplicationDescription(Cli::tr(
-        "Reads and writes the parameters of a device and watches its display.\n\n"
-        "Commands:\n"
-        "  read              print all parameters (name, value, unit; --json)\n"
-        "  write NAME VALUE  set one parameter (list entry text or number in display\n"
-        "                    units), let the device rules follow, write what changed\n"
-        "  watch             print the display text and LED as they change (--json)\n"
-        "  save FILE         save the device's parameters as a parameter set\n"
-        "  diff FILE         show where the device differs from a parameter set\n"
-        "  apply FILE        write the set's differing values (--dry-run, --force)\n\n"
-        "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
-        "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
-        "7 the device differs from the set, 8 set file not readable or writable."));
+    args.setApplicationDescription(
+        CCliTr::tr("Reads and writes the parameters of a device and watches its display.\n\n"
+                   "Commands:\n"
+                   "  read              print all parameters (name, value, unit; --json)\n"
+                   "  write NAME VALUE  set one parameter (list entry text or number in display\n"
+                   "                    units), let the device rules follow, write what changed\n"
+                   "  watch             print the display text and LED as they change (--json)\n"
+                   "  save FILE         save the device's parameters as a parameter set\n"
+                   "  diff FILE         show where the device differs from a parameter set\n"
+                   "  apply FILE        write the set's differing values (--dry-run, --force)\n\n"
+                   "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
+                   "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
+                   "7 the device differs from the set, 8 set file not readable or writable."));
     args.addHelpOption();
     args.addVersionOption();
-    args.addPositionalArgument(QStringLiteral("command"), Cli::tr("read, write, watch, save, diff or apply"));
+    args.addPositionalArgument(QStringLiteral("command"), CCliTr::tr("read, write, watch, save, diff or apply"));
     args.addOptions({
-        {QStringLiteral("tcp"), Cli::tr("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
-        {QStringLiteral("serial"), Cli::tr("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
-        {QStringLiteral("plugin-dir"), Cli::tr("Directory of the device plugins."), QStringLiteral("DIR"),
+        {QStringLiteral("tcp"), CCliTr::tr("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
+        {QStringLiteral("serial"), CCliTr::tr("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
+        {QStringLiteral("plugin-dir"), CCliTr::tr("Directory of the device plugins."), QStringLiteral("DIR"),
          CDeviceSession::defaultPluginDirectory()},
-        {QStringLiteral("description"), Cli::tr("The device's parameter description."), QStringLiteral("FILE"),
+        {QStringLiteral("description"), CCliTr::tr("The device's parameter description."), QStringLiteral("FILE"),
          CDeviceSession::defaultDescriptionFile()},
-        {QStringLiteral("json"), Cli::tr("read, watch, diff: print JSON.")},
-        {QStringLiteral("dry-run"), Cli::tr("apply: show what would be written, write nothing.")},
-        {QStringLiteral("force"), Cli::tr("apply: leave out the set's offending values, apply the rest.")},
-        {QStringLiteral("language"), Cli::tr("Language of captions and list texts: en or de."), QStringLiteral("ID")},
-        {QStringLiteral("timeout"), Cli::tr("Response timeout in ms (1000)."), QStringLiteral("MS")},
-        {QStringLiteral("retries"), Cli::tr("Retries after a timeout (3)."), QStringLiteral("N")},
-        {QStringLiteral("unit-id"), Cli::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
-        {QStringLiteral("interval"), Cli::tr("watch: poll interval in ms."), QStringLiteral("MS"),
+        {QStringLiteral("json"), CCliTr::tr("read, watch, diff: print JSON.")},
+        {QStringLiteral("dry-run"), CCliTr::tr("apply: show what would be written, write nothing.")},
+        {QStringLiteral("force"), CCliTr::tr("apply: leave out the set's offending values, apply the rest.")},
+        {QStringLiteral("language"), CCliTr::tr("Language of captions and list texts: en or de."),
+         QStringLiteral("ID")},
+        {QStringLiteral("timeout"), CCliTr::tr("Response timeout in ms (1000)."), QStringLiteral("MS")},
+        {QStringLiteral("retries"), CCliTr::tr("Retries after a timeout (3)."), QStringLiteral("N")},
+        {QStringLiteral("unit-id"), CCliTr::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
+        {QStringLiteral("interval"), CCliTr::tr("watch: poll interval in ms."), QStringLiteral("MS"),
          QStringLiteral("1000")},
-        {QStringLiteral("count"), Cli::tr("watch: stop after N display changes."), QStringLiteral("N"),
+        {QStringLiteral("count"), CCliTr::tr("watch: stop after N display changes."), QStringLiteral("N"),
          QStringLiteral("0")},
-        {QStringLiteral("duration"), Cli::tr("watch: stop after S seconds."), QStringLiteral("S"),
+        {QStringLiteral("duration"), CCliTr::tr("watch: stop after S seconds."), QStringLiteral("S"),
          QStringLiteral("0")},
     });
 }
@@ -184,11 +180,12 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
     words.replaceInStrings(QString(NumberMark), QString());
     const QString command = words.value(0);
     if (!Commands.contains(command) || words.size() != 1 + Commands.value(command))
-        return fail(CCliConsole::ExitUsage,
-                    Cli::tr("usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE "
-                            "(see --help)"));
+        return fail(
+            CCliConsole::ExitUsage,
+            CCliTr::tr("usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE "
+                       "(see --help)"));
     if (args.isSet(QStringLiteral("language")) && language.language() != args.value(QStringLiteral("language")))
-        return fail(CCliConsole::ExitUsage, Cli::tr("--language takes en or de"));
+        return fail(CCliConsole::ExitUsage, CCliTr::tr("--language takes en or de"));
     CLinkSettings settings;
     QString error;
     if (!parseLink(args, &settings, &error))

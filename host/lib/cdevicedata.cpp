@@ -1,4 +1,5 @@
 #include "cdevicedata.h"
+#include "chosttr.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,11 +46,11 @@ bool CDeviceData::load(const QString &fileName, QString *error)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("%1: %2").arg(fileName, file.errorString());
+        *error = CHostTr::tr("%1: %2").arg(fileName, file.errorString());
         return false;
     }
     if (!parse(file.readAll(), error)) {
-        *error = tr("%1: %2").arg(fileName, *error);
+        *error = CHostTr::tr("%1: %2").arg(fileName, *error);
         return false;
     }
     return true;
@@ -66,11 +67,12 @@ bool CDeviceData::parse(const QByteArray &json, QString *error)
         return false;
     }
     if (data.value(QStringLiteral("format")).toString() != FormatTag) {
-        *error = tr("not a device data file");
+        *error = CHostTr::tr("not a device data file");
         return false;
     }
     if (data.value(QStringLiteral("version")).toInt() != FormatVersion) {
-        *error = tr("device data version %1 is not supported").arg(data.value(QStringLiteral("version")).toString());
+        *error = CHostTr::tr("device data version %1 is not supported")
+                     .arg(data.value(QStringLiteral("version")).toString());
         return false;
     }
     const QVariantMap unit = data.value(QStringLiteral("unit")).toMap();
@@ -94,7 +96,7 @@ bool CDeviceData::parseOrder(const QVariant &order, QString *error)
         const QVariantMap group = entry.toMap();
         const QStringList names = group.value(QStringLiteral("names")).toStringList();
         if (names.isEmpty()) {
-            *error = tr("a write-order group names no parameter");
+            *error = CHostTr::tr("a write-order group names no parameter");
             return false;
         }
         m_order.append(names);
@@ -125,7 +127,7 @@ bool CDeviceData::parseRules(const QVariant &rules, QString *error)
             && (rule.kind != Rule::Above || !rule.other.isEmpty())
             && (rule.kind != Rule::Rising || (!rule.count.isEmpty() && rule.items.first().contains("%1")));
         if (!complete) {
-            *error = tr("rule %1 (\"%2\") is incomplete").arg(m_rules.size() + 1).arg(kind);
+            *error = CHostTr::tr("rule %1 (\"%2\") is incomplete").arg(m_rules.size() + 1).arg(kind);
             return false;
         }
         m_rules.append(rule);

@@ -22,7 +22,7 @@
 // ranges are checked, and every CRequest::CyclicRead counts as a poll.
 class LOOMWORKHOST_EXPORT CDeviceData
 {
-    Q_DECLARE_TR_FUNCTIONS(CDeviceData)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     enum LineSetting { Address, BaudRate, Parity, StopBits };

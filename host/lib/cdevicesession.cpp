@@ -1,14 +1,15 @@
 #include "cdevicesession.h"
 
 #include "cdevicedata.h"
+#include "chosttr.h"
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
 #include "cpluginregistry.h"
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
-#include "items/citem.h"
 #include "items/cinstalllayout.h"
+#include "items/citem.h"
 #include "loomworklogging.h"
 #include "plugin/cloomworkplugin.h"
 
@@ -52,12 +53,13 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     QString dataError;
     m_data->clear();
     if (QFileInfo::exists(dataFile) && !m_data->load(dataFile, &dataError))
-        return setError(tr("Device data file %1").arg(dataError));
+        return setError(CHostTr::tr("Device data file %1").arg(dataError));
     qCInfo(lcDescription) << "device data file" << dataFile << (QFileInfo::exists(dataFile) ? "read" : "absent");
     if (!QFileInfo::exists(fileName))
-        return setError(tr("Description file %1 does not exist").arg(fileName));
+        return setError(CHostTr::tr("Description file %1 does not exist").arg(fileName));
     if (!description.load(fileName))
-        return setError(tr("Description file %1 cannot be read (damaged, unsealed or unsupported)").arg(fileName));
+        return setError(
+            CHostTr::tr("Description file %1 cannot be read (damaged, unsealed or unsupported)").arg(fileName));
     // A new description replaces the items of an earlier one; the plugin
     // then binds to the new tree.
     qDeleteAll(m_root->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly));
@@ -73,7 +75,7 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     for (const QString &problem : qAsConst(m_problems))
         qCInfo(lcDescription).noquote() << "description problem:" << problem;
     if (m_parameters->items().isEmpty())
-        return setError(tr("Description file %1 describes no device registers").arg(fileName));
+        return setError(CHostTr::tr("Description file %1 describes no device registers").arg(fileName));
     if (m_plugin)
         m_plugin->init(m_root);
     return true;
@@ -85,9 +87,9 @@ bool CDeviceSession::loadPlugin(const QString &directory, const QString &wanted)
     m_registry->load(directory);
     CLoomworkPlugin *plugin = m_registry->pluginFor(identification);
     if (!plugin) {
-        QString text = tr("No plugin in %1 supports the device %2").arg(directory, identification);
+        QString text = CHostTr::tr("No plugin in %1 supports the device %2").arg(directory, identification);
         for (const QString &refused : m_registry->errors())
-            text += QLatin1Char('\n') + tr("Refused: %1").arg(refused);
+            text += QLatin1Char('\n') + CHostTr::tr("Refused: %1").arg(refused);
         return setError(text);
     }
     m_plugin = plugin;

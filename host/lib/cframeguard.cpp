@@ -151,8 +151,8 @@ bool CFrameGuard::checkNextFrame()
     const QByteArray frame = m_answers.left(size);
     m_answers.remove(0, size);
     if (!m_pending.remove(transaction)) {
-        emit frameRejected(QStringLiteral("discarded an answer to no waiting request (transaction %1)").arg(transaction),
-                           false);
+        emit frameRejected(
+            QStringLiteral("discarded an answer to no waiting request (transaction %1)").arg(transaction), false);
         return true;
     }
     if (m_client)

@@ -1,5 +1,6 @@
 #include "citeminput.h"
 
+#include "chosttr.h"
 #include "cvalueformat.h"
 #include "items/citem.h"
 
@@ -21,7 +22,7 @@ bool parseList(const CItem &item, const QString &text, QVariant *value, QString 
     if (index < 0 && isNumber && number >= 0 && number < entries.size())
         index = number;
     if (index < 0) {
-        *error = CItemInput::tr("\"%1\" is none of: %2").arg(text, entries.join(QStringLiteral(", ")));
+        *error = CHostTr::tr("\"%1\" is none of: %2").arg(text, entries.join(QStringLiteral(", ")));
         return false;
     }
     *value = index;
@@ -41,7 +42,7 @@ bool parseBool(const CItem &item, const QString &text, QVariant *value, QString 
         *value = 0;
         return true;
     }
-    *error = CItemInput::tr("\"%1\" is neither on nor off").arg(text);
+    *error = CHostTr::tr("\"%1\" is neither on nor off").arg(text);
     return false;
 }
 
@@ -50,14 +51,14 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
     bool ok = false;
     const double shown = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     if (!ok) {
-        *error = CItemInput::tr("\"%1\" is not a number").arg(text);
+        *error = CHostTr::tr("\"%1\" is not a number").arg(text);
         return false;
     }
     const bool isFloat = item.type() == CItem::DATA_TYPE_FLOAT;
     const double stored = isFloat ? shown : shown * item.decimalFactor();
     if (item.minimum() < item.maximum() && (stored < item.minimum() || stored > item.maximum())) {
-        *error = CItemInput::tr("%1 is outside %2 .. %3").arg(text, CValueFormat::text(&item, item.minimum()),
-                                                            CValueFormat::text(&item, item.maximum()));
+        *error = CHostTr::tr("%1 is outside %2 .. %3")
+                     .arg(text, CValueFormat::text(&item, item.minimum()), CValueFormat::text(&item, item.maximum()));
         return false;
     }
     *value = isFloat ? QVariant(stored) : QVariant(qint64(std::llround(stored)));
@@ -83,7 +84,7 @@ bool CItemInput::parse(const CItem &item, const QString &text, QVariant *value, 
     case CItem::DATA_TYPE_OBJECT:
     case CItem::DATA_TYPE_GROUP:
     case CItem::DATA_TYPE_DATETIME:
-        *error = CItemInput::tr("%1 cannot be set from text").arg(item.objectName());
+        *error = CHostTr::tr("%1 cannot be set from text").arg(item.objectName());
         return false;
     default:
         return parseNumber(item, text, value, error);

@@ -14,7 +14,7 @@ class CItem;
 // point or comma) multiplied by the item's decimal factor, or plain text.
 class LOOMWORKHOST_EXPORT CItemInput
 {
-    Q_DECLARE_TR_FUNCTIONS(CItemInput)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     // True with *value set when text is acceptable for item (range

@@ -1,6 +1,7 @@
 #include "clinechange.h"
 
 #include "cdevicedata.h"
+#include "chosttr.h"
 #include "cparametertransfer.h"
 #include "cwritecheck.h"
 #include "description/citemregisters.h"
@@ -57,7 +58,7 @@ bool CLineChange::compute(const CParameterTransfer &parameters, const QList<CIte
             m_settings.stopBits = value.toInt();
             break;
         }
-        m_descriptions << tr("%1: %2 -> %3")
+        m_descriptions << CHostTr::tr("%1: %2 -> %3")
                               .arg(CWriteCheck::label(item), parameters.deviceText(item),
                                    CWriteCheck::valueWithUnit(item));
     }

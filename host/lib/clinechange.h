@@ -17,7 +17,7 @@ class CParameterTransfer;
 // settings, so the host must follow.
 class LOOMWORKHOST_EXPORT CLineChange
 {
-    Q_DECLARE_TR_FUNCTIONS(CLineChange)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     // Computes the link settings after writing items from current: each

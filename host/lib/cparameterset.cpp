@@ -1,5 +1,6 @@
 #include "cparameterset.h"
 
+#include "chosttr.h"
 #include "cwritecheck.h"
 #include "items/citem.h"
 
@@ -116,16 +117,18 @@ bool CParameterSet::load(const QString &fileName, QString *error)
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonObject object = document.object();
     if (document.isNull() || object.value("format").toString() != QLatin1String(formatTag)) {
-        setError(error, document.isNull() ? parseError.errorString() : tr("not a parameter set"));
+        setError(error, document.isNull() ? parseError.errorString() : CHostTr::tr("not a parameter set"));
         return false;
     }
     const int fileVersion = object.value("version").toInt(1);
     if (fileVersion < 1 || fileVersion > FormatVersion) {
-        setError(error, tr("parameter-set version %1 is not supported (up to %2)").arg(fileVersion).arg(FormatVersion));
+        setError(
+            error,
+            CHostTr::tr("parameter-set version %1 is not supported (up to %2)").arg(fileVersion).arg(FormatVersion));
         return false;
     }
     if (!object.value("values").isObject()) {
-        setError(error, tr("the set holds no values"));
+        setError(error, CHostTr::tr("the set holds no values"));
         return false;
     }
     version = fileVersion;
@@ -163,7 +166,7 @@ bool CParameterSet::convertForItem(const CItem *item, const QVariant &raw, QVari
         converted = QDateTime::fromString(raw.toString(), Qt::ISODateWithMs);
     } else if (raw.type() == QVariant::String || !raw.isValid() || raw.type() == QVariant::Map
                || raw.type() == QVariant::List) {
-        *reason = tr("%1 is not a number").arg(jsonText(raw));
+        *reason = CHostTr::tr("%1 is not a number").arg(jsonText(raw));
         return false;
     } else if (type == CItem::DATA_TYPE_BOOL && raw.type() == QVariant::Bool) {
         converted = raw.toBool();

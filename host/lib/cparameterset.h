@@ -22,7 +22,7 @@ class QObject;
 // CSetRestore brings a set into the items.
 class LOOMWORKHOST_EXPORT CParameterSet
 {
-    Q_DECLARE_TR_FUNCTIONS(CParameterSet)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     // Version 1 files lack "version" and "units"; their values mean the same.

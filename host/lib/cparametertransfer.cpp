@@ -1,6 +1,7 @@
 #include "cparametertransfer.h"
 
 #include "cdevicedata.h"
+#include "chosttr.h"
 #include "cvalueformat.h"
 #include "cwritecheck.h"
 #include "description/citemregisters.h"
@@ -15,7 +16,7 @@ const int IllegalDataValue = 3;
 
 QString transferTitle()
 {
-    return CParameterTransfer::tr("Parameter transfer");
+    return CHostTr::tr("Parameter transfer");
 }
 
 QVariant valueOf(const CItem *item, const QByteArray &bytes)
@@ -30,7 +31,7 @@ QString allowedText(const CItem *item)
     if (type == CItem::DATA_TYPE_LIST16 || type == CItem::DATA_TYPE_LIST32)
         return item->textList().join(QStringLiteral(", "));
     if (item->minimum() == item->maximum())
-        return CParameterTransfer::tr("any value of its type");
+        return CHostTr::tr("any value of its type");
     return QStringLiteral("%1 .. %2").arg(CValueFormat::text(item, qMin(item->minimum(), item->maximum())),
                                          CWriteCheck::valueWithUnit(item, qMax(item->minimum(), item->maximum())));
 }
@@ -147,7 +148,8 @@ QString CParameterTransfer::deviceUnit(const CItem *item) const
 {
     const QString unit = item->unit();
     CItem *selector = m_data ? this->item(m_data->unitSelector()) : nullptr;
-    if (!selector || unit.isEmpty() || !m_data->unitItems().contains(item->objectName()) || !m_device.contains(selector))
+    if (!selector || unit.isEmpty() || !m_data->unitItems().contains(item->objectName())
+        || !m_device.contains(selector))
         return unit;
     return selector->valueText(valueOf(selector, m_device.value(selector)));
 }
@@ -202,7 +204,7 @@ bool CParameterTransfer::start(const QString &what)
 {
     if (m_busy) {
         emit m_master->messageSender()->errorMessage(transferTitle(),
-                                                     tr("%1 refused: another transfer is running").arg(what));
+                                                     CHostTr::tr("%1 refused: another transfer is running").arg(what));
         return false;
     }
     if (m_master->state() == CModbusMaster::Disconnected) {
@@ -210,7 +212,7 @@ bool CParameterTransfer::start(const QString &what)
         m_busy = true;
         m_emitData = false;
         m_received.clear();
-        fail(tr("%1 failed: the link to the device is not open").arg(what));
+        fail(CHostTr::tr("%1 failed: the link to the device is not open").arg(what));
         end();
         return false;
     }
@@ -251,7 +253,7 @@ void CParameterTransfer::cancel()
         return;
     m_cancelled = true;
     m_ok = false;
-    emit m_master->messageSender()->logMessage(tr("Transfer cancelled: no further parameter is sent"));
+    emit m_master->messageSender()->logMessage(CHostTr::tr("Transfer cancelled: no further parameter is sent"));
 }
 
 bool CParameterTransfer::wasCancelled() const
@@ -284,7 +286,7 @@ QString CParameterTransfer::labels(const QList<CItem *> &items)
         names << CWriteCheck::label(items.at(i));
     QString text = names.join(QStringLiteral(", "));
     if (items.size() > shown)
-        text = tr("%1 and %n more", nullptr, int(items.size()) - shown).arg(text);
+        text = CHostTr::tr("%1 and %n more", nullptr, int(items.size()) - shown).arg(text);
     return text;
 }
 
@@ -323,7 +325,7 @@ void CParameterTransfer::fail(const QString &text)
 
 void CParameterTransfer::readAll()
 {
-    if (!start(tr("Reading all parameters")))
+    if (!start(CHostTr::tr("Reading all parameters")))
         return;
     beginActivity(Reading, m_items.size());
     queueReads(CRegisterPlan::readBlocks(m_items, CModbusMaster::MaxReadRegisters, m_maxGap), false);
@@ -357,7 +359,7 @@ void CParameterTransfer::readBlock(const CRegisterPlan::Block &block)
             queueReads(CRegisterPlan::splitAtGaps(block), true);
         } else {
             // Reported here, by parameter, not by register.
-            fail(tr("Reading %1 failed: %2").arg(labels(block.items), result.error));
+            fail(CHostTr::tr("Reading %1 failed: %2").arg(labels(block.items), result.error));
         }
         stepDone();
     }, false);
@@ -442,14 +444,14 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
         return !isWritable(item);
     }), items.end());
     items = withCompanions(items);
-    if (!start(tr("Writing %n parameter(s)", nullptr, items.size())))
+    if (!start(CHostTr::tr("Writing %n parameter(s)", nullptr, items.size())))
         return;
     const CParameterProblems problems = checkWrite(items);
     if (!problems.isEmpty()) {
         QStringList texts;
         for (const CParameterProblem &problem : problems)
             texts << problem.text;
-        fail(tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
+        fail(CHostTr::tr("Nothing was written:\n%1").arg(texts.join(QLatin1Char('\n'))));
         end();
         return;
     }
@@ -500,10 +502,10 @@ void CParameterTransfer::writeFailed(const CRegisterPlan::Block &block, const CM
     for (CItem *item : block.items) {
         // "Illegal data value": the device does not take the value.
         const QString text = result.exceptionCode == IllegalDataValue
-            ? tr("%1: the device refused %2 (allowed: %3): %4")
+            ? CHostTr::tr("%1: the device refused %2 (allowed: %3): %4")
                   .arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item), allowedText(item), result.error)
-            : tr("%1: writing %2 failed: %3").arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item),
-                                                  result.error);
+            : CHostTr::tr("%1: writing %2 failed: %3")
+                  .arg(CWriteCheck::label(item), CWriteCheck::valueWithUnit(item), result.error);
         m_refused.insert(item);
         m_failures.insert(item, text);
         fail(text);
@@ -529,8 +531,8 @@ void CParameterTransfer::verifyWritten()
         }
         m_notReadBack.insert(item);
         emit m_master->messageSender()->logMessage(
-                tr("%1: written; not read back, the device now answers with its new line settings")
-                    .arg(CWriteCheck::label(item)));
+            CHostTr::tr("%1: written; not read back, the device now answers with its new line settings")
+                .arg(CWriteCheck::label(item)));
     }
     // What was sent is read back even after a cancel.
     beginActivity(ReadingBack, readBack.size());
@@ -560,7 +562,7 @@ void CParameterTransfer::compareReadBack()
         const QString written = CValueFormat::text(item, valueOf(item, m_written.value(item)));
         const QString held = CValueFormat::text(item, valueOf(item, back));
         emit mismatch(item->objectName(), written, held);
-        const QString text = tr("%1: wrote %2, the device holds %3").arg(CWriteCheck::label(item), written, held);
+        const QString text = CHostTr::tr("%1: wrote %2, the device holds %3").arg(CWriteCheck::label(item), written, held);
         m_failures.insert(item, text);
         fail(text);
     }
@@ -576,7 +578,7 @@ void CParameterTransfer::restoreUnread()
         m_readFailed.insert(item);
         if (m_device.contains(item) && !m_refused.contains(item))
             item->setByteArray(m_device.value(item).left(item->byteSize()));
-        const QString text = tr("%1: could not be read back; it shows the last value read from the device")
+        const QString text = CHostTr::tr("%1: could not be read back; it shows the last value read from the device")
                                  .arg(CWriteCheck::label(item));
         if (!m_failures.contains(item))
             m_failures.insert(item, text);

@@ -1,5 +1,6 @@
 #include "cpluginregistry.h"
 
+#include "chosttr.h"
 #include "items/cinstalllayout.h"
 #include "loomworklogging.h"
 #include "plugin/cloomworkplugin.h"
@@ -28,7 +29,7 @@ int CPluginRegistry::load(const QString &directory)
 {
     const QDir dir(directory);
     if (!dir.exists()) {
-        refuse(directory, tr("the plugin directory does not exist"));
+        refuse(directory, CHostTr::tr("the plugin directory does not exist"));
         return 0;
     }
     int accepted = 0;
@@ -67,18 +68,18 @@ QString CPluginRegistry::refusal(QPluginLoader &loader) const
 {
     const QString iid = loader.metaData().value(QStringLiteral("IID")).toString();
     if (!loader.metaData().isEmpty() && iid != QLatin1String(CLoomworkPlugin_iid))
-        return tr("it serves the interface \"%1\", not that of Loomwork device plugins").arg(iid);
+        return CHostTr::tr("it serves the interface \"%1\", not that of Loomwork device plugins").arg(iid);
     QObject *instance = loader.instance();
     if (!instance)
-        return tr("it cannot be loaded: %1").arg(loader.errorString());
+        return CHostTr::tr("it cannot be loaded: %1").arg(loader.errorString());
     if (!qobject_cast<CLoomworkPlugin *>(instance))
-        return tr("its plugin object is not a CLoomworkPlugin");
+        return CHostTr::tr("its plugin object is not a CLoomworkPlugin");
     return QString();
 }
 
 void CPluginRegistry::refuse(const QString &fileName, const QString &reason)
 {
-    const QString text = tr("%1: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    const QString text = CHostTr::tr("%1: %2").arg(QDir::toNativeSeparators(fileName), reason);
     qCInfo(lcHost).noquote() << "plugin refused:" << text;
     m_errors.append(text);
     emit loadFailed(text);

@@ -1,6 +1,7 @@
 #include "csetrestore.h"
 
 #include "cdevicedata.h"
+#include "chosttr.h"
 #include "cparametertransfer.h"
 #include "cvalueformat.h"
 #include "cwritecheck.h"
@@ -86,7 +87,7 @@ CParameterProblems CSetRestore::entryProblems(const CParameterSet &set) const
     CParameterProblems problems;
     if (!set.orderNumber.isEmpty() && !m_orderNumber.isEmpty() && set.orderNumber != m_orderNumber)
         problems.append({QString(),
-                         tr("The set was taken from %1 (order number %2); this device is %3.")
+                         CHostTr::tr("The set was taken from %1 (order number %2); this device is %3.")
                              .arg(set.model, set.orderNumber, m_orderNumber),
                          true});
     const CDeviceData &data = dataOf(m_parameters);
@@ -95,10 +96,10 @@ CParameterProblems CSetRestore::entryProblems(const CParameterSet &set) const
         QVariant value;
         QString reason;
         if (!item)
-            problems.append({entry.first, tr("%1: the device has no such parameter").arg(entry.first), false});
+            problems.append({entry.first, CHostTr::tr("%1: the device has no such parameter").arg(entry.first), false});
         else if (!CParameterSet::convertForItem(item, entry.second, &value, &reason))
-            problems.append({entry.first, tr("%1: %2").arg(CWriteCheck::label(item), reason),
-                             data.governs(entry.first)});
+            problems.append(
+                {entry.first, CHostTr::tr("%1: %2").arg(CWriteCheck::label(item), reason), data.governs(entry.first)});
     }
     return problems;
 }

@@ -19,7 +19,7 @@ class CParameterTransfer;
 // value goes in as saved, since the set holds it in the set's own unit.
 class LOOMWORKHOST_EXPORT CSetRestore
 {
-    Q_DECLARE_TR_FUNCTIONS(CSetRestore)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     // root holds the items; parameters knows the device (not owned).

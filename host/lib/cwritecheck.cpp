@@ -1,5 +1,6 @@
 #include "cwritecheck.h"
 
+#include "chosttr.h"
 #include "citemtypelimits.h"
 #include "cvalueformat.h"
 #include "items/citem.h"
@@ -87,35 +88,38 @@ QString CWriteCheck::valueProblem(const CItem *item, const QVariant &value, bool
     if (isText(item)) {
         const int width = item->byteSize();
         return value.toString().toUtf8().size() > width
-            ? tr("\"%1\" is longer than %2 characters").arg(value.toString()).arg(width)
+            ? CHostTr::tr("\"%1\" is longer than %2 characters").arg(value.toString()).arg(width)
             : QString();
     }
     if (item->type() == CItem::DATA_TYPE_DATETIME)
-        return value.toDateTime().isValid() ? QString() : tr("\"%1\" is no date and time").arg(value.toString());
+        return value.toDateTime().isValid() ? QString()
+                                            : CHostTr::tr("\"%1\" is no date and time").arg(value.toString());
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        return tr("\"%1\" is not a number").arg(value.toString());
+        return CHostTr::tr("\"%1\" is not a number").arg(value.toString());
     if (isList(item)) {
         const QStringList entries = item->textList();
         return number == std::floor(number) && number >= 0 && number < entries.size()
             ? QString()
-            : tr("%1 is no entry of the list (%2)").arg(value.toString(), entries.join(QStringLiteral(", ")));
+            : CHostTr::tr("%1 is no entry of the list (%2)").arg(value.toString(), entries.join(QStringLiteral(", ")));
     }
     if (item->type() == CItem::DATA_TYPE_BOOL)
-        return number == 0.0 || number == 1.0 ? QString() : tr("%1 is neither on nor off").arg(value.toString());
+        return number == 0.0 || number == 1.0 ? QString() : CHostTr::tr("%1 is neither on nor off").arg(value.toString());
     if (item->type() == CItem::DATA_TYPE_FLOAT && std::fabs(number) > double(std::numeric_limits<float>::max()))
-        return tr("%1 cannot be held by the parameter (a 32-bit float)").arg(value.toString());
+        return CHostTr::tr("%1 cannot be held by the parameter (a 32-bit float)").arg(value.toString());
     const QPair<double, double> limits = CItemTypeLimits::limits(item->type());
     if (isInteger(item) && (number != std::floor(number) || number < limits.first || number > limits.second))
-        return tr("%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)")
-            .arg(value.toString()).arg(limits.first, 0, 'f', 0).arg(limits.second, 0, 'f', 0);
+        return CHostTr::tr("%1 cannot be held by the parameter (whole numbers %2 .. %3 in register units)")
+            .arg(value.toString())
+            .arg(limits.first, 0, 'f', 0)
+            .arg(limits.second, 0, 'f', 0);
     const double low = qMin(item->minimum(), item->maximum());
     const double high = qMax(item->minimum(), item->maximum());
     const double slack = slackFor(item, low, high);
     if (!checkRange || low == high || (number >= low - slack && number <= high + slack))
         return QString();
-    return tr("%1 is outside %2 .. %3").arg(valueWithUnit(item, value), CValueFormat::text(item, low),
+    return CHostTr::tr("%1 is outside %2 .. %3").arg(valueWithUnit(item, value), CValueFormat::text(item, low),
                                             valueWithUnit(item, high));
 }
 
@@ -127,7 +131,7 @@ CParameterProblems CWriteCheck::check(const QList<CItem *> &written) const
         names.insert(item->objectName());
         const QString problem = valueProblem(item, item->value());
         if (!problem.isEmpty())
-            problems.append({item->objectName(), tr("%1: %2").arg(label(item), problem)});
+            problems.append({item->objectName(), CHostTr::tr("%1: %2").arg(label(item), problem)});
     }
     for (const Rule &rule : m_data.rules()) {
         const QStringList involvedNames = involved(rule);
@@ -215,10 +219,11 @@ void CWriteCheck::checkWithin(const Rule &rule, CParameterProblems *problems) co
         const double slack = slackFor(item, low, high);
         if (value >= low - slack && value <= high + slack)
             continue;
-        problems->append({item->objectName(),
-                          tr("%1: %2 is outside the configured range %3 .. %4")
-                              .arg(label(item), valueWithUnit(item), CValueFormat::text(item, CValueFormat::storedNumber(item, low)),
-                                   valueWithUnit(item, CValueFormat::storedNumber(item, high)))});
+        problems->append(
+            {item->objectName(),
+             CHostTr::tr("%1: %2 is outside the configured range %3 .. %4")
+                 .arg(label(item), valueWithUnit(item), CValueFormat::text(item, CValueFormat::storedNumber(item, low)),
+                      valueWithUnit(item, CValueFormat::storedNumber(item, high)))});
     }
 }
 
@@ -231,9 +236,9 @@ void CWriteCheck::checkAbove(const Rule &rule, CParameterProblems *problems) con
     for (const CItem *item : subjects(rule)) {
         if (CValueFormat::displayNumber(item, item->value()) > bound)
             continue;
-        problems->append({item->objectName(), tr("%1: %2 is not above %3 (%4)")
-                                                  .arg(label(item), valueWithUnit(item), label(other),
-                                                       valueWithUnit(other))});
+        problems->append({item->objectName(),
+                          CHostTr::tr("%1: %2 is not above %3 (%4)")
+                              .arg(label(item), valueWithUnit(item), label(other), valueWithUnit(other))});
     }
 }
 
@@ -243,11 +248,12 @@ void CWriteCheck::checkRising(const Rule &rule, CParameterProblems *problems) co
     for (int i = 1; i < points.size(); ++i) {
         const CItem *previous = points.at(i - 1);
         const CItem *point = points.at(i);
-        if (CValueFormat::displayNumber(point, point->value()) > CValueFormat::displayNumber(previous, previous->value()))
+        if (CValueFormat::displayNumber(point, point->value())
+            > CValueFormat::displayNumber(previous, previous->value()))
             continue;
-        problems->append({point->objectName(), tr("%1: %2 is not above %3 (%4)")
-                                                   .arg(label(point), valueWithUnit(point), label(previous),
-                                                        valueWithUnit(previous))});
+        problems->append({point->objectName(),
+                          CHostTr::tr("%1: %2 is not above %3 (%4)")
+                              .arg(label(point), valueWithUnit(point), label(previous), valueWithUnit(previous))});
     }
 }
 

@@ -20,7 +20,7 @@ class CItem;
 // in a state its rules forbid.
 class LOOMWORKHOST_EXPORT CWriteCheck
 {
-    Q_DECLARE_TR_FUNCTIONS(CWriteCheck)
+    Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     // items are the device's parameters (not owned); data outlives the check.

@@ -262,6 +262,9 @@ private slots:
         QVERIFY(m_window->setLanguage("de"));
         QVERIFY(!m_window->setLanguage("fr"));
         QCOMPARE(QCoreApplication::translate("CItem", "On"), QString("Ein"));
+        // Qt's own buttons speak the same language.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+        QCOMPARE(QLocale().decimalPoint(), QChar(','));
         QCOMPARE(m_window->windowTitle().remove("[*]"), QString("Loomwork-Host"));
         QCOMPARE(m_window->tree()->model()->headerData(CParameterModel::ValueColumn, Qt::Horizontal).toString(),
                  QString("Wert"));
@@ -272,6 +275,7 @@ private slots:
         QCOMPARE(m_window->connectionBar()->stateText(), QString("Verbunden"));
 
         QVERIFY(m_window->setLanguage("en"));
+        QCOMPARE(QLocale().decimalPoint(), QChar('.'));
         QCOMPARE(item("GrenzwertMaxAlarm")->caption(), english);
         QCOMPARE(m_window->connectionBar()->stateText(), QString("Connected"));
     }
