@@ -249,6 +249,15 @@ QVariant CParameterModel::data(const QModelIndex &index, int role) const
     const bool marked = role == Qt::ForegroundRole || role == Qt::FontRole || role == Qt::DecorationRole;
     if (!container && index.column() == ValueColumn && (marked || role == Qt::ToolTipRole))
         return valueDecoration(it, role);
+    // An edit not yet written marks its whole row, so it is found at a glance.
+    if (!container && index.column() == CaptionColumn && role == Qt::FontRole) {
+        const ValueState state = valueState(it);
+        if (state != Pending && state != WriteFailed)
+            return QVariant();
+        QFont font;
+        font.setBold(true);
+        return font;
+    }
     if (role == Qt::ToolTipRole)
         return it->objectName();
     if (role == Qt::EditRole && index.column() == ValueColumn)

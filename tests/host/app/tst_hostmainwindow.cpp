@@ -111,6 +111,7 @@ private slots:
         const QVariant held = damping->value();
         QVERIFY(model->setData(model->indexOf(damping, CParameterModel::ValueColumn), 3.0));
         QCOMPARE(m_window->pendingEdits()->count(), 1);
+        QVERIFY(model->indexOf(damping, CParameterModel::CaptionColumn).data(Qt::FontRole).value<QFont>().bold());
         QVERIFY(m_window->isWindowModified());
         QCOMPARE(m_window->windowStatus()->pendingText(), QString("1 edit not written"));
         // Cancel: nothing is read, the edit stays.

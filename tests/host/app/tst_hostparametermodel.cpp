@@ -88,6 +88,25 @@ private slots:
         QCOMPARE(filter.item(filter.index(0, 0)), f.serial);
     }
 
+    // A group whose items are all hidden goes too, and comes back with one.
+    void emptyGroupsAreHidden()
+    {
+        ItemTreeFixture f;
+        CParameterModel model;
+        model.setRoot(&f.root);
+        CVisibleItemFilter filter;
+        filter.setParameterModel(&model);
+        QCOMPARE(filter.rowCount(), 2);
+        for (CItem *item : {f.unit, f.limit, f.flag, f.name, f.gain})
+            item->setVisible(false);
+        QCOMPARE(filter.rowCount(), 1);
+        QCOMPARE(filter.item(filter.index(0, 0)), f.serial);
+        f.gain->setVisible(true);
+        QCOMPARE(filter.rowCount(), 2);
+        QCOMPARE(filter.item(filter.index(0, 0)), f.group);
+        QCOMPARE(filter.rowCount(filter.index(0, 0)), 1);
+    }
+
     void editSetsValueThenEmitsValueEdited_data()
     {
         QTest::addColumn<QString>("name");
