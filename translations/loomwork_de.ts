@@ -617,24 +617,12 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>läuft nicht</translation>
     </message>
     <message>
-        <source>no parity</source>
-        <translation>keine Parität</translation>
-    </message>
-    <message>
         <source>even</source>
         <translation>gerade</translation>
     </message>
     <message>
         <source>odd</source>
         <translation>ungerade</translation>
-    </message>
-    <message>
-        <source>1 stop bit</source>
-        <translation>1 Stoppbit</translation>
-    </message>
-    <message>
-        <source>2 stop bits</source>
-        <translation>2 Stoppbits</translation>
     </message>
     <message>
         <source>Baud rate: choose one or enter a whole number from %1 to %2</source>
@@ -1114,6 +1102,18 @@ Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend 
     <message>
         <source>Write them before quitting?</source>
         <translation>Vor dem Beenden schreiben?</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Datenbits</translation>
     </message>
 </context>
 </TS>

@@ -617,24 +617,12 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>not running</translation>
     </message>
     <message>
-        <source>no parity</source>
-        <translation>no parity</translation>
-    </message>
-    <message>
         <source>even</source>
         <translation>even</translation>
     </message>
     <message>
         <source>odd</source>
         <translation>odd</translation>
-    </message>
-    <message>
-        <source>1 stop bit</source>
-        <translation>1 stop bit</translation>
-    </message>
-    <message>
-        <source>2 stop bits</source>
-        <translation>2 stop bits</translation>
     </message>
     <message>
         <source>Baud rate: choose one or enter a whole number from %1 to %2</source>
@@ -1114,6 +1102,18 @@ The device will answer only with the new settings; afterwards you can reconnect 
     <message>
         <source>Write them before quitting?</source>
         <translation>Write them before quitting?</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Data bits</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,8 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -89,6 +91,9 @@ CConnectionBar::CConnectionBar(QWidget *parent)
     layout->addWidget(m_connect);
     layout->addWidget(m_disconnect);
     layout->addSpacing(12);
+    // The state gives way when the row is narrow (the status bar shows it
+    // whole, and so does its tool tip).
+    m_stateLabel->setMinimumWidth(1);
     layout->addWidget(m_stateLabel);
     layout->addStretch(1);
 
@@ -134,6 +139,7 @@ QWidget *CConnectionBar::createRtuPage()
 
 void CConnectionBar::fillChoices()
 {
+    m_transport->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_transport->addItem(QString(), SimulatorLink);
     m_transport->addItem(QStringLiteral("Modbus TCP"), TcpLink);
     m_transport->addItem(QStringLiteral("Modbus RTU"), RtuLink);
@@ -246,11 +252,27 @@ void CConnectionBar::showPage()
     m_rtuPage->setVisible(link() == RtuLink);
 }
 
+// The field's width for text as the style draws it (frame, margins and a
+// combo box's arrow included), at least that of a usual name.
 void CConnectionBar::fitToText(QWidget *field, const QString &text)
 {
-    const int room = 36; // frame, margins and a combo box's arrow
-    const int minimum = fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + room;
-    field->setMinimumWidth(qMax(minimum, fontMetrics().horizontalAdvance(text) + room));
+    const QFontMetrics metrics = field->fontMetrics();
+    const int textWidth = qMax(metrics.horizontalAdvance(text), metrics.horizontalAdvance(QStringLiteral("/dev/ttyUSB0")))
+        + metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+    const QSize content(textWidth, metrics.height());
+    QSize size;
+    if (auto *combo = qobject_cast<QComboBox *>(field)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        size = combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, combo);
+    } else {
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+        size = field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, field);
+    }
+    field->setMinimumWidth(size.width());
 }
 
 void CConnectionBar::setLineDefaults(const LineSettings &line)
@@ -325,6 +347,7 @@ void CConnectionBar::updateState()
     static const char *const texts[] = {QT_TRANSLATE_NOOP("LoomworkHostApp", "Disconnected"), QT_TRANSLATE_NOOP("LoomworkHostApp", "Connecting..."),
                                         QT_TRANSLATE_NOOP("LoomworkHostApp", "Connected")};
     static const char *const colours[] = {"#a3a3a3", "#ffb000", "#2e9e3e"};
+    m_stateLabel->setToolTip(m_detail);
     m_stateLabel->setText(m_detail.isEmpty() ? CHostAppTr::tr(texts[m_state])
                                              : CHostAppTr::tr("%1: %2").arg(CHostAppTr::tr(texts[m_state]), m_detail));
     m_stateLabel->setStyleSheet(QStringLiteral("QLabel { color: white; background-color: %1;"
@@ -354,11 +377,15 @@ void CConnectionBar::retranslate()
     m_simulatorEndpoint->setText(m_simulatorHost.isEmpty()
                                      ? CHostAppTr::tr("not running")
                                      : QStringLiteral("%1:%2").arg(m_simulatorHost).arg(m_simulatorPort));
-    m_parity->setItemText(m_parity->findData(QSerialPort::NoParity), CHostAppTr::tr("no parity"));
+    // Short entries keep the row narrow; the tool tips say what they are.
+    m_parity->setItemText(m_parity->findData(QSerialPort::NoParity), CHostAppTr::tr("none"));
     m_parity->setItemText(m_parity->findData(QSerialPort::EvenParity), CHostAppTr::tr("even"));
     m_parity->setItemText(m_parity->findData(QSerialPort::OddParity), CHostAppTr::tr("odd"));
-    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), CHostAppTr::tr("1 stop bit"));
-    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), CHostAppTr::tr("2 stop bits"));
+    m_parity->setToolTip(CHostAppTr::tr("Parity"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), QStringLiteral("1"));
+    m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), QStringLiteral("2"));
+    m_stopBits->setToolTip(CHostAppTr::tr("Stop bits"));
+    m_dataBits->setToolTip(CHostAppTr::tr("Data bits"));
     m_baudRate->setToolTip(CHostAppTr::tr("Baud rate: choose one or enter a whole number from %1 to %2")
                                .arg(QLocale().toString(MinimumBaudRate), QLocale().toString(MaximumBaudRate)));
     m_connect->setText(CHostAppTr::tr("Connect"));

@@ -192,6 +192,8 @@ void CFrontMonitor::setFreshness(Freshness freshness)
     }
     if (m_overlay) {
         m_overlay->setText(reason());
+        if (changed && freshness != Live)
+            m_overlay->freeze();
         m_overlay->setVisible(freshness != Live);
     }
     if (changed)
@@ -215,6 +217,11 @@ void CFrontMonitor::retranslate()
     if (m_overlay)
         m_overlay->setText(reason());
     // The front has just put its placeholder back.
-    if (m_freshness != Live)
-        QTimer::singleShot(0, this, &CFrontMonitor::blankDisplay);
+    if (m_freshness != Live) {
+        QTimer::singleShot(0, this, [this] {
+            blankDisplay();
+            if (m_overlay)
+                m_overlay->freeze();
+        });
+    }
 }

@@ -26,6 +26,15 @@ QString CFrontOverlay::text() const
     return m_text;
 }
 
+void CFrontOverlay::freeze()
+{
+    if (!m_front)
+        return;
+    place();
+    m_still = m_front->grab(geometry().translated(-m_front->pos()));
+    update();
+}
+
 // Below the button bar, so its read button stays plain to see and use.
 void CFrontOverlay::place()
 {
@@ -51,7 +60,11 @@ bool CFrontOverlay::eventFilter(QObject *object, QEvent *event)
 void CFrontOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(255, 255, 255, 225));
+    if (m_still.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawPixmap(rect(), m_still);
+    painter.fillRect(rect(), QColor(255, 255, 255, 190));
     if (m_text.isEmpty())
         return;
     QFont font = painter.font();

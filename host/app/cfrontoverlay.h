@@ -5,8 +5,9 @@
 #include <QWidget>
 
 // A veil over the device front below its button bar, shown while what the
-// front shows is not current: it pales the display and LEDs and says why.
-// Clicks pass through to the front.
+// front shows is not current: a pale still picture of the front, taken when
+// its display was blanked, with the reason. Whatever the front draws under
+// it meanwhile stays out of sight. Clicks pass through to the front.
 class CFrontOverlay : public QWidget
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
 
     void setText(const QString &text);
     QString text() const;
+    // Takes the still picture of the front as it is now.
+    void freeze();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -27,6 +30,7 @@ private:
 
     QPointer<QWidget> m_front;
     QString m_text;
+    QPixmap m_still;
 };
 
 #endif // CFRONTOVERLAY_H

@@ -45,6 +45,25 @@ namespace {
 
 const char *const setFilter = QT_TRANSLATE_NOOP("LoomworkHostApp", "Parameter sets (*.json)");
 
+// A message box does not wrap its text: long lines are broken between
+// words, so the box fits a small screen.
+QString wrapped(const QString &text, int width = 90)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString &word : paragraph.split(QLatin1Char(' '))) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines << line;
+                line.clear();
+            }
+            line += line.isEmpty() ? word : QLatin1Char(' ') + word;
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
@@ -210,7 +229,6 @@ QWidget *CMainWindow::createTree()
     auto *delegate = new CParameterDelegate(m_tree);
     connect(delegate, &CParameterDelegate::inputRefused, this, [this](const QString &text) {
         log(CHostAppTr::tr("Not taken: %1").arg(text));
-        statusBar()->showMessage(CHostAppTr::tr("Not taken: %1").arg(text), 8000);
     });
     m_tree->setItemDelegate(delegate);
     m_tree->setAlternatingRowColors(true);
@@ -630,7 +648,7 @@ void CMainWindow::reportError(const QString &title, const QString &text)
     if (m_errorBox || m_options.quitAfter > 0)
         return;
     m_errorBox
-        = new CMessageBox(CMessageBox::Critical, title, text, QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)),
+        = new CMessageBox(CMessageBox::Critical, title, wrapped(text), QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)),
                           QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
     m_errorBox->open();
