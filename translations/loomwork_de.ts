@@ -189,10 +189,6 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>--language nimmt en oder de</translation>
     </message>
     <message>
-        <source>no connection within %1 ms</source>
-        <translation>keine Verbindung innerhalb von %1 ms</translation>
-    </message>
-    <message>
         <source>(not read)</source>
         <translation>(nicht gelesen)</translation>
     </message>
@@ -509,6 +505,10 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>%1: %2 is not above %3 (%4)</source>
         <translation>%1: %2 liegt nicht über %3 (%4)</translation>
+    </message>
+    <message>
+        <source>no connection within %1 ms</source>
+        <translation>keine Verbindung innerhalb von %1 ms</translation>
     </message>
 </context>
 <context>
@@ -857,14 +857,6 @@ Plugin: %2</translation>
     <message>
         <source>Open parameter set</source>
         <translation>Parametersatz öffnen</translation>
-    </message>
-    <message>
-        <source>Screenshot written to %1</source>
-        <translation>Bildschirmfoto nach %1 geschrieben</translation>
-    </message>
-    <message>
-        <source>Cannot write the screenshot %1</source>
-        <translation>Bildschirmfoto %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Allowed: %1 to %2</source>

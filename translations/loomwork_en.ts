@@ -189,10 +189,6 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>--language takes en or de</translation>
     </message>
     <message>
-        <source>no connection within %1 ms</source>
-        <translation>no connection within %1 ms</translation>
-    </message>
-    <message>
         <source>(not read)</source>
         <translation>(not read)</translation>
     </message>
@@ -509,6 +505,10 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>%1: %2 is not above %3 (%4)</source>
         <translation>%1: %2 is not above %3 (%4)</translation>
+    </message>
+    <message>
+        <source>no connection within %1 ms</source>
+        <translation>no connection within %1 ms</translation>
     </message>
 </context>
 <context>
@@ -857,14 +857,6 @@ Plugin: %2</translation>
     <message>
         <source>Open parameter set</source>
         <translation>Open parameter set</translation>
-    </message>
-    <message>
-        <source>Screenshot written to %1</source>
-        <translation>Screenshot written to %1</translation>
-    </message>
-    <message>
-        <source>Cannot write the screenshot %1</source>
-        <translation>Cannot write the screenshot %1</translation>
     </message>
     <message>
         <source>Allowed: %1 to %2</source>

@@ -86,31 +86,6 @@ bool CCliConsole::runTransfer(CParameterTransfer *transfer, const std::function<
     return success;
 }
 
-bool CCliConsole::connectLink(CModbusMaster *master, const CLinkSettings &settings, QString *error)
-{
-    QEventLoop loop;
-    QObject::connect(master, &CModbusMaster::stateChanged, &loop, [&](CModbusMaster::State state) {
-        if (state == CModbusMaster::Connected)
-            loop.quit();
-    });
-    QObject::connect(master->messageSender(), &CMessageSender::errorMessage, &loop,
-                     [&](const QString &, const QString &text) {
-                         *error = text;
-                         loop.quit();
-                     });
-    QTimer::singleShot(settings.connectTimeout + 500, &loop, &QEventLoop::quit);
-    master->setSettings(settings);
-    master->connectDevice();
-    if (master->state() != CModbusMaster::Connected)
-        loop.exec();
-    if (master->state() == CModbusMaster::Connected)
-        return true;
-    if (error->isEmpty())
-        *error = CCliTr::tr("no connection within %1 ms").arg(settings.connectTimeout);
-    master->disconnectDevice();
-    return false;
-}
-
 QString CCliConsole::valueText(const CItem *item)
 {
     return CWriteCheck::valueWithUnit(item);

@@ -44,8 +44,6 @@ public:
 
     // Starts a transfer with start and runs the event loop until it ends.
     static bool runTransfer(CParameterTransfer *transfer, const std::function<void()> &start);
-    // Opens the link with settings; false with error when it does not come up.
-    static bool connectLink(CModbusMaster *master, const CLinkSettings &settings, QString *error);
 
     // "NAME  VALUE UNIT", or "NAME  (not read)".
     static QString itemLine(const CItem *item, const CParameterTransfer &parameters, int nameWidth);

@@ -2,6 +2,7 @@
 
 #include "ccliconsole.h"
 #include "cclitr.h"
+#include "cdeviceconnection.h"
 #include "cdevicesession.h"
 #include "clinechange.h"
 #include "cmodbusmaster.h"
@@ -147,7 +148,7 @@ int CSetCommands::apply(const QString &fileName, bool dryRun, bool force)
         QString error;
         CCliConsole::warn(
             CCliTr::tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n')));
-        if (!CCliConsole::connectLink(m_session.master(), line.settings(), &error))
+        if (!m_session.connection()->openAndWait(line.settings(), &error))
             return CCliConsole::fail(CCliConsole::ExitConnection, error);
     }
     return verify(set);

@@ -2,6 +2,7 @@
 // display from the command line, through the same host library as the GUI.
 #include "ccliconsole.h"
 #include "cclitr.h"
+#include "cdeviceconnection.h"
 #include "cdevicesession.h"
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
@@ -201,7 +202,7 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
     settings.stopBits = master->settings().stopBits;
     settings.dataBits = master->settings().dataBits;
     settings.flowControl = master->settings().flowControl;
-    if (!CCliConsole::connectLink(master, settings, &error))
+    if (!session.connection()->openAndWait(settings, &error))
         return fail(CCliConsole::ExitConnection, error);
     QObject::connect(master->messageSender(), &CMessageSender::errorMessage,
                      [](const QString &, const QString &text) { CCliConsole::warn(text); });

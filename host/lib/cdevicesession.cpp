@@ -1,5 +1,6 @@
 #include "cdevicesession.h"
 
+#include "cdeviceconnection.h"
 #include "cdevicedata.h"
 #include "chosttr.h"
 #include "clanguagemanager.h"
@@ -22,6 +23,7 @@ CDeviceSession::CDeviceSession(QObject *parent)
     , m_master(new CModbusMaster(m_root))
     , m_parameters(new CParameterTransfer(m_master, m_root))
     , m_registry(new CPluginRegistry(this))
+    , m_connection(new CDeviceConnection(m_master, this))
     , m_data(std::make_unique<CDeviceData>())
 {
     m_root->setObjectName(QStringLiteral("Device"));
@@ -147,6 +149,11 @@ QString CDeviceSession::pluginFile() const
 CModbusMaster *CDeviceSession::master() const
 {
     return m_master;
+}
+
+CDeviceConnection *CDeviceSession::connection() const
+{
+    return m_connection;
 }
 
 CParameterTransfer *CDeviceSession::parameters() const

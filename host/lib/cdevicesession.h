@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class CDeviceConnection;
 class CDeviceData;
 class CLanguageManager;
 class CLoomworkPlugin;
@@ -86,6 +87,8 @@ public:
     // The file of the chosen plugin; empty before one was chosen.
     QString pluginFile() const;
     CModbusMaster *master() const;
+    // Opens and follows the master's link (what its changes mean to a host).
+    CDeviceConnection *connection() const;
     CParameterTransfer *parameters() const;
     CLoomworkPlugin *plugin() const;
     // What the device data file says (empty without one).
@@ -113,6 +116,7 @@ private:
     CModbusMaster *m_master;
     CParameterTransfer *m_parameters;
     CPluginRegistry *m_registry;
+    CDeviceConnection *m_connection;
     QPointer<CLanguageManager> m_language;
     std::unique_ptr<CDeviceData> m_data;
     CLoomworkPlugin *m_plugin = nullptr;
