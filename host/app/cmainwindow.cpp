@@ -1,7 +1,10 @@
 #include "cmainwindow.h"
 
 #include "cconnectionbar.h"
+#include "ccycleintervalfield.h"
+#include "cdeviceconnection.h"
 #include "cdevicesession.h"
+#include "cerrorbox.h"
 #include "cfrontmonitor.h"
 #include "chostapptr.h"
 #include "chostsettings.h"
@@ -17,6 +20,7 @@
 #include "csimulatorprocess.h"
 #include "ctransferrunner.h"
 #include "cvisibleitemfilter.h"
+#include "cwindowmemory.h"
 #include "cwindowstatus.h"
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
@@ -27,44 +31,15 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
-#include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
-
-namespace {
-
-const char *const setFilter = QT_TRANSLATE_NOOP("LoomworkHostApp", "Parameter sets (*.json)");
-
-// A message box does not wrap its text: long lines are broken between
-// words, so the box fits a small screen.
-QString wrapped(const QString &text, int width = 90)
-{
-    QStringList lines;
-    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
-        QString line;
-        for (const QString &word : paragraph.split(QLatin1Char(' '))) {
-            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
-                lines << line;
-                line.clear();
-            }
-            line += line.isEmpty() ? word : QLatin1Char(' ') + word;
-        }
-        lines << line;
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-} // namespace
 
 CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     : QMainWindow(parent)
@@ -74,12 +49,15 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     , m_model(new CParameterModel(this))
     , m_filter(new CVisibleItemFilter(this))
     , m_connectionBar(new CConnectionBar(this))
+    , m_errorBox(new CErrorBox(this))
     , m_transfers(new CTransferRunner(m_session, this))
     , m_sets(new CSetActions(m_session, m_transfers, this))
     , m_pending(new CPendingEdits(m_session->parameters(), this))
 {
     setObjectName(QStringLiteral("MainWindow"));
+    m_errorBox->setUnattended(options.quitAfter > 0);
     m_session->setLanguageManager(m_language);
+    m_session->connection()->setPollingQuery([this] { return isCyclicReading(); });
     m_filter->setParameterModel(m_model);
     m_pending->setWriter([this](const std::function<void(bool)>& done) {
         m_transfers->write(CHostAppTr::tr("Writing the modified parameters"), m_pending->items(),
@@ -100,8 +78,8 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     setLocale(QLocale());
     m_connectionBar->restoreFrom(settings);
     retranslate();
-    onStateChanged(CModbusMaster::Disconnected);
-    restoreWindowState();
+    onStateChanged(CModbusMaster::Disconnected, QString());
+    CWindowMemory::restore(*this);
 }
 
 CMainWindow::~CMainWindow()
@@ -115,9 +93,14 @@ CMainWindow::~CMainWindow()
 
 void CMainWindow::connectSignals()
 {
-    CModbusMaster *master = m_session->master();
-    connect(master, &CModbusMaster::stateChanged, this, &CMainWindow::onStateChanged);
-    CMessageSender *messages = master->messageSender();
+    CDeviceConnection *connection = m_session->connection();
+    connect(connection, &CDeviceConnection::stateChanged, this, &CMainWindow::onStateChanged);
+    connect(connection, &CDeviceConnection::opened, this, &CMainWindow::startInitialRead);
+    connect(connection, &CDeviceConnection::resumed, this, [this] {
+        log(CHostAppTr::tr("Link resynchronised; cyclic reading goes on"));
+        setCyclicReading(true);
+    });
+    CMessageSender *messages = m_session->master()->messageSender();
     connect(messages, &CMessageSender::logMessage, this, &CMainWindow::log);
     connect(messages, &CMessageSender::infoMessage, this,
             [this](const QString &title, const QString &text) { log(title + QStringLiteral(": ") + text); });
@@ -147,15 +130,35 @@ void CMainWindow::connectSignals()
 
 void CMainWindow::createActions()
 {
+    createFileMenu();
+    createDeviceMenu();
+    createLanguageMenu();
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_aboutAction = m_helpMenu->addAction(QString(), this, [this] {
+        CMessageBox::information(
+            this, CHostAppTr::tr("About"),
+            CHostAppTr::tr("Loomwork host %1\nPlugin: %2")
+                .arg(QCoreApplication::applicationVersion(), m_plugin ? m_plugin->modelName() : CHostAppTr::tr("none")),
+            QDialogButtonBox::Ok);
+    });
+    auto *connectionTools = addToolBar(QStringLiteral("connection"));
+    connectionTools->setObjectName(QStringLiteral("ConnectionToolBar"));
+    connectionTools->setMovable(false);
+    connectionTools->toggleViewAction()->setVisible(false);
+    connectionTools->addWidget(m_connectionBar);
+}
+
+void CMainWindow::createFileMenu()
+{
     m_fileMenu = menuBar()->addMenu(QString());
     m_openAction = m_fileMenu->addAction(QString(), this, [this] {
         m_pending->confirm(CHostAppTr::tr("Write them before opening a parameter set?"),
-                           [this] { loadParameterSet(askFile(false)); });
+                           [this] { loadParameterSet(m_sets->askFile(false)); });
     });
-    m_saveAction = m_fileMenu->addAction(QString(), this, [this] { saveParameterSet(askFile(true)); });
+    m_saveAction = m_fileMenu->addAction(QString(), this, [this] { saveParameterSet(m_sets->askFile(true)); });
     m_compareAction = m_fileMenu->addAction(QString(), this, [this] {
         m_pending->confirm(CHostAppTr::tr("Write them before comparing with the device?"),
-                           [this] { compareWithDevice(askFile(false)); });
+                           [this] { compareWithDevice(m_sets->askFile(false)); });
     });
     m_fileMenu->addSeparator();
     m_saveLogAction = m_fileMenu->addAction(QString());
@@ -164,7 +167,10 @@ void CMainWindow::createActions()
     m_openAction->setShortcut(QKeySequence::Open);
     m_saveAction->setShortcut(QKeySequence::Save);
     m_quitAction->setShortcut(QKeySequence::Quit);
+}
 
+void CMainWindow::createDeviceMenu()
+{
     m_deviceMenu = menuBar()->addMenu(QString());
     m_connectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::connectDevice);
     m_disconnectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::disconnectDevice);
@@ -173,7 +179,10 @@ void CMainWindow::createActions()
     m_writeAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeAll);
     m_writeModifiedAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeModified);
     m_readAction->setShortcut(QKeySequence(Qt::Key_F5));
+}
 
+void CMainWindow::createLanguageMenu()
+{
     m_languageMenu = menuBar()->addMenu(QString());
     m_languageGroup = new QActionGroup(this);
     for (const QString &language : CLanguageManager::languages()) {
@@ -183,20 +192,6 @@ void CMainWindow::createActions()
         m_languageGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, language] { setLanguage(language); });
     }
-    m_helpMenu = menuBar()->addMenu(QString());
-    m_aboutAction = m_helpMenu->addAction(QString(), this, [this] {
-        CMessageBox::information(
-            this, CHostAppTr::tr("About"),
-            CHostAppTr::tr("Loomwork host %1\nPlugin: %2")
-                .arg(QCoreApplication::applicationVersion(), m_plugin ? m_plugin->modelName() : CHostAppTr::tr("none")),
-            QDialogButtonBox::Ok);
-    });
-
-    auto *connectionTools = addToolBar(QStringLiteral("connection"));
-    connectionTools->setObjectName(QStringLiteral("ConnectionToolBar"));
-    connectionTools->setMovable(false);
-    connectionTools->toggleViewAction()->setVisible(false);
-    connectionTools->addWidget(m_connectionBar);
 }
 
 void CMainWindow::createCentralArea()
@@ -254,26 +249,18 @@ QWidget *CMainWindow::createFrontArea()
     auto *area = new QWidget(this);
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(6, 0, 0, 0);
-    auto *cycleRow = new QHBoxLayout;
-    m_cycleLabel = new QLabel(area);
-    m_cycleInterval = new CNumberEditor(area);
-    m_cycleInterval->setObjectName(QStringLiteral("CycleInterval"));
-    m_cycleInterval->setDecimals(0);
-    m_cycleInterval->setSingleStep(100);
-    m_cycleInterval->setKeyboardTracking(false);
-    m_cycleInterval->setAllowedRange(CHostOptions::MinimumCycleInterval, CHostOptions::MaximumCycleInterval,
-                                     QStringLiteral("ms"));
-    m_cycleInterval->setMaximumWidth(120);
-    m_cycleInterval->setValue(m_options.cycleInterval > 0
-                                  ? m_options.cycleInterval
-                                  : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt());
-    connect(m_cycleInterval, &QAbstractSpinBox::editingFinished, this, &CMainWindow::applyCycleInterval);
-    connect(m_cycleInterval, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &CMainWindow::applyCycleInterval);
-    cycleRow->addStretch(1);
-    cycleRow->addWidget(m_cycleLabel);
-    cycleRow->addWidget(m_cycleInterval);
-    layout->addLayout(cycleRow);
+    const int interval = m_options.cycleInterval > 0
+        ? m_options.cycleInterval
+        : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt();
+    m_cycleInterval = new CCycleIntervalField(interval, area);
+    connect(m_cycleInterval, &CCycleIntervalField::refused, this,
+            [this](const QString &problem) { log(CHostAppTr::tr("Cycle interval not taken: %1").arg(problem)); });
+    connect(m_cycleInterval, &CCycleIntervalField::intervalChanged, this, [this](int milliseconds) {
+        if (m_frontMonitor)
+            m_frontMonitor->setCycleInterval(milliseconds);
+        m_status->setCyclicReading(isCyclicReading(), milliseconds);
+    });
+    layout->addWidget(m_cycleInterval);
     return area;
 }
 
@@ -282,7 +269,6 @@ bool CMainWindow::start()
     if (!loadDevice())
         return false;
     installFront();
-    scheduleAutomation();
     createSimulator();
     if (m_options.hasDevice()) {
         CLinkSettings settings = m_connectionBar->settings();
@@ -321,7 +307,6 @@ bool CMainWindow::loadDevice()
         return false;
     }
     m_plugin = m_session->plugin();
-    m_header = m_session->header();
     log(CHostAppTr::tr("Plugins: %1 loaded from %2").arg(m_session->registry()->plugins().size()).arg(pluginDir));
     m_connectionBar->setLineDefaults(m_plugin->defaultLineSettings());
     m_model->setRoot(m_session->root());
@@ -329,7 +314,7 @@ bool CMainWindow::loadDevice()
     m_pending->watchItems();
     m_tree->expandAll();
     log(CHostAppTr::tr("Device %1 (%2), parameter version %3")
-            .arg(m_plugin->modelName(), m_header.orderNumber, m_header.parameterVersion));
+            .arg(m_plugin->modelName(), m_session->header().orderNumber, m_session->header().parameterVersion));
     return true;
 }
 
@@ -344,14 +329,14 @@ void CMainWindow::installFront()
     m_front->updateToolTips();
     m_front->activate();
     m_frontMonitor = new CFrontMonitor(m_front, m_session->master(), this);
-    m_frontMonitor->setCycleInterval(int(m_cycleInterval->value()));
+    m_frontMonitor->setCycleInterval(m_cycleInterval->interval());
     connect(m_frontMonitor, &CFrontMonitor::readingChanged, this,
-            [this](bool on) { m_status->setCyclicReading(on, int(m_cycleInterval->value())); });
+            [this](bool on) { m_status->setCyclicReading(on, m_cycleInterval->interval()); });
     // The front keeps its designed width; the tree takes what is left.
     const int scrollBarRoom = 24;
     area->setMinimumWidth(qMax(m_front->sizeHint().width(), m_front->width()) + scrollBarRoom);
     m_splitter->setSizes({width() - area->minimumWidth(), area->minimumWidth()});
-    m_splitter->restoreState(CHostSettings().value(CHostSettings::SplitterState).toByteArray());
+    CWindowMemory::restoreSplitter(*m_splitter);
 }
 
 void CMainWindow::createSimulator()
@@ -364,8 +349,7 @@ void CMainWindow::createSimulator()
             connectDevice();
     });
     connect(m_simulator, &CSimulatorProcess::failed, this, [this](const QString &reason) {
-        m_linkDetail = reason;
-        onStateChanged(m_session->master()->state());
+        m_session->connection()->setDownReason(reason);
         reportError(CHostAppTr::tr("Simulator"), reason);
     });
     connect(m_simulator, &CSimulatorProcess::ended, this, &CMainWindow::onSimulatorEnded);
@@ -380,9 +364,8 @@ void CMainWindow::onSimulatorEnded(const QString &reason)
                 CHostAppTr::tr("The built-in simulator has ended: %1. Connect starts it again.").arg(reason));
     if (m_connectionBar->link() != CConnectionBar::SimulatorLink)
         return;
-    m_linkDetail = CHostAppTr::tr("the built-in simulator has ended");
-    m_session->master()->disconnectDevice();
-    onStateChanged(m_session->master()->state());
+    m_session->connection()->close();
+    m_session->connection()->setDownReason(CHostAppTr::tr("the built-in simulator has ended"));
 }
 
 void CMainWindow::connectDevice()
@@ -394,38 +377,27 @@ void CMainWindow::connectDevice()
     }
     CHostSettings settings;
     m_connectionBar->saveTo(settings);
-    m_linkDetail.clear();
     if (m_connectionBar->link() == CConnectionBar::SimulatorLink && !m_simulator->isRunning()) {
         // Connects once the simulator says where it listens.
+        m_session->connection()->setDownReason(QString());
         const QString program =
             m_options.simulator.isEmpty() ? CSimulatorProcess::defaultProgram() : m_options.simulator;
         log(CHostAppTr::tr("Starting the simulator %1").arg(program));
         m_simulator->start(program);
         return;
     }
-    CModbusMaster *master = m_session->master();
-    master->setSettings(m_connectionBar->settings(master->settings()));
-    m_initialRead = true;
-    master->connectDevice();
+    m_session->connection()->open(m_connectionBar->settings(m_session->master()->settings()));
 }
 
 void CMainWindow::disconnectDevice()
 {
     m_pending->confirm(CHostAppTr::tr("Write them before disconnecting?"),
-                       [this] { m_session->master()->disconnectDevice(); });
+                       [this] { m_session->connection()->close(); });
 }
 
-void CMainWindow::onStateChanged(CModbusMaster::State state)
+void CMainWindow::onStateChanged(CModbusMaster::State state, const QString &downReason)
 {
-    // A link that only resynchronises (Connecting while wanted) takes up the
-    // cyclic reading again once it is back; a disconnect ends it.
-    if (state == CModbusMaster::Connecting && isCyclicReading())
-        m_resumeCyclicReading = true;
-    else if (state == CModbusMaster::Disconnected)
-        m_resumeCyclicReading = false;
-    if (state != CModbusMaster::Disconnected)
-        m_linkDetail.clear();
-    m_connectionBar->setState(state, m_linkDetail);
+    m_connectionBar->setState(state, downReason);
     m_status->setLinkState(m_connectionBar->stateText());
     const bool connected = state == CModbusMaster::Connected;
     m_connectAction->setEnabled(state == CModbusMaster::Disconnected);
@@ -436,15 +408,6 @@ void CMainWindow::onStateChanged(CModbusMaster::State state)
     if (m_front) {
         m_front->setButtonsEnabled(connected);
         m_front->updateToolTips();
-    }
-    if (connected && m_initialRead) {
-        m_initialRead = false;
-        m_resumeCyclicReading = false;
-        startInitialRead();
-    } else if (connected && m_resumeCyclicReading) {
-        m_resumeCyclicReading = false;
-        log(CHostAppTr::tr("Link resynchronised; cyclic reading goes on"));
-        setCyclicReading(true);
     }
 }
 
@@ -477,30 +440,7 @@ void CMainWindow::writeAll()
 
 void CMainWindow::setCycleInterval(int milliseconds)
 {
-    if (int(m_cycleInterval->value()) != milliseconds)
-        m_cycleInterval->setValue(milliseconds);
-    applyCycleInterval();
-}
-
-// A typed interval outside the allowed range is refused, said aloud, and the
-// interval in force stays.
-void CMainWindow::applyCycleInterval()
-{
-    if (!m_cycleInterval->isAcceptable()) {
-        const QString problem = m_cycleInterval->problem();
-        log(CHostAppTr::tr("Cycle interval not taken: %1").arg(problem));
-        m_cycleInterval->showProblem();
-        const int current = m_frontMonitor ? m_frontMonitor->cycleInterval()
-                                           : CHostSettings().value(CHostSettings::CycleInterval, 1000).toInt();
-        m_cycleInterval->setValue(qBound(CHostOptions::MinimumCycleInterval, current,
-                                         CHostOptions::MaximumCycleInterval));
-        return;
-    }
-    const int milliseconds = int(m_cycleInterval->value());
-    CHostSettings().setValue(CHostSettings::CycleInterval, milliseconds);
-    if (m_frontMonitor)
-        m_frontMonitor->setCycleInterval(milliseconds);
-    m_status->setCyclicReading(isCyclicReading(), milliseconds);
+    m_cycleInterval->setInterval(milliseconds);
 }
 
 void CMainWindow::setCyclicReading(bool on)
@@ -516,7 +456,8 @@ bool CMainWindow::isCyclicReading() const
 
 bool CMainWindow::saveParameterSet(const QString &fileName)
 {
-    return m_sets->save(fileName, m_plugin ? m_plugin->modelName() : m_header.projectName, m_header);
+    return m_sets->save(fileName, m_plugin ? m_plugin->modelName() : m_session->header().projectName,
+                        m_session->header());
 }
 
 bool CMainWindow::loadParameterSet(const QString &fileName)
@@ -524,15 +465,15 @@ bool CMainWindow::loadParameterSet(const QString &fileName)
     if (fileName.isEmpty())
         return false;
     if (m_pending->count() == 0)
-        return m_sets->load(fileName, m_header.orderNumber);
+        return m_sets->load(fileName, m_session->header().orderNumber);
     m_pending->confirm(CHostAppTr::tr("Write them before opening a parameter set?"),
-                       [this, fileName] { m_sets->load(fileName, m_header.orderNumber); });
+                       [this, fileName] { m_sets->load(fileName, m_session->header().orderNumber); });
     return false;
 }
 
 void CMainWindow::compareWithDevice(const QString &fileName)
 {
-    m_sets->compare(fileName, m_header.orderNumber);
+    m_sets->compare(fileName, m_session->header().orderNumber);
 }
 
 void CMainWindow::writeModified()
@@ -582,7 +523,7 @@ void CMainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     saveWindowState();
-    m_session->master()->disconnectDevice();
+    m_session->connection()->close();
     if (m_simulator)
         m_simulator->stop();
     event->accept();
@@ -590,25 +531,7 @@ void CMainWindow::closeEvent(QCloseEvent *event)
 
 void CMainWindow::saveWindowState() const
 {
-    CHostSettings settings;
-    settings.setValue(CHostSettings::WindowGeometry, saveGeometry());
-    settings.setValue(CHostSettings::WindowState, saveState());
-    if (m_front)
-        settings.setValue(CHostSettings::SplitterState, m_splitter->saveState());
-}
-
-void CMainWindow::restoreWindowState()
-{
-    const CHostSettings settings;
-    if (!restoreGeometry(settings.value(CHostSettings::WindowGeometry).toByteArray())) {
-        // The first start fills a usual screen, never more than it has.
-        QSize size(1280, 800);
-        const QScreen *screen = QGuiApplication::primaryScreen();
-        if (screen && QGuiApplication::platformName() != QLatin1String("offscreen"))
-            size = size.boundedTo(screen->availableSize());
-        resize(size);
-    }
-    restoreState(settings.value(CHostSettings::WindowState).toByteArray());
+    CWindowMemory::save(*this, m_front ? m_splitter : nullptr);
 }
 
 void CMainWindow::retranslate()
@@ -630,7 +553,6 @@ void CMainWindow::retranslate()
     m_helpMenu->setTitle(CHostAppTr::tr("&Help"));
     m_aboutAction->setText(CHostAppTr::tr("&About"));
     m_logDock->setWindowTitle(CHostAppTr::tr("Communication log"));
-    m_cycleLabel->setText(CHostAppTr::tr("Cycle interval:"));
     m_status->setLinkState(m_connectionBar->stateText());
     for (QAction *action : m_languageGroup->actions())
         action->setChecked(action->data().toString() == m_language->language());
@@ -644,39 +566,7 @@ void CMainWindow::log(const QString &text)
 void CMainWindow::reportError(const QString &title, const QString &text)
 {
     m_log->addError(title, text);
-    // One box at a time: a dead link reports on every poll.
-    if (m_errorBox || m_options.quitAfter > 0)
-        return;
-    m_errorBox
-        = new CMessageBox(CMessageBox::Critical, title, wrapped(text), QPixmap(CMessageBox::iconPicture(CMessageBox::Critical)),
-                          QDialogButtonBox::Ok, this, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
-    m_errorBox->open();
-}
-
-QString CMainWindow::askFile(bool save)
-{
-    const QString filter = CHostAppTr::tr(setFilter);
-    return save ? QFileDialog::getSaveFileName(this, CHostAppTr::tr("Save parameter set"), QString(), filter)
-                : QFileDialog::getOpenFileName(this, CHostAppTr::tr("Open parameter set"), QString(), filter);
-}
-
-void CMainWindow::scheduleAutomation()
-{
-    if (m_options.quitAfter <= 0 && m_options.screenshot.isEmpty())
-        return;
-    const int delay = m_options.quitAfter > 0 ? m_options.quitAfter : 3000;
-    QTimer::singleShot(delay, this, [this] {
-        if (!m_options.screenshot.isEmpty()) {
-            const bool saved = grab().save(m_options.screenshot);
-            log(saved ? CHostAppTr::tr("Screenshot written to %1").arg(m_options.screenshot)
-                      : CHostAppTr::tr("Cannot write the screenshot %1").arg(m_options.screenshot));
-            if (!saved)
-                qWarning("cannot write the screenshot %s", qPrintable(m_options.screenshot));
-        }
-        if (m_options.quitAfter > 0)
-            close();
-    });
+    m_errorBox->show(title, text);
 }
 
 QString CMainWindow::logText() const
@@ -696,6 +586,6 @@ CLanguageManager *CMainWindow::languageManager() const { return m_language; }
 CPendingEdits *CMainWindow::pendingEdits() const { return m_pending; }
 CFrontMonitor *CMainWindow::frontMonitor() const { return m_frontMonitor; }
 CWindowStatus *CMainWindow::windowStatus() const { return m_status; }
-CNumberEditor *CMainWindow::cycleIntervalField() const { return m_cycleInterval; }
+CNumberEditor *CMainWindow::cycleIntervalField() const { return m_cycleInterval->editor(); }
 CLogView *CMainWindow::logView() const { return m_log; }
 CSimulatorProcess *CMainWindow::simulator() const { return m_simulator; }

@@ -3,7 +3,6 @@
 
 #include "chostoptions.h"
 #include "cmodbusmaster.h"
-#include "description/descriptionrecords.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,12 +11,13 @@
 
 class CBaseWidget;
 class CConnectionBar;
+class CCycleIntervalField;
 class CDeviceSession;
+class CErrorBox;
 class CFrontMonitor;
 class CLanguageManager;
 class CLogView;
 class CLoomworkPlugin;
-class CMessageBox;
 class CNumberEditor;
 class CParameterModel;
 class CPendingEdits;
@@ -29,7 +29,6 @@ class CVisibleItemFilter;
 class CWindowStatus;
 class QActionGroup;
 class QDockWidget;
-class QLabel;
 class QMenu;
 class QSplitter;
 class QTreeView;
@@ -113,6 +112,9 @@ protected:
 
 private:
     void createActions();
+    void createFileMenu();
+    void createDeviceMenu();
+    void createLanguageMenu();
     void connectSignals();
     void createCentralArea();
     QWidget *createTree();
@@ -122,21 +124,16 @@ private:
     void installFront();
     void createSimulator();
     void onSimulatorEnded(const QString &reason);
-    void restoreWindowState();
-    void onStateChanged(CModbusMaster::State state);
+    void onStateChanged(CModbusMaster::State state, const QString &downReason);
     void startInitialRead();
-    void applyCycleInterval();
     bool isCyclicReading() const;
     void log(const QString &text);
     void reportError(const QString &title, const QString &text);
-    QString askFile(bool save);
-    void scheduleAutomation();
 
     CHostOptions m_options;
     CDeviceSession *m_session;
     CLanguageManager *m_language;
     CLoomworkPlugin *m_plugin = nullptr;
-    DescriptionHeader m_header;
     QPointer<CBaseWidget> m_front;
     CSimulatorProcess *m_simulator = nullptr;
     CParameterModel *m_model;
@@ -145,17 +142,13 @@ private:
     QSplitter *m_splitter;
     QTreeView *m_tree;
     CLogView *m_log;
-    QLabel *m_cycleLabel;
-    CNumberEditor *m_cycleInterval;
+    CCycleIntervalField *m_cycleInterval;
     CWindowStatus *m_status;
     CFrontMonitor *m_frontMonitor = nullptr;
-    QString m_linkDetail; // why the link is down, beside its state
-    QPointer<CMessageBox> m_errorBox;
+    CErrorBox *m_errorBox;
     CTransferRunner *m_transfers;
     CSetActions *m_sets;
     CPendingEdits *m_pending;
-    bool m_initialRead = false;
-    bool m_resumeCyclicReading = false; // the link only resynchronises
     bool m_closeConfirmed = false;      // edits not written were dealt with
 
     QMenu *m_fileMenu;

@@ -10,6 +10,8 @@
 #include "ctransferrunner.h"
 #include "widgets/cmessagebox.h"
 
+#include <QFileDialog>
+
 CSetActions::CSetActions(CDeviceSession *session, CTransferRunner *transfers, QWidget *window)
     : QObject(window)
     , m_session(session)
@@ -133,4 +135,11 @@ void CSetActions::showComparison(const std::shared_ptr<CParameterSet> &set, cons
         emit writeRequested();
     });
     dialog->open();
+}
+
+QString CSetActions::askFile(bool save) const
+{
+    const QString filter = CHostAppTr::tr("Parameter sets (*.json)");
+    return save ? QFileDialog::getSaveFileName(m_window, CHostAppTr::tr("Save parameter set"), QString(), filter)
+                : QFileDialog::getOpenFileName(m_window, CHostAppTr::tr("Open parameter set"), QString(), filter);
 }

@@ -30,6 +30,9 @@ public:
     bool load(const QString &fileName, const QString &orderNumber);
     // Reads the device first when connected.
     void compare(const QString &fileName, const QString &orderNumber);
+    // Asks for a parameter-set file to save to or to open; empty when the
+    // user cancelled.
+    QString askFile(bool save) const;
 
 signals:
     void logMessage(const QString &text);

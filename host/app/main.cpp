@@ -6,9 +6,35 @@
 #include "cmainwindow.h"
 #include "cquitsignals.h"
 
+#include "loomworklogging.h"
+
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
+
+namespace {
+
+// Unattended runs: after quitAfter ms (else after 3 s when only a screenshot
+// is wanted) the window is written to the screenshot file and closed.
+void automate(CMainWindow &window, const CHostOptions &options)
+{
+    if (options.quitAfter <= 0 && options.screenshot.isEmpty())
+        return;
+    const int delay = options.quitAfter > 0 ? options.quitAfter : 3000;
+    QTimer::singleShot(delay, &window, [&window, options] {
+        if (!options.screenshot.isEmpty()) {
+            if (window.grab().save(options.screenshot))
+                qCInfo(lcHost) << "screenshot written to" << options.screenshot;
+            else
+                qWarning("loomwork-host: cannot write the screenshot %s", qPrintable(options.screenshot));
+        }
+        if (options.quitAfter > 0)
+            window.close();
+    });
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -40,5 +66,6 @@ int main(int argc, char *argv[])
     window.show();
     if (!window.start() && options.quitAfter > 0)
         return 1;
+    automate(window, options);
     return app.exec();
 }
