@@ -28,7 +28,7 @@ CLanguageManager::CLanguageManager(QObject *parent)
 
 CLanguageManager::~CLanguageManager()
 {
-    for (QTranslator *translator : {m_pluginTranslator, m_translator, m_qtTranslator}) {
+    for (QTranslator *translator : QList<QTranslator *>{m_pluginTranslator, m_translator} + m_qtTranslators) {
         if (translator)
             QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -122,24 +122,26 @@ QLocale CLanguageManager::locale(const QString &language)
     return result;
 }
 
-// Qt's own texts (Yes, No, Cancel, the file dialog) in the same language,
-// from the system's Qt translations; English needs none.
+// Qt's own texts (Yes, No, Cancel, the file dialog, the system's reasons
+// why a serial port or host cannot be reached) in the same language, from
+// the system's Qt translations; English needs none.
 void CLanguageManager::installQtTranslation(const QString &language)
 {
-    if (m_qtTranslator) {
-        QCoreApplication::removeTranslator(m_qtTranslator);
-        delete m_qtTranslator;
-        m_qtTranslator = nullptr;
-    }
-    auto *translator = new QTranslator;
-    if (language == QLatin1String("en")
-        || !translator->load(QStringLiteral("qtbase_") + language,
-                             QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+    for (QTranslator *translator : qAsConst(m_qtTranslators)) {
+        QCoreApplication::removeTranslator(translator);
         delete translator;
-        return;
     }
-    m_qtTranslator = translator;
-    QCoreApplication::installTranslator(m_qtTranslator);
+    m_qtTranslators.clear();
+    if (language == QLatin1String("en"))
+        return;
+    for (const char *catalogue : {"qtbase_", "qtserialport_"}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QLatin1String(catalogue) + language,
+                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            continue;
+        m_qtTranslators.append(translator.get());
+        QCoreApplication::installTranslator(translator.release());
+    }
 }
 
 QString CLanguageManager::language() const

@@ -4,6 +4,7 @@
 #include "items/citem.h"
 #include "loomworkhost_global.h"
 
+#include <QList>
 #include <QLocale>
 #include <QObject>
 #include <QPointer>
@@ -70,7 +71,7 @@ private:
     QString m_pluginFile;
     QTranslator *m_translator = nullptr;
     QTranslator *m_pluginTranslator = nullptr;
-    QTranslator *m_qtTranslator = nullptr; // Qt's own texts
+    QList<QTranslator *> m_qtTranslators; // Qt's own texts
     QPointer<QObject> m_itemRoot;
 };
 
