@@ -507,6 +507,170 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>%1: %2 liegt nicht über %3 (%4)</translation>
     </message>
     <message>
+        <source>no such serial port</source>
+        <translation>diese serielle Schnittstelle gibt es nicht</translation>
+    </message>
+    <message>
+        <source>no permission to open the serial port, or another program uses it</source>
+        <translation>keine Berechtigung für die serielle Schnittstelle, oder ein anderes Programm belegt sie</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Rechner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no permission to open the connection</source>
+        <translation>keine Berechtigung für die Verbindung</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgewiesen</translation>
+    </message>
+    <message>
+        <source>the device closed the connection</source>
+        <translation>das Gerät hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>no response</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>network unreachable</source>
+        <translation>Netzwerk nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Device link</source>
+        <translation>Geräteverbindung</translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation>unzulässige Funktion</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>unzulässige Datenadresse</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>unzulässiger Datenwert</translation>
+    </message>
+    <message>
+        <source>server device failure</source>
+        <translation>Gerätefehler</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>bestätigt, in Arbeit</translation>
+    </message>
+    <message>
+        <source>server device busy</source>
+        <translation>Gerät beschäftigt</translation>
+    </message>
+    <message>
+        <source>memory parity error</source>
+        <translation>Speicher-Paritätsfehler</translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation>Gateway-Pfad nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>gateway target device failed to respond</source>
+        <translation>Zielgerät hinter dem Gateway antwortet nicht</translation>
+    </message>
+    <message>
+        <source>unknown exception</source>
+        <translation>unbekannte Ausnahme</translation>
+    </message>
+    <message>
+        <source>Link closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed by the device</source>
+        <translation>Verbindung vom Gerät geschlossen</translation>
+    </message>
+    <message>
+        <source>Device link restored</source>
+        <translation>Geräteverbindung wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Invalid answer from the device: %1</source>
+        <translation>Ungültige Antwort vom Gerät: %1</translation>
+    </message>
+    <message>
+        <source>Connection to the device at %1 lost: %2</source>
+        <translation>Verbindung zum Gerät an %1 verloren: %2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the device at %1: %2</source>
+        <translation>Keine Verbindung zum Gerät an %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; next attempt in %2 s</source>
+        <translation>%1; nächster Versuch in %2 s</translation>
+    </message>
+    <message>
+        <source>Modbus function %1 is not supported</source>
+        <translation>Modbus-Funktion %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>%1 registers per request are not possible (1..%2)</source>
+        <translation>%1 Register je Anfrage sind nicht möglich (1..%2)</translation>
+    </message>
+    <message>
+        <source>The link to the device is not open</source>
+        <translation>Die Verbindung zum Gerät ist nicht offen</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Request not sent: %1</source>
+        <translation>Anfrage nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>The answer holds %1 registers instead of %2</source>
+        <translation>Die Antwort enthält %1 Register statt %2</translation>
+    </message>
+    <message>
+        <source>Modbus exception %1 (%2)</source>
+        <translation>Modbus-Ausnahme %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Connection closed during the request</source>
+        <translation>Verbindung während der Anfrage geschlossen</translation>
+    </message>
+    <message>
+        <source>Invalid answer: %1</source>
+        <translation>Ungültige Antwort: %1</translation>
+    </message>
+    <message>
+        <source>No answer within %1 ms</source>
+        <translation>Keine Antwort innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2, retrying</source>
+        <translation>%1: %2, neuer Versuch</translation>
+    </message>
+    <message>
+        <source>Writing register %1 (1 register)</source>
+        <translation>Schreiben von Register %1 (1 Register)</translation>
+    </message>
+    <message>
+        <source>Reading register %1 (1 register)</source>
+        <translation>Lesen von Register %1 (1 Register)</translation>
+    </message>
+    <message>
+        <source>Writing register %1 (%2 registers)</source>
+        <translation>Schreiben von Register %1 (%2 Register)</translation>
+    </message>
+    <message>
+        <source>Reading register %1 (%2 registers)</source>
+        <translation>Lesen von Register %1 (%2 Register)</translation>
+    </message>
+    <message>
         <source>no connection within %1 ms</source>
         <translation>keine Verbindung innerhalb von %1 ms</translation>
     </message>
@@ -607,10 +771,6 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Built-in simulator</source>
-        <translation>Eingebauter Simulator</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1106,6 +1266,14 @@ Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend 
     <message>
         <source>Data bits</source>
         <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>The built-in simulator</source>
+        <translation>Der eingebaute Simulator</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
     </message>
 </context>
 </TS>

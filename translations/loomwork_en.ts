@@ -507,6 +507,170 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>%1: %2 is not above %3 (%4)</translation>
     </message>
     <message>
+        <source>no such serial port</source>
+        <translation>no such serial port</translation>
+    </message>
+    <message>
+        <source>no permission to open the serial port, or another program uses it</source>
+        <translation>no permission to open the serial port, or another program uses it</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host not found</translation>
+    </message>
+    <message>
+        <source>no permission to open the connection</source>
+        <translation>no permission to open the connection</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>the device closed the connection</source>
+        <translation>the device closed the connection</translation>
+    </message>
+    <message>
+        <source>no response</source>
+        <translation>no response</translation>
+    </message>
+    <message>
+        <source>network unreachable</source>
+        <translation>network unreachable</translation>
+    </message>
+    <message>
+        <source>Device link</source>
+        <translation>Device link</translation>
+    </message>
+    <message>
+        <source>illegal function</source>
+        <translation>illegal function</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>illegal data address</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>illegal data value</translation>
+    </message>
+    <message>
+        <source>server device failure</source>
+        <translation>server device failure</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>acknowledge</translation>
+    </message>
+    <message>
+        <source>server device busy</source>
+        <translation>server device busy</translation>
+    </message>
+    <message>
+        <source>memory parity error</source>
+        <translation>memory parity error</translation>
+    </message>
+    <message>
+        <source>gateway path unavailable</source>
+        <translation>gateway path unavailable</translation>
+    </message>
+    <message>
+        <source>gateway target device failed to respond</source>
+        <translation>gateway target device failed to respond</translation>
+    </message>
+    <message>
+        <source>unknown exception</source>
+        <translation>unknown exception</translation>
+    </message>
+    <message>
+        <source>Link closed</source>
+        <translation>Link closed</translation>
+    </message>
+    <message>
+        <source>Connection closed by the device</source>
+        <translation>Connection closed by the device</translation>
+    </message>
+    <message>
+        <source>Device link restored</source>
+        <translation>Device link restored</translation>
+    </message>
+    <message>
+        <source>Invalid answer from the device: %1</source>
+        <translation>Invalid answer from the device: %1</translation>
+    </message>
+    <message>
+        <source>Connection to the device at %1 lost: %2</source>
+        <translation>Connection to the device at %1 lost: %2</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the device at %1: %2</source>
+        <translation>Cannot connect to the device at %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; next attempt in %2 s</source>
+        <translation>%1; next attempt in %2 s</translation>
+    </message>
+    <message>
+        <source>Modbus function %1 is not supported</source>
+        <translation>Modbus function %1 is not supported</translation>
+    </message>
+    <message>
+        <source>%1 registers per request are not possible (1..%2)</source>
+        <translation>%1 registers per request are not possible (1..%2)</translation>
+    </message>
+    <message>
+        <source>The link to the device is not open</source>
+        <translation>The link to the device is not open</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Request not sent: %1</source>
+        <translation>Request not sent: %1</translation>
+    </message>
+    <message>
+        <source>The answer holds %1 registers instead of %2</source>
+        <translation>The answer holds %1 registers instead of %2</translation>
+    </message>
+    <message>
+        <source>Modbus exception %1 (%2)</source>
+        <translation>Modbus exception %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Connection closed during the request</source>
+        <translation>Connection closed during the request</translation>
+    </message>
+    <message>
+        <source>Invalid answer: %1</source>
+        <translation>Invalid answer: %1</translation>
+    </message>
+    <message>
+        <source>No answer within %1 ms</source>
+        <translation>No answer within %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2, retrying</source>
+        <translation>%1: %2, retrying</translation>
+    </message>
+    <message>
+        <source>Writing register %1 (1 register)</source>
+        <translation>Writing register %1 (1 register)</translation>
+    </message>
+    <message>
+        <source>Reading register %1 (1 register)</source>
+        <translation>Reading register %1 (1 register)</translation>
+    </message>
+    <message>
+        <source>Writing register %1 (%2 registers)</source>
+        <translation>Writing register %1 (%2 registers)</translation>
+    </message>
+    <message>
+        <source>Reading register %1 (%2 registers)</source>
+        <translation>Reading register %1 (%2 registers)</translation>
+    </message>
+    <message>
         <source>no connection within %1 ms</source>
         <translation>no connection within %1 ms</translation>
     </message>
@@ -607,10 +771,6 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Built-in simulator</source>
-        <translation>Built-in simulator</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1106,6 +1266,14 @@ The device will answer only with the new settings; afterwards you can reconnect 
     <message>
         <source>Data bits</source>
         <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>The built-in simulator</source>
+        <translation>The built-in simulator</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
     </message>
 </context>
 </TS>

@@ -81,7 +81,9 @@ CConnectionBar::CConnectionBar(QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(m_captions.at(0));
+    // The link list speaks for itself ("Modbus RTU"); its caption would
+    // cost the room a small screen does not have.
+    m_captions.at(0)->hide();
     layout->addWidget(m_transport);
     layout->addWidget(m_simulatorPage);
     layout->addWidget(m_tcpPage);
@@ -90,7 +92,7 @@ CConnectionBar::CConnectionBar(QWidget *parent)
     layout->addWidget(m_address);
     layout->addWidget(m_connect);
     layout->addWidget(m_disconnect);
-    layout->addSpacing(12);
+    layout->addSpacing(6);
     // The state gives way when the row is narrow (the status bar shows it
     // whole, and so does its tool tip).
     m_stateLabel->setMinimumWidth(1);
@@ -129,7 +131,9 @@ QWidget *CConnectionBar::createRtuPage()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_captions.at(3));
     layout->addWidget(m_serialPort);
-    layout->addWidget(m_captions.at(4));
+    // No caption for the line settings: each field's tool tip names it, and
+    // the row must fit a small screen.
+    m_captions.at(4)->hide();
     layout->addWidget(m_baudRate);
     layout->addWidget(m_dataBits);
     layout->addWidget(m_parity);
@@ -373,7 +377,9 @@ void CConnectionBar::retranslate()
 {
     for (int i = 0; i < m_captions.size(); ++i)
         m_captions.at(i)->setText(CHostAppTr::tr(captionTexts[i]));
-    m_transport->setItemText(m_transport->findData(SimulatorLink), CHostAppTr::tr("Built-in simulator"));
+    m_transport->setItemText(m_transport->findData(SimulatorLink), CHostAppTr::tr("Simulator"));
+    m_transport->setItemData(m_transport->findData(SimulatorLink), CHostAppTr::tr("The built-in simulator"),
+                             Qt::ToolTipRole);
     m_simulatorEndpoint->setText(m_simulatorHost.isEmpty()
                                      ? CHostAppTr::tr("not running")
                                      : QStringLiteral("%1:%2").arg(m_simulatorHost).arg(m_simulatorPort));
@@ -382,12 +388,13 @@ void CConnectionBar::retranslate()
     m_parity->setItemText(m_parity->findData(QSerialPort::EvenParity), CHostAppTr::tr("even"));
     m_parity->setItemText(m_parity->findData(QSerialPort::OddParity), CHostAppTr::tr("odd"));
     m_parity->setToolTip(CHostAppTr::tr("Parity"));
+    m_transport->setToolTip(CHostAppTr::tr("Link"));
     m_stopBits->setItemText(m_stopBits->findData(QSerialPort::OneStop), QStringLiteral("1"));
     m_stopBits->setItemText(m_stopBits->findData(QSerialPort::TwoStop), QStringLiteral("2"));
     m_stopBits->setToolTip(CHostAppTr::tr("Stop bits"));
-    m_dataBits->setToolTip(CHostAppTr::tr("Data bits"));
     m_baudRate->setToolTip(CHostAppTr::tr("Baud rate: choose one or enter a whole number from %1 to %2")
                                .arg(QLocale().toString(MinimumBaudRate), QLocale().toString(MaximumBaudRate)));
+    m_dataBits->setToolTip(CHostAppTr::tr("Data bits"));
     m_connect->setText(CHostAppTr::tr("Connect"));
     m_disconnect->setText(CHostAppTr::tr("Disconnect"));
     updateState();

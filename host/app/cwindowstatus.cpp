@@ -16,6 +16,8 @@ CWindowStatus::CWindowStatus(QWidget *parent)
     m_cyclic->setObjectName(QStringLiteral("CyclicReading"));
     m_link->setObjectName(QStringLiteral("LinkState"));
     m_pending->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+    // A long reason must not widen the window; the tool tip has it whole.
+    m_link->setMinimumWidth(80);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(16);
@@ -41,6 +43,7 @@ void CWindowStatus::setCyclicReading(bool on, int interval)
 void CWindowStatus::setLinkState(const QString &text)
 {
     m_link->setText(text);
+    m_link->setToolTip(text);
 }
 
 QString CWindowStatus::pendingText() const

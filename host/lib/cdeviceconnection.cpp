@@ -12,6 +12,9 @@ CDeviceConnection::CDeviceConnection(CModbusMaster *master, QObject *parent)
     , m_master(master)
 {
     connect(m_master, &CModbusMaster::stateChanged, this, &CDeviceConnection::onStateChanged);
+    // The master's own reason (no such port, the next attempt) as it changes.
+    connect(m_master, &CModbusMaster::stateReasonChanged, this,
+            [this] { emit stateChanged(state(), downReason()); });
 }
 
 void CDeviceConnection::open(const CLinkSettings &settings)
@@ -56,13 +59,13 @@ CModbusMaster::State CDeviceConnection::state() const
 
 QString CDeviceConnection::downReason() const
 {
-    return m_downReason;
+    return m_downReason.isEmpty() ? m_master->stateReason() : m_downReason;
 }
 
 void CDeviceConnection::setDownReason(const QString &reason)
 {
     m_downReason = reason;
-    emit stateChanged(state(), m_downReason);
+    emit stateChanged(state(), downReason());
 }
 
 void CDeviceConnection::setPollingQuery(const std::function<bool()> &isPolling)
@@ -78,8 +81,8 @@ void CDeviceConnection::onStateChanged(CModbusMaster::State state)
         m_resume = false;
     if (state != CModbusMaster::Disconnected)
         m_downReason.clear();
-    qCInfo(lcLink) << "link" << state << m_downReason;
-    emit stateChanged(state, m_downReason);
+    qCInfo(lcLink) << "link" << state << downReason();
+    emit stateChanged(state, downReason());
     if (state != CModbusMaster::Connected)
         return;
     if (m_openPending) {

@@ -35,8 +35,9 @@ public:
     void close();
     CModbusMaster::State state() const;
 
-    // Why the link is down, beside its state ("" when up or not known); a
-    // host that learns more (a simulator that ended) says so.
+    // Why the link is down or not yet up, beside its state: what the host
+    // said (a simulator that ended), else the master's reason (no such port,
+    // the next attempt); "" when up or not known.
     QString downReason() const;
     void setDownReason(const QString &reason);
 

@@ -55,11 +55,17 @@ QString CFrameGuard::upstreamError() const
     return m_error;
 }
 
+QAbstractSocket::SocketError CFrameGuard::upstreamErrorCode() const
+{
+    return m_errorCode;
+}
+
 void CFrameGuard::accept()
 {
     while (QTcpSocket *client = m_server->nextPendingConnection()) {
         closeBoth(); // one client at a time: a new connection replaces the old
         m_error.clear();
+        m_errorCode = QAbstractSocket::UnknownSocketError;
         m_client = client;
         setLowDelay(client);
         connect(client, &QTcpSocket::readyRead, this, &CFrameGuard::fromClient);
@@ -74,6 +80,7 @@ void CFrameGuard::accept()
         connect(m_device, &QTcpSocket::readyRead, this, &CFrameGuard::fromDevice);
         connect(m_device, &QAbstractSocket::errorOccurred, this, [this]() {
             m_error = m_device->errorString();
+            m_errorCode = m_device->error();
             if (m_device->state() == QAbstractSocket::UnconnectedState) {
                 closeBoth();
                 emit upstreamClosed();

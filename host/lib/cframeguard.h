@@ -1,6 +1,7 @@
 #ifndef CFRAMEGUARD_H
 #define CFRAMEGUARD_H
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -31,6 +32,8 @@ public:
     bool isUpstreamOpen() const;
     // Text of the last device-side socket error.
     QString upstreamError() const;
+    // The error behind upstreamError() (UnknownSocketError when none).
+    QAbstractSocket::SocketError upstreamErrorCode() const;
 
 signals:
     // The device side opened; the client's requests flow from now on.
@@ -54,6 +57,7 @@ private:
     QString m_host;
     quint16 m_port = 0;
     QString m_error;
+    QAbstractSocket::SocketError m_errorCode = QAbstractSocket::UnknownSocketError;
     QByteArray m_toDevice;   // client bytes waiting for the device side
     QByteArray m_requests;   // client bytes not yet parsed into frames
     QByteArray m_answers;    // device bytes not yet checked

@@ -1,9 +1,12 @@
 #include "cmodbusmaster.h"
 
 #include "cframeguard.h"
+#include "chosttr.h"
+#include "clinkfailure.h"
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
+#include <QLocale>
 #include <QModbusDataUnit>
 #include <QModbusReply>
 #include <QModbusRtuSerialMaster>
@@ -34,16 +37,21 @@ struct CModbusMaster::Job
             ? QStringLiteral("0x%1..0x%2").arg(start, 4, 16, QLatin1Char('0'))
                   .arg(int(start) + count - 1, 4, 16, QLatin1Char('0'))
             : QStringLiteral("0x%1").arg(start, 4, 16, QLatin1Char('0'));
-        return QStringLiteral("%1 register %2 (%3 register%4)")
-            .arg(isWrite ? QStringLiteral("Writing") : QStringLiteral("Reading"), range)
-            .arg(count).arg(count == 1 ? QString() : QStringLiteral("s"));
+        if (count == 1)
+            return isWrite ? CHostTr::tr("Writing register %1 (1 register)").arg(range)
+                           : CHostTr::tr("Reading register %1 (1 register)").arg(range);
+        return isWrite ? CHostTr::tr("Writing register %1 (%2 registers)").arg(range).arg(count)
+                       : CHostTr::tr("Reading register %1 (%2 registers)").arg(range).arg(count);
     }
 };
 
 namespace {
 
 const int ResetReconnectDelay = 0; // after our own resynchronising close
-const QString LinkTitle = QStringLiteral("Device link");
+QString linkTitle()
+{
+    return CHostTr::tr("Device link");
+}
 
 QByteArray packResponse(quint16 start, const QVector<quint16> &registers)
 {
@@ -129,16 +137,16 @@ bool CModbusMaster::isIdle() const
 QString CModbusMaster::exceptionText(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("illegal function");
-    case 2: return QStringLiteral("illegal data address");
-    case 3: return QStringLiteral("illegal data value");
-    case 4: return QStringLiteral("server device failure");
-    case 5: return QStringLiteral("acknowledge");
-    case 6: return QStringLiteral("server device busy");
-    case 8: return QStringLiteral("memory parity error");
-    case 10: return QStringLiteral("gateway path unavailable");
-    case 11: return QStringLiteral("gateway target device failed to respond");
-    default: return QStringLiteral("unknown exception");
+    case 1: return CHostTr::tr("illegal function");
+    case 2: return CHostTr::tr("illegal data address");
+    case 3: return CHostTr::tr("illegal data value");
+    case 4: return CHostTr::tr("server device failure");
+    case 5: return CHostTr::tr("acknowledge");
+    case 6: return CHostTr::tr("server device busy");
+    case 8: return CHostTr::tr("memory parity error");
+    case 10: return CHostTr::tr("gateway path unavailable");
+    case 11: return CHostTr::tr("gateway target device failed to respond");
+    default: return CHostTr::tr("unknown exception");
     }
 }
 
@@ -150,6 +158,7 @@ void CModbusMaster::connectDevice()
     m_lossReported = false;
     m_closedReported = false;
     m_reconnectDelay = 0;
+    setReason(QString());
     if (m_client) {
         m_client->disconnect(this);
         m_client->disconnectDevice();
@@ -165,12 +174,13 @@ void CModbusMaster::connectDevice()
 void CModbusMaster::disconnectDevice()
 {
     m_wanted = false;
+    setReason(QString());
     m_reconnectTimer->stop();
     m_connectTimer->stop();
     abandonReply();
     if (m_current)
-        finishCurrent(Result{false, m_current->start, {}, 0, QStringLiteral("Link closed")});
-    failAllPending(QStringLiteral("Link closed"));
+        finishCurrent(Result{false, m_current->start, {}, 0, CHostTr::tr("Link closed")});
+    failAllPending(CHostTr::tr("Link closed"));
     if (m_client)
         m_client->disconnectDevice();
     setState(Disconnected);
@@ -252,7 +262,7 @@ void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
     setState(m_wanted ? Connecting : Disconnected);
     if (m_current && !m_reply.isNull()) {
         abandonReply();
-        retryOrFail(QStringLiteral("Connection closed by the device"), false);
+        retryOrFail(CHostTr::tr("Connection closed by the device"), false);
     }
     if (!m_wanted)
         return;
@@ -270,8 +280,9 @@ void CModbusMaster::becomeConnected()
         return;
     m_connectTimer->stop();
     m_reconnectDelay = 0;
+    setReason(QString());
     if (m_lossReported)
-        emit m_messages->logMessage(QStringLiteral("Device link restored"));
+        emit m_messages->logMessage(CHostTr::tr("Device link restored"));
     m_lossReported = false;
     setState(Connected);
     dispatch();
@@ -279,12 +290,11 @@ void CModbusMaster::becomeConnected()
 
 void CModbusMaster::onFrameRejected(const QString &reason, bool desynchronised)
 {
-    const QString text = QStringLiteral("Invalid answer from the device: %1").arg(reason);
+    const QString text = CHostTr::tr("Invalid answer from the device: %1").arg(reason);
     if (!desynchronised || !m_current) {
         ++m_stats.errors;
         const QString context = m_current ? m_current->describe() + QStringLiteral(": ") : QString();
-        emit m_messages->logMessage(context + text);
-        emit m_messages->errorMessage(LinkTitle, context + text);
+        emit m_messages->errorMessage(linkTitle(), context + text);
         return;
     }
     // The guard closes the connection; the attempt ends here and the link
@@ -302,21 +312,59 @@ void CModbusMaster::reportLoss(bool wasConnected)
     const QString target = m_settings.transport == CLinkSettings::Tcp
         ? QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port)
         : m_settings.serialPort;
-    QString detail = m_guard ? m_guard->upstreamError() : QString();
-    if (detail.isEmpty() && m_client)
-        detail = m_client->errorString();
-    if (detail.isEmpty())
-        detail = QStringLiteral("no response");
+    const CLinkFailure failure = currentFailure();
     const QString reason = wasConnected
-        ? QStringLiteral("Connection to the device at %1 lost: %2").arg(target, detail)
-        : QStringLiteral("Cannot connect to the device at %1: %2").arg(target, detail);
+        ? CHostTr::tr("Connection to the device at %1 lost: %2").arg(target, failure.reason)
+        : CHostTr::tr("Cannot connect to the device at %1: %2").arg(target, failure.reason);
+    if (failure.permanent) {
+        // Trying again cannot help: the link ends here and says why.
+        m_wanted = false;
+        m_reconnectTimer->stop();
+        emit m_messages->errorMessage(linkTitle(), reason);
+        failAllPending(reason);
+        setReason(failure.reason);
+        setState(Disconnected);
+        return;
+    }
+    // Said once as an error; a new reason is logged as it comes.
     if (!m_lossReported)
-        emit m_messages->errorMessage(LinkTitle, reason);
-    emit m_messages->logMessage(reason);
+        emit m_messages->errorMessage(linkTitle(), reason);
+    else if (reason != m_lastLoss)
+        emit m_messages->logMessage(reason);
+    m_lastLoss = reason;
     m_lossReported = true;
     if (!wasConnected)
         failAllPending(reason);
     scheduleReconnect();
+    setReason(CHostTr::tr("%1; next attempt in %2 s")
+                  .arg(failure.reason, QLocale().toString(m_reconnectDelay / 1000.0, 'f', 1)));
+}
+
+CLinkFailure CModbusMaster::currentFailure() const
+{
+    if (m_settings.transport == CLinkSettings::Rtu) {
+        if (const auto *port = m_client ? m_client->findChild<QSerialPort *>() : nullptr)
+            return CLinkFailure::fromSerialPort(port->error(), port->errorString());
+    } else if (m_guard && m_guard->upstreamErrorCode() != QAbstractSocket::UnknownSocketError) {
+        return CLinkFailure::fromSocket(m_guard->upstreamErrorCode(), m_guard->upstreamError());
+    } else if (const auto *socket = m_client ? m_client->findChild<QTcpSocket *>() : nullptr) {
+        if (socket->error() != QAbstractSocket::UnknownSocketError)
+            return CLinkFailure::fromSocket(socket->error(), socket->errorString());
+    }
+    return {false, CHostTr::tr("no response")};
+}
+
+QString CModbusMaster::stateReason() const
+{
+    return m_reason;
+}
+
+void CModbusMaster::setReason(const QString &reason)
+{
+    if (reason == m_reason)
+        return;
+    m_reason = reason;
+    emit stateReasonChanged(reason);
 }
 
 void CModbusMaster::scheduleReconnect()
@@ -391,7 +439,7 @@ void CModbusMaster::buildRequest(const CRequest &request)
     }
     default:
         ++m_stats.errors;
-        report(*job, QStringLiteral("Modbus function %1 is not supported").arg(request.functionCode));
+        report(*job, CHostTr::tr("Modbus function %1 is not supported").arg(request.functionCode));
         return;
     }
     enqueue(job);
@@ -402,7 +450,7 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
     const int limit = job->isWrite ? MaxWriteRegisters : MaxReadRegisters;
     if (job->count == 0 || job->count > limit) {
         ++m_stats.errors;
-        const QString reason = QStringLiteral("%1 registers per request are not possible (1..%2)")
+        const QString reason = CHostTr::tr("%1 registers per request are not possible (1..%2)")
                                    .arg(job->count).arg(limit);
         report(*job, reason);
         if (job->done)
@@ -411,11 +459,11 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
     }
     if (!m_wanted) {
         // A closed link fails at once; cyclic polls against it are reported once.
-        const QString reason = QStringLiteral("The link to the device is not open");
+        const QString reason = CHostTr::tr("The link to the device is not open");
         if (!job->isStatusPoll || !m_closedReported)
             report(*job, reason);
         else
-            emit m_messages->logMessage(QStringLiteral("%1 failed: %2").arg(job->describe(), reason));
+            emit m_messages->logMessage(CHostTr::tr("%1 failed: %2").arg(job->describe(), reason));
         m_closedReported = m_closedReported || job->isStatusPoll;
         if (job->done)
             job->done(Result{false, job->start, {}, 0, reason});
@@ -462,7 +510,7 @@ void CModbusMaster::send(const std::shared_ptr<Job> &job)
     if (!reply) {
         ++m_stats.errors;
         finishCurrent(Result{false, job->start, {}, 0,
-                             QStringLiteral("Request not sent: %1").arg(m_client->errorString())});
+                             CHostTr::tr("Request not sent: %1").arg(m_client->errorString())});
         return;
     }
     m_reply = reply;
@@ -488,7 +536,7 @@ void CModbusMaster::onReplyFinished(QModbusReply *reply)
         if (!job->isWrite && values.size() != job->count) {
             ++m_stats.errors;
             finishCurrent(Result{false, job->start, {}, 0,
-                                 QStringLiteral("The answer holds %1 registers instead of %2")
+                                 CHostTr::tr("The answer holds %1 registers instead of %2")
                                      .arg(values.size()).arg(job->count)});
             return;
         }
@@ -504,7 +552,7 @@ void CModbusMaster::onReplyFinished(QModbusReply *reply)
         const QByteArray data = reply->rawResult().data();
         const int code = data.isEmpty() ? 0 : quint8(data.at(0));
         finishCurrent(Result{false, job->start, {}, code,
-                             QStringLiteral("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code))});
+                             CHostTr::tr("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code))});
         return;
     }
     case QModbusDevice::TimeoutError:
@@ -512,12 +560,12 @@ void CModbusMaster::onReplyFinished(QModbusReply *reply)
         return;
     case QModbusDevice::ReplyAbortedError:
     case QModbusDevice::ConnectionError:
-        retryOrFail(QStringLiteral("Connection closed during the request"), false);
+        retryOrFail(CHostTr::tr("Connection closed during the request"), false);
         return;
     default:
         ++m_stats.errors;
         finishCurrent(Result{false, job->start, {}, 0,
-                             QStringLiteral("Invalid answer: %1").arg(reply->errorString())});
+                             CHostTr::tr("Invalid answer: %1").arg(reply->errorString())});
         return;
     }
 }
@@ -534,11 +582,11 @@ void CModbusMaster::onAttemptTimeout()
         && m_client->state() == QModbusDevice::ConnectedState) {
         m_resetting = true;
         setState(Connecting);
-        retryOrFail(QStringLiteral("No answer within %1 ms").arg(m_settings.responseTimeout), true);
+        retryOrFail(CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout), true);
         m_client->disconnectDevice();
         return;
     }
-    retryOrFail(QStringLiteral("No answer within %1 ms").arg(m_settings.responseTimeout), true);
+    retryOrFail(CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout), true);
 }
 
 void CModbusMaster::abandonReply()
@@ -558,7 +606,7 @@ void CModbusMaster::retryOrFail(const QString &reason, bool timeout)
         return;
     if (job->attemptsLeft > 0) {
         ++m_stats.retries;
-        emit m_messages->logMessage(QStringLiteral("%1: %2, retrying").arg(job->describe(), reason));
+        emit m_messages->logMessage(CHostTr::tr("%1: %2, retrying").arg(job->describe(), reason));
         m_current.reset();
         m_queue.prepend(job);
         dispatch();
@@ -596,12 +644,12 @@ void CModbusMaster::failAllPending(const QString &reason)
     }
 }
 
+// An error goes out once, on the error channel; a quiet request's caller
+// reports its failure itself, by parameter.
 void CModbusMaster::report(const Job &job, const QString &reason)
 {
-    const QString text = QStringLiteral("%1 failed: %2").arg(job.describe(), reason);
-    emit m_messages->logMessage(text);
     if (!job.quiet)
-        emit m_messages->errorMessage(LinkTitle, text);
+        emit m_messages->errorMessage(linkTitle(), CHostTr::tr("%1 failed: %2").arg(job.describe(), reason));
 }
 
 void CModbusMaster::recordRoundTrip(qint64 microseconds)

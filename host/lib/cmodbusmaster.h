@@ -19,6 +19,7 @@
 #include <memory>
 
 class CFrameGuard;
+struct CLinkFailure;
 class CMessageSender;
 class QModbusClient;
 class QModbusReply;
@@ -64,10 +65,16 @@ public:
     const CLinkSettings &settings() const;
 
     // Opens the link and keeps it open (reconnecting with backoff after a
-    // loss) until disconnectDevice().
+    // loss) until disconnectDevice(). A failure no retry can mend (no such
+    // serial port, no permission, unknown host) ends it: Disconnected, with
+    // the reason in stateReason().
     void connectDevice();
     void disconnectDevice();
     State state() const;
+    // Why the link is down or not yet up: what made it end ("no such serial
+    // port"), or the last failure and when the next attempt comes. Empty
+    // while connected or after the user disconnected.
+    QString stateReason() const;
 
     // The channel on which every failure and log line is reported.
     CMessageSender *messageSender() const;
@@ -99,6 +106,7 @@ signals:
     // The request's start address, then the registers, big-endian words.
     void dataResponse(QByteArray);
     void stateChanged(CModbusMaster::State);
+    void stateReasonChanged(const QString &reason);
 
 private:
     struct Job;
@@ -118,6 +126,8 @@ private:
     void becomeConnected();
     void onFrameRejected(const QString &reason, bool desynchronised);
     void scheduleReconnect();
+    CLinkFailure currentFailure() const;
+    void setReason(const QString &reason);
     void openClient();
     void createClient();
     void setState(State state);
@@ -142,6 +152,8 @@ private:
     bool m_lossReported = false;
     bool m_closedReported = false; // a status poll met the closed link
     int m_reconnectDelay = 0;
+    QString m_reason;   // see stateReason()
+    QString m_lastLoss; // the last loss said, so a repeat is not
 };
 
 #endif // CMODBUSMASTER_H

@@ -317,6 +317,21 @@ private slots:
                     <= tree->viewport()->width());
         QVERIFY(header->sectionSize(CParameterModel::UnitColumn) >= tree->fontMetrics().horizontalAdvance("mbar"));
         QVERIFY(header->sectionSize(CParameterModel::CaptionColumn) > 100);
+        // Whatever the link and the language, the window fits 1024 pixels.
+        const CConnectionBar::Link link = m_window->connectionBar()->link();
+        for (const char *language : {"de", "en"}) {
+            QVERIFY(m_window->setLanguage(language));
+            for (CConnectionBar::Link shown : {CConnectionBar::SimulatorLink, CConnectionBar::TcpLink,
+                                               CConnectionBar::RtuLink}) {
+                m_window->connectionBar()->setLink(shown);
+                QCoreApplication::processEvents();
+                QVERIFY2(m_window->minimumSizeHint().width() <= 1024,
+                         qPrintable(QStringLiteral("%1, link %2: %3 pixels")
+                                        .arg(language).arg(shown).arg(m_window->minimumSizeHint().width())));
+            }
+        }
+        m_window->connectionBar()->setLink(link);
+        QVERIFY(m_window->setLanguage("en"));
     }
 
     // A killed simulator ends the link with the reason; Connect starts it again.

@@ -331,6 +331,51 @@ private slots:
         QVERIFY(master.isIdle());
     }
 
+    void failuresThatLastEndTheLink_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<QString>("reason");
+        quint16 port = 0;
+        {
+            QTcpServer probe;
+            probe.listen(QHostAddress::LocalHost);
+            port = probe.serverPort();
+        }
+        QTest::newRow("no such serial port") << true << "/dev/loomwork-no-such-port" << true << "no such serial port";
+        QTest::newRow("unknown host") << false << "loomwork-no-such-host.invalid:502" << true << "host not found";
+        QTest::newRow("refused, may come back")
+            << false << QStringLiteral("127.0.0.1:%1").arg(port) << false << "connection refused; next attempt in";
+    }
+
+    // A link that cannot work ends with the reason; one that may come back
+    // is retried, says when, and reports its failure once.
+    void failuresThatLastEndTheLink()
+    {
+        QFETCH(bool, serial);
+        QFETCH(QString, target);
+        QFETCH(bool, ends);
+        QFETCH(QString, reason);
+        CLinkSettings settings = settingsFor(quint16(target.section(':', 1).toUInt()));
+        settings.host = target.section(':', 0, 0);
+        settings.transport = serial ? CLinkSettings::Rtu : CLinkSettings::Tcp;
+        settings.serialPort = target;
+        settings.reconnectMinDelay = 100;
+        CModbusMaster master;
+        QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+        QSignalSpy reasons(&master, &CModbusMaster::stateReasonChanged);
+        master.setSettings(settings);
+        master.connectDevice();
+        QVERIFY(reasons.wait(10000));
+        QVERIFY2(master.stateReason().contains(reason), qPrintable(master.stateReason()));
+        QCOMPARE(master.state(), ends ? CModbusMaster::Disconnected : CModbusMaster::Connecting);
+        QTest::qWait(800); // several attempts when it retries
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(errors.first().at(1).toString().contains(reason.section(';', 0, 0)));
+        master.disconnectDevice();
+        QCOMPARE(master.stateReason(), QString());
+    }
 
     void rtuOverSerialLine_data()
     {
