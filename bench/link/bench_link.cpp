@@ -7,6 +7,7 @@
 #include "cdevicesession.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "device/pv8120status.h"
 #include "simprocess.h"
 
 #include <QCoreApplication>
@@ -41,10 +42,10 @@ Spread spread(QVector<double> samples)
 CRequest statusPoll()
 {
     CRequest request;
-    request.requestType = CModbusMaster::StatusRequestType;
-    request.functionCode = 3;
-    request.startAddress = CModbusMaster::StatusAddress;
-    request.registerCount = 12;
+    request.requestType = CRequest::CyclicRead;
+    request.functionCode = CRequest::ReadHoldingRegisters;
+    request.startAddress = Pv8120::statusAddress;
+    request.registerCount = Pv8120::statusRegisterCount;
     return request;
 }
 
@@ -99,11 +100,12 @@ QVector<double> libmodbusRoundTrips(quint16 port, int polls)
         return samples;
     }
     modbus_set_slave(context, 1);
-    uint16_t registers[12];
+    uint16_t registers[Pv8120::statusRegisterCount];
     QElapsedTimer clock;
     for (int i = 0; i < polls; ++i) {
         clock.start();
-        if (modbus_read_registers(context, CModbusMaster::StatusAddress, 12, registers) != 12)
+        if (modbus_read_registers(context, Pv8120::statusAddress, Pv8120::statusRegisterCount, registers)
+            != Pv8120::statusRegisterCount)
             break;
         samples.append(clock.nsecsElapsed() / 1000.0);
     }

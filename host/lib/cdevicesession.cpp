@@ -27,6 +27,9 @@ CDeviceSession::CDeviceSession(QObject *parent)
     , m_data(std::make_unique<CDeviceData>())
 {
     m_root->setObjectName(QStringLiteral("Device"));
+    // What counts as a poll is the device's, from its data file.
+    const CDeviceData *data = m_data.get();
+    m_master->setPollFilter([data](const CRequest &request) { return data->isPoll(request); });
     m_parameters->setDeviceData(m_data.get());
 }
 

@@ -410,6 +410,11 @@ void CModbusMaster::write(quint16 start, const QVector<quint16> &words, const Co
     enqueue(job);
 }
 
+void CModbusMaster::setPollFilter(const PollFilter &isPoll)
+{
+    m_isPoll = isPoll;
+}
+
 void CModbusMaster::buildRequest(const CRequest &request)
 {
     auto job = std::make_shared<Job>();
@@ -417,16 +422,15 @@ void CModbusMaster::buildRequest(const CRequest &request)
     job->serverAddress = request.deviceAddress;
     job->start = request.startAddress;
     switch (request.functionCode) {
-    case 3:
-    case 4:
-        job->registerType = request.functionCode == 4 ? QModbusDataUnit::InputRegisters
-                                                      : QModbusDataUnit::HoldingRegisters;
+    case CRequest::ReadHoldingRegisters:
+    case CRequest::ReadInputRegisters:
+        job->registerType = request.functionCode == CRequest::ReadInputRegisters ? QModbusDataUnit::InputRegisters
+                                                                                 : QModbusDataUnit::HoldingRegisters;
         job->count = request.registerCount;
-        job->isStatusPoll = request.requestType == StatusRequestType
-            && request.startAddress == StatusAddress;
+        job->isStatusPoll = m_isPoll ? m_isPoll(request) : request.requestType == CRequest::CyclicRead;
         break;
-    case 6:
-    case 16: {
+    case CRequest::WriteSingleRegister:
+    case CRequest::WriteMultipleRegisters: {
         job->isWrite = true;
         QDataStream in(request.data);
         while (!in.atEnd()) {

@@ -52,8 +52,8 @@ public:
     };
     typedef std::function<void(const Result &)> Completion;
 
-    static const quint16 StatusAddress = 0x7000;
-    static const int StatusRequestType = 5;
+    // Tells which plugin requests are cyclic polls of the device's status.
+    typedef std::function<bool(const CRequest &)> PollFilter;
     static const int MaxReadRegisters = 125;
     static const int MaxWriteRegisters = 123;
 
@@ -102,6 +102,13 @@ public slots:
     // Bus address 0 means the configured server address.
     void buildRequest(const CRequest &request);
 
+public:
+    // Which plugin requests are cyclic polls: they wait behind every other
+    // request, are not retried, and one that finds a poll already waiting is
+    // dropped. By default every read of type CRequest::CyclicRead; a device
+    // names its own (CDeviceData::isPoll).
+    void setPollFilter(const PollFilter &isPoll);
+
 signals:
     // The request's start address, then the registers, big-endian words.
     void dataResponse(QByteArray);
@@ -134,6 +141,7 @@ private:
     void recordRoundTrip(qint64 microseconds);
 
     CLinkSettings m_settings;
+    PollFilter m_isPoll;
     CMessageSender *m_messages = nullptr;
     QModbusClient *m_client = nullptr;
     CFrameGuard *m_guard = nullptr; // TCP with checkFrames: the relay the client talks to

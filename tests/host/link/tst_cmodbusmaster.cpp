@@ -179,8 +179,16 @@ bool connectMaster(CModbusMaster &master, const CLinkSettings &settings)
     return QTest::qWaitFor([&]() { return master.state() == CModbusMaster::Connected; }, 5000);
 }
 
-// The backend's status poll: 12 registers from 0x7000.
-const CRequest StatusRequest{5, 0, 3, 0x7000, 12};
+// The PV 8120 backend's status poll: 12 registers from 0x7000.
+CRequest statusRequest()
+{
+    CRequest request;
+    request.requestType = CRequest::CyclicRead;
+    request.functionCode = CRequest::ReadHoldingRegisters;
+    request.startAddress = 0x7000;
+    request.registerCount = 12;
+    return request;
+}
 
 // Runs one read and waits for its completion.
 CModbusMaster::Result readNow(CModbusMaster &master, quint16 start, quint16 count)
@@ -188,7 +196,8 @@ CModbusMaster::Result readNow(CModbusMaster &master, quint16 start, quint16 coun
     CModbusMaster::Result result;
     bool done = false;
     master.read(start, count, [&](const CModbusMaster::Result &r) { result = r; done = true; });
-    QTest::qWaitFor([&]() { return done; }, 10000);
+    if (!QTest::qWaitFor([&]() { return done; }, 10000))
+        result.error = QStringLiteral("no completion within 10 s");
     return result;
 }
 
@@ -215,7 +224,7 @@ private slots:
         // The first poll goes on the wire at once; the second waits; the third
         // is dropped because one is already waiting; the user read overtakes.
         for (int i = 0; i < 3; ++i)
-            QVERIFY(QMetaObject::invokeMethod(&master, "buildRequest", Q_ARG(CRequest, StatusRequest)));
+            QVERIFY(QMetaObject::invokeMethod(&master, "buildRequest", Q_ARG(CRequest, statusRequest())));
         master.read(5, 2, [&](const CModbusMaster::Result &r) {
             order << QStringLiteral("user %1 %2").arg(r.registers.value(0)).arg(r.registers.value(1));
         });
@@ -325,7 +334,7 @@ private slots:
         master.read(0, 1, [&](const CModbusMaster::Result &r) { failures += r.ok ? 0 : 1; });
         QCOMPARE(failures, 1);
         for (int i = 0; i < 3; ++i)
-            master.buildRequest(StatusRequest);
+            master.buildRequest(statusRequest());
         QCOMPARE(errors.count(), 2);
         QVERIFY(errors.last().at(1).toString().contains(QStringLiteral("not open")));
         QVERIFY(master.isIdle());
@@ -397,7 +406,7 @@ private slots:
         QVERIFY(connectMaster(master, settings));
         QSignalSpy responses(&master, &CModbusMaster::dataResponse);
         QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
-        master.buildRequest(StatusRequest);
+        master.buildRequest(statusRequest());
         QTRY_COMPARE_WITH_TIMEOUT(responses.count() + errors.count(), 1, 5000);
         QCOMPARE(errors.count(), silent ? 1 : 0);
         if (silent) {

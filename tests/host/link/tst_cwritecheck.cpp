@@ -155,6 +155,43 @@ private slots:
         QVERIFY2(found.contains(error), qPrintable(found));
     }
 
+    // Which plugin requests are polls: the device's status block, or without
+    // one every cyclic read.
+    void polls_data()
+    {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("registers");
+        QTest::addColumn<bool>("poll");
+        const QByteArray block = R"(, "statusBlock": {"address": 256, "registers": 2, "requestType": 5})";
+        QTest::newRow("the block") << block << 5 << 256 << 2 << true;
+        QTest::newRow("part of it") << block << 5 << 256 << 1 << true;
+        QTest::newRow("more than it") << block << 5 << 256 << 3 << false;
+        QTest::newRow("elsewhere") << block << 5 << 0x7000 << 2 << false;
+        QTest::newRow("a plain read of it") << block << 0 << 256 << 2 << false;
+        QTest::newRow("no block: any cyclic read") << QByteArray() << 5 << 0x7000 << 12 << true;
+        QTest::newRow("no block: a plain read") << QByteArray() << 0 << 0x7000 << 12 << false;
+    }
+
+    void polls()
+    {
+        QFETCH(QByteArray, block);
+        QFETCH(int, type);
+        QFETCH(int, address);
+        QFETCH(int, registers);
+        CDeviceData data;
+        QString error;
+        QVERIFY2(data.parse(R"({"format": "loomwork-device-data", "version": 1)" + block + "}", &error),
+                 qPrintable(error));
+        CRequest request;
+        request.requestType = type;
+        request.functionCode = CRequest::ReadHoldingRegisters;
+        request.startAddress = quint16(address);
+        request.registerCount = quint16(registers);
+        QTEST(data.isPoll(request), "poll");
+    }
+
     void writeOrder_data()
     {
         QTest::addColumn<QString>("name");
