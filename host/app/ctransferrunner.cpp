@@ -8,6 +8,7 @@
 #include "widgets/cmessagebox.h"
 
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include <memory>
 
@@ -38,16 +39,14 @@ bool CTransferRunner::run(const QString &title, const std::function<void()> &beg
                                             const QString &parameter) {
                                 dialog->setLabelText(QStringLiteral("%1\n%2").arg(
                                     title, activityText(what, number, total, parameter)));
+                                // The bar counts the parameters the text names.
+                                dialog->setMaximum(total);
+                                dialog->setValue(number - 1);
                             });
-    auto progress = connect(transfer, &CParameterTransfer::progress, dialog, [dialog](int value, int maximum) {
-        dialog->setMaximum(maximum);
-        dialog->setValue(value);
-    });
     auto finished = std::make_shared<QMetaObject::Connection>();
     *finished = connect(transfer, &CParameterTransfer::finished, this,
-                        [this, dialog, activity, progress, finished, title, done, transfer](bool success) {
+                        [this, dialog, activity, finished, title, done, transfer](bool success) {
                             disconnect(activity);
-                            disconnect(progress);
                             disconnect(*finished);
                             m_running = false;
                             dialog->close();
@@ -91,13 +90,17 @@ QProgressDialog *CTransferRunner::createProgress(const QString &title)
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);
     dialog->setMinimumDuration(0);
-    dialog->setMinimumWidth(420);
+    // Wide enough for a long caption, so the dialog and its Cancel button
+    // stay where they are while the texts change.
+    dialog->setMinimumWidth(640);
     dialog->setCancelButtonText(CHostAppTr::tr("Cancel"));
     disconnect(dialog, &QProgressDialog::canceled, dialog, &QProgressDialog::cancel);
     connect(dialog, &QProgressDialog::canceled, this, [this, dialog, title] {
         m_session->parameters()->cancel();
         dialog->setLabelText(CHostAppTr::tr("%1\nStopping after the current request...").arg(title));
-        dialog->setCancelButton(nullptr);
+        // The button itself sends this signal: disable it, never delete it here.
+        if (auto *button = dialog->findChild<QPushButton *>())
+            button->setEnabled(false);
     });
     m_progress = dialog;
     return dialog;
