@@ -61,8 +61,8 @@ public:
     void restoreFrom(const CHostSettings &settings);
 
     // The lowest and highest baud rate a typed rate may have.
-    static const int MinimumBaudRate = 50;
-    static const int MaximumBaudRate = 4000000;
+    static constexpr int MinimumBaudRate = 50;
+    static constexpr int MaximumBaudRate = 4000000;
 
 signals:
     void connectRequested();

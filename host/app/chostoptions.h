@@ -7,8 +7,8 @@
 // The host's command line.
 struct CHostOptions
 {
-    static const int MinimumCycleInterval = 100; // ms
-    static const int MaximumCycleInterval = 60000;
+    static constexpr int MinimumCycleInterval = 100; // ms
+    static constexpr int MaximumCycleInterval = 60000;
 
     QString pluginDirectory;   // empty: CPluginRegistry::defaultDirectory()
     QString descriptionFile;   // empty: CDeviceSession::defaultDescriptionFile()
