@@ -19,6 +19,7 @@ bool CDeviceParameters::load(const QString &fileName, const QString &languageId)
         m_error = QStringLiteral("cannot load the parameter description \"%1\"").arg(fileName);
         return false;
     }
+    m_orderNumber = description.header().orderNumber;
     CItemBuilder builder(description);
     if (!languageId.isEmpty()) {
         const QFileInfo info(fileName);

@@ -28,6 +28,8 @@ public:
     // Build problems reported by the item builder.
     QStringList problems() const { return m_problems; }
     QString errorText() const { return m_error; }
+    // The order number the description's header gives the device.
+    QString orderNumber() const { return m_orderNumber; }
 
     // The description the simulator uses without --description: the
     // installed share/loomwork/pv8120.xml or the build tree's data/pv8120.xml,
@@ -37,6 +39,7 @@ public:
 private:
     QStringList m_problems;
     QString m_error;
+    QString m_orderNumber;
 };
 
 #endif // CDEVICEPARAMETERS_H

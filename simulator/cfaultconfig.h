@@ -3,9 +3,12 @@
 
 #include "cframemangler.h"
 
+#include <QSet>
+
 // The faults the simulator injects between the network and the device. Request
 // numbers count every complete request the simulator receives, over all
 // connections, from 1; "every N" hits requests N, 2N, 3N, ... (0: never).
+// With unit ids listed, the faults hit only requests to those devices.
 struct CFaultConfig
 {
     int delayMs = 0;               // delay before each response
@@ -15,6 +18,8 @@ struct CFaultConfig
     int disconnectAfter = 0;       // close a connection after its Nth response (0: never)
     CFrameMangler::Fault frameFault = CFrameMangler::None;
     int frameFaultEvery = 1;       // damage the response to every Nth request
+    QSet<int> unitIds;             // the devices the faults hit (empty: all)
+    int lineBaud = 0;              // answer as over a serial line at this many bit/s (0: at once)
     bool verbose = false;          // log requests and responses on stdout
 };
 

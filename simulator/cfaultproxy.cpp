@@ -4,8 +4,8 @@
 
 #include <QTcpSocket>
 
-CFaultProxy::CFaultProxy(quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent)
-    : QTcpServer(parent), m_serverPort(serverPort), m_serverUnitId(serverUnitId), m_faults(faults)
+CFaultProxy::CFaultProxy(const CUnitRoutes &routes, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent)
+    : QTcpServer(parent), m_routes(routes), m_serverUnitId(serverUnitId), m_faults(faults)
 {
     connect(this, &QTcpServer::newConnection, this, &CFaultProxy::acceptConnections);
 }
@@ -13,7 +13,7 @@ CFaultProxy::CFaultProxy(quint16 serverPort, quint8 serverUnitId, const CFaultCo
 void CFaultProxy::acceptConnections()
 {
     while (QTcpSocket *client = nextPendingConnection())
-        new CProxySession(client, m_serverPort, m_serverUnitId, m_faults, &m_requestCounter, this);
+        new CProxySession(client, m_routes, m_serverUnitId, m_faults, &m_requestCounter, this);
 }
 
 void CFaultProxy::closeAll()

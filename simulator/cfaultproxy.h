@@ -2,20 +2,24 @@
 #define CFAULTPROXY_H
 
 #include "cfaultconfig.h"
+#include "cunitroutes.h"
 
 #include <QTcpServer>
 
-// The simulator's public port: accepts Modbus TCP clients and runs each
-// connection through a CProxySession to the device server on its private
-// loopback port, injecting the configured faults on the way.
+// One public port of the simulator (an endpoint, like a device of its own or
+// a gateway to a bus): accepts Modbus TCP clients and runs each connection
+// through a CProxySession to the device servers on their private loopback
+// ports, injecting the configured faults on the way.
 class CFaultProxy : public QTcpServer
 {
     Q_OBJECT
 
 public:
-    // serverPort / serverUnitId: where the device server listens and which
-    // unit id it answers; every client unit id is mapped onto it.
-    CFaultProxy(quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent = nullptr);
+    // routes: which device server answers which client unit id;
+    // serverUnitId: the unit id the device servers answer, which every
+    // client unit id is mapped onto.
+    CFaultProxy(const CUnitRoutes &routes, quint8 serverUnitId, const CFaultConfig &faults,
+                QObject *parent = nullptr);
 
     // Stops listening and aborts every client connection together with its
     // connection to the device server.
@@ -27,7 +31,7 @@ public:
 private:
     void acceptConnections();
 
-    quint16 m_serverPort;
+    CUnitRoutes m_routes;
     quint8 m_serverUnitId;
     CFaultConfig m_faults;
     quint64 m_requestCounter = 0;

@@ -12,11 +12,11 @@ constexpr int ByteGapMs = 2; // pause between single-byte segments
 
 } // namespace
 
-CProxySession::CProxySession(QTcpSocket *client, quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults,
-                             quint64 *requestCounter, QObject *parent)
+CProxySession::CProxySession(QTcpSocket *client, const CUnitRoutes &routes, quint8 serverUnitId,
+                             const CFaultConfig &faults, quint64 *requestCounter, QObject *parent)
     : QObject(parent),
       m_client(client),
-      m_server(new QTcpSocket(this)),
+      m_routes(routes),
       m_serverUnitId(serverUnitId),
       m_faults(faults),
       m_requestCounter(requestCounter)
@@ -28,16 +28,30 @@ CProxySession::CProxySession(QTcpSocket *client, quint16 serverPort, quint8 serv
     connect(&m_pumpTimer, &QTimer::timeout, this, &CProxySession::pump);
     connect(m_client, &QTcpSocket::readyRead, this, &CProxySession::readClient);
     connect(m_client, &QTcpSocket::disconnected, this, &CProxySession::end);
-    connect(m_server, &QTcpSocket::readyRead, this, &CProxySession::readServer);
-    connect(m_server, &QTcpSocket::disconnected, m_client, &QTcpSocket::disconnectFromHost);
-    connect(m_server, &QTcpSocket::connected, this, [this]() {
-        m_server->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        m_server->write(m_unsent);
-        m_unsent.clear();
-    });
-    m_server->connectToHost(QHostAddress::LocalHost, serverPort);
+    if (m_routes.anyPort)
+        upstream(m_routes.anyPort);
     log(QStringLiteral("connection from %1:%2").arg(client->peerAddress().toString()).arg(client->peerPort()));
     readClient();
+}
+
+// The connection to the device server on port, opened on first use.
+CProxySession::Upstream *CProxySession::upstream(quint16 port)
+{
+    const auto found = m_upstreams.find(port);
+    if (found != m_upstreams.end())
+        return &found->second;
+    Upstream *server = &m_upstreams[port];
+    server->socket = new QTcpSocket(this);
+    QTcpSocket *socket = server->socket;
+    connect(socket, &QTcpSocket::readyRead, this, [this, server]() { readServer(server); });
+    connect(socket, &QTcpSocket::disconnected, m_client, &QTcpSocket::disconnectFromHost);
+    connect(socket, &QTcpSocket::connected, this, [server]() {
+        server->socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        server->socket->write(server->unsent);
+        server->unsent.clear();
+    });
+    socket->connectToHost(QHostAddress::LocalHost, port);
+    return server;
 }
 
 void CProxySession::readClient()
@@ -60,9 +74,9 @@ void CProxySession::readClient()
     }
 }
 
-bool CProxySession::hits(int every, quint64 number) const
+bool CProxySession::hits(int every, const Pending &pending) const
 {
-    return every > 0 && number % quint64(every) == 0;
+    return pending.faulty && every > 0 && pending.number % quint64(every) == 0;
 }
 
 void CProxySession::handleRequest(const QByteArray &frame)
@@ -71,41 +85,49 @@ void CProxySession::handleRequest(const QByteArray &frame)
     pending.unitId = CMbapFrame::unitId(frame);
     pending.functionCode = CMbapFrame::functionCode(frame);
     pending.number = ++*m_requestCounter;
+    pending.requestSize = frame.size();
+    pending.faulty = m_faults.unitIds.isEmpty() || m_faults.unitIds.contains(pending.unitId);
     ++m_requestsOnConnection;
     pending.last = m_faults.disconnectAfter > 0 && m_requestsOnConnection >= m_faults.disconnectAfter;
     m_closing = pending.last;
     log(QStringLiteral("request %1: %2").arg(pending.number).arg(QString::fromLatin1(frame.toHex(' '))));
 
-    if (hits(m_faults.dropEvery, pending.number)) {
-        log(QStringLiteral("request %1 dropped").arg(pending.number));
+    const quint16 port = m_routes.portFor(pending.unitId);
+    if (hits(m_faults.dropEvery, pending) || (port == 0 && !m_routes.gateway)) {
+        log(QStringLiteral("request %1 %2").arg(pending.number).arg(port ? "dropped" : "for no device"));
         if (pending.last)
             queue(QByteArray(), m_clock.elapsed() + m_faults.delayMs, true);
         return;
     }
-    if (hits(m_faults.exceptionEvery, pending.number)) {
+    if (port == 0) {
+        respond(CMbapFrame::exceptionResponse(frame, CUnitRoutes::GatewayNoResponse), pending);
+        return;
+    }
+    if (hits(m_faults.exceptionEvery, pending)) {
         respond(CMbapFrame::exceptionResponse(frame, quint8(m_faults.exceptionCode)), pending);
         return;
     }
-    m_pending.append(pending);
+    Upstream *server = upstream(port);
+    server->pending.append(pending);
     const QByteArray forwarded = CMbapFrame::withUnitId(frame, m_serverUnitId);
-    if (m_server->state() == QAbstractSocket::ConnectedState)
-        m_server->write(forwarded);
+    if (server->socket->state() == QAbstractSocket::ConnectedState)
+        server->socket->write(forwarded);
     else
-        m_unsent += forwarded;
+        server->unsent += forwarded;
 }
 
-void CProxySession::readServer()
+void CProxySession::readServer(Upstream *server)
 {
-    m_serverBuffer += m_server->readAll();
+    server->buffer += server->socket->readAll();
     for (;;) {
-        const int size = CMbapFrame::frameSize(m_serverBuffer);
+        const int size = CMbapFrame::frameSize(server->buffer);
         if (size <= 0)
             return;
-        const QByteArray frame = m_serverBuffer.left(size);
-        m_serverBuffer.remove(0, size);
-        if (m_pending.isEmpty())
+        const QByteArray frame = server->buffer.left(size);
+        server->buffer.remove(0, size);
+        if (server->pending.isEmpty())
             continue;
-        const Pending pending = m_pending.takeFirst();
+        const Pending pending = server->pending.takeFirst();
         respond(repairedResponse(CMbapFrame::withUnitId(frame, pending.unitId), pending), pending);
     }
 }
@@ -126,10 +148,10 @@ QByteArray CProxySession::repairedResponse(const QByteArray &frame, const Pendin
 void CProxySession::respond(const QByteArray &frame, const Pending &pending)
 {
     const CFrameMangler::Fault fault =
-        hits(m_faults.frameFaultEvery, pending.number) ? m_faults.frameFault : CFrameMangler::None;
+        hits(m_faults.frameFaultEvery, pending) ? m_faults.frameFault : CFrameMangler::None;
     const CFrameMangler::Output output = CFrameMangler::apply(fault, frame, m_previousResponse);
     m_previousResponse = frame;
-    const qint64 due = m_clock.elapsed() + m_faults.delayMs;
+    const qint64 due = m_clock.elapsed() + (pending.faulty ? m_faults.delayMs : 0) + lineTimeMs(pending, frame.size());
     for (int i = 0; i < output.segments.size(); ++i) {
         const bool lastSegment = i == output.segments.size() - 1;
         queue(output.segments.at(i), due + i * (fault == CFrameMangler::BytePerSegment ? ByteGapMs : 0),
@@ -140,6 +162,19 @@ void CProxySession::respond(const QByteArray &frame, const Pending &pending)
             .arg(fault == CFrameMangler::None ? QString()
                                               : QStringLiteral(" (%1)").arg(CFrameMangler::faultNames().value(fault - 1)))
             .arg(QString::fromLatin1(frame.toHex(' '))));
+}
+
+// How long request and response take on a serial line at the configured
+// speed: RTU frames (the PDU with address and CRC instead of the 7-byte
+// header), 11 bits a character, 3.5 characters of silence after each.
+qint64 CProxySession::lineTimeMs(const Pending &pending, int responseSize) const
+{
+    if (m_faults.lineBaud <= 0)
+        return 0;
+    const double characterMs = 11000.0 / m_faults.lineBaud;
+    const int characters = (pending.requestSize - CMbapFrame::HeaderSize + 3)
+        + (responseSize - CMbapFrame::HeaderSize + 3);
+    return qint64(characters * characterMs + 2 * qMax(3.5 * characterMs, 1.75) + 0.5);
 }
 
 void CProxySession::queue(const QByteArray &bytes, qint64 dueMs, bool close)
@@ -180,7 +215,8 @@ void CProxySession::end()
         return;
     m_ended = true;
     m_pumpTimer.stop();
-    m_server->abort();
+    for (auto &server : m_upstreams)
+        server.second.socket->abort();
     log(QStringLiteral("connection closed"));
     emit finished();
     deleteLater();

@@ -2,6 +2,7 @@
 #define CPROXYSESSION_H
 
 #include "cfaultconfig.h"
+#include "cunitroutes.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -9,12 +10,16 @@
 #include <QObject>
 #include <QTimer>
 
+#include <map>
+
 class QTcpSocket;
 
 // One client connection of the fault proxy. Complete request frames from the
-// client go to the device server over a loopback connection of their own,
-// with the unit id set to the server's; its responses come back with the
-// client's unit id restored and pass the configured faults on their way out.
+// client go to the server of the device their unit id names, over a loopback
+// connection of their own, with the unit id set to the server's; its
+// responses come back with the client's unit id restored and pass the
+// configured faults on their way out. A request for a unit id without a
+// device gets no answer (or the gateway's exception).
 class CProxySession : public QObject
 {
     Q_OBJECT
@@ -22,7 +27,7 @@ class CProxySession : public QObject
 public:
     // Takes over client (reparented to the session). requestCounter is shared
     // by all sessions and outlives them.
-    CProxySession(QTcpSocket *client, quint16 serverPort, quint8 serverUnitId, const CFaultConfig &faults,
+    CProxySession(QTcpSocket *client, const CUnitRoutes &routes, quint8 serverUnitId, const CFaultConfig &faults,
                   quint64 *requestCounter, QObject *parent = nullptr);
 
 signals:
@@ -35,7 +40,17 @@ private:
         quint8 unitId = 0;
         quint8 functionCode = 0;
         quint64 number = 0;
-        bool last = false; // the connection closes after this response
+        int requestSize = 0; // bytes of the request frame
+        bool faulty = false; // the faults hit this request's device
+        bool last = false;   // the connection closes after this response
+    };
+    // The connection to one device server and the requests it has to answer.
+    struct Upstream
+    {
+        QTcpSocket *socket = nullptr;
+        QByteArray buffer;
+        QByteArray unsent; // requests held until the connection is up
+        QList<Pending> pending;
     };
     struct Segment
     {
@@ -45,26 +60,26 @@ private:
     };
 
     void readClient();
-    void readServer();
+    Upstream *upstream(quint16 port);
+    void readServer(Upstream *server);
     void handleRequest(const QByteArray &frame);
     void respond(const QByteArray &frame, const Pending &pending);
     static QByteArray repairedResponse(const QByteArray &frame, const Pending &pending);
     void queue(const QByteArray &bytes, qint64 dueMs, bool close);
     void pump();
     void end();
-    bool hits(int every, quint64 number) const;
+    bool hits(int every, const Pending &pending) const;
+    qint64 lineTimeMs(const Pending &pending, int responseSize) const;
     void log(const QString &text) const;
 
     QTcpSocket *m_client;
-    QTcpSocket *m_server;
+    CUnitRoutes m_routes;
+    std::map<quint16, Upstream> m_upstreams; // by device server port
     quint8 m_serverUnitId;
     CFaultConfig m_faults;
     quint64 *m_requestCounter;
     QByteArray m_clientBuffer;
-    QByteArray m_serverBuffer;
-    QByteArray m_unsent;           // requests held until the server connection is up
     QByteArray m_previousResponse; // stale frame for the two-frames fault
-    QList<Pending> m_pending;
     QList<Segment> m_outgoing;
     int m_requestsOnConnection = 0;
     bool m_closing = false;

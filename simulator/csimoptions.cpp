@@ -8,7 +8,10 @@ const char *const HelpText =
     "Simulates a PV 8120 differential-pressure transmitter as a Modbus TCP server.\n"
     "\n"
     "The first line on stdout is \"listening on <host>:<port>\" once connections are\n"
-    "accepted. Any unit id is answered. Function 3 reads the parameter registers and\n"
+    "accepted (one line per endpoint). Any unit id is answered, unless --unit-ids\n"
+    "names the devices: then each of them is a device of its own, with its own\n"
+    "parameters and serial number, and other unit ids stay silent (with --gateway\n"
+    "they get exception 11). Function 3 reads the parameter registers and\n"
     "the status block (12 registers from 0x7000); functions 6 and 16 write parameters.\n"
     "A write must cover whole parameters (else exception 2); a value outside the\n"
     "parameter's range gives exception 3; other function codes exception 1.\n"
@@ -18,6 +21,7 @@ const char *const HelpText =
     "Faults: requests are numbered from 1 over all connections; \"every N\" hits\n"
     "requests N, 2N, 3N, ... When several faults hit one request, a drop wins over\n"
     "an injected exception, which wins over the frame fault of the response.\n"
+    "With --fault-ids the faults (and --delay) hit only requests to those devices.\n"
     "Frame faults: header-only (the 7-byte MBAP header, no PDU), bad-length (length\n"
     "field one short), bad-protocol (protocol id 1), bad-transaction (transaction id\n"
     "+ 0x8000), byte-per-segment (one byte per TCP segment, 2 ms apart), two-frames\n"
@@ -71,6 +75,14 @@ void CSimOptions::addOptions(QCommandLineParser *parser) const
         {"wrong-status-address", "Answer status reads with the block of the next register address."},
         {"frame-fault", "Damage responses: " + CFrameMangler::faultNames().join('|') + ".", "KIND"},
         {"frame-fault-every", "Apply --frame-fault to every Nth request's response (default 1).", "N", "1"},
+        {"unit-ids", "Simulate a device for each of these unit ids, e.g. 1-10,15.", "LIST"},
+        {"endpoints", "Listen on N ports (from --port on, or N free ones), each with its own devices.", "N", "1"},
+        {"serial-number", "Serial number of the first device; the others count up (default 10001).", "N",
+         "10001"},
+        {"order-number", "Order number the devices report (default: the description's).", "TEXT"},
+        {"gateway", "Answer unit ids without a device with exception 11, as a gateway does."},
+        {"fault-ids", "Inject the faults only into the devices with these unit ids.", "LIST"},
+        {"line-baud", "Answer as over a serial line at N bit/s (frame times added).", "N", "0"},
         {"exit-on-stdin-eof", "Exit when stdin is closed."},
         {"verbose", "Log requests and responses on stdout."},
         {"no-xml-check", "Accept an unsealed parameter description."},
@@ -118,10 +130,51 @@ bool CSimOptions::readFaults(const QCommandLineParser &parser)
     return true;
 }
 
+bool CSimOptions::parseIds(const QString &text, QList<int> *ids)
+{
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QStringList bounds = part.split(QLatin1Char('-'));
+        int first = 0;
+        int last = 0;
+        if (bounds.size() > 2 || !toInt(bounds.first(), 1, &first) || !toInt(bounds.last(), first, &last)
+            || last > 247)
+            return false;
+        for (int id = first; id <= last; ++id) {
+            if (!ids->contains(id))
+                ids->append(id);
+        }
+    }
+    return true;
+}
+
+bool CSimOptions::readFleet(const QCommandLineParser &parser)
+{
+    if (parser.isSet("unit-ids") && !parseIds(parser.value("unit-ids"), &unitIds))
+        return fail(QStringLiteral("--unit-ids needs unit ids 1 .. 247 such as 1-10,15, got \"%1\"")
+                        .arg(parser.value("unit-ids")));
+    QList<int> faultIds;
+    if (parser.isSet("fault-ids") && !parseIds(parser.value("fault-ids"), &faultIds))
+        return fail(QStringLiteral("--fault-ids needs unit ids 1 .. 247, got \"%1\"").arg(parser.value("fault-ids")));
+    faults.unitIds = QSet<int>(faultIds.cbegin(), faultIds.cend());
+    if (!toInt(parser.value("endpoints"), 1, &endpoints) || endpoints > 1000)
+        return fail(QStringLiteral("--endpoints needs a number of 1 .. 1000"));
+    if (port != 0 && port + endpoints - 1 > 65535)
+        return fail(QStringLiteral("%1 endpoints from port %2 run beyond port 65535").arg(endpoints).arg(port));
+    bool ok = false;
+    serialNumber = parser.value("serial-number").toUInt(&ok);
+    if (!ok)
+        return fail(QStringLiteral("invalid serial number \"%1\"").arg(parser.value("serial-number")));
+    orderNumber = parser.value("order-number");
+    gateway = parser.isSet("gateway");
+    if (!toInt(parser.value("line-baud"), 0, &faults.lineBaud))
+        return fail(QStringLiteral("--line-baud needs a bit rate"));
+    return true;
+}
+
 bool CSimOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     addOptions(&parser);
     parser.process(arguments);
-    return readDevice(parser) && readFaults(parser);
+    return readDevice(parser) && readFaults(parser) && readFleet(parser);
 }

@@ -3,10 +3,11 @@
 
 #include "cfaultconfig.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
-#include <QStringList>
 
 // The simulator's command line.
 class CSimOptions
@@ -21,6 +22,11 @@ public:
     double pressure = 0.0;            // mbar, with fixedPressure
     bool wrongStatusAddress = false;
     bool exitOnStdinEof = false;
+    QList<int> unitIds;               // a device for each (empty: one device answers every unit id)
+    int endpoints = 1;                // public ports, each with devices of its own
+    quint32 serialNumber = 10001;     // of the first device; the others count up
+    QString orderNumber;              // empty: the description's
+    bool gateway = false;             // unit ids without a device get exception 11
     CFaultConfig faults;
 
     // Parses arguments (argv including the program name). --help and
@@ -36,6 +42,9 @@ private:
     bool readFaults(const QCommandLineParser &parser);
     bool fail(const QString &text);
     bool parseExceptionOption(const QString &text);
+    bool readFleet(const QCommandLineParser &parser);
+    // "1-10,15" -> 1..10, 15; each a Modbus unit id (1 .. 247).
+    static bool parseIds(const QString &text, QList<int> *ids);
 
     QString m_error;
 };

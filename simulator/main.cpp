@@ -1,36 +1,19 @@
 // pv8120-sim: a PV 8120 transmitter on Modbus TCP, driven by the device's
 // parameter description, with optional fault injection.
 
-#include "cdeviceserver.h"
 #include "cexitwatcher.h"
-#include "cfaultproxy.h"
-#include "cdeviceparameters.h"
-#include "cregistermap.h"
-#include "csimdevice.h"
 #include "csimoptions.h"
+#include "csimplant.h"
 
 #include <QCoreApplication>
-#include <QHostAddress>
 #include <QTextStream>
-#include <QUrl>
-#include <QVariant>
 
 namespace {
-
-constexpr quint8 ServerUnitId = 1;
 
 int failWith(const QString &text)
 {
     QTextStream(stderr) << "pv8120-sim: " << text << '\n';
     return 1;
-}
-
-bool startServer(CDeviceServer *server)
-{
-    server->setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
-    server->setConnectionParameter(QModbusDevice::NetworkPortParameter, 0);
-    server->setServerAddress(ServerUnitId);
-    return server->connectDevice() && server->listeningPort() != 0;
 }
 
 } // namespace
@@ -45,29 +28,14 @@ int main(int argc, char *argv[])
     if (!options.parse(QCoreApplication::arguments()))
         return failWith(options.errorText());
 
-    CDeviceParameters parameters;
-    const QString descriptionFile =
-        options.description.isEmpty() ? CDeviceParameters::defaultDescriptionPath() : options.description;
-    if (!parameters.load(descriptionFile, options.language))
-        return failWith(parameters.errorText());
-    CRegisterMap map(parameters.items());
-    for (const QString &problem : parameters.problems() + map.problems())
+    CSimPlant plant;
+    QStringList warnings;
+    QString error;
+    const bool started = plant.start(options, &warnings, &error);
+    for (const QString &problem : qAsConst(warnings))
         QTextStream(stderr) << "pv8120-sim: " << problem << '\n';
-
-    CSimDevice device(&map, options.seed);
-    if (options.fixedPressure)
-        device.setFixedPressure(options.pressure);
-    device.start();
-
-    CDeviceServer server(&map, &device);
-    server.setWrongStatusAddress(options.wrongStatusAddress);
-    if (!startServer(&server))
-        return failWith(QStringLiteral("cannot start the internal Modbus server: %1").arg(server.errorString()));
-
-    CFaultProxy proxy(server.listeningPort(), ServerUnitId, options.faults);
-    if (!proxy.listen(QHostAddress(options.host), options.port))
-        return failWith(QStringLiteral("cannot listen on %1:%2: %3")
-                            .arg(options.host).arg(options.port).arg(proxy.errorString()));
+    if (!started)
+        return failWith(error);
 
     CExitWatcher watcher;
     QObject::connect(&watcher, &CExitWatcher::exitRequested, &app, &QCoreApplication::quit);
@@ -77,11 +45,11 @@ int main(int argc, char *argv[])
         watcher.watchStdin();
 
     QTextStream out(stdout);
-    out << "listening on " << options.host << ':' << proxy.serverPort() << '\n';
+    for (const quint16 port : plant.ports())
+        out << "listening on " << options.host << ':' << port << '\n';
     out.flush();
     const int result = app.exec();
     // Connections still open end here, the device side last.
-    proxy.closeAll();
-    server.closeConnections();
+    plant.closeAll();
     return result;
 }
