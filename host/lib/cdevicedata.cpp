@@ -1,6 +1,8 @@
 #include "cdevicedata.h"
 #include "chosttr.h"
 
+#include "items/itemkeys.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -17,6 +19,8 @@ const QHash<QString, CDeviceData::Rule::Kind> RuleKinds = {
 };
 const QStringList LineKeys = {QStringLiteral("address"), QStringLiteral("baudRate"), QStringLiteral("parity"),
                               QStringLiteral("stopBits")};
+const QStringList IdentityKeys = {QStringLiteral("orderNumber"), QStringLiteral("serialNumber"),
+                                  QStringLiteral("softwareVersion")};
 
 // How well pattern matches name: 0 none; exact names beat prefixes
 // ("Name*"), longer prefixes beat shorter ones, "*" matches last.
@@ -81,6 +85,7 @@ bool CDeviceData::parse(const QByteArray &json, QString *error)
         m_unitFactors.append(factor.toDouble());
     m_unitItems = unit.value(QStringLiteral("items")).toStringList();
     parseLineSettings(data.value(QStringLiteral("lineSettings")).toMap());
+    parseIdentity(data.value(QStringLiteral("identity")).toMap());
     parseDisplay(data.value(QStringLiteral("display")).toMap());
     parseStatusBlock(data.value(QStringLiteral("statusBlock")).toMap());
     if (parseOrder(data.value(QStringLiteral("writeOrder")), error)
@@ -142,6 +147,15 @@ void CDeviceData::parseLineSettings(const QVariantMap &line)
         if (!entry.value(QStringLiteral("item")).toString().isEmpty())
             m_line.insert(setting, {entry.value(QStringLiteral("item")).toString(),
                                     entry.value(QStringLiteral("values")).toList()});
+    }
+}
+
+void CDeviceData::parseIdentity(const QVariantMap &identity)
+{
+    for (int field = 0; field < IdentityKeys.size(); ++field) {
+        const QString item = identity.value(IdentityKeys.at(field)).toString();
+        if (!item.isEmpty())
+            m_identity.insert(field, item);
     }
 }
 
@@ -212,6 +226,20 @@ QString CDeviceData::lineItem(LineSetting setting) const
 QVariant CDeviceData::lineValue(LineSetting setting, int index) const
 {
     return m_line.value(setting).values.value(index);
+}
+
+QVariantList CDeviceData::lineValues(LineSetting setting) const
+{
+    return m_line.value(setting).values;
+}
+
+QString CDeviceData::identityItem(IdentityField field) const
+{
+    // The family names its nameplate parameters alike.
+    static const QHash<int, QString> familyNames = {
+        {OrderNumber, Device::Bestellnummer}, {SerialNumber, Device::Seriennummer},
+        {SoftwareVersion, Device::SoftwareVersion}};
+    return m_identity.value(field, familyNames.value(field));
 }
 
 bool CDeviceData::isLineItem(const QString &name) const

@@ -16,16 +16,20 @@
 // (<description>.device.json): the order in which parameters are applied and
 // written, which of them govern how others are held, the unit the
 // unit-dependent parameters follow, the device's own rules for values, its
-// line-setting parameters, its status block (which plugin requests are the
-// cyclic polls of it) and the names of its display LED codes. Without a file
-// the host knows none of it: parameters go in address order, only their own
-// ranges are checked, and every CRequest::CyclicRead counts as a poll.
+// line-setting parameters with the values they offer, the parameters of its
+// nameplate, its status block (which plugin requests are the cyclic polls of
+// it) and the names of its display LED codes. Without a file the host knows
+// none of it: parameters go in address order, only their own ranges are
+// checked, every CRequest::CyclicRead counts as a poll, and the nameplate is
+// found under the family's names.
 class LOOMWORKHOST_EXPORT CDeviceData
 {
     Q_DECLARE_TR_FUNCTIONS(LoomworkHost)
 
 public:
     enum LineSetting { Address, BaudRate, Parity, StopBits };
+    // What identifies a device: its nameplate.
+    enum IdentityField { OrderNumber, SerialNumber, SoftwareVersion };
 
     // A rule holds while the list parameter item has one of values (an
     // empty item: always).
@@ -90,11 +94,17 @@ public:
     // address is the value itself).
     QString lineItem(LineSetting setting) const;
     QVariant lineValue(LineSetting setting, int index) const;
+    // Every setting the device offers for setting, by entry index (baud
+    // rates as numbers, parities as "even", "odd", "none").
+    QVariantList lineValues(LineSetting setting) const;
     bool isLineItem(const QString &name) const;
 
     // The device's status block, and whether request is a cyclic poll of it.
     const StatusBlock &statusBlock() const;
     bool isPoll(const CRequest &request) const;
+
+    // The parameter holding a field of the nameplate.
+    QString identityItem(IdentityField field) const;
 
     // The name of a display LED code in language ("en", "de"); the code
     // itself when unknown.
@@ -112,6 +122,7 @@ private:
     bool parseOrder(const QVariant &order, QString *error);
     bool parseRules(const QVariant &rules, QString *error);
     void parseLineSettings(const QVariantMap &line);
+    void parseIdentity(const QVariantMap &identity);
     void parseDisplay(const QVariantMap &display);
     void parseStatusBlock(const QVariantMap &block);
 
@@ -122,6 +133,7 @@ private:
     QStringList m_unitItems;
     QList<Rule> m_rules;
     QHash<int, LineEntry> m_line;
+    QHash<int, QString> m_identity;
     QHash<int, QHash<QString, QString>> m_leds;
     StatusBlock m_status;
     int m_firstFrame = 1;

@@ -2,29 +2,11 @@
 
 #include "cdevicedata.h"
 #include "chosttr.h"
+#include "clinkaddress.h"
 #include "cparametertransfer.h"
 #include "cwritecheck.h"
 #include "description/citemregisters.h"
 #include "items/citem.h"
-
-#include <QSerialPort>
-
-namespace {
-
-int parityCode(const QString &name)
-{
-    if (name == QLatin1String("even"))
-        return QSerialPort::EvenParity;
-    if (name == QLatin1String("odd"))
-        return QSerialPort::OddParity;
-    if (name == QLatin1String("mark"))
-        return QSerialPort::MarkParity;
-    if (name == QLatin1String("space"))
-        return QSerialPort::SpaceParity;
-    return QSerialPort::NoParity;
-}
-
-} // namespace
 
 bool CLineChange::compute(const CParameterTransfer &parameters, const QList<CItem *> &items,
                           const CLinkSettings &current)
@@ -52,7 +34,7 @@ bool CLineChange::compute(const CParameterTransfer &parameters, const QList<CIte
             m_settings.baudRate = value.toInt();
             break;
         case CDeviceData::Parity:
-            m_settings.parity = parityCode(value.toString());
+            m_settings.parity = CLinkAddress::parityCode(value.toString());
             break;
         case CDeviceData::StopBits:
             m_settings.stopBits = value.toInt();

@@ -37,10 +37,17 @@ public:
         if (!line.startsWith(prefix))
             return false;
         m_port = quint16(line.mid(prefix.size()).toUInt());
-        return m_port != 0;
+        m_ports = {m_port};
+        // With --endpoints N, one line per endpoint.
+        const int endpoints = args.contains(QStringLiteral("--endpoints"))
+            ? args.value(args.indexOf(QStringLiteral("--endpoints")) + 1).toInt() : 1;
+        while (m_ports.size() < endpoints && (m_process.canReadLine() || m_process.waitForReadyRead(10000)))
+            m_ports.append(quint16(m_process.readLine().trimmed().mid(prefix.size()).toUInt()));
+        return m_port != 0 && m_ports.size() == endpoints;
     }
 
     quint16 port() const { return m_port; }
+    const QList<quint16> &ports() const { return m_ports; }
     // Freezes and thaws the simulator: it neither reads nor answers meanwhile.
     void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
     void resume() { ::kill(pid_t(m_process.processId()), SIGCONT); }
@@ -48,6 +55,7 @@ public:
 private:
     QProcess m_process;
     quint16 m_port = 0;
+    QList<quint16> m_ports;
 };
 
 #endif // SIMPROCESS_H
