@@ -1,19 +1,18 @@
 #include "ccliconsole.h"
 
 #include "cclitr.h"
+#include "ccommissioningreport.h"
 #include "clinksettings.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "csynclink.h"
 #include "cvalueformat.h"
 #include "cwritecheck.h"
 #include "description/citemregisters.h"
+#include "description/cparameterdescription.h"
 #include "items/citem.h"
-#include "widgets/cmessagesender.h"
 
-#include <QDateTime>
-#include <QEventLoop>
 #include <QJsonValue>
-#include <QTimer>
 
 namespace {
 
@@ -73,17 +72,70 @@ void CCliConsole::warnAll(const CParameterProblems &problems)
         warn(problem.text);
 }
 
+void CCliConsole::warnAll(const QStringList &texts)
+{
+    for (const QString &text : texts)
+        warn(text);
+}
+
+int CCliConsole::exitCode(CDeviceRecord::Outcome outcome)
+{
+    switch (outcome) {
+    case CDeviceRecord::Unchanged:
+    case CDeviceRecord::Changed:
+    case CDeviceRecord::WouldChange:
+    case CDeviceRecord::Saved:
+        return ExitOk;
+    case CDeviceRecord::Differs:
+        return ExitDiffers;
+    case CDeviceRecord::NoAnswer:
+        return ExitConnection;
+    case CDeviceRecord::ReadFailed:
+        return ExitRead;
+    case CDeviceRecord::WrongSerial:
+    case CDeviceRecord::WrongModel:
+    case CDeviceRecord::SetRefused:
+        return ExitValue;
+    case CDeviceRecord::WriteFailed:
+        return ExitWrite;
+    case CDeviceRecord::FileFailed:
+        return ExitFile;
+    }
+    return ExitFleet;
+}
+
+bool CCliConsole::writeReport(const QString &directory, const CSetJob::Request &request, const QString &source,
+                              const QList<CDeviceRecord> &records, const QString &descriptionFile)
+{
+    static const QStringList commands = {QStringLiteral("save"), QStringLiteral("diff"), QStringLiteral("apply")};
+    CCommissioningReport report;
+    report.command = commands.value(request.command);
+    report.dryRun = request.dryRun;
+    report.source = source;
+    CParameterDescription description;
+    description.loadHeader(descriptionFile);
+    const bool fromSet = request.command != CSetJob::Save;
+    report.model = fromSet ? request.set.model : description.header().projectName;
+    report.orderNumber = fromSet ? request.set.orderNumber : description.header().orderNumber;
+    report.parameterVersion = fromSet ? request.set.parameterVersion : description.header().parameterVersion;
+    report.program = QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                                 QCoreApplication::applicationVersion());
+    report.records = records;
+    for (const CDeviceRecord &record : records) {
+        if (!report.started.isValid() || record.started < report.started)
+            report.started = record.started;
+        report.finished = qMax(report.finished, record.finished);
+    }
+    QString error;
+    if (report.write(directory, &error))
+        return true;
+    warn(tr("the report was not written: %1").arg(error));
+    return false;
+}
+
 bool CCliConsole::runTransfer(CParameterTransfer *transfer, const std::function<void()> &start)
 {
-    QEventLoop loop;
-    bool success = false;
-    QObject::connect(transfer, &CParameterTransfer::finished, &loop, [&](bool ok) {
-        success = ok;
-        loop.quit();
-    });
-    start();
-    loop.exec();
-    return success;
+    return CSyncLink::runTransfer(transfer, start);
 }
 
 QString CCliConsole::valueText(const CItem *item)

@@ -1,7 +1,9 @@
 #ifndef CCLICONSOLE_H
 #define CCLICONSOLE_H
 
+#include "cdevicerecord.h"
 #include "cparameterproblem.h"
+#include "csetjob.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -32,7 +34,8 @@ public:
         ExitValue = 5,   // unknown parameter, unacceptable value, refused set
         ExitWrite = 6,
         ExitDiffers = 7, // the device does not hold the set
-        ExitFile = 8     // a parameter-set file cannot be read or written
+        ExitFile = 8,    // a parameter-set file cannot be read or written
+        ExitFleet = 9    // a device of a fleet was skipped or failed
     };
 
     static QTextStream &out();
@@ -41,6 +44,14 @@ public:
     static void warn(const QString &text);
     static int fail(int code, const QString &text);
     static void warnAll(const CParameterProblems &problems);
+    static void warnAll(const QStringList &texts);
+
+    // The exit code of a device's outcome.
+    static int exitCode(CDeviceRecord::Outcome outcome);
+    // Writes the commissioning report of records into directory; false
+    // (after a message) when it cannot.
+    static bool writeReport(const QString &directory, const CSetJob::Request &request, const QString &source,
+                            const QList<CDeviceRecord> &records, const QString &descriptionFile);
 
     // Starts a transfer with start and runs the event loop until it ends.
     static bool runTransfer(CParameterTransfer *transfer, const std::function<void()> &start);

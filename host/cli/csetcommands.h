@@ -1,17 +1,21 @@
 #ifndef CSETCOMMANDS_H
 #define CSETCOMMANDS_H
 
-#include "cparameterproblem.h"
+#include "cdevicerecord.h"
 #include "cparameterset.h"
+#include "csetjob.h"
 
 #include <QCoreApplication>
 #include <QString>
 
 class CDeviceSession;
 
-// The CLI's parameter-set commands, with the file format the GUI host uses:
-// save the device's values, compare a set with the device, and apply a set
-// (only what differs, checked, read back). Each returns the exit code.
+// The CLI's parameter-set commands for the one device on the command line,
+// with the file format the GUI host uses: save the device's values, compare
+// a set with the device, and apply a set (only what differs, checked, read
+// back). The work is CSetJob's, as for a fleet; these print its record. Each
+// returns the exit code; with a report folder they also write the
+// commissioning report.
 class CSetCommands
 {
     Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
@@ -19,6 +23,9 @@ class CSetCommands
 public:
     // session is connected; descriptionFile gives model and version.
     CSetCommands(CDeviceSession &session, const QString &descriptionFile);
+
+    // Where the commissioning report goes (empty: none).
+    void setReportDirectory(const QString &directory);
 
     int save(const QString &fileName);
     // 0 when the device holds the set, 7 when it differs.
@@ -29,15 +36,16 @@ public:
     int apply(const QString &fileName, bool dryRun, bool force);
 
 private:
-    int prepare(const QString &fileName, CParameterSet *set);
-    // Prints the differing rows; returns how many writable ones differ.
-    int printDifferences(const CParameterSet &set, bool json);
-    int verify(const CParameterSet &set);
-    int offendingParameters(const CParameterProblems &problems) const;
+    int loadSet(const QString &fileName, CSetJob::Request *request) const;
+    CDeviceRecord run(const CSetJob::Request &request, const QString &setFile) const;
+    // Prints the record's rows (differences or what was written).
+    static void printRows(const QList<CDeviceRecord::Change> &rows);
+    static void printDifferencesJson(const QList<CDeviceRecord::Change> &rows);
+    int finish(const CDeviceRecord &record) const;
 
     CDeviceSession &m_session;
     QString m_descriptionFile;
-    QString m_orderNumber;
+    QString m_reportDirectory;
 };
 
 #endif // CSETCOMMANDS_H

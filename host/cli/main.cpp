@@ -7,6 +7,7 @@
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
 #include "cparametercommands.h"
+#include "cscancommand.h"
 #include "csetcommands.h"
 #include "widgets/cmessagesender.h"
 
@@ -19,9 +20,11 @@ namespace {
 // Commands and how many words each takes after its name.
 const QHash<QString, int> Commands = {{QStringLiteral("read"), 0}, {QStringLiteral("write"), 2},
                                       {QStringLiteral("watch"), 0}, {QStringLiteral("save"), 1},
-                                      {QStringLiteral("diff"), 1},  {QStringLiteral("apply"), 1}};
+                                      {QStringLiteral("diff"), 1},  {QStringLiteral("apply"), 1},
+                                      {QStringLiteral("scan"), 0}};
 const QStringList ValueOptions = {"tcp",     "serial",  "plugin-dir", "description", "timeout", "retries",
-                                  "unit-id", "interval", "count",     "duration",    "language"};
+                                  "unit-id", "interval", "count",     "duration",    "language",
+                                  "unit-ids", "report"};
 // Marks a negative number so the parser takes it as an argument, not options.
 const QChar NumberMark(0x1F);
 
@@ -100,22 +103,25 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
 
 void addOptions(QCommandLineParser &args)
 {
-    args.setApplicationDescription(
-        CCliTr::tr("Reads and writes the parameters of a device and watches its display.\n\n"
-                   "Commands:\n"
-                   "  read              print all parameters (name, value, unit; --json)\n"
-                   "  write NAME VALUE  set one parameter (list entry text or number in display\n"
-                   "                    units), let the device rules follow, write what changed\n"
-                   "  watch             print the display text and LED as they change (--json)\n"
-                   "  save FILE         save the device's parameters as a parameter set\n"
-                   "  diff FILE         show where the device differs from a parameter set\n"
-                   "  apply FILE        write the set's differing values (--dry-run, --force)\n\n"
-                   "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
-                   "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
-                   "7 the device differs from the set, 8 set file not readable or writable."));
+    args.setApplicationDescription(CCliTr::tr(
+        "Reads and writes the parameters of a device and watches its display.\n\n"
+        "Commands:\n"
+        "  read              print all parameters (name, value, unit; --json)\n"
+        "  write NAME VALUE  set one parameter (list entry text or number in display\n"
+        "                    units), let the device rules follow, write what changed\n"
+        "  watch             print the display text and LED as they change (--json)\n"
+        "  save FILE         save the device's parameters as a parameter set\n"
+        "  diff FILE         show where the device differs from a parameter set\n"
+        "  apply FILE        write the set's differing values (--dry-run, --force)\n"
+        "  scan              find the devices on the link (--unit-ids FIRST-LAST)\n\n"
+        "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
+        "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
+        "7 the device differs from the set, 8 set file not readable or writable,\n"
+        "9 a device of a fleet was skipped or failed."));
     args.addHelpOption();
     args.addVersionOption();
-    args.addPositionalArgument(QStringLiteral("command"), CCliTr::tr("read, write, watch, save, diff or apply"));
+    args.addPositionalArgument(QStringLiteral("command"),
+                               CCliTr::tr("read, write, watch, save, diff, apply or scan"));
     args.addOptions({
         {QStringLiteral("tcp"), CCliTr::tr("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
         {QStringLiteral("serial"), CCliTr::tr("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
@@ -123,14 +129,19 @@ void addOptions(QCommandLineParser &args)
          CDeviceSession::defaultPluginDirectory()},
         {QStringLiteral("description"), CCliTr::tr("The device's parameter description."), QStringLiteral("FILE"),
          CDeviceSession::defaultDescriptionFile()},
-        {QStringLiteral("json"), CCliTr::tr("read, watch, diff: print JSON.")},
+        {QStringLiteral("json"), CCliTr::tr("read, watch, diff, scan: print JSON.")},
         {QStringLiteral("dry-run"), CCliTr::tr("apply: show what would be written, write nothing.")},
         {QStringLiteral("force"), CCliTr::tr("apply: leave out the set's offending values, apply the rest.")},
-        {QStringLiteral("language"), CCliTr::tr("Language of captions and list texts: en or de."),
-         QStringLiteral("ID")},
+        {QStringLiteral("language"), CCliTr::tr("Language of captions and list texts: en or de."), QStringLiteral("ID")},
         {QStringLiteral("timeout"), CCliTr::tr("Response timeout in ms (1000)."), QStringLiteral("MS")},
         {QStringLiteral("retries"), CCliTr::tr("Retries after a timeout (3)."), QStringLiteral("N")},
         {QStringLiteral("unit-id"), CCliTr::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
+        {QStringLiteral("report"), CCliTr::tr("save, diff, apply: write report.json and report.html into DIR."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("unit-ids"), CCliTr::tr("scan: the unit ids to ask (1-247)."), QStringLiteral("FIRST-LAST"),
+         QStringLiteral("1-247")},
+        {QStringLiteral("all-settings"), CCliTr::tr("scan: try every line setting, not only up to the first "
+                                                 "at which a device answers.")},
         {QStringLiteral("interval"), CCliTr::tr("watch: poll interval in ms."), QStringLiteral("MS"),
          QStringLiteral("1000")},
         {QStringLiteral("count"), CCliTr::tr("watch: stop after N display changes."), QStringLiteral("N"),
@@ -160,6 +171,7 @@ int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStr
     const bool json = args.isSet(QStringLiteral("json"));
     CParameterCommands parameters(session, language);
     CSetCommands sets(session, args.value(QStringLiteral("description")));
+    sets.setReportDirectory(args.value(QStringLiteral("report")));
     if (command == QLatin1String("read"))
         return parameters.read(json);
     if (command == QLatin1String("write"))
@@ -175,16 +187,34 @@ int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStr
                             json);
 }
 
+// A scan starts on a serial line at the plugin's line settings and tries the
+// device's others; only the time limit is the scan's own unless given.
+int scan(CDeviceSession &session, const QCommandLineParser &args, CLinkSettings settings)
+{
+    int first = 0;
+    int last = 0;
+    QString error;
+    if (!CScanCommand::parseUnitIds(args.value(QStringLiteral("unit-ids")), &first, &last, &error))
+        return fail(CCliConsole::ExitUsage, error);
+    const CLinkSettings line = session.master()->settings();
+    settings.baudRate = line.baudRate;
+    settings.parity = line.parity;
+    settings.stopBits = line.stopBits;
+    settings.dataBits = line.dataBits;
+    const int timeout = args.isSet(QStringLiteral("timeout")) ? settings.responseTimeout : 0;
+    return CScanCommand(session).run(settings, first, last, timeout, args.isSet(QStringLiteral("all-settings")),
+                                     args.isSet(QStringLiteral("json")));
+}
+
 int run(const QCommandLineParser &args, CLanguageManager &language)
 {
     QStringList words = args.positionalArguments();
     words.replaceInStrings(QString(NumberMark), QString());
     const QString command = words.value(0);
     if (!Commands.contains(command) || words.size() != 1 + Commands.value(command))
-        return fail(
-            CCliConsole::ExitUsage,
-            CCliTr::tr("usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE "
-                       "(see --help)"));
+        return fail(CCliConsole::ExitUsage,
+                    CCliTr::tr("usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE"
+                            "|scan (see --help)"));
     if (args.isSet(QStringLiteral("language")) && language.language() != args.value(QStringLiteral("language")))
         return fail(CCliConsole::ExitUsage, CCliTr::tr("--language takes en or de"));
     CLinkSettings settings;
@@ -196,6 +226,8 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
     if (!openSession(session, language, args, &error))
         return fail(CCliConsole::ExitSetup, error);
     CModbusMaster *master = session.master();
+    if (command == QLatin1String("scan"))
+        return scan(session, args, settings);
     // The plugin's line settings stay; the command line names the device.
     settings.baudRate = master->settings().baudRate;
     settings.parity = master->settings().parity;

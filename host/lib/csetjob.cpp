@@ -1,0 +1,268 @@
+#include "csetjob.h"
+
+#include "cdeviceconnection.h"
+#include "cdevicedata.h"
+#include "cdevicesession.h"
+#include "cidentityreader.h"
+#include "clinechange.h"
+#include "clinkaddress.h"
+#include "cmodbusmaster.h"
+#include "cparametertransfer.h"
+#include "csetrestore.h"
+#include "csynclink.h"
+#include "cwritecheck.h"
+#include "description/citemregisters.h"
+#include "description/cparameterdescription.h"
+#include "items/citem.h"
+#include "plugin/cloomworkplugin.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace {
+
+QStringList texts(const CParameterProblems &problems)
+{
+    QStringList result;
+    for (const CParameterProblem &problem : problems)
+        result.append(problem.text);
+    return result;
+}
+
+} // namespace
+
+CSetJob::CSetJob(CDeviceSession &session, const QString &descriptionFile) : m_session(session)
+{
+    CParameterDescription description;
+    if (description.loadHeader(descriptionFile))
+        m_header = description.header();
+}
+
+void CSetJob::fail(CDeviceRecord *record, CDeviceRecord::Outcome outcome, const QString &message)
+{
+    record->outcome = outcome;
+    record->message = message;
+}
+
+void CSetJob::run(const Request &request, CDeviceRecord *record) const
+{
+    record->started = QDateTime::currentDateTime();
+    if (identify(record) && readDevice(record)) {
+        switch (request.command) {
+        case Save:
+            save(request.fileName.isEmpty() ? QDir(request.directory).filePath(backupName(*record))
+                                            : request.fileName,
+                 record);
+            break;
+        case Diff:
+            diff(request.set, record);
+            break;
+        case Apply:
+            apply(request.set, request.dryRun, request.force, record);
+            break;
+        }
+    }
+    record->finished = QDateTime::currentDateTime();
+}
+
+bool CSetJob::identify(CDeviceRecord *record) const
+{
+    const CIdentityReader reader(m_session, m_session.plugin());
+    const CIdentityReader::Answer answer = CSyncLink::readIdentity(reader, m_session.master());
+    record->identity = answer.identity;
+    if (answer.kind == CIdentityReader::Answer::NoAnswer) {
+        fail(record, CDeviceRecord::NoAnswer, tr("the device does not answer: %1").arg(answer.error));
+        return false;
+    }
+    if (answer.kind == CIdentityReader::Answer::Exception) {
+        fail(record, CDeviceRecord::ReadFailed,
+             tr("the device answered the nameplate read with exception %1 (%2)")
+                 .arg(answer.exceptionCode).arg(CModbusMaster::exceptionText(answer.exceptionCode)));
+        return false;
+    }
+    const CDeviceIdentity &identity = answer.identity;
+    if (identity.orderNumber != m_header.orderNumber) {
+        fail(record, CDeviceRecord::WrongModel,
+             tr("the device has order number \"%1\" (%2), the description is for %3 (%4)")
+                 .arg(identity.orderNumber, identity.model.isEmpty() ? tr("a model no plugin serves") : identity.model,
+                      m_header.orderNumber, m_header.projectName));
+        return false;
+    }
+    if (!record->expectedSerial.isEmpty() && identity.serialNumber != record->expectedSerial) {
+        fail(record, CDeviceRecord::WrongSerial, tr("the device has serial number %1, expected %2")
+                                                     .arg(identity.serialNumber, record->expectedSerial));
+        return false;
+    }
+    return true;
+}
+
+bool CSetJob::readDevice(CDeviceRecord *record) const
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    if (CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
+        return true;
+    fail(record, CDeviceRecord::ReadFailed, tr("not every parameter could be read"));
+    return false;
+}
+
+void CSetJob::save(const QString &fileName, CDeviceRecord *record) const
+{
+    CParameterSet set = CParameterSet::fromItems(m_session.root());
+    set.model = m_session.plugin() ? m_session.plugin()->modelName() : m_header.projectName;
+    set.orderNumber = m_header.orderNumber;
+    set.parameterVersion = m_header.parameterVersion;
+    QString error;
+    record->file = fileName;
+    if (!set.save(fileName, &error))
+        return fail(record, CDeviceRecord::FileFailed, tr("%1: %2").arg(fileName, error));
+    fail(record, CDeviceRecord::Saved, tr("saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
+}
+
+int CSetJob::differences(const CSetRestore &restore, const CParameterSet &set, const CParameterProblems &problems,
+                         QList<CDeviceRecord::Change> *rows) const
+{
+    int count = 0;
+    rows->clear();
+    for (const CParameterSet::Difference &row : restore.compare(set)) {
+        // The device's own values (status, serial number) are no part of a
+        // configuration.
+        if (!row.differs || row.readOnly)
+            continue;
+        count += row.writable ? 1 : 0;
+        CDeviceRecord::Change change;
+        change.name = row.name;
+        change.caption = row.caption;
+        change.before = row.deviceText;
+        change.after = row.fileText;
+        change.refused = !row.writable;
+        rows->append(change);
+    }
+    // Entries the device cannot take count as differences; names it does not
+    // know do not.
+    for (const QString &name : CSetRestore::names(problems))
+        count += m_session.parameters()->item(name) ? 1 : 0;
+    return count;
+}
+
+void CSetJob::diff(const CParameterSet &set, CDeviceRecord *record) const
+{
+    const CSetRestore restore(m_session.root(), m_session.parameters(), m_header.orderNumber);
+    const CParameterProblems problems = restore.check(set);
+    record->problems = texts(problems);
+    if (!CSetRestore::restIsUsable(problems))
+        return fail(record, CDeviceRecord::SetRefused, tr("the set cannot be compared with this device"));
+    const int differing = differences(restore, set, problems, &record->differences);
+    if (differing == 0)
+        return fail(record, CDeviceRecord::Unchanged, tr("the device holds the set"));
+    fail(record, CDeviceRecord::Differs, tr("%n parameter(s) differ from the set", nullptr, differing));
+}
+
+void CSetJob::apply(const CParameterSet &set, bool dryRun, bool force, CDeviceRecord *record) const
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    const CSetRestore restore(m_session.root(), parameters, m_header.orderNumber);
+    const CParameterProblems problems = restore.check(set);
+    record->problems = texts(problems);
+    if (!problems.isEmpty() && (!force || !CSetRestore::restIsUsable(problems)))
+        return fail(record, CDeviceRecord::SetRefused,
+                    force ? tr("nothing was written: the rest of the set is of no use")
+                          : tr("nothing was written: the set has values this device cannot take"));
+    restore.apply(set, CSetRestore::names(problems));
+    const QList<CItem *> changed = parameters->modifiedItems();
+    if (changed.isEmpty())
+        return verify(set, false, record);
+    const CParameterProblems refused = parameters->checkWrite(changed);
+    if (!refused.isEmpty()) {
+        record->problems += texts(refused);
+        return fail(record, CDeviceRecord::SetRefused, tr("nothing was written"));
+    }
+    if (dryRun) {
+        for (const CItem *item : parameters->inWriteOrder(changed))
+            record->differences.append({item->objectName(), item->caption(), parameters->deviceText(item),
+                                        CWriteCheck::valueWithUnit(item), CDeviceRecord::NotWritten, false});
+        return fail(record, CDeviceRecord::WouldChange, tr("dry run: nothing written"));
+    }
+    if (write(changed, record))
+        verify(set, true, record);
+}
+
+// Writes items (checked by the transfer, read back) and records each
+// parameter's value before and after. False when the device cannot be
+// reached any more or a write failed.
+bool CSetJob::write(const QList<CItem *> &items, CDeviceRecord *record) const
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    CLineChange line;
+    const bool lineChanges = line.compute(*parameters, items, m_session.master()->settings());
+    QList<CItem *> ordered = parameters->inWriteOrder(items);
+    QStringList before;
+    for (const CItem *item : qAsConst(ordered))
+        before.append(parameters->deviceText(item));
+    const bool written = CSyncLink::runTransfer(parameters, [parameters, items]() { parameters->writeItems(items); });
+    const CDeviceData &data = m_session.deviceData();
+    for (int i = 0; i < ordered.size(); ++i) {
+        const CItem *item = ordered.at(i);
+        const bool lineChange = lineChanges && data.isLineItem(item->objectName());
+        record->changes.append({item->objectName(), item->caption(), before.at(i), parameters->deviceText(item),
+                                readBack(item, before.at(i), lineChange), false});
+        if (!parameters->writeFailure(item).isEmpty())
+            record->problems.append(parameters->writeFailure(item));
+    }
+    if (!written) {
+        fail(record, CDeviceRecord::WriteFailed, tr("the write did not complete"));
+        return false;
+    }
+    if (!lineChanges)
+        return true;
+    // The device answers only with its new settings now.
+    record->problems += line.descriptions();
+    QString error;
+    if (m_session.connection()->openAndWait(line.settings(), &error)) {
+        record->link = CLinkAddress::text(line.settings());
+        record->unitId = line.settings().serverAddress;
+        return true;
+    }
+    fail(record, CDeviceRecord::NoAnswer, tr("no answer on the device's new line settings: %1").arg(error));
+    return false;
+}
+
+CDeviceRecord::ReadBack CSetJob::readBack(const CItem *item, const QString &before, bool wasLineChange) const
+{
+    const CParameterTransfer *parameters = m_session.parameters();
+    if (parameters->writeFailure(item).isEmpty())
+        return wasLineChange && parameters->deviceText(item) != before ? CDeviceRecord::NotReadBack
+                                                                        : CDeviceRecord::Confirmed;
+    if (!parameters->wasRead(item))
+        return CDeviceRecord::ReadBackFailed;
+    // A refused value stays in the item, pending; a value read back replaces it.
+    return CItemRegisters::registerBytes(item) != parameters->deviceBytes(item) ? CDeviceRecord::WriteRefused
+                                                                                : CDeviceRecord::HeldOther;
+}
+
+// Reads the device again: it holds every writable value of the set, or the
+// record lists where it does not.
+void CSetJob::verify(const CParameterSet &set, bool wrote, CDeviceRecord *record) const
+{
+    CParameterTransfer *parameters = m_session.parameters();
+    if (!CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
+        return fail(record, CDeviceRecord::ReadFailed, tr("the device could not be read back"));
+    const CSetRestore restore(m_session.root(), parameters, m_header.orderNumber);
+    if (differences(restore, set, restore.check(set), &record->differences) > 0)
+        return fail(record, CDeviceRecord::Differs, tr("the device does not hold the set"));
+    fail(record, wrote ? CDeviceRecord::Changed : CDeviceRecord::Unchanged, tr("the device holds the set"));
+}
+
+QString CSetJob::backupName(const CDeviceRecord &record)
+{
+    CLinkSettings link;
+    QString error;
+    const QString endpoint =
+        CLinkAddress::parse(record.link, &link, &error) ? CLinkAddress::endpoint(link) : record.link;
+    QString name = endpoint.section(QLatin1Char(':'), 1);
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.-]+")), QStringLiteral("_"));
+    name.remove(QRegularExpression(QStringLiteral("^_+")));
+    QString serial = record.identity.serialNumber;
+    serial.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.-]+")), QStringLiteral("_"));
+    return QStringLiteral("%1_u%2%3.json").arg(name).arg(record.unitId).arg(serial.isEmpty() ? QString()
+                                                                                             : QLatin1Char('_') + serial);
+}
