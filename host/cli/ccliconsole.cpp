@@ -104,8 +104,8 @@ int CCliConsole::exitCode(CDeviceRecord::Outcome outcome)
     return ExitFleet;
 }
 
-bool CCliConsole::writeReport(const QString &directory, const CSetJob::Request &request, const QString &source,
-                              const QList<CDeviceRecord> &records, const QString &descriptionFile)
+CCommissioningReport CCliConsole::report(const CSetJob::Request &request, const QString &source,
+                                         const QList<CDeviceRecord> &records, const QString &descriptionFile)
 {
     static const QStringList commands = {QStringLiteral("save"), QStringLiteral("diff"), QStringLiteral("apply")};
     CCommissioningReport report;
@@ -126,6 +126,11 @@ bool CCliConsole::writeReport(const QString &directory, const CSetJob::Request &
             report.started = record.started;
         report.finished = qMax(report.finished, record.finished);
     }
+    return report;
+}
+
+bool CCliConsole::writeReport(const QString &directory, const CCommissioningReport &report)
+{
     QString error;
     if (report.write(directory, &error))
         return true;

@@ -1,6 +1,7 @@
 #ifndef CCLICONSOLE_H
 #define CCLICONSOLE_H
 
+#include "ccommissioningreport.h"
 #include "cdevicerecord.h"
 #include "cparameterproblem.h"
 #include "csetjob.h"
@@ -48,10 +49,12 @@ public:
 
     // The exit code of a device's outcome.
     static int exitCode(CDeviceRecord::Outcome outcome);
-    // Writes the commissioning report of records into directory; false
-    // (after a message) when it cannot.
-    static bool writeReport(const QString &directory, const CSetJob::Request &request, const QString &source,
-                            const QList<CDeviceRecord> &records, const QString &descriptionFile);
+    // The commissioning report of records of request on source (the set
+    // file or the save folder).
+    static CCommissioningReport report(const CSetJob::Request &request, const QString &source,
+                                       const QList<CDeviceRecord> &records, const QString &descriptionFile);
+    // Writes report into directory; false (after a message) when it cannot.
+    static bool writeReport(const QString &directory, const CCommissioningReport &report);
 
     // Starts a transfer with start and runs the event loop until it ends.
     static bool runTransfer(CParameterTransfer *transfer, const std::function<void()> &start);

@@ -38,7 +38,7 @@ CDeviceRecord CSetCommands::run(const CSetJob::Request &request, const QString &
     CSetJob(m_session, m_descriptionFile).run(request, &record);
     CCliConsole::warnAll(record.problems);
     if (!m_reportDirectory.isEmpty())
-        CCliConsole::writeReport(m_reportDirectory, request, setFile, {record}, m_descriptionFile);
+        CCliConsole::writeReport(m_reportDirectory, CCliConsole::report(request, setFile, {record}, m_descriptionFile));
     return record;
 }
 

@@ -4,6 +4,7 @@
 #include "cclitr.h"
 #include "cdeviceconnection.h"
 #include "cdevicesession.h"
+#include "cfleetcommands.h"
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
 #include "cparametercommands.h"
@@ -24,7 +25,7 @@ const QHash<QString, int> Commands = {{QStringLiteral("read"), 0}, {QStringLiter
                                       {QStringLiteral("scan"), 0}};
 const QStringList ValueOptions = {"tcp",     "serial",  "plugin-dir", "description", "timeout", "retries",
                                   "unit-id", "interval", "count",     "duration",    "language",
-                                  "unit-ids", "report"};
+                                  "unit-ids", "report",  "devices",    "jobs",        "endpoint"};
 // Marks a negative number so the parser takes it as an argument, not options.
 const QChar NumberMark(0x1F);
 
@@ -60,6 +61,8 @@ int fail(int code, const QString &text)
     return CCliConsole::fail(code, text);
 }
 
+bool parseLimits(const QCommandLineParser &args, CLinkSettings *settings, QString *error);
+
 bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
 {
     if (args.isSet(QStringLiteral("tcp")) == args.isSet(QStringLiteral("serial"))) {
@@ -82,6 +85,12 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
         settings->host = target.left(colon);
         settings->port = quint16(port);
     }
+    return parseLimits(args, settings, error);
+}
+
+// The time limits and the unit id, for a link or a fleet.
+bool parseLimits(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
+{
     bool ok = true;
     if (args.isSet(QStringLiteral("timeout")))
         settings->responseTimeout = qMax(1, args.value(QStringLiteral("timeout")).toInt(&ok));
@@ -114,6 +123,8 @@ void addOptions(QCommandLineParser &args)
         "  diff FILE         show where the device differs from a parameter set\n"
         "  apply FILE        write the set's differing values (--dry-run, --force)\n"
         "  scan              find the devices on the link (--unit-ids FIRST-LAST)\n\n"
+        "save DIR, diff FILE and apply FILE with --devices FLEET work on every device\n"
+        "of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).\n\n"
         "Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,\n"
         "4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,\n"
         "7 the device differs from the set, 8 set file not readable or writable,\n"
@@ -138,6 +149,11 @@ void addOptions(QCommandLineParser &args)
         {QStringLiteral("unit-id"), CCliTr::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
         {QStringLiteral("report"), CCliTr::tr("save, diff, apply: write report.json and report.html into DIR."),
          QStringLiteral("DIR")},
+        {QStringLiteral("devices"), CCliTr::tr("save, diff, apply: every device of the fleet list FILE (lines "
+                                            "\"LINK UNIT-ID [SERIAL]\", CSV or JSON) instead of --tcp or --serial."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("jobs"), CCliTr::tr("With --devices: serve up to N endpoints at once (1)."), QStringLiteral("N"),
+         QStringLiteral("1")},
         {QStringLiteral("unit-ids"), CCliTr::tr("scan: the unit ids to ask (1-247)."), QStringLiteral("FIRST-LAST"),
          QStringLiteral("1-247")},
         {QStringLiteral("all-settings"), CCliTr::tr("scan: try every line setting, not only up to the first "
@@ -149,6 +165,10 @@ void addOptions(QCommandLineParser &args)
         {QStringLiteral("duration"), CCliTr::tr("watch: stop after S seconds."), QStringLiteral("S"),
          QStringLiteral("0")},
     });
+    // A fleet's worker process serves the devices behind one endpoint.
+    QCommandLineOption endpoint(QStringLiteral("endpoint"), QString(), QStringLiteral("ENDPOINT"));
+    endpoint.setFlags(QCommandLineOption::HiddenFromHelp);
+    args.addOption(endpoint);
 }
 
 // Builds the items in the chosen language, then loads the plugin with its
@@ -206,6 +226,38 @@ int scan(CDeviceSession &session, const QCommandLineParser &args, CLinkSettings 
                                      args.isSet(QStringLiteral("json")));
 }
 
+// save, diff and apply for every device of a fleet list.
+int fleet(CDeviceSession &session, CLanguageManager &language, const QCommandLineParser &args,
+          const QStringList &words)
+{
+    static const QHash<QString, CSetJob::Command> commands = {
+        {QStringLiteral("save"), CSetJob::Save}, {QStringLiteral("diff"), CSetJob::Diff},
+        {QStringLiteral("apply"), CSetJob::Apply}};
+    bool ok = false;
+    CFleetCommands::Options options;
+    options.jobs = args.value(QStringLiteral("jobs")).toInt(&ok);
+    if (!ok || options.jobs < 1 || options.jobs > 64)
+        return fail(CCliConsole::ExitUsage, CCliTr::tr("--jobs takes 1 .. 64, not %1").arg(args.value("jobs")));
+    options.base = session.master()->settings();
+    QString error;
+    if (!parseLimits(args, &options.base, &error))
+        return fail(CCliConsole::ExitUsage, error);
+    options.request.command = commands.value(words.at(0));
+    options.request.directory = words.at(1);
+    options.request.dryRun = args.isSet(QStringLiteral("dry-run"));
+    options.request.force = args.isSet(QStringLiteral("force"));
+    options.source = words.at(1);
+    if (options.request.command != CSetJob::Save && !options.request.set.load(words.at(1), &error))
+        return fail(CCliConsole::ExitFile, CCliTr::tr("%1: %2").arg(words.at(1), error));
+    options.fleetFile = args.value(QStringLiteral("devices"));
+    options.reportDirectory = args.value(QStringLiteral("report"));
+    options.json = args.isSet(QStringLiteral("json"));
+    options.endpoint = args.value(QStringLiteral("endpoint"));
+    const QString description = args.value(QStringLiteral("description"));
+    return CFleetCommands(session, description, [&]() { language.setItemRoot(session.root(), description); })
+        .run(options);
+}
+
 int run(const QCommandLineParser &args, CLanguageManager &language)
 {
     QStringList words = args.positionalArguments();
@@ -219,12 +271,18 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
         return fail(CCliConsole::ExitUsage, CCliTr::tr("--language takes en or de"));
     CLinkSettings settings;
     QString error;
-    if (!parseLink(args, &settings, &error))
+    const bool forFleet = args.isSet(QStringLiteral("devices"));
+    if (forFleet && (!QStringList{"save", "diff", "apply"}.contains(command) || args.isSet(QStringLiteral("tcp"))
+                     || args.isSet(QStringLiteral("serial"))))
+        return fail(CCliConsole::ExitUsage, CCliTr::tr("--devices goes with save, diff or apply, without --tcp or --serial"));
+    if (!forFleet && !parseLink(args, &settings, &error))
         return fail(CCliConsole::ExitUsage, error);
 
     CDeviceSession session;
     if (!openSession(session, language, args, &error))
         return fail(CCliConsole::ExitSetup, error);
+    if (forFleet)
+        return fleet(session, language, args, words);
     CModbusMaster *master = session.master();
     if (command == QLatin1String("scan"))
         return scan(session, args, settings);
