@@ -32,9 +32,8 @@ QString deviceKey(const QString &link, int unitId)
 
 } // namespace
 
-CFleetCommands::CFleetCommands(CDeviceSession &session, const QString &descriptionFile,
-                               const std::function<void()> &prepareItems)
-    : m_session(session), m_descriptionFile(descriptionFile), m_prepareItems(prepareItems)
+CFleetCommands::CFleetCommands(CDeviceSession &session, const QString &descriptionFile)
+    : m_session(session), m_descriptionFile(descriptionFile)
 {
 }
 
@@ -72,7 +71,6 @@ QList<CDeviceRecord> CFleetCommands::runHere(const QList<QList<CFleetDevice>> &g
                                              bool asWorker) const
 {
     CFleetRunner runner(m_session, m_descriptionFile);
-    runner.setItemsBuilt(m_prepareItems);
     const bool json = options.json;
     QObject::connect(&runner, &CFleetRunner::deviceFinished, [asWorker, json](const CDeviceRecord &record) {
         if (!asWorker)

@@ -10,8 +10,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 class CDeviceSession;
 
 // save, diff and apply with --devices FLEET: the set job for every device of
@@ -40,9 +38,8 @@ public:
         CLinkSettings base; // line settings and time limits the links leave open
     };
 
-    // session has description and plugin loaded; prepareItems runs after the
-    // items were built anew for a device.
-    CFleetCommands(CDeviceSession &session, const QString &descriptionFile, const std::function<void()> &prepareItems);
+    // session has description and plugin loaded.
+    CFleetCommands(CDeviceSession &session, const QString &descriptionFile);
 
     int run(const Options &options);
 
@@ -59,7 +56,6 @@ private:
 
     CDeviceSession &m_session;
     QString m_descriptionFile;
-    std::function<void()> m_prepareItems;
 };
 
 #endif // CFLEETCOMMANDS_H

@@ -35,7 +35,7 @@ CDeviceRecord CSetCommands::run(const CSetJob::Request &request, const QString &
     CDeviceRecord record;
     record.link = CLinkAddress::text(m_session.master()->settings());
     record.unitId = m_session.master()->settings().serverAddress;
-    CSetJob(m_session, m_descriptionFile).run(request, &record);
+    CSetJob(m_session).run(request, &record);
     CCliConsole::warnAll(record.problems);
     if (!m_reportDirectory.isEmpty())
         CCliConsole::writeReport(m_reportDirectory, CCliConsole::report(request, setFile, {record}, m_descriptionFile));

@@ -227,8 +227,7 @@ int scan(CDeviceSession &session, const QCommandLineParser &args, CLinkSettings 
 }
 
 // save, diff and apply for every device of a fleet list.
-int fleet(CDeviceSession &session, CLanguageManager &language, const QCommandLineParser &args,
-          const QStringList &words)
+int fleet(CDeviceSession &session, const QCommandLineParser &args, const QStringList &words)
 {
     static const QHash<QString, CSetJob::Command> commands = {
         {QStringLiteral("save"), CSetJob::Save}, {QStringLiteral("diff"), CSetJob::Diff},
@@ -254,8 +253,7 @@ int fleet(CDeviceSession &session, CLanguageManager &language, const QCommandLin
     options.json = args.isSet(QStringLiteral("json"));
     options.endpoint = args.value(QStringLiteral("endpoint"));
     const QString description = args.value(QStringLiteral("description"));
-    return CFleetCommands(session, description, [&]() { language.setItemRoot(session.root(), description); })
-        .run(options);
+    return CFleetCommands(session, description).run(options);
 }
 
 int run(const QCommandLineParser &args, CLanguageManager &language)
@@ -282,7 +280,7 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
     if (!openSession(session, language, args, &error))
         return fail(CCliConsole::ExitSetup, error);
     if (forFleet)
-        return fleet(session, language, args, words);
+        return fleet(session, args, words);
     CModbusMaster *master = session.master();
     if (command == QLatin1String("scan"))
         return scan(session, args, settings);

@@ -10,11 +10,6 @@ CFleetRunner::CFleetRunner(CDeviceSession &session, const QString &descriptionFi
 {
 }
 
-void CFleetRunner::setItemsBuilt(const std::function<void()> &prepare)
-{
-    m_prepare = prepare;
-}
-
 QList<CDeviceRecord> CFleetRunner::run(const QList<CFleetDevice> &devices, const CSetJob::Request &request)
 {
     QList<CDeviceRecord> records;
@@ -42,9 +37,7 @@ CDeviceRecord CFleetRunner::runDevice(const CFleetDevice &device, const CSetJob:
         record.outcome = CDeviceRecord::ReadFailed;
         record.message = m_session.errorString();
     } else {
-        if (m_prepare)
-            m_prepare();
-        CSetJob(m_session, m_descriptionFile).run(request, &record);
+        CSetJob(m_session).run(request, &record);
         // A job that moved the device to new line settings left the link on them.
         m_openLink = CLinkAddress::text(m_session.master()->settings());
     }

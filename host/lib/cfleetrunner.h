@@ -10,8 +10,6 @@
 #include <QList>
 #include <QObject>
 
-#include <functional>
-
 class CDeviceSession;
 
 // Runs a set job (save, diff or apply) on devices one after the other, as
@@ -30,10 +28,6 @@ public:
     // description they are built from. Not owned.
     CFleetRunner(CDeviceSession &session, const QString &descriptionFile, QObject *parent = nullptr);
 
-    // Called after the items were built for the next device (to give them
-    // the program's language, say).
-    void setItemsBuilt(const std::function<void()> &prepare);
-
     // Runs request on each device in turn; the records in device order.
     QList<CDeviceRecord> run(const QList<CFleetDevice> &devices, const CSetJob::Request &request);
 
@@ -46,7 +40,6 @@ private:
 
     CDeviceSession &m_session;
     QString m_descriptionFile;
-    std::function<void()> m_prepare;
     QString m_openLink;                     // as CLinkAddress writes it
     QHash<QString, QString> m_unreachable; // endpoint -> why
 };

@@ -12,7 +12,6 @@
 #include "csynclink.h"
 #include "cwritecheck.h"
 #include "description/citemregisters.h"
-#include "description/cparameterdescription.h"
 #include "items/citem.h"
 #include "plugin/cloomworkplugin.h"
 
@@ -31,11 +30,13 @@ QStringList texts(const CParameterProblems &problems)
 
 } // namespace
 
-CSetJob::CSetJob(CDeviceSession &session, const QString &descriptionFile) : m_session(session)
+CSetJob::CSetJob(CDeviceSession &session) : m_session(session)
 {
-    CParameterDescription description;
-    if (description.loadHeader(descriptionFile))
-        m_header = description.header();
+}
+
+const DescriptionHeader &CSetJob::header() const
+{
+    return m_session.header();
 }
 
 void CSetJob::fail(CDeviceRecord *record, CDeviceRecord::Outcome outcome, const QString &message)
@@ -81,11 +82,11 @@ bool CSetJob::identify(CDeviceRecord *record) const
         return false;
     }
     const CDeviceIdentity &identity = answer.identity;
-    if (identity.orderNumber != m_header.orderNumber) {
+    if (identity.orderNumber != header().orderNumber) {
         fail(record, CDeviceRecord::WrongModel,
              tr("the device has order number \"%1\" (%2), the description is for %3 (%4)")
                  .arg(identity.orderNumber, identity.model.isEmpty() ? tr("a model no plugin serves") : identity.model,
-                      m_header.orderNumber, m_header.projectName));
+                      header().orderNumber, header().projectName));
         return false;
     }
     if (!record->expectedSerial.isEmpty() && identity.serialNumber != record->expectedSerial) {
@@ -108,9 +109,9 @@ bool CSetJob::readDevice(CDeviceRecord *record) const
 void CSetJob::save(const QString &fileName, CDeviceRecord *record) const
 {
     CParameterSet set = CParameterSet::fromItems(m_session.root());
-    set.model = m_session.plugin() ? m_session.plugin()->modelName() : m_header.projectName;
-    set.orderNumber = m_header.orderNumber;
-    set.parameterVersion = m_header.parameterVersion;
+    set.model = m_session.plugin() ? m_session.plugin()->modelName() : header().projectName;
+    set.orderNumber = header().orderNumber;
+    set.parameterVersion = header().parameterVersion;
     QString error;
     record->file = fileName;
     if (!set.save(fileName, &error))
@@ -146,7 +147,7 @@ int CSetJob::differences(const CSetRestore &restore, const CParameterSet &set, c
 
 void CSetJob::diff(const CParameterSet &set, CDeviceRecord *record) const
 {
-    const CSetRestore restore(m_session.root(), m_session.parameters(), m_header.orderNumber);
+    const CSetRestore restore(m_session.root(), m_session.parameters(), header().orderNumber);
     const CParameterProblems problems = restore.check(set);
     record->problems = texts(problems);
     if (!CSetRestore::restIsUsable(problems))
@@ -160,7 +161,7 @@ void CSetJob::diff(const CParameterSet &set, CDeviceRecord *record) const
 void CSetJob::apply(const CParameterSet &set, bool dryRun, bool force, CDeviceRecord *record) const
 {
     CParameterTransfer *parameters = m_session.parameters();
-    const CSetRestore restore(m_session.root(), parameters, m_header.orderNumber);
+    const CSetRestore restore(m_session.root(), parameters, header().orderNumber);
     const CParameterProblems problems = restore.check(set);
     record->problems = texts(problems);
     if (!problems.isEmpty() && (!force || !CSetRestore::restIsUsable(problems)))
@@ -246,7 +247,7 @@ void CSetJob::verify(const CParameterSet &set, bool wrote, CDeviceRecord *record
     CParameterTransfer *parameters = m_session.parameters();
     if (!CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
         return fail(record, CDeviceRecord::ReadFailed, tr("the device could not be read back"));
-    const CSetRestore restore(m_session.root(), parameters, m_header.orderNumber);
+    const CSetRestore restore(m_session.root(), parameters, header().orderNumber);
     if (differences(restore, set, restore.check(set), &record->differences) > 0)
         return fail(record, CDeviceRecord::Differs, tr("the device does not hold the set"));
     fail(record, wrote ? CDeviceRecord::Changed : CDeviceRecord::Unchanged, tr("the device holds the set"));

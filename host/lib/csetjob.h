@@ -44,9 +44,9 @@ public:
         bool force = false;    // apply: leave the set's offending values out
     };
 
-    // session holds the device's items and its open link; descriptionFile
-    // names the model, order number and parameter version. Not owned.
-    CSetJob(CDeviceSession &session, const QString &descriptionFile);
+    // session holds the device's items, its description (model, order
+    // number, parameter version) and its open link. Not owned.
+    explicit CSetJob(CDeviceSession &session);
 
     // All steps for the device the link addresses; record names the device
     // (link, unit id, expected serial number) and takes the rest.
@@ -74,8 +74,9 @@ private:
     CDeviceRecord::ReadBack readBack(const CItem *item, const QString &before, bool wasLineChange) const;
     static void fail(CDeviceRecord *record, CDeviceRecord::Outcome outcome, const QString &message);
 
+    const DescriptionHeader &header() const;
+
     CDeviceSession &m_session;
-    DescriptionHeader m_header;
 };
 
 #endif // CSETJOB_H
