@@ -240,12 +240,13 @@ CDeviceRecord::ReadBack CSetJob::readBack(const CItem *item, const QString &befo
                                                                                 : CDeviceRecord::HeldOther;
 }
 
-// Reads the device again: it holds every writable value of the set, or the
-// record lists where it does not.
+// Reads the device again after a write: it holds every writable value of the
+// set, or the record lists where it does not.
 void CSetJob::verify(const CParameterSet &set, bool wrote, CDeviceRecord *record) const
 {
+    // Without a write the read just made is what the device holds.
     CParameterTransfer *parameters = m_session.parameters();
-    if (!CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
+    if (wrote && !CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
         return fail(record, CDeviceRecord::ReadFailed, tr("the device could not be read back"));
     const CSetRestore restore(m_session.root(), parameters, header().orderNumber);
     if (differences(restore, set, restore.check(set), &record->differences) > 0)
