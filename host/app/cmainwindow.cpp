@@ -1,5 +1,6 @@
 #include "cmainwindow.h"
 
+#include "ccommissioningactions.h"
 #include "cconnectionbar.h"
 #include "ccycleintervalfield.h"
 #include "cdeviceconnection.h"
@@ -53,6 +54,7 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     , m_transfers(new CTransferRunner(m_session, this))
     , m_sets(new CSetActions(m_session, m_transfers, this))
     , m_pending(new CPendingEdits(m_session->parameters(), this))
+    , m_commissioning(new CCommissioningActions(m_session, m_connectionBar, this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     m_errorBox->setUnattended(options.quitAfter > 0);
@@ -120,6 +122,15 @@ void CMainWindow::connectSignals()
     connect(m_sets, &CSetActions::logMessage, this, &CMainWindow::log);
     connect(m_sets, &CSetActions::errorMessage, this, &CMainWindow::reportError);
     connect(m_sets, &CSetActions::writeRequested, this, &CMainWindow::writeModified);
+    connect(m_commissioning, &CCommissioningActions::logMessage, this, &CMainWindow::log);
+    connect(m_commissioning, &CCommissioningActions::errorMessage, this, &CMainWindow::reportError);
+    connect(m_commissioning, &CCommissioningActions::connectRequested, this, [this](const CLinkSettings &link) {
+        m_pending->confirm(CHostAppTr::tr("Write them before connecting to the device found?"), [this, link] {
+            m_session->connection()->close();
+            m_connectionBar->setSettings(link);
+            connectDevice();
+        });
+    });
     connect(m_connectionBar, &CConnectionBar::connectRequested, this, &CMainWindow::connectDevice);
     connect(m_connectionBar, &CConnectionBar::disconnectRequested, this, &CMainWindow::disconnectDevice);
     connect(m_pending, &CPendingEdits::countChanged, this, [this](int count) {
@@ -162,6 +173,7 @@ void CMainWindow::createFileMenu()
     });
     m_fileMenu->addSeparator();
     m_saveLogAction = m_fileMenu->addAction(QString());
+    m_reportAction = m_fileMenu->addAction(QString(), m_commissioning, [this] { m_commissioning->writeReport(); });
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
     m_openAction->setShortcut(QKeySequence::Open);
@@ -174,6 +186,7 @@ void CMainWindow::createDeviceMenu()
     m_deviceMenu = menuBar()->addMenu(QString());
     m_connectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::connectDevice);
     m_disconnectAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::disconnectDevice);
+    m_findAction = m_deviceMenu->addAction(QString(), m_commissioning, &CCommissioningActions::findDevices);
     m_deviceMenu->addSeparator();
     m_readAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::readAll);
     m_writeAction = m_deviceMenu->addAction(QString(), this, &CMainWindow::writeAll);
@@ -405,6 +418,7 @@ void CMainWindow::onStateChanged(CModbusMaster::State state, const QString &down
     m_readAction->setEnabled(connected);
     m_writeAction->setEnabled(connected);
     m_writeModifiedAction->setEnabled(connected);
+    m_reportAction->setEnabled(connected);
     if (m_front) {
         m_front->setButtonsEnabled(connected);
         m_front->updateToolTips();
@@ -487,6 +501,11 @@ CTransferRunner *CMainWindow::transfers() const
     return m_transfers;
 }
 
+CCommissioningActions *CMainWindow::commissioning() const
+{
+    return m_commissioning;
+}
+
 bool CMainWindow::setLanguage(const QString &language)
 {
     if (!m_language->setLanguage(language))
@@ -541,11 +560,13 @@ void CMainWindow::retranslate()
     m_openAction->setText(CHostAppTr::tr("&Open parameter set..."));
     m_saveAction->setText(CHostAppTr::tr("&Save parameter set..."));
     m_compareAction->setText(CHostAppTr::tr("&Compare parameter set with device..."));
+    m_reportAction->setText(CHostAppTr::tr("Write commissioning &report..."));
     m_saveLogAction->setText(CHostAppTr::tr("Save &log..."));
     m_quitAction->setText(CHostAppTr::tr("&Quit"));
     m_deviceMenu->setTitle(CHostAppTr::tr("&Device"));
     m_connectAction->setText(CHostAppTr::tr("&Connect"));
     m_disconnectAction->setText(CHostAppTr::tr("&Disconnect"));
+    m_findAction->setText(CHostAppTr::tr("&Find devices..."));
     m_readAction->setText(CHostAppTr::tr("&Read all parameters"));
     m_writeAction->setText(CHostAppTr::tr("&Write all parameters"));
     m_writeModifiedAction->setText(CHostAppTr::tr("Write &modified parameters"));

@@ -22,6 +22,7 @@ class CNumberEditor;
 class CParameterModel;
 class CPendingEdits;
 class CPluginRegistry;
+class CCommissioningActions;
 class CSetActions;
 class CSimulatorProcess;
 class CTransferRunner;
@@ -93,6 +94,8 @@ public:
     void compareWithDevice(const QString &fileName);
     // The runner of the window's transfers (progress, write preview).
     CTransferRunner *transfers() const;
+    // Find devices and the commissioning report of the connected device.
+    CCommissioningActions *commissioning() const;
     // Switches the user-interface and item language ("en", "de").
     bool setLanguage(const QString &language);
     // Sets the front's cyclic read interval in milliseconds.
@@ -149,6 +152,7 @@ private:
     CTransferRunner *m_transfers;
     CSetActions *m_sets;
     CPendingEdits *m_pending;
+    CCommissioningActions *m_commissioning;
     bool m_closeConfirmed = false;      // edits not written were dealt with
 
     QMenu *m_fileMenu;
@@ -159,12 +163,14 @@ private:
     QAction *m_saveAction;
     QAction *m_compareAction;
     QAction *m_saveLogAction;
+    QAction *m_reportAction;
     QAction *m_quitAction;
     QAction *m_connectAction;
     QAction *m_disconnectAction;
     QAction *m_readAction;
     QAction *m_writeAction;
     QAction *m_writeModifiedAction;
+    QAction *m_findAction;
     QAction *m_aboutAction;
     QActionGroup *m_languageGroup;
     QDockWidget *m_logDock;

@@ -123,6 +123,8 @@ QString CCommissioningReport::commandText() const
         return tr("Parameter sets saved");
     if (command == QLatin1String("diff"))
         return tr("Devices compared with a parameter set");
+    if (command == QLatin1String("session"))
+        return tr("Device configured in the host");
     return dryRun ? tr("Parameter set applied (dry run, nothing written)") : tr("Parameter set applied");
 }
 
@@ -148,8 +150,10 @@ QString CCommissioningReport::htmlHead() const
         {tr("Started"), time(started)},
         {tr("Finished"), time(finished)},
         {tr("Program"), program}};
-    for (const auto &fact : facts)
-        html += QStringLiteral("<tr><th>%1</th>%2</tr>\n").arg(escaped(fact.first), cell(fact.second));
+    for (const auto &fact : facts) {
+        if (!fact.second.isEmpty())
+            html += QStringLiteral("<tr><th>%1</th>%2</tr>\n").arg(escaped(fact.first), cell(fact.second));
+    }
     html += QStringLiteral("</table>\n<p class=\"%1\">%2</p>\n")
                 .arg(succeeded() ? QStringLiteral("ok") : QStringLiteral("bad"),
                      escaped(succeeded() ? tr("Every device ended as asked.")

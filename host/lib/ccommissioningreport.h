@@ -25,7 +25,7 @@ class LOOMWORKHOST_EXPORT CCommissioningReport
 public:
     static const int FormatVersion = 1;
 
-    QString command;          // "save", "diff" or "apply"
+    QString command;          // "save", "diff", "apply", or "session" (a host's work on one device)
     QString source;           // the set file; for a save, the folder
     QString model;            // of the set or the description
     QString orderNumber;

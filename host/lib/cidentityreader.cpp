@@ -71,16 +71,20 @@ CIdentityReader::Answer CIdentityReader::answerFor(bool ok, int exceptionCode, c
 CDeviceIdentity CIdentityReader::decode(const QVector<quint16> &registers) const
 {
     const QByteArray bytes = CItemRegisters::toBytes(registers);
-    QStringList texts;
     for (CItem *item : m_items) {
-        if (!item) {
-            texts.append(QString());
+        if (!item)
             continue;
-        }
         const int offset = 2 * (CItemRegisters::address(item) - m_start);
         item->setByteArray(bytes.mid(offset, 2 * CItemRegisters::registerCount(item)).left(item->byteSize()));
-        texts.append(CValueFormat::text(item).trimmed());
     }
+    return held();
+}
+
+CDeviceIdentity CIdentityReader::held() const
+{
+    QStringList texts;
+    for (const CItem *item : m_items)
+        texts.append(item ? CValueFormat::text(item).trimmed() : QString());
     CDeviceIdentity identity;
     identity.orderNumber = texts.value(CDeviceData::OrderNumber);
     identity.serialNumber = texts.value(CDeviceData::SerialNumber);

@@ -55,6 +55,8 @@ public:
     void read(CModbusMaster *master, const std::function<void(const Answer &)> &done) const;
     // The nameplate in registers read from start(); the items take the values.
     CDeviceIdentity decode(const QVector<quint16> &registers) const;
+    // The nameplate as the items hold it (from the last read of the device).
+    CDeviceIdentity held() const;
 
 private:
     Answer answerFor(bool ok, int exceptionCode, const QString &error, const QVector<quint16> &registers) const;

@@ -459,6 +459,7 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
     for (CItem *item : qAsConst(items))
         m_failures.remove(item);
     beginActivity(Writing, items.size());
+    emit writeStarted(items);
     for (const CRegisterPlan::Block &block : CRegisterPlan::writeBlocks(items, CModbusMaster::MaxWriteRegisters)) {
         m_steps.append({[this, block]() { writeBlock(block); }, true});
         ++m_total;

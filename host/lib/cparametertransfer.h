@@ -112,6 +112,9 @@ signals:
     void activityChanged(CParameterTransfer::Activity activity, int number, int total, const QString &parameter);
     // The transfer ended; success is false when any part failed.
     void finished(bool success);
+    // A write passed its checks and sends items now (in write order); what
+    // the device held before is still deviceText().
+    void writeStarted(const QList<CItem *> &items);
     // A write read back a value other than the one written.
     void mismatch(const QString &name, const QString &written, const QString &readBack);
     // Which items are read, differ from the device or failed may have changed.

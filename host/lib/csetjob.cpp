@@ -10,8 +10,8 @@
 #include "cparametertransfer.h"
 #include "csetrestore.h"
 #include "csynclink.h"
+#include "cwritejournal.h"
 #include "cwritecheck.h"
-#include "description/citemregisters.h"
 #include "items/citem.h"
 #include "plugin/cloomworkplugin.h"
 
@@ -195,17 +195,10 @@ bool CSetJob::write(const QList<CItem *> &items, CDeviceRecord *record) const
     CParameterTransfer *parameters = m_session.parameters();
     CLineChange line;
     const bool lineChanges = line.compute(*parameters, items, m_session.master()->settings());
-    QList<CItem *> ordered = parameters->inWriteOrder(items);
-    QStringList before;
-    for (const CItem *item : qAsConst(ordered))
-        before.append(parameters->deviceText(item));
+    CWriteJournal journal(parameters);
     const bool written = CSyncLink::runTransfer(parameters, [parameters, items]() { parameters->writeItems(items); });
-    const CDeviceData &data = m_session.deviceData();
-    for (int i = 0; i < ordered.size(); ++i) {
-        const CItem *item = ordered.at(i);
-        const bool lineChange = lineChanges && data.isLineItem(item->objectName());
-        record->changes.append({item->objectName(), item->caption(), before.at(i), parameters->deviceText(item),
-                                readBack(item, before.at(i), lineChange), false});
+    record->changes = journal.changes();
+    for (const CItem *item : parameters->inWriteOrder(items)) {
         if (!parameters->writeFailure(item).isEmpty())
             record->problems.append(parameters->writeFailure(item));
     }
@@ -225,19 +218,6 @@ bool CSetJob::write(const QList<CItem *> &items, CDeviceRecord *record) const
     }
     fail(record, CDeviceRecord::NoAnswer, tr("no answer on the device's new line settings: %1").arg(error));
     return false;
-}
-
-CDeviceRecord::ReadBack CSetJob::readBack(const CItem *item, const QString &before, bool wasLineChange) const
-{
-    const CParameterTransfer *parameters = m_session.parameters();
-    if (parameters->writeFailure(item).isEmpty())
-        return wasLineChange && parameters->deviceText(item) != before ? CDeviceRecord::NotReadBack
-                                                                        : CDeviceRecord::Confirmed;
-    if (!parameters->wasRead(item))
-        return CDeviceRecord::ReadBackFailed;
-    // A refused value stays in the item, pending; a value read back replaces it.
-    return CItemRegisters::registerBytes(item) != parameters->deviceBytes(item) ? CDeviceRecord::WriteRefused
-                                                                                : CDeviceRecord::HeldOther;
 }
 
 // Reads the device again after a write: it holds every writable value of the

@@ -71,7 +71,6 @@ private:
     // that count (writable ones and offending entries the device has).
     int differences(const CSetRestore &restore, const CParameterSet &set, const CParameterProblems &problems,
                     QList<CDeviceRecord::Change> *rows) const;
-    CDeviceRecord::ReadBack readBack(const CItem *item, const QString &before, bool wasLineChange) const;
     static void fail(CDeviceRecord *record, CDeviceRecord::Outcome outcome, const QString &message);
 
     const DescriptionHeader &header() const;
