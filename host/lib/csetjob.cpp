@@ -209,7 +209,7 @@ bool CSetJob::write(const QList<CItem *> &items, CDeviceRecord *record) const
     if (!lineChanges)
         return true;
     // The device answers only with its new settings now.
-    record->problems += line.descriptions();
+    record->problems << tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n'));
     QString error;
     if (m_session.connection()->openAndWait(line.settings(), &error)) {
         record->link = CLinkAddress::text(line.settings());

@@ -122,7 +122,7 @@ private slots:
         QVERIFY2(lines.at(1).contains("  1  503 ") && lines.at(1).contains("PV 8120") && lines.at(1).contains("1.07"),
                  lines.at(1).constData());
         QVERIFY2(lines.at(3).contains("  3  -") && lines.at(3).contains("exception 4"), lines.at(3).constData());
-        QVERIFY2(text.err.contains("3 device(s) found"), text.err.constData());
+        QVERIFY2(text.err.contains("3 devices found"), text.err.constData());
 
         const Run json = cli({"--tcp", endpoint(0), "scan", "--unit-ids", "2-9", "--timeout", "60", "--json"});
         QCOMPARE(json.code, 0);
@@ -227,7 +227,7 @@ private slots:
         for (const QString &external : QStringList{"<link", "<script", "<img", "http://", "https://", "url("})
             QVERIFY2(!page.contains(external), qPrintable(external));
         QVERIFY(run.out.count('\n') >= 7);
-        QVERIFY2(run.err.contains("3 of 7 device(s) ended as asked"), run.err.constData());
+        QVERIFY2(run.err.contains("3 of 7 devices ended as asked"), run.err.constData());
     }
 
     // Backups of every device into a folder, one file per device.
