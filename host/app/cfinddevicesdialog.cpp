@@ -91,7 +91,10 @@ bool CFindDevicesDialog::isScanning() const
 
 QList<CLinkSettings> CFindDevicesDialog::foundLinks() const
 {
-    return m_found;
+    QList<CLinkSettings> links;
+    for (const CBusScanner::Hit &hit : m_hits)
+        links.append(hit.link);
+    return links;
 }
 
 void CFindDevicesDialog::startScan()
@@ -107,7 +110,8 @@ void CFindDevicesDialog::startScan()
     }
     emit scanStarting(start);
     ui->tw_devices->setRowCount(0);
-    m_found.clear();
+    m_hits.clear();
+    m_scanned = false;
     m_scanner->setCandidates(CScanPlan::candidates(start, m_session->deviceData()));
     m_scanner->setUnitIds(ui->sb_first->value(), ui->sb_last->value());
     m_scanner->setAllSettings(ui->cb_allSettings->isChecked());
@@ -132,9 +136,15 @@ void CFindDevicesDialog::setScanning(bool scanning)
 
 void CFindDevicesDialog::addHit(const CBusScanner::Hit &hit)
 {
-    const int row = ui->tw_devices->rowCount();
-    ui->tw_devices->insertRow(row);
-    m_found.append(hit.link);
+    m_hits.append(hit);
+    ui->tw_devices->insertRow(m_hits.size() - 1);
+    fillRow(m_hits.size() - 1, hit);
+    if (m_hits.size() == 1)
+        ui->tw_devices->selectRow(0);
+}
+
+void CFindDevicesDialog::fillRow(int row, const CBusScanner::Hit &hit)
+{
     const CDeviceIdentity &identity = hit.answer.identity;
     const bool exception = hit.answer.kind == CIdentityReader::Answer::Exception;
     const QStringList texts = {
@@ -144,25 +154,29 @@ void CFindDevicesDialog::addHit(const CBusScanner::Hit &hit)
         identity.orderNumber, identity.softwareVersion};
     for (int column = LinkColumn; column <= VersionColumn; ++column)
         ui->tw_devices->setItem(row, column, new QTableWidgetItem(texts.at(column)));
-    if (row == 0)
-        ui->tw_devices->selectRow(0);
 }
 
-void CFindDevicesDialog::onFinished(bool complete)
+void CFindDevicesDialog::onFinished(bool)
 {
     setScanning(false);
-    if (!complete && !m_scanner->errorString().isEmpty())
-        ui->l_status->setText(m_scanner->errorString());
-    else
-        ui->l_status->setText(tr("%n device(s) found.", nullptr, m_found.size()));
+    m_scanned = true;
+    showOutcome();
+}
+
+void CFindDevicesDialog::showOutcome()
+{
+    if (!m_scanned)
+        return;
+    ui->l_status->setText(m_scanner->errorString().isEmpty() ? tr("%n device(s) found.", nullptr, m_hits.size())
+                                                             : m_scanner->errorString());
 }
 
 void CFindDevicesDialog::chooseRow(int row)
 {
-    if (row < 0 || row >= m_found.size())
+    if (row < 0 || row >= m_hits.size())
         return;
     m_scanner->cancel();
-    emit deviceChosen(m_found.at(row));
+    emit deviceChosen(m_hits.at(row).link);
     accept();
 }
 
@@ -180,6 +194,9 @@ void CFindDevicesDialog::retranslate()
 {
     m_connect->setText(tr("&Connect"));
     updateBound();
+    showOutcome();
+    for (int row = 0; row < m_hits.size(); ++row)
+        fillRow(row, m_hits.at(row));
 }
 
 void CFindDevicesDialog::changeEvent(QEvent *event)

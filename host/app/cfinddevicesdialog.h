@@ -59,6 +59,8 @@ private:
     void retranslate();
     void updateBound();
     void addHit(const CBusScanner::Hit &hit);
+    void fillRow(int row, const CBusScanner::Hit &hit);
+    void showOutcome();
     void onFinished(bool complete);
     void setScanning(bool scanning);
 
@@ -66,7 +68,8 @@ private:
     std::unique_ptr<CDeviceSession> m_session; // the scan's own link and items
     std::unique_ptr<CBusScanner> m_scanner;
     CLinkSettings m_base;
-    QList<CLinkSettings> m_found;
+    QList<CBusScanner::Hit> m_hits;
+    bool m_scanned = false; // a scan has ended
     QPushButton *m_connect = nullptr;
     QString m_error; // the description could not be loaded
 };

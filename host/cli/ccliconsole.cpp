@@ -12,6 +12,7 @@
 #include "description/cparameterdescription.h"
 #include "items/citem.h"
 
+#include <QFileInfo>
 #include <QJsonValue>
 
 namespace {
@@ -111,7 +112,7 @@ CCommissioningReport CCliConsole::report(const CSetJob::Request &request, const 
     CCommissioningReport report;
     report.command = commands.value(request.command);
     report.dryRun = request.dryRun;
-    report.source = source;
+    report.source = QFileInfo(source).absoluteFilePath();
     CParameterDescription description;
     description.loadHeader(descriptionFile);
     const bool fromSet = request.command != CSetJob::Save;

@@ -45,6 +45,7 @@ th, td { border: 1px solid #bbb; padding: 2px 6px; text-align: left; vertical-al
 th { background: #eee; }
 table.facts th { background: none; border: none; font-weight: normal; color: #555; padding-left: 0; }
 table.facts td { border: none; }
+table.summary td { white-space: nowrap; }
 .ok { color: #0a5d0a; font-weight: bold; }
 .bad { color: #a00; font-weight: bold; }
 .note { color: #555; }
@@ -168,7 +169,7 @@ QString CCommissioningReport::htmlSummary() const
     const QMap<CDeviceRecord::Outcome, int> byOutcome = counts();
     for (auto it = byOutcome.cbegin(); it != byOutcome.cend(); ++it)
         parts << QStringLiteral("%1: %2").arg(CDeviceRecord::outcomeText(it.key())).arg(it.value());
-    html += escaped(parts.join(QStringLiteral(", "))) + QStringLiteral("</p>\n<table>\n");
+    html += escaped(parts.join(QStringLiteral(", "))) + QStringLiteral("</p>\n<table class=\"summary\">\n");
     html += headerRow({tr("No."), tr("Link"), tr("Unit id"), tr("Serial number"), tr("Model"),
                        tr("Software version"), tr("Outcome"), tr("Written")});
     for (int i = 0; i < records.size(); ++i) {
