@@ -91,40 +91,6 @@
         <translation>--unit-id muss in 1 .. 247 liegen, nicht %1</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable.</source>
-        <translation>Liest und schreibt die Parameter eines Geräts und beobachtet seine Anzeige.
-
-Befehle:
-  read              alle Parameter ausgeben (Name, Wert, Einheit; --json)
-  write NAME WERT   einen Parameter setzen (Listeneintrag oder Zahl in
-                    Anzeigeeinheiten), Geräteregeln folgen lassen, Geändertes schreiben
-  watch             Anzeigetext und LED ausgeben, wenn sie sich ändern (--json)
-  save DATEI        die Parameter des Geräts als Parametersatz speichern
-  diff DATEI        zeigen, worin das Gerät von einem Parametersatz abweicht
-  apply DATEI       die abweichenden Werte des Satzes schreiben (--dry-run, --force)
-
-Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindung,
-4 Lesen fehlgeschlagen, 5 unbekannter Parameter, unzulässiger Wert oder abgelehnter Satz,
-6 Schreiben fehlgeschlagen, 7 das Gerät weicht vom Satz ab, 8 Satzdatei nicht les- oder schreibbar.</translation>
-    </message>
-    <message>
-        <source>read, write, watch, save, diff or apply</source>
-        <translation>read, write, watch, save, diff oder apply</translation>
-    </message>
-    <message>
         <source>Modbus TCP device at HOST:PORT.</source>
         <translation>Modbus-TCP-Gerät unter HOST:PORT.</translation>
     </message>
@@ -139,10 +105,6 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>The device&apos;s parameter description.</source>
         <translation>Die Parameterbeschreibung des Geräts.</translation>
-    </message>
-    <message>
-        <source>read, watch, diff: print JSON.</source>
-        <translation>read, watch, diff: JSON ausgeben.</translation>
     </message>
     <message>
         <source>apply: show what would be written, write nothing.</source>
@@ -179,10 +141,6 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>watch: stop after S seconds.</source>
         <translation>watch: nach S Sekunden aufhören.</translation>
-    </message>
-    <message>
-        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</source>
-        <translation>Aufruf: loomwork-cli [Optionen] read|watch|write NAME WERT|save DATEI|diff DATEI|apply DATEI (siehe --help)</translation>
     </message>
     <message>
         <source>--language takes en or de</source>
@@ -247,53 +205,193 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>die Geräteanzeige kam nie an</translation>
     </message>
     <message>
-        <source>not every parameter could be read; nothing saved</source>
-        <translation>nicht alle Parameter konnten gelesen werden; nichts gespeichert</translation>
-    </message>
-    <message numerus="yes">
-        <source>saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>%n Wert in %1 gespeichert</numerusform>
-            <numerusform>%n Werte in %1 gespeichert</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>(refused, see above)</source>
         <translation>(abgelehnt, siehe oben)</translation>
     </message>
     <message>
-        <source>the device holds the set</source>
-        <translation>das Gerät hat den Satz</translation>
-    </message>
-    <message>
-        <source>nothing was written: the rest of the set is of no use</source>
-        <translation>es wurde nichts geschrieben: der Rest des Satzes ist nicht verwendbar</translation>
-    </message>
-    <message>
-        <source>nothing was written; --force applies the other values</source>
-        <translation>es wurde nichts geschrieben; --force übernimmt die übrigen Werte</translation>
-    </message>
-    <message>
-        <source>dry run: nothing written</source>
-        <translation>Probelauf: nichts geschrieben</translation>
-    </message>
-    <message>
-        <source>following the device&apos;s new line settings:
-%1</source>
-        <translation>es gelten die neuen Schnittstelleneinstellungen des Geräts:
-%1</translation>
-    </message>
-    <message>
-        <source>the device could not be read back</source>
-        <translation>das Gerät konnte nicht zurückgelesen werden</translation>
-    </message>
-    <message>
-        <source>the device does not hold the set</source>
-        <translation>das Gerät hat den Satz nicht</translation>
-    </message>
-    <message>
         <source>the plugin&apos;s backend does not poll</source>
         <translation>das Backend des Plugins fragt den Status nicht ab</translation>
+    </message>
+    <message>
+        <source>the report was not written: %1</source>
+        <translation>das Protokoll wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the worker for %1 crashed</source>
+        <translation>der Hilfsprozess für %1 ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>the worker for %1 ended with code %2: %3</source>
+        <translation>der Hilfsprozess für %1 endete mit Code %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n parameter(s) written)</source>
+        <translation>
+            <numerusform>%1 (%n Parameter geschrieben)</numerusform>
+            <numerusform>%1 (%n Parameter geschrieben)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n device(s) ended as asked</source>
+        <translation>
+            <numerusform>%1 von %n Gerät mit dem verlangten Ergebnis</numerusform>
+            <numerusform>%1 von %n Geräten mit dem verlangten Ergebnis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--unit-ids expects FIRST-LAST within 1 .. 247, not &quot;%1&quot;</source>
+        <translation>--unit-ids erwartet ERSTE-LETZTE in 1 .. 247, nicht „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>scanning unit ids %1 .. %2 at %n line setting(s); at most %3 s</source>
+        <translation>
+            <numerusform>durchsuche die Geräteadressen %1 .. %2 mit %n Schnittstelleneinstellung; höchstens %3 s</numerusform>
+            <numerusform>durchsuche die Geräteadressen %1 .. %2 mit %n Schnittstelleneinstellungen; höchstens %3 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>unit id</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>order number</source>
+        <translation>Bestellnummer</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>%1 of %2 requests</source>
+        <translation>%1 von %2 Anfragen</translation>
+    </message>
+    <message>
+        <source>no device answered</source>
+        <translation>kein Gerät hat geantwortet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) found</source>
+        <translation>
+            <numerusform>%n Gerät gefunden</numerusform>
+            <numerusform>%n Geräte gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(answered with exception %1: %2)</source>
+        <translation>(antwortete mit Ausnahme %1: %2)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message>
+        <source>%1; nothing saved</source>
+        <translation>%1; nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>%1; --force applies the other values</source>
+        <translation>%1; --force übernimmt die übrigen Werte</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</source>
+        <translation>Liest und schreibt die Parameter eines Geräts und beobachtet seine Anzeige.
+
+Befehle:
+  read              alle Parameter ausgeben (Name, Wert, Einheit; --json)
+  write NAME WERT   einen Parameter setzen (Listeneintrag oder Zahl in
+                    Anzeigeeinheiten), Geräteregeln folgen lassen, Geändertes schreiben
+  watch             Anzeigetext und LED ausgeben, wenn sie sich ändern (--json)
+  save DATEI        die Parameter des Geräts als Parametersatz speichern
+  diff DATEI        zeigen, worin das Gerät von einem Parametersatz abweicht
+  apply DATEI       die abweichenden Werte des Satzes schreiben (--dry-run, --force)
+  scan              die Geräte an der Verbindung suchen (--unit-ids ERSTE-LETZTE)
+
+save ORDNER, diff DATEI und apply DATEI mit --devices GERÄTELISTE wirken auf jedes
+Gerät einer Geräteliste statt auf eine Verbindung (--jobs N Endpunkte gleichzeitig,
+--report ORDNER).
+
+Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindung,
+4 Lesen fehlgeschlagen, 5 unbekannter Parameter, unzulässiger Wert oder abgelehnter Satz,
+6 Schreiben fehlgeschlagen, 7 das Gerät weicht vom Satz ab, 8 Satzdatei nicht les- oder schreibbar,
+9 ein Gerät der Geräteliste wurde übersprungen oder scheiterte.</translation>
+    </message>
+    <message>
+        <source>read, write, watch, save, diff, apply or scan</source>
+        <translation>read, write, watch, save, diff, apply oder scan</translation>
+    </message>
+    <message>
+        <source>read, watch, diff, scan: print JSON.</source>
+        <translation>read, watch, diff, scan: JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>save, diff, apply: write report.json and report.html into DIR.</source>
+        <translation>save, diff, apply: report.json und report.html in ORDNER schreiben.</translation>
+    </message>
+    <message>
+        <source>save, diff, apply: every device of the fleet list FILE (lines &quot;LINK UNIT-ID [SERIAL]&quot;, CSV or JSON) instead of --tcp or --serial.</source>
+        <translation>save, diff, apply: jedes Gerät der Geräteliste DATEI (Zeilen „VERBINDUNG ADRESSE [SERIENNUMMER]“, CSV oder JSON) statt --tcp oder --serial.</translation>
+    </message>
+    <message>
+        <source>With --devices: serve up to N endpoints at once (1).</source>
+        <translation>Mit --devices: bis zu N Endpunkte gleichzeitig bedienen (1).</translation>
+    </message>
+    <message>
+        <source>scan: the unit ids to ask (1-247).</source>
+        <translation>scan: die abzufragenden Geräteadressen (1-247).</translation>
+    </message>
+    <message>
+        <source>scan: try every line setting, not only up to the first at which a device answers.</source>
+        <translation>scan: jede Schnittstelleneinstellung versuchen, nicht nur bis zur ersten, bei der ein Gerät antwortet.</translation>
+    </message>
+    <message>
+        <source>--jobs takes 1 .. 64, not %1</source>
+        <translation>--jobs nimmt 1 .. 64, nicht %1</translation>
+    </message>
+    <message>
+        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE|scan (see --help)</source>
+        <translation>Aufruf: loomwork-cli [Optionen] read|watch|write NAME WERT|save DATEI|diff DATEI|apply DATEI|scan (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--devices goes with save, diff or apply, without --tcp or --serial</source>
+        <translation>--devices gehört zu save, diff oder apply, ohne --tcp oder --serial</translation>
     </message>
 </context>
 <context>
@@ -673,6 +771,401 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>no connection within %1 ms</source>
         <translation>keine Verbindung innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>no connection to %1</source>
+        <translation>keine Verbindung zu %1</translation>
+    </message>
+    <message>
+        <source>nothing to scan</source>
+        <translation>nichts zu durchsuchen</translation>
+    </message>
+    <message>
+        <source>the device description has no nameplate parameters</source>
+        <translation>die Gerätebeschreibung hat keine Typenschild-Parameter</translation>
+    </message>
+    <message>
+        <source>the scan was cancelled</source>
+        <translation>die Suche wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Parameter sets saved</source>
+        <translation>Parametersätze gespeichert</translation>
+    </message>
+    <message>
+        <source>Devices compared with a parameter set</source>
+        <translation>Geräte mit einem Parametersatz verglichen</translation>
+    </message>
+    <message>
+        <source>Device configured in the host</source>
+        <translation>Gerät im Host eingestellt</translation>
+    </message>
+    <message>
+        <source>Parameter set applied (dry run, nothing written)</source>
+        <translation>Parametersatz übertragen (Probelauf, nichts geschrieben)</translation>
+    </message>
+    <message>
+        <source>Parameter set applied</source>
+        <translation>Parametersatz übertragen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code of the report</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Parameter set</source>
+        <translation>Parametersatz</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>parameter version</source>
+        <translation>Parameterversion</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Every device ended as asked.</source>
+        <translation>Jedes Gerät hat das verlangte Ergebnis erreicht.</translation>
+    </message>
+    <message>
+        <source>Not every device ended as asked: see the devices marked below.</source>
+        <translation>Nicht jedes Gerät hat das verlangte Ergebnis erreicht: siehe die unten markierten Geräte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Unit id</source>
+        <translation>Geräteadresse</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Device %1: %2, unit id %3</source>
+        <translation>Gerät %1: %2, Geräteadresse %3</translation>
+    </message>
+    <message>
+        <source>Order number</source>
+        <translation>Bestellnummer</translation>
+    </message>
+    <message>
+        <source>Expected serial number</source>
+        <translation>Erwartete Seriennummer</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>Parameter set file</source>
+        <translation>Parametersatz-Datei</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Written parameters</source>
+        <translation>Geschriebene Parameter</translation>
+    </message>
+    <message>
+        <source>Would be written</source>
+        <translation>Würde geschrieben</translation>
+    </message>
+    <message>
+        <source>Differences from the set</source>
+        <translation>Abweichungen vom Satz</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>the device cannot take the set&apos;s value</source>
+        <translation>das Gerät kann den Wert des Satzes nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>would change (dry run)</source>
+        <translation>würde geändert (Probelauf)</translation>
+    </message>
+    <message>
+        <source>saved</source>
+        <translation>gespeichert</translation>
+    </message>
+    <message>
+        <source>differs from the set</source>
+        <translation>weicht vom Satz ab</translation>
+    </message>
+    <message>
+        <source>skipped: other serial number</source>
+        <translation>übersprungen: andere Seriennummer</translation>
+    </message>
+    <message>
+        <source>skipped: other model</source>
+        <translation>übersprungen: anderes Modell</translation>
+    </message>
+    <message>
+        <source>skipped: no answer</source>
+        <translation>übersprungen: keine Antwort</translation>
+    </message>
+    <message>
+        <source>set refused</source>
+        <translation>Satz abgelehnt</translation>
+    </message>
+    <message>
+        <source>read failed</source>
+        <translation>Lesen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>the device holds another value</source>
+        <translation>das Gerät hat einen anderen Wert</translation>
+    </message>
+    <message>
+        <source>refused by the device</source>
+        <translation>vom Gerät abgelehnt</translation>
+    </message>
+    <message>
+        <source>not read back (new line settings)</source>
+        <translation>nicht zurückgelesen (neue Schnittstelleneinstellungen)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>konnte nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>the list names no device</source>
+        <translation>die Liste nennt kein Gerät</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weiteres</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not a JSON list of devices: %1</source>
+        <translation>keine JSON-Liste von Geräten: %1</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: the unit id must lie in 1 .. 247, not &quot;%2&quot;</source>
+        <translation>Eintrag %1: die Geräteadresse muss in 1 .. 247 liegen, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>entry %1: unit id %2 on %3 is named in entry %4 already</source>
+        <translation>Eintrag %1: Geräteadresse %2 an %3 steht schon in Eintrag %4</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>no answer behind the gateway (%1)</source>
+        <translation>keine Antwort hinter dem Gateway (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</source>
+        <translation>„%1“ ist keine Verbindung: tcp:HOST:PORT oder rtu:SCHNITTSTELLE[:BAUD:8E1] angeben</translation>
+    </message>
+    <message>
+        <source>&quot;rtu:%1&quot; names no serial port</source>
+        <translation>„rtu:%1“ nennt keine Schnittstelle</translation>
+    </message>
+    <message>
+        <source>the device does not answer: %1</source>
+        <translation>das Gerät antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>the device answered the nameplate read with exception %1 (%2)</source>
+        <translation>das Gerät beantwortete das Lesen des Typenschilds mit Ausnahme %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the device has order number &quot;%1&quot; (%2), the description is for %3 (%4)</source>
+        <translation>das Gerät hat die Bestellnummer „%1“ (%2), die Beschreibung gilt für %3 (%4)</translation>
+    </message>
+    <message>
+        <source>a model no plugin serves</source>
+        <translation>ein Modell, das kein Plugin bedient</translation>
+    </message>
+    <message>
+        <source>the device has serial number %1, expected %2</source>
+        <translation>das Gerät hat die Seriennummer %1, erwartet war %2</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>nicht alle Parameter konnten gelesen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>%n Wert in %1 gespeichert</numerusform>
+            <numerusform>%n Werte in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the set cannot be compared with this device</source>
+        <translation>der Satz kann nicht mit diesem Gerät verglichen werden</translation>
+    </message>
+    <message>
+        <source>the device holds the set</source>
+        <translation>das Gerät hat den Satz</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ from the set</source>
+        <translation>
+            <numerusform>%n Parameter weicht vom Satz ab</numerusform>
+            <numerusform>%n Parameter weichen vom Satz ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing was written: the rest of the set is of no use</source>
+        <translation>es wurde nichts geschrieben: der Rest des Satzes ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>nothing was written: the set has values this device cannot take</source>
+        <translation>es wurde nichts geschrieben: der Satz hat Werte, die dieses Gerät nicht übernehmen kann</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>Probelauf: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>das Schreiben wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>following the device&apos;s new line settings:
+%1</source>
+        <translation>es gelten die neuen Schnittstelleneinstellungen des Geräts:
+%1</translation>
+    </message>
+    <message>
+        <source>no answer on the device&apos;s new line settings: %1</source>
+        <translation>keine Antwort mit den neuen Schnittstelleneinstellungen des Geräts: %1</translation>
+    </message>
+    <message>
+        <source>the device could not be read back</source>
+        <translation>das Gerät konnte nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>the device does not hold the set</source>
+        <translation>das Gerät hat den Satz nicht</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1767,147 @@ Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend 
     <message>
         <source>Link</source>
         <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Connecting to the device found at %1, unit id %2</source>
+        <translation>Verbinde mit dem gefundenen Gerät an %1, Geräteadresse %2</translation>
+    </message>
+    <message>
+        <source>Disconnected from %1 for the search</source>
+        <translation>Verbindung über %1 für die Suche getrennt</translation>
+    </message>
+    <message>
+        <source>Folder for the commissioning report</source>
+        <translation>Ordner für das Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>not written to the device: %1</source>
+        <translation>nicht auf das Gerät geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the device&apos;s nameplate was not read</source>
+        <translation>das Typenschild des Geräts wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>nothing was written since the link was opened</source>
+        <translation>seit dem Verbindungsaufbau wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>not every value was taken and read back as written</source>
+        <translation>nicht jeder Wert wurde so übernommen und zurückgelesen, wie er geschrieben wurde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) written and read back</source>
+        <translation>
+            <numerusform>%n Parameter geschrieben und zurückgelesen</numerusform>
+            <numerusform>%n Parameter geschrieben und zurückgelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Commissioning report written to %1</source>
+        <translation>Inbetriebnahmeprotokoll nach %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Asking unit ids %1 to %2 on %3 ...</source>
+        <translation>Frage die Geräteadressen %1 bis %2 über %3 ab ...</translation>
+    </message>
+    <message>
+        <source>The first unit id lies above the last.</source>
+        <translation>Die erste Geräteadresse liegt über der letzten.</translation>
+    </message>
+    <message>
+        <source>answered with exception %1</source>
+        <translation>antwortete mit Ausnahme %1</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unbekannt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) found.</source>
+        <translation>
+            <numerusform>%n Gerät gefunden.</numerusform>
+            <numerusform>%n Geräte gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line setting(s), at most %1 s</source>
+        <translation>
+            <numerusform>%n Schnittstelleneinstellung, höchstens %1 s</numerusform>
+            <numerusform>%n Schnittstelleneinstellungen, höchstens %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find devices</source>
+        <translation>Geräte suchen</translation>
+    </message>
+    <message>
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message>
+        <source>Modbus RTU (serial line)</source>
+        <translation>Modbus RTU (serielle Leitung)</translation>
+    </message>
+    <message>
+        <source>Try every baud rate and parity</source>
+        <translation>Jede Baudrate und Parität versuchen</translation>
+    </message>
+    <message>
+        <source>Unit ids:</source>
+        <translation>Geräteadressen:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Unit id</source>
+        <translation>Geräteadresse</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Order number</source>
+        <translation>Bestellnummer</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>Double-click a device to connect to it.</source>
+        <translation>Doppelklick auf ein Gerät verbindet mit ihm.</translation>
+    </message>
+    <message>
+        <source>Write them before connecting to the device found?</source>
+        <translation>Vor dem Verbinden mit dem gefundenen Gerät schreiben?</translation>
+    </message>
+    <message>
+        <source>Write commissioning &amp;report...</source>
+        <translation>Inbetriebnahme&amp;protokoll schreiben...</translation>
+    </message>
+    <message>
+        <source>&amp;Find devices...</source>
+        <translation>Geräte s&amp;uchen...</translation>
     </message>
 </context>
 </TS>

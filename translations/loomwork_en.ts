@@ -91,40 +91,6 @@
         <translation>--unit-id must lie in 1 .. 247, not %1</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable.</source>
-        <translation>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable.</translation>
-    </message>
-    <message>
-        <source>read, write, watch, save, diff or apply</source>
-        <translation>read, write, watch, save, diff or apply</translation>
-    </message>
-    <message>
         <source>Modbus TCP device at HOST:PORT.</source>
         <translation>Modbus TCP device at HOST:PORT.</translation>
     </message>
@@ -139,10 +105,6 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>The device&apos;s parameter description.</source>
         <translation>The device&apos;s parameter description.</translation>
-    </message>
-    <message>
-        <source>read, watch, diff: print JSON.</source>
-        <translation>read, watch, diff: print JSON.</translation>
     </message>
     <message>
         <source>apply: show what would be written, write nothing.</source>
@@ -179,10 +141,6 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>watch: stop after S seconds.</source>
         <translation>watch: stop after S seconds.</translation>
-    </message>
-    <message>
-        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</source>
-        <translation>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE (see --help)</translation>
     </message>
     <message>
         <source>--language takes en or de</source>
@@ -247,53 +205,192 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>the device display never arrived</translation>
     </message>
     <message>
-        <source>not every parameter could be read; nothing saved</source>
-        <translation>not every parameter could be read; nothing saved</translation>
-    </message>
-    <message numerus="yes">
-        <source>saved %n value(s) to %1</source>
-        <translation>
-            <numerusform>saved %n value to %1</numerusform>
-            <numerusform>saved %n values to %1</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>(refused, see above)</source>
         <translation>(refused, see above)</translation>
     </message>
     <message>
-        <source>the device holds the set</source>
-        <translation>the device holds the set</translation>
-    </message>
-    <message>
-        <source>nothing was written: the rest of the set is of no use</source>
-        <translation>nothing was written: the rest of the set is of no use</translation>
-    </message>
-    <message>
-        <source>nothing was written; --force applies the other values</source>
-        <translation>nothing was written; --force applies the other values</translation>
-    </message>
-    <message>
-        <source>dry run: nothing written</source>
-        <translation>dry run: nothing written</translation>
-    </message>
-    <message>
-        <source>following the device&apos;s new line settings:
-%1</source>
-        <translation>following the device&apos;s new line settings:
-%1</translation>
-    </message>
-    <message>
-        <source>the device could not be read back</source>
-        <translation>the device could not be read back</translation>
-    </message>
-    <message>
-        <source>the device does not hold the set</source>
-        <translation>the device does not hold the set</translation>
-    </message>
-    <message>
         <source>the plugin&apos;s backend does not poll</source>
         <translation>the plugin&apos;s backend does not poll</translation>
+    </message>
+    <message>
+        <source>the report was not written: %1</source>
+        <translation>the report was not written: %1</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: the folder cannot be made</translation>
+    </message>
+    <message>
+        <source>the worker for %1 crashed</source>
+        <translation>the worker for %1 crashed</translation>
+    </message>
+    <message>
+        <source>the worker for %1 ended with code %2: %3</source>
+        <translation>the worker for %1 ended with code %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n parameter(s) written)</source>
+        <translation>
+            <numerusform>%1 (%n parameter written)</numerusform>
+            <numerusform>%1 (%n parameters written)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>report: %1</source>
+        <translation>report: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n device(s) ended as asked</source>
+        <translation>
+            <numerusform>%1 of %n device ended as asked</numerusform>
+            <numerusform>%1 of %n devices ended as asked</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--unit-ids expects FIRST-LAST within 1 .. 247, not &quot;%1&quot;</source>
+        <translation>--unit-ids expects FIRST-LAST within 1 .. 247, not &quot;%1&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>scanning unit ids %1 .. %2 at %n line setting(s); at most %3 s</source>
+        <translation>
+            <numerusform>scanning unit ids %1 .. %2 at %n line setting; at most %3 s</numerusform>
+            <numerusform>scanning unit ids %1 .. %2 at %n line settings; at most %3 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>link</translation>
+    </message>
+    <message>
+        <source>unit id</source>
+        <translation>unit id</translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation>serial number</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>order number</source>
+        <translation>order number</translation>
+    </message>
+    <message>
+        <source>software version</source>
+        <translation>software version</translation>
+    </message>
+    <message>
+        <source>%1 of %2 requests</source>
+        <translation>%1 of %2 requests</translation>
+    </message>
+    <message>
+        <source>no device answered</source>
+        <translation>no device answered</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) found</source>
+        <translation>
+            <numerusform>%n device found</numerusform>
+            <numerusform>%n devices found</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(answered with exception %1: %2)</source>
+        <translation>(answered with exception %1: %2)</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unknown)</translation>
+    </message>
+    <message>
+        <source>%1; nothing saved</source>
+        <translation>%1; nothing saved</translation>
+    </message>
+    <message>
+        <source>%1; --force applies the other values</source>
+        <translation>%1; --force applies the other values</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</source>
+        <translation>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json)
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</translation>
+    </message>
+    <message>
+        <source>read, write, watch, save, diff, apply or scan</source>
+        <translation>read, write, watch, save, diff, apply or scan</translation>
+    </message>
+    <message>
+        <source>read, watch, diff, scan: print JSON.</source>
+        <translation>read, watch, diff, scan: print JSON.</translation>
+    </message>
+    <message>
+        <source>save, diff, apply: write report.json and report.html into DIR.</source>
+        <translation>save, diff, apply: write report.json and report.html into DIR.</translation>
+    </message>
+    <message>
+        <source>save, diff, apply: every device of the fleet list FILE (lines &quot;LINK UNIT-ID [SERIAL]&quot;, CSV or JSON) instead of --tcp or --serial.</source>
+        <translation>save, diff, apply: every device of the fleet list FILE (lines &quot;LINK UNIT-ID [SERIAL]&quot;, CSV or JSON) instead of --tcp or --serial.</translation>
+    </message>
+    <message>
+        <source>With --devices: serve up to N endpoints at once (1).</source>
+        <translation>With --devices: serve up to N endpoints at once (1).</translation>
+    </message>
+    <message>
+        <source>scan: the unit ids to ask (1-247).</source>
+        <translation>scan: the unit ids to ask (1-247).</translation>
+    </message>
+    <message>
+        <source>scan: try every line setting, not only up to the first at which a device answers.</source>
+        <translation>scan: try every line setting, not only up to the first at which a device answers.</translation>
+    </message>
+    <message>
+        <source>--jobs takes 1 .. 64, not %1</source>
+        <translation>--jobs takes 1 .. 64, not %1</translation>
+    </message>
+    <message>
+        <source>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE|scan (see --help)</source>
+        <translation>usage: loomwork-cli [options] read|watch|write NAME VALUE|save FILE|diff FILE|apply FILE|scan (see --help)</translation>
+    </message>
+    <message>
+        <source>--devices goes with save, diff or apply, without --tcp or --serial</source>
+        <translation>--devices goes with save, diff or apply, without --tcp or --serial</translation>
     </message>
 </context>
 <context>
@@ -673,6 +770,401 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>no connection within %1 ms</source>
         <translation>no connection within %1 ms</translation>
+    </message>
+    <message>
+        <source>no connection to %1</source>
+        <translation>no connection to %1</translation>
+    </message>
+    <message>
+        <source>nothing to scan</source>
+        <translation>nothing to scan</translation>
+    </message>
+    <message>
+        <source>the device description has no nameplate parameters</source>
+        <translation>the device description has no nameplate parameters</translation>
+    </message>
+    <message>
+        <source>the scan was cancelled</source>
+        <translation>the scan was cancelled</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: the folder cannot be made</translation>
+    </message>
+    <message>
+        <source>Parameter sets saved</source>
+        <translation>Parameter sets saved</translation>
+    </message>
+    <message>
+        <source>Devices compared with a parameter set</source>
+        <translation>Devices compared with a parameter set</translation>
+    </message>
+    <message>
+        <source>Device configured in the host</source>
+        <translation>Device configured in the host</translation>
+    </message>
+    <message>
+        <source>Parameter set applied (dry run, nothing written)</source>
+        <translation>Parameter set applied (dry run, nothing written)</translation>
+    </message>
+    <message>
+        <source>Parameter set applied</source>
+        <translation>Parameter set applied</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code of the report</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Commissioning report</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Parameter set</source>
+        <translation>Parameter set</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>parameter version</source>
+        <translation>parameter version</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Every device ended as asked.</source>
+        <translation>Every device ended as asked.</translation>
+    </message>
+    <message>
+        <source>Not every device ended as asked: see the devices marked below.</source>
+        <translation>Not every device ended as asked: see the devices marked below.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation>
+            <numerusform>%n device</numerusform>
+            <numerusform>%n devices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Unit id</source>
+        <translation>Unit id</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Written</translation>
+    </message>
+    <message>
+        <source>Device %1: %2, unit id %3</source>
+        <translation>Device %1: %2, unit id %3</translation>
+    </message>
+    <message>
+        <source>Order number</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>Expected serial number</source>
+        <translation>Expected serial number</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Parameter set file</source>
+        <translation>Parameter set file</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>Written parameters</source>
+        <translation>Written parameters</translation>
+    </message>
+    <message>
+        <source>Would be written</source>
+        <translation>Would be written</translation>
+    </message>
+    <message>
+        <source>Differences from the set</source>
+        <translation>Differences from the set</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Read back</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>the device cannot take the set&apos;s value</source>
+        <translation>the device cannot take the set&apos;s value</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>would change (dry run)</source>
+        <translation>would change (dry run)</translation>
+    </message>
+    <message>
+        <source>saved</source>
+        <translation>saved</translation>
+    </message>
+    <message>
+        <source>differs from the set</source>
+        <translation>differs from the set</translation>
+    </message>
+    <message>
+        <source>skipped: other serial number</source>
+        <translation>skipped: other serial number</translation>
+    </message>
+    <message>
+        <source>skipped: other model</source>
+        <translation>skipped: other model</translation>
+    </message>
+    <message>
+        <source>skipped: no answer</source>
+        <translation>skipped: no answer</translation>
+    </message>
+    <message>
+        <source>set refused</source>
+        <translation>set refused</translation>
+    </message>
+    <message>
+        <source>read failed</source>
+        <translation>read failed</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>write failed</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>not written</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmed</translation>
+    </message>
+    <message>
+        <source>the device holds another value</source>
+        <translation>the device holds another value</translation>
+    </message>
+    <message>
+        <source>refused by the device</source>
+        <translation>refused by the device</translation>
+    </message>
+    <message>
+        <source>not read back (new line settings)</source>
+        <translation>not read back (new line settings)</translation>
+    </message>
+    <message>
+        <source>could not be read back</source>
+        <translation>could not be read back</translation>
+    </message>
+    <message>
+        <source>the list names no device</source>
+        <translation>the list names no device</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... and %n more</numerusform>
+            <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not a JSON list of devices: %1</source>
+        <translation>not a JSON list of devices: %1</translation>
+    </message>
+    <message>
+        <source>entry %1: %2</source>
+        <translation>entry %1: %2</translation>
+    </message>
+    <message>
+        <source>entry %1: the unit id must lie in 1 .. 247, not &quot;%2&quot;</source>
+        <translation>entry %1: the unit id must lie in 1 .. 247, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>entry %1: unit id %2 on %3 is named in entry %4 already</source>
+        <translation>entry %1: unit id %2 on %3 is named in entry %4 already</translation>
+    </message>
+    <message>
+        <source>no connection to %1: %2</source>
+        <translation>no connection to %1: %2</translation>
+    </message>
+    <message>
+        <source>no answer behind the gateway (%1)</source>
+        <translation>no answer behind the gateway (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</source>
+        <translation>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</translation>
+    </message>
+    <message>
+        <source>&quot;rtu:%1&quot; names no serial port</source>
+        <translation>&quot;rtu:%1&quot; names no serial port</translation>
+    </message>
+    <message>
+        <source>the device does not answer: %1</source>
+        <translation>the device does not answer: %1</translation>
+    </message>
+    <message>
+        <source>the device answered the nameplate read with exception %1 (%2)</source>
+        <translation>the device answered the nameplate read with exception %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the device has order number &quot;%1&quot; (%2), the description is for %3 (%4)</source>
+        <translation>the device has order number &quot;%1&quot; (%2), the description is for %3 (%4)</translation>
+    </message>
+    <message>
+        <source>a model no plugin serves</source>
+        <translation>a model no plugin serves</translation>
+    </message>
+    <message>
+        <source>the device has serial number %1, expected %2</source>
+        <translation>the device has serial number %1, expected %2</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read</source>
+        <translation>not every parameter could be read</translation>
+    </message>
+    <message numerus="yes">
+        <source>saved %n value(s) to %1</source>
+        <translation>
+            <numerusform>saved %n value to %1</numerusform>
+            <numerusform>saved %n values to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the set cannot be compared with this device</source>
+        <translation>the set cannot be compared with this device</translation>
+    </message>
+    <message>
+        <source>the device holds the set</source>
+        <translation>the device holds the set</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ from the set</source>
+        <translation>
+            <numerusform>%n parameter differs from the set</numerusform>
+            <numerusform>%n parameters differ from the set</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing was written: the rest of the set is of no use</source>
+        <translation>nothing was written: the rest of the set is of no use</translation>
+    </message>
+    <message>
+        <source>nothing was written: the set has values this device cannot take</source>
+        <translation>nothing was written: the set has values this device cannot take</translation>
+    </message>
+    <message>
+        <source>nothing was written</source>
+        <translation>nothing was written</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>dry run: nothing written</translation>
+    </message>
+    <message>
+        <source>the write did not complete</source>
+        <translation>the write did not complete</translation>
+    </message>
+    <message>
+        <source>following the device&apos;s new line settings:
+%1</source>
+        <translation>following the device&apos;s new line settings:
+%1</translation>
+    </message>
+    <message>
+        <source>no answer on the device&apos;s new line settings: %1</source>
+        <translation>no answer on the device&apos;s new line settings: %1</translation>
+    </message>
+    <message>
+        <source>the device could not be read back</source>
+        <translation>the device could not be read back</translation>
+    </message>
+    <message>
+        <source>the device does not hold the set</source>
+        <translation>the device does not hold the set</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1766,147 @@ The device will answer only with the new settings; afterwards you can reconnect 
     <message>
         <source>Link</source>
         <translation>Link</translation>
+    </message>
+    <message>
+        <source>Connecting to the device found at %1, unit id %2</source>
+        <translation>Connecting to the device found at %1, unit id %2</translation>
+    </message>
+    <message>
+        <source>Disconnected from %1 for the search</source>
+        <translation>Disconnected from %1 for the search</translation>
+    </message>
+    <message>
+        <source>Folder for the commissioning report</source>
+        <translation>Folder for the commissioning report</translation>
+    </message>
+    <message>
+        <source>not written to the device: %1</source>
+        <translation>not written to the device: %1</translation>
+    </message>
+    <message>
+        <source>the device&apos;s nameplate was not read</source>
+        <translation>the device&apos;s nameplate was not read</translation>
+    </message>
+    <message>
+        <source>nothing was written since the link was opened</source>
+        <translation>nothing was written since the link was opened</translation>
+    </message>
+    <message>
+        <source>not every value was taken and read back as written</source>
+        <translation>not every value was taken and read back as written</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) written and read back</source>
+        <translation>
+            <numerusform>%n parameter written and read back</numerusform>
+            <numerusform>%n parameters written and read back</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Commissioning report</translation>
+    </message>
+    <message>
+        <source>Commissioning report written to %1</source>
+        <translation>Commissioning report written to %1</translation>
+    </message>
+    <message>
+        <source>Asking unit ids %1 to %2 on %3 ...</source>
+        <translation>Asking unit ids %1 to %2 on %3 ...</translation>
+    </message>
+    <message>
+        <source>The first unit id lies above the last.</source>
+        <translation>The first unit id lies above the last.</translation>
+    </message>
+    <message>
+        <source>answered with exception %1</source>
+        <translation>answered with exception %1</translation>
+    </message>
+    <message>
+        <source>(unknown)</source>
+        <translation>(unknown)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) found.</source>
+        <translation>
+            <numerusform>%n device found.</numerusform>
+            <numerusform>%n devices found.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line setting(s), at most %1 s</source>
+        <translation>
+            <numerusform>%n line setting, at most %1 s</numerusform>
+            <numerusform>%n line settings, at most %1 s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Find devices</source>
+        <translation>Find devices</translation>
+    </message>
+    <message>
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message>
+        <source>Modbus RTU (serial line)</source>
+        <translation>Modbus RTU (serial line)</translation>
+    </message>
+    <message>
+        <source>Try every baud rate and parity</source>
+        <translation>Try every baud rate and parity</translation>
+    </message>
+    <message>
+        <source>Unit ids:</source>
+        <translation>Unit ids:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>Unit id</source>
+        <translation>Unit id</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Order number</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>Double-click a device to connect to it.</source>
+        <translation>Double-click a device to connect to it.</translation>
+    </message>
+    <message>
+        <source>Write them before connecting to the device found?</source>
+        <translation>Write them before connecting to the device found?</translation>
+    </message>
+    <message>
+        <source>Write commissioning &amp;report...</source>
+        <translation>Write commissioning &amp;report...</translation>
+    </message>
+    <message>
+        <source>&amp;Find devices...</source>
+        <translation>&amp;Find devices...</translation>
     </message>
 </context>
 </TS>

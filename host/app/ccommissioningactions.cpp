@@ -5,6 +5,7 @@
 #include "cdevicedata.h"
 #include "cdevicesession.h"
 #include "cfinddevicesdialog.h"
+#include "chostapptr.h"
 #include "cidentityreader.h"
 #include "clinkaddress.h"
 #include "cparametertransfer.h"
@@ -42,7 +43,7 @@ void CCommissioningActions::findDevices()
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_dialog, &CFindDevicesDialog::scanStarting, this, &CCommissioningActions::freeSerialPort);
         connect(m_dialog, &CFindDevicesDialog::deviceChosen, this, [this](const CLinkSettings &link) {
-            emit logMessage(tr("Connecting to the device found at %1, unit id %2")
+            emit logMessage(CHostAppTr::tr("Connecting to the device found at %1, unit id %2")
                                 .arg(CLinkAddress::text(link)).arg(link.serverAddress));
             emit connectRequested(link);
         });
@@ -63,7 +64,7 @@ void CCommissioningActions::freeSerialPort(const CLinkSettings &link)
     CModbusMaster *master = m_session->master();
     if (link.transport == CLinkSettings::Rtu && master->settings().transport == CLinkSettings::Rtu
         && master->settings().serialPort == link.serialPort && master->state() != CModbusMaster::Disconnected) {
-        emit logMessage(tr("Disconnected from %1 for the search").arg(link.serialPort));
+        emit logMessage(CHostAppTr::tr("Disconnected from %1 for the search").arg(link.serialPort));
         master->disconnectDevice();
     }
 }
@@ -76,7 +77,7 @@ const CWriteJournal *CCommissioningActions::journal() const
 bool CCommissioningActions::writeReport(const QString &directory)
 {
     const QString folder = directory.isEmpty()
-        ? QFileDialog::getExistingDirectory(m_window, tr("Folder for the commissioning report"))
+        ? QFileDialog::getExistingDirectory(m_window, CHostAppTr::tr("Folder for the commissioning report"))
         : directory;
     if (folder.isEmpty())
         return false;
@@ -95,19 +96,19 @@ bool CCommissioningActions::writeReport(const QString &directory)
     for (const CItem *item : parameters->modifiedItems())
         pending << item->objectName();
     if (!pending.isEmpty())
-        record.problems << tr("not written to the device: %1").arg(pending.join(QStringLiteral(", ")));
+        record.problems << CHostAppTr::tr("not written to the device: %1").arg(pending.join(QStringLiteral(", ")));
     if (!nameplateRead) {
         record.outcome = CDeviceRecord::ReadFailed;
-        record.message = tr("the device's nameplate was not read");
+        record.message = CHostAppTr::tr("the device's nameplate was not read");
     } else if (record.changes.isEmpty()) {
         record.outcome = CDeviceRecord::Unchanged;
-        record.message = tr("nothing was written since the link was opened");
+        record.message = CHostAppTr::tr("nothing was written since the link was opened");
     } else if (!m_journal->allConfirmed()) {
         record.outcome = CDeviceRecord::WriteFailed;
-        record.message = tr("not every value was taken and read back as written");
+        record.message = CHostAppTr::tr("not every value was taken and read back as written");
     } else {
         record.outcome = CDeviceRecord::Changed;
-        record.message = tr("%n parameter(s) written and read back", nullptr, record.changes.size());
+        record.message = CHostAppTr::tr("%n parameter(s) written and read back", nullptr, record.changes.size());
     }
     CCommissioningReport report;
     report.command = QStringLiteral("session");
@@ -121,9 +122,9 @@ bool CCommissioningActions::writeReport(const QString &directory)
     report.records = {record};
     QString error;
     if (!report.write(folder, &error)) {
-        emit errorMessage(tr("Commissioning report"), error);
+        emit errorMessage(CHostAppTr::tr("Commissioning report"), error);
         return false;
     }
-    emit logMessage(tr("Commissioning report written to %1").arg(QDir(folder).filePath(QStringLiteral("report.html"))));
+    emit logMessage(CHostAppTr::tr("Commissioning report written to %1").arg(QDir(folder).filePath(QStringLiteral("report.html"))));
     return true;
 }

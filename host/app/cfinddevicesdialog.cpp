@@ -1,4 +1,5 @@
 #include "cfinddevicesdialog.h"
+#include "chostapptr.h"
 #include "ui_cfinddevicesdialog.h"
 
 #include "cdevicesession.h"
@@ -55,7 +56,7 @@ CFindDevicesDialog::CFindDevicesDialog(const QString &descriptionFile, CLoomwork
         ui->pb_progress->setValue(done);
     });
     connect(m_scanner.get(), &CBusScanner::linkStarted, this, [this](const CLinkSettings &link) {
-        ui->l_status->setText(tr("Asking unit ids %1 to %2 on %3 ...")
+        ui->l_status->setText(CHostAppTr::tr("Asking unit ids %1 to %2 on %3 ...")
                                   .arg(ui->sb_first->value()).arg(ui->sb_last->value()).arg(CLinkAddress::text(link)));
     });
     connect(m_scanner.get(), &CBusScanner::finished, this, &CFindDevicesDialog::onFinished);
@@ -105,7 +106,7 @@ void CFindDevicesDialog::startScan()
     }
     const CLinkSettings start = link();
     if (ui->sb_first->value() > ui->sb_last->value()) {
-        ui->l_status->setText(tr("The first unit id lies above the last."));
+        ui->l_status->setText(CHostAppTr::tr("The first unit id lies above the last."));
         return;
     }
     emit scanStarting(start);
@@ -149,8 +150,8 @@ void CFindDevicesDialog::fillRow(int row, const CBusScanner::Hit &hit)
     const bool exception = hit.answer.kind == CIdentityReader::Answer::Exception;
     const QStringList texts = {
         CLinkAddress::text(hit.link), QString::number(hit.unitId), identity.serialNumber,
-        exception ? tr("answered with exception %1").arg(hit.answer.exceptionCode)
-                  : identity.model.isEmpty() ? tr("(unknown)") : identity.model,
+        exception ? CHostAppTr::tr("answered with exception %1").arg(hit.answer.exceptionCode)
+                  : identity.model.isEmpty() ? CHostAppTr::tr("(unknown)") : identity.model,
         identity.orderNumber, identity.softwareVersion};
     for (int column = LinkColumn; column <= VersionColumn; ++column)
         ui->tw_devices->setItem(row, column, new QTableWidgetItem(texts.at(column)));
@@ -167,7 +168,7 @@ void CFindDevicesDialog::showOutcome()
 {
     if (!m_scanned)
         return;
-    ui->l_status->setText(m_scanner->errorString().isEmpty() ? tr("%n device(s) found.", nullptr, m_hits.size())
+    ui->l_status->setText(m_scanner->errorString().isEmpty() ? CHostAppTr::tr("%n device(s) found.", nullptr, m_hits.size())
                                                              : m_scanner->errorString());
 }
 
@@ -186,13 +187,30 @@ void CFindDevicesDialog::updateBound()
     QList<CLinkSettings> candidates = CScanPlan::candidates(start, m_session->deviceData());
     const int ids = qMax(0, ui->sb_last->value() - ui->sb_first->value() + 1);
     const qint64 bound = CScanPlan::worstCaseMs(candidates, ids, m_scanner->requestRegisters());
-    ui->l_bound->setText(tr("%n line setting(s), at most %1 s", nullptr, candidates.size())
+    ui->l_bound->setText(CHostAppTr::tr("%n line setting(s), at most %1 s", nullptr, candidates.size())
                              .arg(QLocale().toString(double(bound) / 1000.0, 'f', 1)));
 }
 
+// The texts of the form too: the host translates in one context.
 void CFindDevicesDialog::retranslate()
 {
-    m_connect->setText(tr("&Connect"));
+    setWindowTitle(CHostAppTr::tr("Find devices"));
+    ui->l_transport->setText(CHostAppTr::tr("Link:"));
+    ui->cb_transport->setItemText(0, CHostAppTr::tr("Modbus TCP"));
+    ui->cb_transport->setItemText(1, CHostAppTr::tr("Modbus RTU (serial line)"));
+    ui->l_host->setText(CHostAppTr::tr("Host:"));
+    ui->l_port->setText(CHostAppTr::tr("Port:"));
+    ui->l_serialPort->setText(CHostAppTr::tr("Serial port:"));
+    ui->cb_allSettings->setText(CHostAppTr::tr("Try every baud rate and parity"));
+    ui->l_unitIds->setText(CHostAppTr::tr("Unit ids:"));
+    ui->l_to->setText(CHostAppTr::tr("to"));
+    ui->pb_start->setText(CHostAppTr::tr("&Search"));
+    ui->pb_stop->setText(CHostAppTr::tr("S&top"));
+    ui->tw_devices->setHorizontalHeaderLabels({CHostAppTr::tr("Link"), CHostAppTr::tr("Unit id"),
+                                               CHostAppTr::tr("Serial number"), CHostAppTr::tr("Model"),
+                                               CHostAppTr::tr("Order number"), CHostAppTr::tr("Software version")});
+    ui->l_hint->setText(CHostAppTr::tr("Double-click a device to connect to it."));
+    m_connect->setText(CHostAppTr::tr("&Connect"));
     updateBound();
     showOutcome();
     for (int row = 0; row < m_hits.size(); ++row)
@@ -201,9 +219,7 @@ void CFindDevicesDialog::retranslate()
 
 void CFindDevicesDialog::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange) {
-        ui->retranslateUi(this);
+    if (event->type() == QEvent::LanguageChange)
         retranslate();
-    }
     QDialog::changeEvent(event);
 }

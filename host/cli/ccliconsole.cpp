@@ -135,7 +135,7 @@ bool CCliConsole::writeReport(const QString &directory, const CCommissioningRepo
     QString error;
     if (report.write(directory, &error))
         return true;
-    warn(tr("the report was not written: %1").arg(error));
+    warn(CCliTr::tr("the report was not written: %1").arg(error));
     return false;
 }
 

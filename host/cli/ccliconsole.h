@@ -6,7 +6,6 @@
 #include "cparameterproblem.h"
 #include "csetjob.h"
 
-#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 #include <QTextStream>
@@ -23,8 +22,6 @@ struct CLinkSettings;
 // value that was not read is never printed as one).
 class CCliConsole
 {
-    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
-
 public:
     enum ExitCode {
         ExitOk = 0,

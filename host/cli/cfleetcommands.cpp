@@ -1,6 +1,7 @@
 #include "cfleetcommands.h"
 
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "ccommissioningreport.h"
 #include "cdevicesession.h"
 #include "cfleetlist.h"
@@ -44,7 +45,7 @@ int CFleetCommands::run(const Options &options)
     if (!fleet.load(options.fleetFile, options.base, &error))
         return CCliConsole::fail(CCliConsole::ExitFile, error);
     if (options.request.command == CSetJob::Save && !QDir().mkpath(options.request.directory))
-        return CCliConsole::fail(CCliConsole::ExitFile, tr("%1: the folder cannot be made").arg(options.request.directory));
+        return CCliConsole::fail(CCliConsole::ExitFile, CCliTr::tr("%1: the folder cannot be made").arg(options.request.directory));
     QList<QList<CFleetDevice>> groups = fleet.byEndpoint();
     if (!options.endpoint.isEmpty()) {
         // A worker serves one endpoint and leaves the rest to its parent.
@@ -116,8 +117,8 @@ QList<CDeviceRecord> CFleetCommands::runInWorkers(const QList<QList<CFleetDevice
                                  const QString endpoint = CLinkAddress::endpoint(group.first().link);
                                  const QString errors = QString::fromLocal8Bit(worker->readAllStandardError()).trimmed();
                                  const QString why = status == QProcess::CrashExit
-                                     ? tr("the worker for %1 crashed").arg(endpoint)
-                                     : tr("the worker for %1 ended with code %2: %3").arg(endpoint).arg(code).arg(errors);
+                                     ? CCliTr::tr("the worker for %1 crashed").arg(endpoint)
+                                     : CCliTr::tr("the worker for %1 ended with code %2: %3").arg(endpoint).arg(code).arg(errors);
                                  for (const CDeviceRecord &record : missingRecords(group, *received, why)) {
                                      printRecord(record, json);
                                      records.append(record);
@@ -188,7 +189,7 @@ void CFleetCommands::printRecord(const CDeviceRecord &record, bool json)
     const QString serial = record.identity.serialNumber.isEmpty() ? QStringLiteral("-") : record.identity.serialNumber;
     QString detail = record.message;
     if (!record.changes.isEmpty())
-        detail = tr("%1 (%n parameter(s) written)", nullptr, record.changes.size()).arg(detail);
+        detail = CCliTr::tr("%1 (%n parameter(s) written)", nullptr, record.changes.size()).arg(detail);
     QTextStream &stream = json ? CCliConsole::err() : CCliConsole::out();
     stream << QStringLiteral("%1  %2  %3  %4: %5")
                   .arg(record.link, -30)
@@ -211,8 +212,8 @@ void CFleetCommands::printSummary(const QList<CDeviceRecord> &records, const Opt
         CCliConsole::out().flush();
     }
     if (!options.reportDirectory.isEmpty() && CCliConsole::writeReport(options.reportDirectory, report))
-        CCliConsole::warn(tr("report: %1").arg(QDir(options.reportDirectory).filePath(QStringLiteral("report.html"))));
-    CCliConsole::warn(tr("%1 of %n device(s) ended as asked", nullptr, records.size()).arg(succeeded));
+        CCliConsole::warn(CCliTr::tr("report: %1").arg(QDir(options.reportDirectory).filePath(QStringLiteral("report.html"))));
+    CCliConsole::warn(CCliTr::tr("%1 of %n device(s) ended as asked", nullptr, records.size()).arg(succeeded));
 }
 
 int CFleetCommands::exitCode(const QList<CDeviceRecord> &records)

@@ -5,7 +5,6 @@
 #include "cfleetdevice.h"
 #include "csetjob.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -23,8 +22,6 @@ class CDeviceSession;
 // skipped or failed.
 class CFleetCommands
 {
-    Q_DECLARE_TR_FUNCTIONS(CFleetCommands)
-
 public:
     struct Options
     {

@@ -1,6 +1,7 @@
 #include "cscancommand.h"
 
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "cdevicesession.h"
 #include "clinkaddress.h"
 #include "cmodbusmaster.h"
@@ -42,7 +43,7 @@ bool CScanCommand::parseUnitIds(const QString &text, int *first, int *last, QStr
     bool lastOk = ok;
     *last = ok ? bounds.last().toInt(&lastOk) : 0;
     if (!ok || !lastOk || *first < 1 || *last > 247 || *first > *last) {
-        *error = tr("--unit-ids expects FIRST-LAST within 1 .. 247, not \"%1\"").arg(text);
+        *error = CCliTr::tr("--unit-ids expects FIRST-LAST within 1 .. 247, not \"%1\"").arg(text);
         return false;
     }
     return true;
@@ -57,15 +58,15 @@ int CScanCommand::run(const CLinkSettings &base, int first, int last, int timeou
     scanner.setTimeout(timeout);
     scanner.setAllSettings(allSettings);
     const qint64 bound = CScanPlan::worstCaseMs(candidates, last - first + 1, scanner.requestRegisters(), timeout);
-    CCliConsole::warn(tr("scanning unit ids %1 .. %2 at %n line setting(s); at most %3 s", nullptr,
+    CCliConsole::warn(CCliTr::tr("scanning unit ids %1 .. %2 at %n line setting(s); at most %3 s", nullptr,
                          candidates.size())
                           .arg(first).arg(last).arg(double(bound) / 1000.0, 0, 'f', 1));
     QJsonArray array;
     m_array = &array;
     if (!json)
-        CCliConsole::out() << row(QStringLiteral("# ") + tr("link"), tr("unit id"), tr("serial number"),
-                                  QStringLiteral("%1  %2  %3").arg(tr("model"), -ModelWidth)
-                                      .arg(tr("order number"), -OrderWidth).arg(tr("software version")))
+        CCliConsole::out() << row(QStringLiteral("# ") + CCliTr::tr("link"), CCliTr::tr("unit id"), CCliTr::tr("serial number"),
+                                  QStringLiteral("%1  %2  %3").arg(CCliTr::tr("model"), -ModelWidth)
+                                      .arg(CCliTr::tr("order number"), -OrderWidth).arg(CCliTr::tr("software version")))
                            << '\n';
     const bool terminal = isatty(STDERR_FILENO);
     QObject::connect(&scanner, &CBusScanner::deviceFound, [this, json](const CBusScanner::Hit &hit) {
@@ -73,7 +74,7 @@ int CScanCommand::run(const CLinkSettings &base, int first, int last, int timeou
     });
     QObject::connect(&scanner, &CBusScanner::progress, [terminal](int done, int total) {
         if (terminal)
-            CCliConsole::err() << '\r' << tr("%1 of %2 requests").arg(done).arg(total) << Qt::flush;
+            CCliConsole::err() << '\r' << CCliTr::tr("%1 of %2 requests").arg(done).arg(total) << Qt::flush;
     });
     QEventLoop loop;
     QObject::connect(&scanner, &CBusScanner::finished, &loop, &QEventLoop::quit);
@@ -87,8 +88,8 @@ int CScanCommand::run(const CLinkSettings &base, int first, int last, int timeou
     if (!scanner.errorString().isEmpty())
         return CCliConsole::fail(CCliConsole::ExitConnection, scanner.errorString());
     if (scanner.hits().isEmpty())
-        return CCliConsole::fail(CCliConsole::ExitConnection, tr("no device answered"));
-    CCliConsole::warn(tr("%n device(s) found", nullptr, scanner.hits().size()));
+        return CCliConsole::fail(CCliConsole::ExitConnection, CCliTr::tr("no device answered"));
+    CCliConsole::warn(CCliTr::tr("%n device(s) found", nullptr, scanner.hits().size()));
     return CCliConsole::ExitOk;
 }
 
@@ -101,10 +102,10 @@ void CScanCommand::print(const CBusScanner::Hit &hit, bool json)
     const CIdentityReader::Answer &answer = hit.answer;
     const CDeviceIdentity &identity = answer.identity;
     const QString rest = answer.kind == CIdentityReader::Answer::Exception
-        ? tr("(answered with exception %1: %2)")
+        ? CCliTr::tr("(answered with exception %1: %2)")
               .arg(answer.exceptionCode).arg(CModbusMaster::exceptionText(answer.exceptionCode))
         : QStringLiteral("%1  %2  %3")
-              .arg(identity.model.isEmpty() ? tr("(unknown)") : identity.model, -ModelWidth)
+              .arg(identity.model.isEmpty() ? CCliTr::tr("(unknown)") : identity.model, -ModelWidth)
               .arg(identity.orderNumber, -OrderWidth).arg(identity.softwareVersion);
     const QString serial = identity.serialNumber.isEmpty() ? QStringLiteral("-") : identity.serialNumber;
     CCliConsole::out() << row(CLinkAddress::text(hit.link), QString::number(hit.unitId), serial, rest) << '\n';

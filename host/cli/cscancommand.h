@@ -4,7 +4,6 @@
 #include "cbusscanner.h"
 #include "clinksettings.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -18,8 +17,6 @@ class CDeviceSession;
 // an array of the same (a fleet list too).
 class CScanCommand
 {
-    Q_DECLARE_TR_FUNCTIONS(CScanCommand)
-
 public:
     // session has the description loaded and the plugin (for model names).
     explicit CScanCommand(CDeviceSession &session);

@@ -1,6 +1,7 @@
 #include "csetcommands.h"
 
 #include "ccliconsole.h"
+#include "cclitr.h"
 #include "ccommissioningreport.h"
 #include "cdevicesession.h"
 #include "clinkaddress.h"
@@ -25,7 +26,7 @@ int CSetCommands::loadSet(const QString &fileName, CSetJob::Request *request) co
 {
     QString error;
     if (!request->set.load(fileName, &error))
-        return CCliConsole::fail(CCliConsole::ExitFile, tr("%1: %2").arg(fileName, error));
+        return CCliConsole::fail(CCliConsole::ExitFile, CCliTr::tr("%1: %2").arg(fileName, error));
     return CCliConsole::ExitOk;
 }
 
@@ -47,7 +48,7 @@ void CSetCommands::printRows(const QList<CDeviceRecord::Change> &rows)
     for (const CDeviceRecord::Change &row : rows) {
         CCliConsole::out() << QStringLiteral("%1  %2 -> %3").arg(row.name, row.before, row.after);
         if (row.refused)
-            CCliConsole::out() << "  " << tr("(refused, see above)");
+            CCliConsole::out() << "  " << CCliTr::tr("(refused, see above)");
         CCliConsole::out() << '\n';
     }
     CCliConsole::out().flush();
@@ -82,7 +83,7 @@ int CSetCommands::save(const QString &fileName)
     request.fileName = fileName;
     const CDeviceRecord record = run(request, fileName);
     if (record.outcome == CDeviceRecord::ReadFailed)
-        return CCliConsole::fail(CCliConsole::ExitRead, tr("%1; nothing saved").arg(record.message));
+        return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("%1; nothing saved").arg(record.message));
     return finish(record);
 }
 
@@ -114,7 +115,7 @@ int CSetCommands::apply(const QString &fileName, bool dryRun, bool force)
     const CDeviceRecord record = run(request, fileName);
     if (record.outcome == CDeviceRecord::SetRefused && !force)
         return CCliConsole::fail(CCliConsole::ExitValue,
-                                 tr("%1; --force applies the other values").arg(record.message));
+                                 CCliTr::tr("%1; --force applies the other values").arg(record.message));
     for (const CDeviceRecord::Change &change : record.changes)
         CCliConsole::out() << QStringLiteral("%1  %2 -> %3").arg(change.name, change.before, change.after) << '\n';
     printRows(record.differences);

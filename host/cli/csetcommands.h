@@ -5,7 +5,6 @@
 #include "cparameterset.h"
 #include "csetjob.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 class CDeviceSession;
@@ -18,8 +17,6 @@ class CDeviceSession;
 // commissioning report.
 class CSetCommands
 {
-    Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
-
 public:
     // session is connected; descriptionFile gives model and version.
     CSetCommands(CDeviceSession &session, const QString &descriptionFile);

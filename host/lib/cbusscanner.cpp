@@ -1,6 +1,7 @@
 #include "cbusscanner.h"
 
 #include "cdevicesession.h"
+#include "chosttr.h"
 #include "clinkaddress.h"
 #include "cmodbusmaster.h"
 #include "cscanplan.h"
@@ -12,7 +13,7 @@ CBusScanner::CBusScanner(CDeviceSession *session, CLoomworkPlugin *plugin, QObje
     qRegisterMetaType<CBusScanner::Hit>();
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this,
-            [this]() { finish(false, tr("no connection to %1").arg(CLinkAddress::endpoint(m_link))); });
+            [this]() { finish(false, CHostTr::tr("no connection to %1").arg(CLinkAddress::endpoint(m_link))); });
 }
 
 CBusScanner::~CBusScanner()
@@ -72,8 +73,8 @@ void CBusScanner::start()
     m_ended = false;
     if (!m_reader.isPossible() || m_candidates.isEmpty() || m_first > m_last) {
         QTimer::singleShot(0, this, [this]() {
-            finish(false, m_reader.isPossible() ? tr("nothing to scan")
-                                                : tr("the device description has no nameplate parameters"));
+            finish(false, m_reader.isPossible() ? CHostTr::tr("nothing to scan")
+                                                : CHostTr::tr("the device description has no nameplate parameters"));
         });
         return;
     }
@@ -87,7 +88,7 @@ void CBusScanner::cancel()
     // Closing the link ends the request on the wire at once.
     m_running = false;
     m_session->master()->disconnectDevice();
-    finish(false, tr("the scan was cancelled"));
+    finish(false, CHostTr::tr("the scan was cancelled"));
 }
 
 void CBusScanner::startCandidate()

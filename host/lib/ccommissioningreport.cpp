@@ -1,5 +1,6 @@
 #include "ccommissioningreport.h"
 
+#include "chosttr.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -102,7 +103,7 @@ QJsonObject CCommissioningReport::toJson() const
 bool CCommissioningReport::write(const QString &directory, QString *error) const
 {
     if (!QDir().mkpath(directory)) {
-        *error = tr("%1: the folder cannot be made").arg(directory);
+        *error = CHostTr::tr("%1: the folder cannot be made").arg(directory);
         return false;
     }
     const QList<QPair<QString, QByteArray>> files = {
@@ -111,7 +112,7 @@ bool CCommissioningReport::write(const QString &directory, QString *error) const
     for (const auto &file : files) {
         QSaveFile out(QDir(directory).filePath(file.first));
         if (!out.open(QIODevice::WriteOnly) || out.write(file.second) != file.second.size() || !out.commit()) {
-            *error = tr("%1: %2").arg(out.fileName(), out.errorString());
+            *error = CHostTr::tr("%1: %2").arg(out.fileName(), out.errorString());
             return false;
         }
     }
@@ -121,19 +122,19 @@ bool CCommissioningReport::write(const QString &directory, QString *error) const
 QString CCommissioningReport::commandText() const
 {
     if (command == QLatin1String("save"))
-        return tr("Parameter sets saved");
+        return CHostTr::tr("Parameter sets saved");
     if (command == QLatin1String("diff"))
-        return tr("Devices compared with a parameter set");
+        return CHostTr::tr("Devices compared with a parameter set");
     if (command == QLatin1String("session"))
-        return tr("Device configured in the host");
-    return dryRun ? tr("Parameter set applied (dry run, nothing written)") : tr("Parameter set applied");
+        return CHostTr::tr("Device configured in the host");
+    return dryRun ? CHostTr::tr("Parameter set applied (dry run, nothing written)") : CHostTr::tr("Parameter set applied");
 }
 
 QString CCommissioningReport::toHtml() const
 {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
                                   "<title>%2</title>\n<style>%3</style>\n</head>\n<body>\n")
-                       .arg(tr("en", "language code of the report"), escaped(tr("Commissioning report")),
+                       .arg(CHostTr::tr("en", "language code of the report"), escaped(CHostTr::tr("Commissioning report")),
                             QString::fromLatin1(Style));
     html += htmlHead() + htmlSummary();
     for (int i = 0; i < records.size(); ++i)
@@ -144,34 +145,34 @@ QString CCommissioningReport::toHtml() const
 QString CCommissioningReport::htmlHead() const
 {
     QString html = QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n<table class=\"facts\">\n")
-                       .arg(escaped(tr("Commissioning report")), escaped(commandText()));
+                       .arg(escaped(CHostTr::tr("Commissioning report")), escaped(commandText()));
     const QList<QPair<QString, QString>> facts = {
-        {command == QLatin1String("save") ? tr("Folder") : tr("Parameter set"), source},
-        {tr("Model"), QStringLiteral("%1 (%2), %3 %4").arg(model, orderNumber, tr("parameter version"), parameterVersion)},
-        {tr("Started"), time(started)},
-        {tr("Finished"), time(finished)},
-        {tr("Program"), program}};
+        {command == QLatin1String("save") ? CHostTr::tr("Folder") : CHostTr::tr("Parameter set"), source},
+        {CHostTr::tr("Model"), QStringLiteral("%1 (%2), %3 %4").arg(model, orderNumber, CHostTr::tr("parameter version"), parameterVersion)},
+        {CHostTr::tr("Started"), time(started)},
+        {CHostTr::tr("Finished"), time(finished)},
+        {CHostTr::tr("Program"), program}};
     for (const auto &fact : facts) {
         if (!fact.second.isEmpty())
             html += QStringLiteral("<tr><th>%1</th>%2</tr>\n").arg(escaped(fact.first), cell(fact.second));
     }
     html += QStringLiteral("</table>\n<p class=\"%1\">%2</p>\n")
                 .arg(succeeded() ? QStringLiteral("ok") : QStringLiteral("bad"),
-                     escaped(succeeded() ? tr("Every device ended as asked.")
-                                         : tr("Not every device ended as asked: see the devices marked below.")));
+                     escaped(succeeded() ? CHostTr::tr("Every device ended as asked.")
+                                         : CHostTr::tr("Not every device ended as asked: see the devices marked below.")));
     return html;
 }
 
 QString CCommissioningReport::htmlSummary() const
 {
-    QString html = QStringLiteral("<h2>%1</h2>\n<p>").arg(escaped(tr("%n device(s)", nullptr, records.size())));
+    QString html = QStringLiteral("<h2>%1</h2>\n<p>").arg(escaped(CHostTr::tr("%n device(s)", nullptr, records.size())));
     QStringList parts;
     const QMap<CDeviceRecord::Outcome, int> byOutcome = counts();
     for (auto it = byOutcome.cbegin(); it != byOutcome.cend(); ++it)
         parts << QStringLiteral("%1: %2").arg(CDeviceRecord::outcomeText(it.key())).arg(it.value());
     html += escaped(parts.join(QStringLiteral(", "))) + QStringLiteral("</p>\n<table class=\"summary\">\n");
-    html += headerRow({tr("No."), tr("Link"), tr("Unit id"), tr("Serial number"), tr("Model"),
-                       tr("Software version"), tr("Outcome"), tr("Written")});
+    html += headerRow({CHostTr::tr("No."), CHostTr::tr("Link"), CHostTr::tr("Unit id"), CHostTr::tr("Serial number"), CHostTr::tr("Model"),
+                       CHostTr::tr("Software version"), CHostTr::tr("Outcome"), CHostTr::tr("Written")});
     for (int i = 0; i < records.size(); ++i) {
         const CDeviceRecord &record = records.at(i);
         html += QStringLiteral("<tr>") + cell(QString::number(i + 1)) + cell(record.link)
@@ -186,38 +187,38 @@ QString CCommissioningReport::htmlSummary() const
 QString CCommissioningReport::htmlDevice(int index, const CDeviceRecord &record) const
 {
     QString html = QStringLiteral("<section>\n<h2>%1</h2>\n<table class=\"facts\">\n")
-                       .arg(escaped(tr("Device %1: %2, unit id %3").arg(index + 1).arg(record.link).arg(record.unitId)));
+                       .arg(escaped(CHostTr::tr("Device %1: %2, unit id %3").arg(index + 1).arg(record.link).arg(record.unitId)));
     const QList<QPair<QString, QString>> facts = {
-        {tr("Model"), record.identity.model},
-        {tr("Order number"), record.identity.orderNumber},
-        {tr("Serial number"), record.identity.serialNumber},
-        {tr("Expected serial number"), record.expectedSerial.isEmpty() ? tr("any") : record.expectedSerial},
-        {tr("Software version"), record.identity.softwareVersion},
-        {tr("Started"), time(record.started)},
-        {tr("Finished"), time(record.finished)},
-        {tr("Parameter set file"), record.file}};
+        {CHostTr::tr("Model"), record.identity.model},
+        {CHostTr::tr("Order number"), record.identity.orderNumber},
+        {CHostTr::tr("Serial number"), record.identity.serialNumber},
+        {CHostTr::tr("Expected serial number"), record.expectedSerial.isEmpty() ? CHostTr::tr("any") : record.expectedSerial},
+        {CHostTr::tr("Software version"), record.identity.softwareVersion},
+        {CHostTr::tr("Started"), time(record.started)},
+        {CHostTr::tr("Finished"), time(record.finished)},
+        {CHostTr::tr("Parameter set file"), record.file}};
     for (const auto &fact : facts) {
         if (!fact.second.isEmpty())
             html += QStringLiteral("<tr><th>%1</th>%2</tr>\n").arg(escaped(fact.first), cell(fact.second));
     }
     html += QStringLiteral("<tr><th>%1</th><td><span class=\"%2\">%3</span> %4</td></tr>\n</table>\n")
-                .arg(escaped(tr("Outcome")), record.succeeded() ? QStringLiteral("ok") : QStringLiteral("bad"),
+                .arg(escaped(CHostTr::tr("Outcome")), record.succeeded() ? QStringLiteral("ok") : QStringLiteral("bad"),
                      escaped(CDeviceRecord::outcomeText(record.outcome)), escaped(record.message));
     if (!record.problems.isEmpty()) {
-        html += QStringLiteral("<h3>%1</h3>\n<ul>\n").arg(escaped(tr("Problems")));
+        html += QStringLiteral("<h3>%1</h3>\n<ul>\n").arg(escaped(CHostTr::tr("Problems")));
         for (const QString &problem : record.problems)
             html += QStringLiteral("<li>%1</li>\n").arg(escaped(problem));
         html += QStringLiteral("</ul>\n");
     }
     if (!record.changes.isEmpty())
-        html += htmlChanges(tr("Written parameters"), record.changes, true);
+        html += htmlChanges(CHostTr::tr("Written parameters"), record.changes, true);
     if (!record.differences.isEmpty())
-        html += htmlChanges(record.outcome == CDeviceRecord::WouldChange ? tr("Would be written")
-                                                                         : tr("Differences from the set"),
+        html += htmlChanges(record.outcome == CDeviceRecord::WouldChange ? CHostTr::tr("Would be written")
+                                                                         : CHostTr::tr("Differences from the set"),
                             record.differences, false);
     if (record.changes.isEmpty() && record.differences.isEmpty() && record.succeeded()
         && command != QLatin1String("save"))
-        html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(escaped(tr("Nothing was written.")));
+        html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(escaped(CHostTr::tr("Nothing was written.")));
     return html + QStringLiteral("</section>\n");
 }
 
@@ -225,11 +226,11 @@ QString CCommissioningReport::htmlChanges(const QString &title, const QList<CDev
                                           bool written)
 {
     QString html = QStringLiteral("<h3>%1</h3>\n<table>\n").arg(escaped(title));
-    html += written ? headerRow({tr("Parameter"), tr("Name"), tr("Before"), tr("After"), tr("Read back")})
-                    : headerRow({tr("Parameter"), tr("Name"), tr("Device"), tr("Set"), tr("Note")});
+    html += written ? headerRow({CHostTr::tr("Parameter"), CHostTr::tr("Name"), CHostTr::tr("Before"), CHostTr::tr("After"), CHostTr::tr("Read back")})
+                    : headerRow({CHostTr::tr("Parameter"), CHostTr::tr("Name"), CHostTr::tr("Device"), CHostTr::tr("Set"), CHostTr::tr("Note")});
     for (const CDeviceRecord::Change &change : changes) {
         const QString note = written ? CDeviceRecord::readBackText(change.readBack)
-                                     : change.refused ? tr("the device cannot take the set's value") : QString();
+                                     : change.refused ? CHostTr::tr("the device cannot take the set's value") : QString();
         const bool bad = written ? change.readBack != CDeviceRecord::Confirmed && change.readBack != CDeviceRecord::NotReadBack
                                  : change.refused;
         html += QStringLiteral("<tr>") + cell(change.caption) + cell(change.name) + cell(change.before)

@@ -4,7 +4,6 @@
 #include "cdevicerecord.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
@@ -20,8 +19,6 @@
 // printable), in the language of the program's translation.
 class LOOMWORKHOST_EXPORT CCommissioningReport
 {
-    Q_DECLARE_TR_FUNCTIONS(CCommissioningReport)
-
 public:
     static const int FormatVersion = 1;
 

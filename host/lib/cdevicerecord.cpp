@@ -1,5 +1,6 @@
 #include "cdevicerecord.h"
 
+#include "chosttr.h"
 #include <QJsonArray>
 
 namespace {
@@ -39,29 +40,29 @@ QString CDeviceRecord::outcomeText(Outcome outcome)
 {
     switch (outcome) {
     case Unchanged:
-        return tr("unchanged");
+        return CHostTr::tr("unchanged");
     case Changed:
-        return tr("changed");
+        return CHostTr::tr("changed");
     case WouldChange:
-        return tr("would change (dry run)");
+        return CHostTr::tr("would change (dry run)");
     case Saved:
-        return tr("saved");
+        return CHostTr::tr("saved");
     case Differs:
-        return tr("differs from the set");
+        return CHostTr::tr("differs from the set");
     case WrongSerial:
-        return tr("skipped: other serial number");
+        return CHostTr::tr("skipped: other serial number");
     case WrongModel:
-        return tr("skipped: other model");
+        return CHostTr::tr("skipped: other model");
     case NoAnswer:
-        return tr("skipped: no answer");
+        return CHostTr::tr("skipped: no answer");
     case SetRefused:
-        return tr("set refused");
+        return CHostTr::tr("set refused");
     case ReadFailed:
-        return tr("read failed");
+        return CHostTr::tr("read failed");
     case WriteFailed:
-        return tr("write failed");
+        return CHostTr::tr("write failed");
     case FileFailed:
-        return tr("not saved");
+        return CHostTr::tr("not saved");
     }
     return QString();
 }
@@ -70,17 +71,17 @@ QString CDeviceRecord::readBackText(ReadBack readBack)
 {
     switch (readBack) {
     case NotWritten:
-        return tr("not written");
+        return CHostTr::tr("not written");
     case Confirmed:
-        return tr("confirmed");
+        return CHostTr::tr("confirmed");
     case HeldOther:
-        return tr("the device holds another value");
+        return CHostTr::tr("the device holds another value");
     case WriteRefused:
-        return tr("refused by the device");
+        return CHostTr::tr("refused by the device");
     case NotReadBack:
-        return tr("not read back (new line settings)");
+        return CHostTr::tr("not read back (new line settings)");
     case ReadBackFailed:
-        return tr("could not be read back");
+        return CHostTr::tr("could not be read back");
     }
     return QString();
 }

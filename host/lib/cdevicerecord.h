@@ -4,7 +4,6 @@
 #include "cdeviceidentity.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
@@ -20,8 +19,6 @@
 // JSON.
 class LOOMWORKHOST_EXPORT CDeviceRecord
 {
-    Q_DECLARE_TR_FUNCTIONS(CDeviceRecord)
-
 public:
     enum Outcome {
         Unchanged,   // the device held the set; nothing written

@@ -1,5 +1,6 @@
 #include "cfleetlist.h"
 
+#include "chosttr.h"
 #include "clinkaddress.h"
 
 #include <QFile>
@@ -29,12 +30,12 @@ bool CFleetList::load(const QString &fileName, const CLinkSettings &base, QStrin
     const bool opened = fileName == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
                                                        : file.open(QIODevice::ReadOnly);
     if (!opened) {
-        *error = tr("%1: %2").arg(fileName, file.errorString());
+        *error = CHostTr::tr("%1: %2").arg(fileName, file.errorString());
         return false;
     }
     if (parse(file.readAll(), base, error))
         return true;
-    *error = tr("%1: %2").arg(fileName, *error);
+    *error = CHostTr::tr("%1: %2").arg(fileName, *error);
     return false;
 }
 
@@ -53,11 +54,11 @@ bool CFleetList::parse(const QByteArray &content, const CLinkSettings &base, QSt
         parseLines(content, base, &problems);
     }
     if (problems.isEmpty() && m_devices.isEmpty())
-        problems << tr("the list names no device");
+        problems << CHostTr::tr("the list names no device");
     if (problems.isEmpty())
         return true;
     if (problems.size() > MaxProblems)
-        problems = problems.mid(0, MaxProblems) << tr("... and %n more", nullptr, problems.size() - MaxProblems);
+        problems = problems.mid(0, MaxProblems) << CHostTr::tr("... and %n more", nullptr, problems.size() - MaxProblems);
     *error = problems.join(QLatin1Char('\n'));
     m_devices.clear();
     return false;
@@ -68,7 +69,7 @@ bool CFleetList::parseJson(const QByteArray &content, const CLinkSettings &base,
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
     if (!document.isArray()) {
-        problems->append(tr("not a JSON list of devices: %1").arg(parseError.errorString()));
+        problems->append(CHostTr::tr("not a JSON list of devices: %1").arg(parseError.errorString()));
         return false;
     }
     const QJsonArray entries = document.array();
@@ -119,18 +120,18 @@ bool CFleetList::addDevice(const QString &link, const QString &unitId, const QSt
     bool ok = false;
     device.unitId = unitId.toInt(&ok);
     if (!CLinkAddress::parse(link, &device.link, &error)) {
-        problems->append(tr("entry %1: %2").arg(line).arg(error));
+        problems->append(CHostTr::tr("entry %1: %2").arg(line).arg(error));
         return false;
     }
     if (!ok || device.unitId < 1 || device.unitId > 247) {
-        problems->append(tr("entry %1: the unit id must lie in 1 .. 247, not \"%2\"").arg(line).arg(unitId));
+        problems->append(CHostTr::tr("entry %1: the unit id must lie in 1 .. 247, not \"%2\"").arg(line).arg(unitId));
         return false;
     }
     device.link.serverAddress = device.unitId;
     const QString endpoint = CLinkAddress::endpoint(device.link);
     const QString key = QStringLiteral("%1#%2").arg(endpoint).arg(device.unitId);
     if (m_lines.contains(key)) {
-        problems->append(tr("entry %1: unit id %2 on %3 is named in entry %4 already")
+        problems->append(CHostTr::tr("entry %1: unit id %2 on %3 is named in entry %4 already")
                              .arg(line).arg(device.unitId).arg(endpoint).arg(m_lines.value(key)));
         return false;
     }

@@ -4,7 +4,6 @@
 #include "cfleetdevice.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -20,8 +19,6 @@
 // whole, naming every bad entry; a device named twice is a bad entry.
 class LOOMWORKHOST_EXPORT CFleetList
 {
-    Q_DECLARE_TR_FUNCTIONS(CFleetList)
-
 public:
     // Reads fileName ("-": standard input); base gives what the links leave
     // open (line settings, time limits). False with error.

@@ -2,6 +2,7 @@
 
 #include "cdeviceconnection.h"
 #include "cdevicesession.h"
+#include "chosttr.h"
 #include "clinkaddress.h"
 #include "cmodbusmaster.h"
 
@@ -64,7 +65,7 @@ bool CFleetRunner::openLink(const CFleetDevice &device, QString *error)
     }
     m_openLink.clear();
     if (!m_session.connection()->openAndWait(device.link, error)) {
-        *error = tr("no connection to %1: %2").arg(endpoint, *error);
+        *error = CHostTr::tr("no connection to %1: %2").arg(endpoint, *error);
         m_unreachable.insert(endpoint, *error);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "cidentityreader.h"
 
 #include "cdevicesession.h"
+#include "chosttr.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
 #include "cvalueformat.h"
@@ -43,7 +44,7 @@ void CIdentityReader::read(CModbusMaster *master, const std::function<void(const
 {
     if (!isPossible()) {
         Answer answer;
-        answer.error = tr("the device description has no nameplate parameters");
+        answer.error = CHostTr::tr("the device description has no nameplate parameters");
         done(answer);
         return;
     }
@@ -64,7 +65,7 @@ CIdentityReader::Answer CIdentityReader::answerFor(bool ok, int exceptionCode, c
     const bool gateway = exceptionCode == GatewayPathUnavailable || exceptionCode == GatewayTargetFailed;
     answer.kind = exceptionCode != 0 && !gateway ? Answer::Exception : Answer::NoAnswer;
     answer.exceptionCode = gateway ? 0 : exceptionCode;
-    answer.error = gateway ? tr("no answer behind the gateway (%1)").arg(error) : error;
+    answer.error = gateway ? CHostTr::tr("no answer behind the gateway (%1)").arg(error) : error;
     return answer;
 }
 

@@ -5,7 +5,6 @@
 #include "cdeviceidentity.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QVector>
 
@@ -24,8 +23,6 @@ class CModbusMaster;
 // answered behind it.
 class LOOMWORKHOST_EXPORT CIdentityReader
 {
-    Q_DECLARE_TR_FUNCTIONS(CIdentityReader)
-
 public:
     static constexpr int GatewayPathUnavailable = 0x0A;
     static constexpr int GatewayTargetFailed = 0x0B;

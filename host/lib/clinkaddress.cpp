@@ -1,5 +1,6 @@
 #include "clinkaddress.h"
 
+#include "chosttr.h"
 #include <QRegularExpression>
 #include <QSerialPort>
 
@@ -38,7 +39,7 @@ bool CLinkAddress::parseTcp(const QString &text, CLinkSettings *settings, QStrin
     bool ok = colon > 0 && !host.isEmpty();
     const uint port = ok ? text.mid(colon + 1).toUInt(&ok) : 0;
     if (!ok || port == 0 || port > 65535) {
-        *error = tr("\"%1\" is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]").arg(text);
+        *error = CHostTr::tr("\"%1\" is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]").arg(text);
         return false;
     }
     settings->transport = CLinkSettings::Tcp;
@@ -53,7 +54,7 @@ bool CLinkAddress::parseRtu(const QString &text, CLinkSettings *settings, QStrin
     const QRegularExpressionMatch match = withLine.match(text);
     const QString port = match.hasMatch() ? match.captured(1) : text;
     if (port.isEmpty()) {
-        *error = tr("\"rtu:%1\" names no serial port").arg(text);
+        *error = CHostTr::tr("\"rtu:%1\" names no serial port").arg(text);
         return false;
     }
     settings->transport = CLinkSettings::Rtu;

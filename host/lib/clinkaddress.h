@@ -4,7 +4,6 @@
 #include "clinksettings.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 // How a link is written in scan results, fleet files and reports, one word
@@ -15,8 +14,6 @@
 // the other; devices behind different endpoints can be served in parallel.
 class LOOMWORKHOST_EXPORT CLinkAddress
 {
-    Q_DECLARE_TR_FUNCTIONS(CLinkAddress)
-
 public:
     // Reads text into settings; what the text leaves open (RTU line settings
     // without BAUD:FRAME, time limits) stays as settings has it. False with

@@ -3,6 +3,7 @@
 #include "cdeviceconnection.h"
 #include "cdevicedata.h"
 #include "cdevicesession.h"
+#include "chosttr.h"
 #include "cidentityreader.h"
 #include "clinechange.h"
 #include "clinkaddress.h"
@@ -72,25 +73,25 @@ bool CSetJob::identify(CDeviceRecord *record) const
     const CIdentityReader::Answer answer = CSyncLink::readIdentity(reader, m_session.master());
     record->identity = answer.identity;
     if (answer.kind == CIdentityReader::Answer::NoAnswer) {
-        fail(record, CDeviceRecord::NoAnswer, tr("the device does not answer: %1").arg(answer.error));
+        fail(record, CDeviceRecord::NoAnswer, CHostTr::tr("the device does not answer: %1").arg(answer.error));
         return false;
     }
     if (answer.kind == CIdentityReader::Answer::Exception) {
         fail(record, CDeviceRecord::ReadFailed,
-             tr("the device answered the nameplate read with exception %1 (%2)")
+             CHostTr::tr("the device answered the nameplate read with exception %1 (%2)")
                  .arg(answer.exceptionCode).arg(CModbusMaster::exceptionText(answer.exceptionCode)));
         return false;
     }
     const CDeviceIdentity &identity = answer.identity;
     if (identity.orderNumber != header().orderNumber) {
         fail(record, CDeviceRecord::WrongModel,
-             tr("the device has order number \"%1\" (%2), the description is for %3 (%4)")
-                 .arg(identity.orderNumber, identity.model.isEmpty() ? tr("a model no plugin serves") : identity.model,
+             CHostTr::tr("the device has order number \"%1\" (%2), the description is for %3 (%4)")
+                 .arg(identity.orderNumber, identity.model.isEmpty() ? CHostTr::tr("a model no plugin serves") : identity.model,
                       header().orderNumber, header().projectName));
         return false;
     }
     if (!record->expectedSerial.isEmpty() && identity.serialNumber != record->expectedSerial) {
-        fail(record, CDeviceRecord::WrongSerial, tr("the device has serial number %1, expected %2")
+        fail(record, CDeviceRecord::WrongSerial, CHostTr::tr("the device has serial number %1, expected %2")
                                                      .arg(identity.serialNumber, record->expectedSerial));
         return false;
     }
@@ -102,7 +103,7 @@ bool CSetJob::readDevice(CDeviceRecord *record) const
     CParameterTransfer *parameters = m_session.parameters();
     if (CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
         return true;
-    fail(record, CDeviceRecord::ReadFailed, tr("not every parameter could be read"));
+    fail(record, CDeviceRecord::ReadFailed, CHostTr::tr("not every parameter could be read"));
     return false;
 }
 
@@ -115,8 +116,8 @@ void CSetJob::save(const QString &fileName, CDeviceRecord *record) const
     QString error;
     record->file = fileName;
     if (!set.save(fileName, &error))
-        return fail(record, CDeviceRecord::FileFailed, tr("%1: %2").arg(fileName, error));
-    fail(record, CDeviceRecord::Saved, tr("saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
+        return fail(record, CDeviceRecord::FileFailed, CHostTr::tr("%1: %2").arg(fileName, error));
+    fail(record, CDeviceRecord::Saved, CHostTr::tr("saved %n value(s) to %1", nullptr, set.values.size()).arg(fileName));
 }
 
 int CSetJob::differences(const CSetRestore &restore, const CParameterSet &set, const CParameterProblems &problems,
@@ -151,11 +152,11 @@ void CSetJob::diff(const CParameterSet &set, CDeviceRecord *record) const
     const CParameterProblems problems = restore.check(set);
     record->problems = texts(problems);
     if (!CSetRestore::restIsUsable(problems))
-        return fail(record, CDeviceRecord::SetRefused, tr("the set cannot be compared with this device"));
+        return fail(record, CDeviceRecord::SetRefused, CHostTr::tr("the set cannot be compared with this device"));
     const int differing = differences(restore, set, problems, &record->differences);
     if (differing == 0)
-        return fail(record, CDeviceRecord::Unchanged, tr("the device holds the set"));
-    fail(record, CDeviceRecord::Differs, tr("%n parameter(s) differ from the set", nullptr, differing));
+        return fail(record, CDeviceRecord::Unchanged, CHostTr::tr("the device holds the set"));
+    fail(record, CDeviceRecord::Differs, CHostTr::tr("%n parameter(s) differ from the set", nullptr, differing));
 }
 
 void CSetJob::apply(const CParameterSet &set, bool dryRun, bool force, CDeviceRecord *record) const
@@ -166,8 +167,8 @@ void CSetJob::apply(const CParameterSet &set, bool dryRun, bool force, CDeviceRe
     record->problems = texts(problems);
     if (!problems.isEmpty() && (!force || !CSetRestore::restIsUsable(problems)))
         return fail(record, CDeviceRecord::SetRefused,
-                    force ? tr("nothing was written: the rest of the set is of no use")
-                          : tr("nothing was written: the set has values this device cannot take"));
+                    force ? CHostTr::tr("nothing was written: the rest of the set is of no use")
+                          : CHostTr::tr("nothing was written: the set has values this device cannot take"));
     restore.apply(set, CSetRestore::names(problems));
     const QList<CItem *> changed = parameters->modifiedItems();
     if (changed.isEmpty())
@@ -175,13 +176,13 @@ void CSetJob::apply(const CParameterSet &set, bool dryRun, bool force, CDeviceRe
     const CParameterProblems refused = parameters->checkWrite(changed);
     if (!refused.isEmpty()) {
         record->problems += texts(refused);
-        return fail(record, CDeviceRecord::SetRefused, tr("nothing was written"));
+        return fail(record, CDeviceRecord::SetRefused, CHostTr::tr("nothing was written"));
     }
     if (dryRun) {
         for (const CItem *item : parameters->inWriteOrder(changed))
             record->differences.append({item->objectName(), item->caption(), parameters->deviceText(item),
                                         CWriteCheck::valueWithUnit(item), CDeviceRecord::NotWritten, false});
-        return fail(record, CDeviceRecord::WouldChange, tr("dry run: nothing written"));
+        return fail(record, CDeviceRecord::WouldChange, CHostTr::tr("dry run: nothing written"));
     }
     if (write(changed, record))
         verify(set, true, record);
@@ -203,20 +204,20 @@ bool CSetJob::write(const QList<CItem *> &items, CDeviceRecord *record) const
             record->problems.append(parameters->writeFailure(item));
     }
     if (!written) {
-        fail(record, CDeviceRecord::WriteFailed, tr("the write did not complete"));
+        fail(record, CDeviceRecord::WriteFailed, CHostTr::tr("the write did not complete"));
         return false;
     }
     if (!lineChanges)
         return true;
     // The device answers only with its new settings now.
-    record->problems << tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n'));
+    record->problems << CHostTr::tr("following the device's new line settings:\n%1").arg(line.descriptions().join('\n'));
     QString error;
     if (m_session.connection()->openAndWait(line.settings(), &error)) {
         record->link = CLinkAddress::text(line.settings());
         record->unitId = line.settings().serverAddress;
         return true;
     }
-    fail(record, CDeviceRecord::NoAnswer, tr("no answer on the device's new line settings: %1").arg(error));
+    fail(record, CDeviceRecord::NoAnswer, CHostTr::tr("no answer on the device's new line settings: %1").arg(error));
     return false;
 }
 
@@ -227,11 +228,11 @@ void CSetJob::verify(const CParameterSet &set, bool wrote, CDeviceRecord *record
     // Without a write the read just made is what the device holds.
     CParameterTransfer *parameters = m_session.parameters();
     if (wrote && !CSyncLink::runTransfer(parameters, [parameters]() { parameters->readAll(); }))
-        return fail(record, CDeviceRecord::ReadFailed, tr("the device could not be read back"));
+        return fail(record, CDeviceRecord::ReadFailed, CHostTr::tr("the device could not be read back"));
     const CSetRestore restore(m_session.root(), parameters, header().orderNumber);
     if (differences(restore, set, restore.check(set), &record->differences) > 0)
-        return fail(record, CDeviceRecord::Differs, tr("the device does not hold the set"));
-    fail(record, wrote ? CDeviceRecord::Changed : CDeviceRecord::Unchanged, tr("the device holds the set"));
+        return fail(record, CDeviceRecord::Differs, CHostTr::tr("the device does not hold the set"));
+    fail(record, wrote ? CDeviceRecord::Changed : CDeviceRecord::Unchanged, CHostTr::tr("the device holds the set"));
 }
 
 QString CSetJob::backupName(const CDeviceRecord &record)

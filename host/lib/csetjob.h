@@ -7,7 +7,6 @@
 #include "description/descriptionrecords.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QList>
 
 class CDeviceSession;
@@ -29,8 +28,6 @@ class CSetRestore;
 // link in a local event loop.
 class LOOMWORKHOST_EXPORT CSetJob
 {
-    Q_DECLARE_TR_FUNCTIONS(CSetJob)
-
 public:
     enum Command { Save, Diff, Apply };
 

@@ -4,7 +4,6 @@
 #include "cidentityreader.h"
 #include "loomworkhost_global.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,8 +16,6 @@ class CParameterTransfer;
 // a nameplate (CDeviceConnection::openAndWait opens a link so).
 class LOOMWORKHOST_EXPORT CSyncLink
 {
-    Q_DECLARE_TR_FUNCTIONS(CSyncLink)
-
 public:
     // Starts a transfer with start and waits until it ends; its success.
     static bool runTransfer(CParameterTransfer *transfer, const std::function<void()> &start);

@@ -93,8 +93,8 @@ private slots:
         QCOMPARE(device.value("identity").toObject().value("serialNumber").toString(), QStringLiteral("7001"));
         const QJsonArray changes = device.value("changes").toArray();
         QCOMPARE(changes.size(), 1);
-        QCOMPARE(changes.at(0).toObject().value("before").toString(), QStringLiteral("1,0 s"));
-        QCOMPARE(changes.at(0).toObject().value("after").toString(), QStringLiteral("2,7 s"));
+        QCOMPARE(changes.at(0).toObject().value("before").toString(), QStringLiteral("1.0 s"));
+        QCOMPARE(changes.at(0).toObject().value("after").toString(), QStringLiteral("2.7 s"));
         QCOMPARE(changes.at(0).toObject().value("readBack").toString(), QStringLiteral("confirmed"));
         QVERIFY(QFile::exists(dir.filePath("report.html")));
     }

@@ -160,8 +160,8 @@ private slots:
             QCOMPARE(changes.size(), 1);
             const QJsonObject change = changes.at(0).toObject();
             QCOMPARE(change.value("name").toString(), QStringLiteral("Daempfung"));
-            QCOMPARE(change.value("before").toString(), QStringLiteral("1,0 s"));
-            QCOMPARE(change.value("after").toString(), QStringLiteral("4,2 s"));
+            QCOMPARE(change.value("before").toString(), QStringLiteral("1.0 s"));
+            QCOMPARE(change.value("after").toString(), QStringLiteral("4.2 s"));
             QCOMPARE(change.value("readBack").toString(), QStringLiteral("confirmed"));
             QCOMPARE(device.value("identity").toObject().value("model").toString(), QStringLiteral("PV 8120"));
         }
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(html.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(html.readAll());
         for (const QString &part : QStringList{"Commissioning report", "501", "expected 999", "Damping", before,
-                                    QString::number(jobs) + ",5 s", "confirmed", "skipped: no answer"})
+                                    QString::number(jobs) + ".5 s", "confirmed", "skipped: no answer"})
             QVERIFY2(page.contains(part), qPrintable(part));
         // Self-contained: nothing is fetched from elsewhere.
         for (const QString &external : QStringList{"<link", "<script", "<img", "http://", "https://", "url("})
