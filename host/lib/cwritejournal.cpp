@@ -10,13 +10,6 @@ CWriteJournal::CWriteJournal(CParameterTransfer *transfer, QObject *parent)
 {
     connect(transfer, &CParameterTransfer::writeStarted, this, &CWriteJournal::onWriteStarted);
     connect(transfer, &CParameterTransfer::finished, this, &CWriteJournal::onFinished);
-    // Items rebuilt from a description are other items.
-    connect(transfer, &CParameterTransfer::statesChanged, this, [this]() {
-        for (CItem *item : qAsConst(m_order)) {
-            if (!m_transfer->items().contains(item))
-                return clear();
-        }
-    });
 }
 
 void CWriteJournal::clear()
@@ -53,6 +46,8 @@ void CWriteJournal::onWriteStarted(const QList<CItem *> &items)
         m_runningBefore.insert(item, before);
         if (m_changes.contains(item))
             continue;
+        // Items rebuilt from a description are other items: start afresh.
+        connect(item, &QObject::destroyed, this, &CWriteJournal::clear, Qt::UniqueConnection);
         m_order.append(item);
         m_changes.insert(item, {item->objectName(), item->caption(), before, QString(), CDeviceRecord::NotWritten,
                                 false});

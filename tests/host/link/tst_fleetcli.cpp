@@ -249,6 +249,24 @@ private slots:
                  QStringLiteral("saved"));
     }
 
+    // One device on the command line gets the same report.
+    void singleDeviceReport()
+    {
+        const QString set = makeSet("Sollwert", "150");
+        const QString report = m_dir.filePath("single");
+        const Run run = cli({"--tcp", endpoint(1), "--unit-id", "2", "apply", set, "--dry-run", "--report", report});
+        QCOMPARE(run.code, 0);
+        const QJsonObject json = readJson(report + "/report.json");
+        QCOMPARE(json.value("dryRun").toBool(), true);
+        const QJsonObject device = json.value("devices").toArray().at(0).toObject();
+        QCOMPARE(device.value("outcome").toString(), QStringLiteral("would-change"));
+        QCOMPARE(device.value("identity").toObject().value("serialNumber").toString(), QStringLiteral("504"));
+        const QJsonObject difference = device.value("differences").toArray().at(0).toObject();
+        QCOMPARE(difference.value("name").toString(), QStringLiteral("Sollwert"));
+        QCOMPARE(difference.value("after").toString(), QStringLiteral("150 mbar"));
+        QVERIFY(run.out.contains("dry run: nothing written"));
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("args");

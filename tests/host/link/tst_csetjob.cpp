@@ -1,0 +1,230 @@
+// One device's set job through the simulator, as a fleet runs it for each
+// device: every way a device can end, a first and a second apply, and the
+// journal of what the writes did.
+#include "cdeviceconnection.h"
+#include "cdevicesession.h"
+#include "cmodbusmaster.h"
+#include "cparametertransfer.h"
+#include "csetjob.h"
+#include "cwritejournal.h"
+#include "items/citem.h"
+#include "simprocess.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A session on the device at unit id unit of the simulator on port.
+struct Device
+{
+    CDeviceSession session;
+
+    bool open(quint16 port, int unit)
+    {
+        if (!session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)))
+            return false;
+        CLinkSettings link;
+        link.port = port;
+        link.serverAddress = unit;
+        link.responseTimeout = 200;
+        link.retries = 0;
+        QString error;
+        return session.connection()->openAndWait(link, &error);
+    }
+
+    CDeviceRecord run(const CSetJob::Request &request, const QString &expectedSerial = QString())
+    {
+        CDeviceRecord record;
+        record.expectedSerial = expectedSerial;
+        CSetJob(session).run(request, &record);
+        return record;
+    }
+
+    bool write(const QString &name, const QVariant &value)
+    {
+        CParameterTransfer *parameters = session.parameters();
+        CItem *item = parameters->item(name);
+        item->setValue(value);
+        QSignalSpy finished(parameters, &CParameterTransfer::finished);
+        parameters->writeItem(item);
+        return finished.wait(5000) && finished.first().first().toBool();
+    }
+};
+
+} // namespace
+
+class tst_CSetJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Unit ids 1 to 3 answer, 4 only with exceptions; 7 is no device.
+        QVERIFY(m_sim.start({"--unit-ids", "1-4", "--fault-ids", "4", "--exception-every", "1:4", "--serial-number",
+                             "900"}));
+        QVERIFY(m_other.start({"--order-number", "9999-0001"}));
+        Device device;
+        QVERIFY(device.open(m_sim.port(), 1));
+        CSetJob::Request save;
+        save.command = CSetJob::Save;
+        save.fileName = m_dir.filePath("unit1.json");
+        QCOMPARE(device.run(save).outcome, CDeviceRecord::Saved);
+        QVERIFY(m_set.load(save.fileName));
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QVariant>("damping"); // in the set, register units (invalid: as saved)
+        QTest::addColumn<QString>("expectedSerial");
+        QTest::addColumn<bool>("otherModel");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message"); // part of it, or of a problem
+        QTest::addColumn<int>("differences");
+        const QVariant saved;
+        QTest::newRow("holds the set") << int(CSetJob::Diff) << 1 << saved << "900" << false
+                                       << int(CDeviceRecord::Unchanged) << "holds the set" << 0;
+        QTest::newRow("differs") << int(CSetJob::Diff) << 1 << QVariant(42) << "" << false
+                                 << int(CDeviceRecord::Differs) << "differ from the set" << 1;
+        QTest::newRow("dry run") << int(CSetJob::Apply) << 2 << QVariant(42) << "" << false
+                                 << int(CDeviceRecord::WouldChange) << "dry run" << 1;
+        QTest::newRow("another serial number") << int(CSetJob::Apply) << 2 << QVariant(42) << "4711" << false
+                                               << int(CDeviceRecord::WrongSerial) << "serial number 901, expected 4711"
+                                               << 0;
+        QTest::newRow("another model") << int(CSetJob::Apply) << 1 << QVariant(42) << "" << true
+                                       << int(CDeviceRecord::WrongModel) << "\"9999-0001\"" << 0;
+        QTest::newRow("exceptions only") << int(CSetJob::Diff) << 4 << saved << "" << false
+                                         << int(CDeviceRecord::ReadFailed) << "exception 4" << 0;
+        QTest::newRow("no device") << int(CSetJob::Diff) << 7 << saved << "" << false
+                                   << int(CDeviceRecord::NoAnswer) << "does not answer" << 0;
+        QTest::newRow("a value out of range") << int(CSetJob::Apply) << 2 << QVariant(99999) << "" << false
+                                              << int(CDeviceRecord::SetRefused) << "Daempfung" << 0;
+    }
+
+    void outcomes()
+    {
+        QFETCH(int, command);
+        QFETCH(int, unit);
+        QFETCH(QVariant, damping);
+        QFETCH(QString, expectedSerial);
+        QFETCH(bool, otherModel);
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        QFETCH(int, differences);
+        Device device;
+        QVERIFY(device.open(otherModel ? m_other.port() : m_sim.port(), unit));
+        CSetJob::Request request;
+        request.command = CSetJob::Command(command);
+        request.set = withDamping(damping);
+        request.dryRun = true;
+        const CDeviceRecord record = device.run(request, expectedSerial);
+        QCOMPARE(int(record.outcome), outcome);
+        QVERIFY2((record.message + record.problems.join(' ')).contains(message), qPrintable(record.message));
+        QCOMPARE(record.differences.size(), differences);
+        QVERIFY(record.changes.isEmpty());
+        QVERIFY(record.started.isValid() && record.finished >= record.started);
+        if (record.outcome == CDeviceRecord::WouldChange)
+            QCOMPARE(record.differences.first().before, QStringLiteral("1.0 s"));
+    }
+
+    // A first apply writes and reads back; a second finds nothing to write.
+    void applyTwice()
+    {
+        CSetJob::Request request;
+        request.command = CSetJob::Apply;
+        request.set = withDamping(33);
+        Device first;
+        QVERIFY(first.open(m_sim.port(), 3));
+        CDeviceRecord record = first.run(request, "902");
+        QCOMPARE(record.outcome, CDeviceRecord::Changed);
+        QCOMPARE(record.identity.serialNumber, QStringLiteral("902"));
+        QCOMPARE(record.changes.size(), 1);
+        QCOMPARE(record.changes.first().name, QStringLiteral("Daempfung"));
+        QCOMPARE(record.changes.first().before, QStringLiteral("1.0 s"));
+        QCOMPARE(record.changes.first().after, QStringLiteral("3.3 s"));
+        QCOMPARE(record.changes.first().readBack, CDeviceRecord::Confirmed);
+        Device second;
+        QVERIFY(second.open(m_sim.port(), 3));
+        record = second.run(request);
+        QCOMPARE(record.outcome, CDeviceRecord::Unchanged);
+        QVERIFY(record.changes.isEmpty());
+        // Back as it was, for the other tests.
+        request.set = withDamping(QVariant());
+        QCOMPARE(second.run(request).outcome, CDeviceRecord::Changed);
+    }
+
+    // Per parameter the value before the first write and after the last.
+    void journal()
+    {
+        Device device;
+        QVERIFY(device.open(m_sim.port(), 2));
+        QSignalSpy read(device.session.parameters(), &CParameterTransfer::finished);
+        device.session.parameters()->readAll();
+        QVERIFY(read.wait(5000));
+        CWriteJournal journal(device.session.parameters());
+        QVERIFY(device.write("Daempfung", 20));
+        QVERIFY(device.write("Daempfung", 30));
+        QCOMPARE(journal.changes().size(), 1);
+        QCOMPARE(journal.changes().first().before, QStringLiteral("1.0 s"));
+        QCOMPARE(journal.changes().first().after, QStringLiteral("3.0 s"));
+        QVERIFY(journal.allConfirmed());
+        // Written back to what it was: no change.
+        QVERIFY(device.write("Daempfung", 10));
+        QVERIFY(journal.changes().isEmpty());
+        QVERIFY(device.write("Sollwert", 150.0));
+        QCOMPARE(journal.changes().size(), 1);
+        // Items built anew are other items: the journal starts afresh.
+        QVERIFY(device.session.loadDescription(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")));
+        QVERIFY(journal.changes().isEmpty());
+        QVERIFY(device.write("Sollwert", 100.0));
+    }
+
+    void backupName_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tcp") << "tcp:10.0.0.5:502" << "81200017" << "10.0.0.5_502_u5_81200017.json";
+        QTest::newRow("rtu") << "rtu:/dev/ttyUSB0:19200:8E1" << "7" << "dev_ttyUSB0_u5_7.json";
+        QTest::newRow("no serial number") << "tcp:gw:502" << "" << "gw_502_u5.json";
+        QTest::newRow("a serial number with a slash") << "tcp:gw:502" << "A/7" << "gw_502_u5_A_7.json";
+    }
+
+    void backupName()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, serial);
+        QFETCH(QString, name);
+        CDeviceRecord record;
+        record.link = link;
+        record.unitId = 5;
+        record.identity.serialNumber = serial;
+        QCOMPARE(CSetJob::backupName(record), name);
+    }
+
+private:
+    // The saved set, with another damping when damping is valid.
+    CParameterSet withDamping(const QVariant &damping) const
+    {
+        CParameterSet set = m_set;
+        if (!damping.isValid())
+            return set;
+        for (auto &value : set.values) {
+            if (value.first == QLatin1String("Daempfung"))
+                value.second = damping;
+        }
+        return set;
+    }
+
+    SimProcess m_sim;
+    SimProcess m_other;
+    QTemporaryDir m_dir;
+    CParameterSet m_set;
+};
+
+QTEST_GUILESS_MAIN(tst_CSetJob)
+#include "tst_csetjob.moc"
