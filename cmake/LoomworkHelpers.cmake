@@ -33,6 +33,8 @@ function(loomwork_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test loomwork_testmode ${ARG_LIBRARIES})
+  # The shared fixtures (tests/support) are there for every test program.
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support")
   target_compile_definitions(${name} PRIVATE
     LOOMWORK_PLUGIN_DIR="${LOOMWORK_BUILD_PLUGIN_DIR}"
     LOOMWORK_DATA_DIR="${LOOMWORK_BUILD_DATA_DIR}"
