@@ -1,0 +1,169 @@
+// loomwork-cli with a second device of the family, the TM 100 test meter,
+// given by its plugin directory and description: read, write, sets and the
+// display all work from the meter's own plugin and files.
+#include "ctestmeterdevice.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_TestMeterCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QProcess::ExitStatus>();
+        QVERIFY(m_device.start());
+        QVERIFY(m_dir.isValid());
+    }
+
+    void init()
+    {
+        m_device.setWord(CTestMeterDevice::Range, 250);
+        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
+        m_device.setWord(CTestMeterDevice::Mode, 1);
+        m_device.clearRequests();
+    }
+
+    void readPrintsWhatTheDeviceHolds()
+    {
+        QByteArray out;
+        QCOMPARE(run({"read", "--json"}, &out), 0);
+        QHash<QString, QJsonObject> items;
+        for (const QJsonValue &value : QJsonDocument::fromJson(out).array())
+            items.insert(value.toObject().value("name").toString(), value.toObject());
+        QCOMPARE(items.keys().size(), 6);
+        QCOMPARE(items.value("OrderNumber").value("text").toString(), QStringLiteral("TM100-0001"));
+        QCOMPARE(items.value("Range").value("value").toInt(), 250);
+        QCOMPARE(items.value("Setpoint").value("text").toString(), QStringLiteral("42.5"));
+        QCOMPARE(items.value("Mode").value("text").toString(), QStringLiteral("on"));
+        QCOMPARE(items.value("Setpoint").value("address").toInt(), int(CTestMeterDevice::Setpoint));
+    }
+
+    // What a write leaves on the device; a refused one sends nothing.
+    void write_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message"); // part of stdout or stderr
+        QTest::addColumn<float>("setpoint");  // held afterwards
+        QTest::addColumn<int>("mode");
+        QTest::newRow("setpoint") << "Setpoint" << "12,5" << 0 << "Setpoint = 12.5 bar" << 12.5f << 1;
+        QTest::newRow("list entry") << "Mode" << "off" << 0 << "Mode = off" << 42.5f << 0;
+        QTest::newRow("above the range the meter holds")
+            << "Setpoint" << "300" << 5 << "outside 0 .. 250" << 42.5f << 1;
+        QTest::newRow("not a list entry") << "Mode" << "auto" << 5 << "off" << 42.5f << 1;
+        QTest::newRow("unknown parameter") << "Sollwert" << "1" << 5 << "Sollwert" << 42.5f << 1;
+    }
+
+    void write()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(float, setpoint);
+        QFETCH(int, mode);
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(run({"write", name, value}, &out, &err), code);
+        QVERIFY2(QString::fromUtf8(out + err).contains(message), (out + err).constData());
+        QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint), setpoint);
+        QCOMPARE(int(m_device.word(CTestMeterDevice::Mode)), mode);
+        if (code != 0)
+            QCOMPARE(m_device.writtenAddresses(), QList<int>());
+    }
+
+    // A set with a wider range and a setpoint beyond the old one: the meter
+    // takes it only with the range written first.
+    void applyWritesInTheDevicesOrder()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("meter.json"));
+        QByteArray err;
+        QVERIFY2(run({"save", file}, nullptr, &err) == 0, err.constData());
+        QFile saved(file);
+        QVERIFY2(saved.open(QIODevice::ReadOnly), err.constData());
+        QJsonObject set = QJsonDocument::fromJson(saved.readAll()).object();
+        saved.close();
+        QJsonObject values = set.value("values").toObject();
+        QCOMPARE(values.value("Setpoint").toDouble(), 42.5);
+        values.insert("Range", 500);
+        values.insert("Setpoint", 400.0);
+        set.insert("values", values);
+        QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        saved.write(QJsonDocument(set).toJson());
+        saved.close();
+
+        QByteArray out;
+        QCOMPARE(run({"diff", file}, &out), 7);
+        m_device.clearRequests();
+        QCOMPARE(run({"apply", file}, &out), 0);
+        QCOMPARE(m_device.writtenAddresses(), QList<int>({CTestMeterDevice::Range, CTestMeterDevice::Setpoint}));
+        QCOMPARE(int(m_device.word(CTestMeterDevice::Range)), 500);
+        QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint), 400.0f);
+        QCOMPARE(run({"diff", file}, &out), 0);
+    }
+
+    // The display comes from the meter's status block, its LED names from
+    // the meter's device data file, in the language asked for.
+    void watchShowsTheDisplay_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("ledName");
+        QTest::newRow("en") << "en" << "alarm";
+        QTest::newRow("de") << "de" << "Alarm";
+    }
+
+    void watchShowsTheDisplay()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, ledName);
+        m_device.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
+        m_device.setWord(CTestMeterDevice::StatusLed, 1);
+        QByteArray out;
+        QCOMPARE(run({"watch", "--json", "--count", "1", "--language", language}, &out), 0);
+        const QJsonObject shown = QJsonDocument::fromJson(out.trimmed()).object();
+        QCOMPARE(shown.value("text").toString(), QStringLiteral("-7.3"));
+        QCOMPARE(shown.value("led").toInt(), 1);
+        QCOMPARE(shown.value("ledName").toString(), ledName);
+        QVERIFY(!m_device.requests().isEmpty());
+        for (const CTestMeterDevice::Request &request : m_device.requests())
+            QCOMPARE(request.address, int(CTestMeterDevice::StatusValue));
+    }
+
+private:
+    // Runs the client against the meter; the meter answers from this
+    // program's event loop meanwhile.
+    int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        process.setProcessEnvironment(environment);
+        QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+        process.start(QStringLiteral(LOOMWORK_CLI),
+                      QStringList{"--tcp", m_device.endpoint(), "--plugin-dir", QStringLiteral(TESTMETER_PLUGIN_DIR),
+                                  "--description", QStringLiteral(TESTMETER_DESCRIPTION)}
+                          + args);
+        if (!finished.wait(30000))
+            return -1;
+        if (out)
+            *out = process.readAllStandardOutput();
+        if (err)
+            *err = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    CTestMeterDevice m_device;
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(tst_TestMeterCli)
+#include "tst_testmetercli.moc"

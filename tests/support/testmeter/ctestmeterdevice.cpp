@@ -1,0 +1,127 @@
+#include "ctestmeterdevice.h"
+
+#include <QModbusDataUnit>
+#include <QTcpServer>
+
+#include <cstring>
+
+namespace {
+
+const quint16 RegisterCount = 0x0200;
+
+} // namespace
+
+CTestMeterDevice::CTestMeterDevice(QObject *parent)
+    : QModbusTcpServer(parent)
+{
+    QModbusDataUnitMap map;
+    map.insert(QModbusDataUnit::HoldingRegisters, QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0, RegisterCount));
+    setMap(map);
+    setServerAddress(1);
+    setText(OrderNumber, "TM100-0001", 5);
+    setWord(SerialNumber, 4711);
+    setWord(Firmware, 100);
+    setWord(Range, 100);
+    setFloat(Setpoint, 50.0f);
+}
+
+bool CTestMeterDevice::start()
+{
+    setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
+    setConnectionParameter(QModbusDevice::NetworkPortParameter, 0);
+    return connectDevice() && port() != 0;
+}
+
+quint16 CTestMeterDevice::port() const
+{
+    // The server listens through a QTcpServer of its own; port 0 lets the
+    // system choose, which only that socket knows.
+    const QTcpServer *socket = findChild<QTcpServer *>();
+    return socket ? socket->serverPort() : 0;
+}
+
+QString CTestMeterDevice::endpoint() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(port());
+}
+
+quint16 CTestMeterDevice::word(quint16 address) const
+{
+    quint16 value = 0;
+    data(QModbusDataUnit::HoldingRegisters, address, &value);
+    return value;
+}
+
+void CTestMeterDevice::setWord(quint16 address, quint16 value)
+{
+    setData(QModbusDataUnit::HoldingRegisters, address, value);
+}
+
+float CTestMeterDevice::floatAt(quint16 address) const
+{
+    const quint32 bits = quint32(word(address)) | (quint32(word(address + 1)) << 16);
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void CTestMeterDevice::setFloat(quint16 address, float value)
+{
+    quint32 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    setWord(address, quint16(bits & 0xFFFF));
+    setWord(address + 1, quint16(bits >> 16));
+}
+
+void CTestMeterDevice::setText(quint16 address, const QByteArray &text, int registers)
+{
+    const QByteArray padded = text.leftJustified(2 * registers, '\0', true);
+    for (int i = 0; i < registers; ++i)
+        setWord(quint16(address + i), quint16(quint8(padded.at(2 * i)) | (quint8(padded.at(2 * i + 1)) << 8)));
+}
+
+const QList<CTestMeterDevice::Request> &CTestMeterDevice::requests() const
+{
+    return m_requests;
+}
+
+void CTestMeterDevice::clearRequests()
+{
+    m_requests.clear();
+}
+
+QList<int> CTestMeterDevice::writtenAddresses() const
+{
+    QList<int> addresses;
+    for (const Request &request : m_requests) {
+        if (request.functionCode == QModbusPdu::WriteSingleRegister
+            || request.functionCode == QModbusPdu::WriteMultipleRegisters)
+            addresses.append(request.address);
+    }
+    return addresses;
+}
+
+QModbusResponse CTestMeterDevice::processRequest(const QModbusPdu &request)
+{
+    Request seen;
+    seen.functionCode = request.functionCode();
+    const QByteArray data = request.data();
+    if (data.size() >= 4) {
+        seen.address = (quint8(data.at(0)) << 8) | quint8(data.at(1));
+        seen.count = request.functionCode() == QModbusPdu::WriteSingleRegister
+            ? 1 : (quint8(data.at(2)) << 8) | quint8(data.at(3));
+    }
+    m_requests.append(seen);
+    if (request.functionCode() == QModbusPdu::WriteMultipleRegisters && seen.address <= Setpoint
+        && seen.address + seen.count >= Setpoint + 2 && data.size() >= 5 + 2 * seen.count) {
+        // The new setpoint (low word first) against the range held now.
+        const int offset = 5 + 2 * (Setpoint - seen.address);
+        const quint32 bits = quint32((quint8(data.at(offset)) << 8) | quint8(data.at(offset + 1)))
+            | (quint32((quint8(data.at(offset + 2)) << 8) | quint8(data.at(offset + 3))) << 16);
+        float value = 0.0f;
+        std::memcpy(&value, &bits, sizeof value);
+        if (value > float(word(Range)))
+            return QModbusExceptionResponse(request.functionCode(), QModbusExceptionResponse::IllegalDataValue);
+    }
+    return QModbusTcpServer::processRequest(request);
+}

@@ -1,0 +1,65 @@
+#ifndef CTESTMETERDEVICE_H
+#define CTESTMETERDEVICE_H
+
+#include <QList>
+#include <QModbusTcpServer>
+#include <QVector>
+
+// A TM 100 test meter on a loopback Modbus TCP port, inside the test
+// program: its holding registers as the test sets them, and every request
+// it was sent, in order. Like the real meter it refuses a setpoint above its
+// range (exception 3), so a host must write a wider range first. It knows
+// nothing of the host; the registers follow the family's layout (32-bit
+// values low word first).
+class CTestMeterDevice : public QModbusTcpServer
+{
+    Q_OBJECT
+
+public:
+    // The meter's register addresses.
+    enum Register : quint16 {
+        OrderNumber = 0x0000, // ten characters, the first in the low byte
+        SerialNumber = 0x0005, // 32 bits
+        Firmware = 0x0007,    // version in hundredths
+        Setpoint = 0x0010, // float, two registers
+        Mode = 0x0012,
+        Range = 0x0014, // bounds the setpoint
+        StatusValue = 0x0100, // measured value in tenths, signed
+        StatusLed = 0x0101
+    };
+
+    // One request as it reached the device.
+    struct Request
+    {
+        int functionCode = 0;
+        int address = 0;
+        int count = 0;
+    };
+
+    explicit CTestMeterDevice(QObject *parent = nullptr);
+
+    // Listens on a free loopback port; false when it cannot.
+    bool start();
+    quint16 port() const;
+    // "127.0.0.1:<port>", as a link names the device.
+    QString endpoint() const;
+
+    quint16 word(quint16 address) const;
+    void setWord(quint16 address, quint16 value);
+    float floatAt(quint16 address) const;
+    void setText(quint16 address, const QByteArray &text, int registers);
+    void setFloat(quint16 address, float value);
+
+    const QList<Request> &requests() const;
+    void clearRequests();
+    // The addresses written, in the order the requests came.
+    QList<int> writtenAddresses() const;
+
+protected:
+    QModbusResponse processRequest(const QModbusPdu &request) override;
+
+private:
+    QList<Request> m_requests;
+};
+
+#endif // CTESTMETERDEVICE_H
