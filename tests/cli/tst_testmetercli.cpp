@@ -30,6 +30,8 @@ private slots:
         m_device.clearRequests();
     }
 
+    void cleanup() { QTRY_COMPARE(m_device.clients(), 0); }
+
     void readPrintsWhatTheDeviceHolds()
     {
         QByteArray out;

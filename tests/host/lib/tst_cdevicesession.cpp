@@ -33,6 +33,8 @@ private slots:
         m_device.clearRequests();
     }
 
+    void cleanup() { QTRY_COMPARE(m_device.clients(), 0); }
+
     // The plugin is chosen by the description's order number, from the
     // directory given; the PV 8120's plugin does not take the meter.
     void choosesThePluginByTheDescription_data()

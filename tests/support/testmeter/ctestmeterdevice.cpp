@@ -2,6 +2,7 @@
 
 #include <QModbusDataUnit>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include <cstring>
 
@@ -29,7 +30,11 @@ bool CTestMeterDevice::start()
 {
     setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
     setConnectionParameter(QModbusDevice::NetworkPortParameter, 0);
-    return connectDevice() && port() != 0;
+    if (!connectDevice() || port() == 0)
+        return false;
+    connect(findChild<QTcpServer *>(), &QTcpServer::newConnection, this, [this]() { ++m_clients; });
+    connect(this, &QModbusTcpServer::modbusClientDisconnected, this, [this]() { --m_clients; });
+    return true;
 }
 
 quint16 CTestMeterDevice::port() const
@@ -43,6 +48,11 @@ quint16 CTestMeterDevice::port() const
 QString CTestMeterDevice::endpoint() const
 {
     return QStringLiteral("127.0.0.1:%1").arg(port());
+}
+
+int CTestMeterDevice::clients() const
+{
+    return m_clients;
 }
 
 quint16 CTestMeterDevice::word(quint16 address) const

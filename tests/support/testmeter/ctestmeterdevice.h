@@ -43,6 +43,9 @@ public:
     quint16 port() const;
     // "127.0.0.1:<port>", as a link names the device.
     QString endpoint() const;
+    // Hosts connected now. A test waits for none before it ends: the server
+    // frees what it keeps for a connection only when it sees it close.
+    int clients() const;
 
     quint16 word(quint16 address) const;
     void setWord(quint16 address, quint16 value);
@@ -60,6 +63,7 @@ protected:
 
 private:
     QList<Request> m_requests;
+    int m_clients = 0;
 };
 
 #endif // CTESTMETERDEVICE_H

@@ -1,0 +1,115 @@
+// The main window with a second device of the family, the TM 100 test
+// meter, given by its plugin directory and description: it shows the meter's
+// front and values, reads its display cyclically and writes in the meter's
+// order. Every test function also runs alone: init() connects.
+#include "chostsettings.h"
+#include "cfrontmonitor.h"
+#include "cmainwindow.h"
+#include "cparametermodel.h"
+#include "cparametertransfer.h"
+#include "ctestmeterdevice.h"
+#include "ctransferrunner.h"
+#include "cwritepreviewdialog.h"
+#include "cdevicesession.h"
+#include "items/citem.h"
+#include "widgets/cbasewidget.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_TestMeterWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+        CHostSettings().clear();
+        QVERIFY(m_device.start());
+        m_device.setWord(CTestMeterDevice::Range, 250);
+        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
+        m_device.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
+        m_device.setWord(CTestMeterDevice::StatusLed, 1);
+        CHostOptions options;
+        options.pluginDirectory = QStringLiteral(TESTMETER_PLUGIN_DIR);
+        options.descriptionFile = QStringLiteral(TESTMETER_DESCRIPTION);
+        options.host = QStringLiteral("127.0.0.1");
+        options.port = m_device.port();
+        options.language = QStringLiteral("en");
+        options.cycleInterval = 100;
+        m_window = new CMainWindow(options);
+        m_window->show();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_window;
+        QTRY_COMPARE(m_device.clients(), 0);
+    }
+
+    void init()
+    {
+        if (m_window->frontWidget())
+            return;
+        QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
+        QVERIFY(m_window->start());
+        QVERIFY2(initialRead.wait(20000), qPrintable(m_window->logText().right(400)));
+        QCOMPARE(initialRead.first().first().toBool(), true);
+    }
+
+    void showsTheMetersFrontAndValues()
+    {
+        QCOMPARE(m_window->frontWidget()->objectName(), QStringLiteral("TM 100_Front"));
+        CParameterModel *model = m_window->parameterModel();
+        QCOMPARE(model->indexOf(item("Setpoint"), CParameterModel::ValueColumn).data().toString(),
+                 QStringLiteral("42.5"));
+        QCOMPARE(model->indexOf(item("Range"), CParameterModel::ValueColumn).data().toString(),
+                 QStringLiteral("250"));
+        QCOMPARE(model->indexOf(item("OrderNumber"), CParameterModel::ValueColumn).data().toString(),
+                 QStringLiteral("TM100-0001"));
+        QVERIFY(m_window->logText().contains("Device TM 100 (TM100-0001)"));
+    }
+
+    void readsTheDisplayCyclically()
+    {
+        m_window->setCyclicReading(true);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
+        const auto *display = m_window->frontWidget()->findChild<QLabel *>("l_display");
+        QVERIFY(display);
+        QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("-7.3"), 5000);
+        m_window->setCyclicReading(false);
+    }
+
+    // A wider range and a setpoint that only it allows: the preview and
+    // the write go in the meter's order, range first.
+    void writesInTheMetersOrder()
+    {
+        CParameterModel *model = m_window->parameterModel();
+        QVERIFY(model->setData(model->indexOf(item("Range"), CParameterModel::ValueColumn), 500));
+        QVERIFY(model->setData(model->indexOf(item("Setpoint"), CParameterModel::ValueColumn), 400.0));
+        QCOMPARE(model->valueState(item("Setpoint")), CParameterModel::Pending);
+        m_device.clearRequests();
+        m_window->writeModified();
+        CWritePreviewDialog *preview = m_window->transfers()->preview();
+        QVERIFY2(preview, qPrintable(m_window->logText().right(400)));
+        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
+        preview->accept();
+        QVERIFY(written.wait(10000));
+        QCOMPARE(written.first().first().toBool(), true);
+        QCOMPARE(m_device.writtenAddresses(), QList<int>({CTestMeterDevice::Range, CTestMeterDevice::Setpoint}));
+        QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint), 400.0f);
+        QCOMPARE(int(m_device.word(CTestMeterDevice::Range)), 500);
+        QCOMPARE(model->valueState(item("Setpoint")), CParameterModel::Unmarked);
+    }
+
+private:
+    CItem *item(const QString &name) const { return m_window->session()->parameters()->item(name); }
+
+    CTestMeterDevice m_device;
+    CMainWindow *m_window = nullptr;
+};
+
+QTEST_MAIN(tst_TestMeterWindow)
+#include "tst_testmeterwindow.moc"
