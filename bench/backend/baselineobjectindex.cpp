@@ -5,6 +5,10 @@
 
 #include <QRegularExpression>
 
+CObjectIndex::Run::Run(CObjectIndex &index) : m_index(index) {}
+
+CObjectIndex::Run::~Run() = default;
+
 CObjectIndex::CObjectIndex() = default;
 
 CObjectIndex::~CObjectIndex() = default;

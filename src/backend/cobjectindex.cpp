@@ -92,7 +92,23 @@ void forEachDescendant(const QObject *root, const Visit &visit)
     }
 }
 
+// The first match in the live tree, found without any snapshot.
+QObject *searchLiveTree(const QObject *root, const QString &pattern)
+{
+    return searchWith(pattern, [root](const auto &matches) { return walk(root, matches); });
+}
+
 } // namespace
+
+CObjectIndex::Run::Run(CObjectIndex &index) : m_index(index)
+{
+    m_index.beginRun();
+}
+
+CObjectIndex::Run::~Run()
+{
+    m_index.endRun();
+}
 
 CObjectIndex::CObjectIndex() = default;
 
@@ -102,23 +118,83 @@ QObject *CObjectIndex::find(const QObject *root, const QString &pattern)
 {
     if (!root)
         return nullptr;
-    if ((!m_valid || m_root != root) && !rebuild(root)) {
-        return searchWith(pattern, [root](const auto &matches) { return walk(root, matches); });
+    if (m_runs == 0)
+        m_checked = false;
+    if (m_valid && m_root == root && !m_checked) {
+        size_t next = 0;
+        if (!matchesLiveTree(root, next) || next != m_entries.size())
+            invalidate();
     }
-    return searchWith(pattern, [this, root](const auto &matches) -> QObject * {
+    if ((!m_valid || m_root != root) && !rebuild(root))
+        return searchLiveTree(root, pattern);
+    m_checked = true;
+    const auto known = m_answers.constFind(pattern);
+    if (known == m_answers.cend())
+        return lookUp(root, pattern);
+    if (!known->object || known->guard)
+        return known->object;
+    // The answer is inside its destructor; its parent may not have been told.
+    invalidate();
+    return searchLiveTree(root, pattern);
+}
+
+// Answers pattern from the snapshot and remembers the answer.
+QObject *CObjectIndex::lookUp(const QObject *root, const QString &pattern)
+{
+    bool stale = false;
+    QObject *found = searchWith(pattern, [this, &stale](const auto &matches) -> QObject * {
         for (const Entry &entry : m_entries) {
             if (!matches(entry.name))
                 continue;
             // Unless the object is being destroyed right now or was renamed
-            // while its signals were blocked, the snapshot holds.
-            QObject *object = entry.object.data();
+            // unseen since the last comparison, the snapshot holds.
+            QObject *object = entry.guard.data();
             if (object && matches(object->objectName()))
                 return object;
-            invalidate();
-            return walk(root, matches);
+            stale = true;
+            return nullptr;
         }
         return nullptr;
     });
+    if (!stale) {
+        m_answers.insert(pattern, {found, found});
+        return found;
+    }
+    invalidate();
+    return searchLiveTree(root, pattern);
+}
+
+void CObjectIndex::beginRun()
+{
+    ++m_runs;
+    m_checked = false;
+}
+
+void CObjectIndex::endRun()
+{
+    --m_runs;
+}
+
+// Whether the children of parent and all their descendants are, in order,
+// the snapshot's entries from next on, with the same names. A rename always
+// assigns new string data, so comparing the data pointers is enough unless
+// they differ.
+bool CObjectIndex::matchesLiveTree(const QObject *parent, size_t &next) const
+{
+    for (const QObject *child : parent->children()) {
+        if (next == m_entries.size())
+            return false;
+        const Entry &entry = m_entries[next++];
+        if (child != entry.object)
+            return false;
+        const QString name = child->objectName();
+        if ((name.constData() != entry.name.constData() || name.size() != entry.name.size())
+            && name != entry.name)
+            return false;
+        if (!matchesLiveTree(child, next))
+            return false;
+    }
+    return true;
 }
 
 bool CObjectIndex::eventFilter(QObject *, QEvent *event)
@@ -139,8 +215,8 @@ bool CObjectIndex::eventFilter(QObject *, QEvent *event)
 void CObjectIndex::invalidate()
 {
     m_valid = false;
+    m_answers.clear();
 }
-
 // Takes a new snapshot of root's descendants and watches them. Without an
 // application object no events are delivered, objects of other threads cannot
 // be watched, and a subtree that is being deleted must not get new
@@ -148,7 +224,7 @@ void CObjectIndex::invalidate()
 bool CObjectIndex::rebuild(const QObject *root)
 {
     m_entries.clear();
-    m_valid = false;
+    invalidate();
     m_root = root;
     if (!QCoreApplication::instance() || root->thread() != thread() || ObjectData::isBeingDeleted(root))
         return false;
@@ -156,7 +232,7 @@ bool CObjectIndex::rebuild(const QObject *root)
     forEachDescendant(root, [this, &watchable](QObject *object) {
         watchable = watchable && object && !ObjectData::isBeingDeleted(object) && object->thread() == thread();
         if (watchable)
-            m_entries.push_back({object, object->objectName()});
+            m_entries.push_back({object, object, object->objectName()});
     });
     if (!watchable) {
         m_entries.clear();
@@ -164,7 +240,7 @@ bool CObjectIndex::rebuild(const QObject *root)
     }
     watch(const_cast<QObject *>(root));
     for (const Entry &entry : m_entries)
-        watch(entry.object.data());
+        watch(entry.object);
     m_valid = true;
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef COBJECTINDEX_H
 #define COBJECTINDEX_H
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,15 +14,36 @@
 // a match of a case-sensitive, unanchored regular expression.
 //
 // The answer is the same as walking the tree each time. To keep lookups cheap
-// on large trees the index keeps a pre-order snapshot of the names and drops
-// it whenever the tree changes: it watches every object for children being
-// added, removed or reordered and for renames; entries are guarded pointers,
-// so an object destroyed meanwhile sends the lookup back to the live tree.
+// on large trees the index keeps a pre-order snapshot of the objects and their
+// names, and remembers the answer to each pattern until the snapshot is
+// dropped. Before a snapshot is trusted it is compared with the live tree,
+// object by object and name by name: once per run (see Run) and on every
+// lookup made outside a run. That comparison sees what no signal reports, such
+// as a rename while the object's signals are blocked or after everything was
+// disconnected from it. Between comparisons the index still drops the snapshot
+// as soon as it sees children being added, removed or reordered or an object
+// being renamed, and an answer destroyed meanwhile sends the lookup back to
+// the live tree.
 class CObjectIndex : public QObject
 {
     Q_OBJECT
 
 public:
+    // One pass of code that makes many lookups (a slot run): the snapshot is
+    // compared with the live tree at the first lookup of the run, not at every
+    // one. Runs may nest; each one compares again.
+    class Run
+    {
+    public:
+        explicit Run(CObjectIndex &index);
+        ~Run();
+        Run(const Run &) = delete;
+        Run &operator=(const Run &) = delete;
+
+    private:
+        CObjectIndex &m_index;
+    };
+
     CObjectIndex();
     ~CObjectIndex() override;
 
@@ -35,17 +57,31 @@ protected:
 private:
     struct Entry
     {
-        QPointer<QObject> object;
+        QObject *object;
+        QPointer<QObject> guard;
         QString name;
     };
 
+    void beginRun();
+    void endRun();
     void invalidate();
     bool rebuild(const QObject *root);
+    bool matchesLiveTree(const QObject *parent, size_t &next) const;
+    QObject *lookUp(const QObject *root, const QString &pattern);
     void watch(QObject *object);
 
     QPointer<const QObject> m_root;
     std::vector<Entry> m_entries;
+    struct Answer
+    {
+        QObject *object;
+        QPointer<QObject> guard;
+    };
+
+    QHash<QString, Answer> m_answers;
+    int m_runs = 0;
     bool m_valid = false;
+    bool m_checked = false;
 };
 
 #endif // COBJECTINDEX_H

@@ -111,6 +111,7 @@ CPV8120Backend::~CPV8120Backend() = default;
 
 void CPV8120Backend::bindItems()
 {
+    const CObjectIndex::Run run(*objectIndex);
     QList<Connection> connections;
     const QString *lastName = nullptr;
     QObject *found = nullptr;
@@ -191,6 +192,7 @@ void CPV8120Backend::setItemRange(const QString &name, double min, double max)
 
 void CPV8120Backend::setDeviceType()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *typeItem = findItem(Pv8120::typ);
     if (!typeItem)
         return;
@@ -201,6 +203,7 @@ void CPV8120Backend::setDeviceType()
 
 void CPV8120Backend::setCurrentFactor()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *unitItem = findItem(Pv8120::einheit);
     if (!unitItem)
         return;
@@ -215,11 +218,13 @@ void CPV8120Backend::setCurrentFactor()
 
 void CPV8120Backend::setCurrentValues()
 {
+    const CObjectIndex::Run run(*objectIndex);
     convertUnitDependents(true);
 }
 
 void CPV8120Backend::recalcValues()
 {
+    const CObjectIndex::Run run(*objectIndex);
     convertUnitDependents(false);
 }
 
@@ -251,6 +256,7 @@ void CPV8120Backend::scaleUnitDependents(double factor, bool multiply, bool with
 
 void CPV8120Backend::setUnits(const QVariant &value)
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     if (!characteristic)
         return;
@@ -264,17 +270,20 @@ void CPV8120Backend::setUnits(const QVariant &value)
 
 void CPV8120Backend::setUnits()
 {
+    const CObjectIndex::Run run(*objectIndex);
     if (const CItem *unitItem = findItem(Pv8120::einheit))
         setUnits(QVariant(unitItem->valueText()));
 }
 
 void CPV8120Backend::reorganizeUnits()
 {
+    const CObjectIndex::Run run(*objectIndex);
     setUnits();
 }
 
 void CPV8120Backend::messbereichChanged()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const double min = itemValue(Pv8120::messbereichMin);
     const double max = itemValue(Pv8120::messbereichMax);
     setGrenzwertLimits();
@@ -294,6 +303,7 @@ void CPV8120Backend::messbereichChanged()
 
 void CPV8120Backend::setStuetpunkteMode(const QVariant &value)
 {
+    const CObjectIndex::Run run(*objectIndex);
     const int count = value.toInt();
     for (int i = 1; i <= Pv8120::pointCount; ++i) {
         layOutInputPoint(i, count);
@@ -346,6 +356,7 @@ void CPV8120Backend::layOutOutputPoint(int number, int count)
 
 void CPV8120Backend::recalcStuetzpunkte()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *countItem = findItem(Pv8120::anzahlStuetzstellen);
     if (countItem && countItem->isVisible())
         setStuetpunkteMode(QVariant(countItem->value()));
@@ -353,6 +364,7 @@ void CPV8120Backend::recalcStuetzpunkte()
 
 void CPV8120Backend::setStuetzpunktVisibility(const QVariant &value)
 {
+    const CObjectIndex::Run run(*objectIndex);
     const bool table = value.toString() == translated("Tabelle");
     for (int i = 1; i <= Pv8120::pointCount; ++i) {
         setItemVisible(Pv8120::pointName(Pv8120::stuetzpunktEingang, i), table);
@@ -364,6 +376,7 @@ void CPV8120Backend::setStuetzpunktVisibility(const QVariant &value)
 
 void CPV8120Backend::setVisibility(const QVariant &value)
 {
+    const CObjectIndex::Run run(*objectIndex);
     const QString text = value.toString();
     const bool linear = text == translated("linear");
     const bool root = text == translated("radiziert");
@@ -375,6 +388,7 @@ void CPV8120Backend::setVisibility(const QVariant &value)
 
 void CPV8120Backend::setVisibility()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     if (!characteristic)
         return;
@@ -385,6 +399,7 @@ void CPV8120Backend::setVisibility()
 
 void CPV8120Backend::setSchleichVisibility()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     CItem *threshold = findItem(Pv8120::schleichmengeSchwelle);
     const CItem *function = findItem(Pv8120::schleichmengenfunktion);
@@ -396,6 +411,7 @@ void CPV8120Backend::setSchleichVisibility()
 
 void CPV8120Backend::setSchleichLimits()
 {
+    const CObjectIndex::Run run(*objectIndex);
     double min = itemValue(Pv8120::anzeigewertAnfang);
     double max = itemValue(Pv8120::anzeigewertEnde);
     order(min, max);
@@ -404,6 +420,7 @@ void CPV8120Backend::setSchleichLimits()
 
 void CPV8120Backend::setGrenzwertLimits()
 {
+    const CObjectIndex::Run run(*objectIndex);
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     const bool linear = characteristic && characteristic->valueText() == translated("linear");
     double min = 0.0;

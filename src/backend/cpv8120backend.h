@@ -34,7 +34,9 @@ public:
     void bindItems();
 
     // First descendant of the backend's parent whose object name contains a
-    // match of name (case-sensitive regular expression); null if none.
+    // match of name (case-sensitive regular expression); null if none. The
+    // answer is the live tree's: each slot run compares the tree with the
+    // lookup snapshot once, and a call from outside a slot run every time.
     QObject *findObject(const QString &name) const;
     // findObject(name) as a CItem; null when the first match is no CItem.
     CItem *findItem(const QString &name) const;

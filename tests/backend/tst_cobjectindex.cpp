@@ -80,6 +80,20 @@ private slots:
             target->blockSignals(true);
             target->setObjectName("Gone");
         });
+        QTest::newRow("earlier object renamed to match, signals blocked") << "Target" << Mutation([](QObject *root) {
+            const QSignalBlocker blocker(child(root, "First"));
+            child(root, "First")->setObjectName("First_Target");
+        });
+        QTest::newRow("earlier object renamed to match after disconnecting it") << "Target" << Mutation([](QObject *root) {
+            QObject *first = child(root, "First");
+            first->disconnect();
+            first->setObjectName("First_Target");
+        });
+        QTest::newRow("match renamed away after disconnecting it") << "Target" << Mutation([](QObject *root) {
+            QObject *target = child(root, "Target_A");
+            target->disconnect();
+            target->setObjectName("Gone");
+        });
         QTest::newRow("object added in front")
             << "Target" << Mutation([](QObject *root) { named(child(root, "First"), "New_Target"); });
         QTest::newRow("match deleted unwatched") << "Target" << Mutation([](QObject *root) {
@@ -112,6 +126,33 @@ private slots:
         mutation(&root);
         QCOMPARE(index.find(&root, pattern), reference(&root, pattern));
         QVERIFY(index.find(&root, pattern));
+    }
+
+    // Inside a run the tree is compared once; every run, nested or not, compares
+    // again and sees what no signal reported.
+    void runsSeeUnseenRenames()
+    {
+        QObject root;
+        QObject *first = named(&root, "First");
+        QObject *target = named(&root, "Target_A");
+        CObjectIndex index;
+        const auto renameUnseen = [](QObject *object, const char *name) {
+            const QSignalBlocker blocker(object);
+            object->setObjectName(QString::fromLatin1(name));
+        };
+        {
+            const CObjectIndex::Run run(index);
+            QCOMPARE(index.find(&root, "Target"), target);
+            renameUnseen(first, "First_Target");
+            {
+                const CObjectIndex::Run nested(index);
+                QCOMPARE(index.find(&root, "Target"), first);
+            }
+        }
+        renameUnseen(first, "First");
+        const CObjectIndex::Run run(index);
+        QCOMPARE(index.find(&root, "Target"), target);
+        QCOMPARE(index.find(&root, "First"), first);
     }
 
     // Lookups from destroyed() handlers see the tree as it stands at that moment.
