@@ -1,15 +1,21 @@
 // Loading a large parameter description against a bare DOM parse of the same
 // bytes, and the CRC-16 against a single-table CRC, measured in one run.
+// Every load and every DOM parse runs in a fresh process of this program, the
+// two alternating, so neither inherits the other's heap or warm caches.
 //
-//   bench_description [objects]     (default 4000 objects, about 10 MB)
+//   bench_description [objects] [samples]   (default 4000 objects, about 10 MB; 7 samples)
+//   bench_description --measure dom|load FILE   (one sample; used by the above)
 
+#include "benchreport.h"
 #include "description/cparameterdescription.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <algorithm>
 #include <ctime>
@@ -57,28 +63,41 @@ double threadCpuMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-struct Timing
+// A field of /proc/self/status in KB (VmRSS: resident now, VmHWM: peak), or 0.
+long statusKb(const char *field)
 {
-    double wallMs;
-    double cpuMs; // CPU time of this thread: what the code costs on a busy machine
-};
-
-// Best (shortest) wall and CPU times in ms of runs calls of work: the figures
-// least disturbed by other load on the machine.
-Timing best(int runs, const std::function<void()> &work)
-{
-    Timing result{1e300, 1e300};
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        const double cpuStart = threadCpuMs();
-        timer.start();
-        work();
-        result.wallMs = std::min(result.wallMs, timer.nsecsElapsed() / 1e6);
-        result.cpuMs = std::min(result.cpuMs, threadCpuMs() - cpuStart);
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
     }
-    return result;
+    return 0;
 }
 
+// Sets the peak resident set back to the current one, so that the peak read
+// later is the measured work's own, not that of start-up.
+void resetPeakRss()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+// Modbus CRC-16 one bit at a time, in crc16()'s byte order: the reference.
+quint16 bitwiseCrc(const char *data, qsizetype length)
+{
+    unsigned crc = 0xFFFF;
+    for (qsizetype i = 0; i < length; ++i) {
+        crc ^= uchar(data[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1u) ? (crc >> 1) ^ 0xA001u : crc >> 1;
+    }
+    return quint16((crc << 8) | (crc >> 8));
+}
+
+// The common table-driven CRC, one table lookup per byte: the baseline.
 quint16 singleTableCrc(const QByteArray &bytes)
 {
     static quint16 table[256];
@@ -127,55 +146,168 @@ QString writeTemp(const QTemporaryDir &dir, const QString &name, const QByteArra
     return path;
 }
 
-void benchLoad(int objects)
+// One sample in this process: a bare DOM parse of the bytes of path (read
+// beforehand, untimed) or load() of path. Prints wall ms, CPU ms, growth of
+// the peak resident set in KB and what was read.
+int measureOnce(const QString &what, const QString &path)
 {
-    const QByteArray body = generatedDescription(objects);
-    const QByteArray file = sealDocument(body);
-    QTemporaryDir dir;
-    const QString path = writeTemp(dir, QStringLiteral("bench.xml"), file);
-
+    QByteArray bytes;
+    if (what == QLatin1String("dom")) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return 2;
+        bytes = file.readAll();
+    }
+    resetPeakRss();
+    const long rssBefore = statusKb("VmRSS:");
+    QElapsedTimer timer;
+    const double cpuStart = threadCpuMs();
+    timer.start();
+    QDomDocument document;
     CParameterDescription description;
-    QDomDocument domDocument;
-    const int runs = 7;
-    const Timing dom = best(runs, [&] { domDocument.setContent(body); });
-    const Timing load = best(runs, [&] { description.load(path); });
-
-    // Same results as the DOM sees: every object and every parameter.
-    const bool same = description.objects().size() == objects && countParameters(description) == objects * 12
-                      && countElements(domDocument.documentElement(), QStringLiteral("value")) == 1 + objects * 16;
-    std::printf("description: %.1f MB, %d objects, %d parameters (results %s)\n", body.size() / 1e6, objects,
-                countParameters(description), same ? "match the DOM" : "DIFFER");
-    std::printf("                                           wall ms    cpu ms\n");
-    std::printf("  QDomDocument::setContent (bare parse) : %8.1f  %8.1f\n", dom.wallMs, dom.cpuMs);
-    std::printf("  CParameterDescription::load           : %8.1f  %8.1f  (file read, checks, CRC, records)\n",
-                load.wallMs, load.cpuMs);
-    std::printf("  ratio load / bare DOM parse           : %8.2f  %8.2f  (target <= 1.20)\n", load.wallMs / dom.wallMs,
-                load.cpuMs / dom.cpuMs);
+    const bool ok = bytes.isEmpty() ? description.load(path) : document.setContent(bytes);
+    const double wallMs = timer.nsecsElapsed() / 1e6;
+    const double cpuMs = threadCpuMs() - cpuStart;
+    QByteArray result = "failed";
+    if (ok && bytes.isEmpty())
+        result = QByteArray::number(description.objects().size()) + "/" + QByteArray::number(countParameters(description));
+    else if (ok)
+        result = QByteArray::number(countElements(document.documentElement(), QStringLiteral("value")));
+    std::printf("%.3f %.3f %ld %s\n", wallMs, cpuMs, statusKb("VmHWM:") - rssBefore, result.constData());
+    return 0;
 }
 
-void benchCrc()
+struct Sample
+{
+    double wallMs = 0;
+    double cpuMs = 0;
+    double rssMb = 0;
+    QString result;
+};
+
+Sample runFresh(const QString &what, const QString &path)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--measure"), what, path});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        qFatal("measuring process failed: %s %s", qPrintable(what), qPrintable(path));
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 4)
+        qFatal("measuring process answered nothing usable");
+    return {fields.at(0).toDouble(), fields.at(1).toDouble(), fields.at(2).toDouble() / 1024,
+            QString::fromLatin1(fields.at(3))};
+}
+
+struct Series
+{
+    QVector<double> wall, cpu;
+    QString result;
+    void add(const Sample &s)
+    {
+        wall << s.wallMs;
+        cpu << s.cpuMs;
+        result = s.result;
+    }
+};
+
+void printSeries(QTextStream &out, const char *name, const Series &s, const char *note = "")
+{
+    const BenchReport::Summary w = BenchReport::summarize(s.wall);
+    const BenchReport::Summary c = BenchReport::summarize(s.cpu);
+    out << QString::asprintf("  %-38s: %8.1f %8.1f   %8.1f %8.1f  %s\n", name, w.min, w.median, c.min, c.median, note);
+}
+
+// Fresh-process loads against fresh-process DOM parses, alternating which
+// goes first. Returns load / DOM of the median CPU times.
+double benchLoad(QTextStream &out, int objects, int samples)
+{
+    const QByteArray body = generatedDescription(objects);
+    QTemporaryDir dir;
+    const QString sealedPath = writeTemp(dir, QStringLiteral("bench.xml"), sealDocument(body));
+    const QString bodyPath = writeTemp(dir, QStringLiteral("body.xml"), body);
+    Series dom, load;
+    for (int i = 0; i < samples; ++i) {
+        if (i % 2 == 0)
+            dom.add(runFresh(QStringLiteral("dom"), bodyPath));
+        load.add(runFresh(QStringLiteral("load"), sealedPath));
+        if (i % 2 == 1)
+            dom.add(runFresh(QStringLiteral("dom"), bodyPath));
+    }
+    const bool same = dom.result == QString::number(1 + objects * 16)
+                      && load.result == QStringLiteral("%1/%2").arg(objects).arg(objects * 12);
+    out << QString::asprintf("description: %.1f MB, %d objects, %d parameters; %d fresh processes each, "
+                             "alternating (results %s)\n",
+                             body.size() / 1e6, objects, objects * 12, samples,
+                             same ? "match the DOM" : "DIFFER");
+    out << "                                           wall ms min / median   cpu ms min / median\n";
+    printSeries(out, "QDomDocument::setContent (bare parse)", dom, "(bytes already in memory)");
+    printSeries(out, "CParameterDescription::load", load, "(file read, checks, CRC, records)");
+    const double wallRatio = BenchReport::summarize(load.wall).median / BenchReport::summarize(dom.wall).median;
+    const double cpuRatio = BenchReport::summarize(load.cpu).median / BenchReport::summarize(dom.cpu).median;
+    out << QString::asprintf("  %-38s: %17.2f   %17.2f  (medians)\n", "load / bare DOM parse", wallRatio, cpuRatio);
+    out.flush();
+    return cpuRatio;
+}
+
+// crc16() against the bit-by-bit reference at every length up to 4096 bytes
+// from an aligned and from odd start addresses, and over a large buffer.
+bool crcMatchesReference(const QByteArray &large)
+{
+    QByteArray buffer(4096 + 8, Qt::Uninitialized);
+    for (int i = 0; i < buffer.size(); ++i)
+        buffer[i] = char(i * 167 + (i >> 7) + 13);
+    for (const int offset : {0, 1, 3, 5, 7}) {
+        for (int length = 0; length <= 4096; ++length) {
+            const char *data = buffer.constData() + offset;
+            if (crc16(data, length) != bitwiseCrc(data, length))
+                return false;
+        }
+    }
+    return crc16(large) == bitwiseCrc(large.constData(), large.size()) && crc16(large) == singleTableCrc(large);
+}
+
+void benchCrc(QTextStream &out, int samples)
 {
     QByteArray buffer(64 * 1024 * 1024, Qt::Uninitialized);
     for (int i = 0; i < buffer.size(); ++i)
         buffer[i] = char(i * 131 + (i >> 9));
+    out << "crc16 against a bit-by-bit reference (every length 0..4096 at offsets 0, 1, 3, 5, 7; 64 MB): "
+        << (crcMatchesReference(buffer) ? "match" : "MISMATCH") << "\n";
     volatile quint16 sink = 0;
-    const Timing sliced = best(5, [&] { sink = crc16(buffer); });
-    const Timing table = best(5, [&] { sink = singleTableCrc(buffer); });
-    if (crc16(buffer) != singleTableCrc(buffer))
-        std::printf("  CRC MISMATCH\n");
+    Series sliced, table;
+    const auto time = [](Series &series, const std::function<void()> &work) {
+        QElapsedTimer timer;
+        const double cpuStart = threadCpuMs();
+        timer.start();
+        work();
+        series.wall << timer.nsecsElapsed() / 1e6;
+        series.cpu << threadCpuMs() - cpuStart;
+    };
+    for (int i = 0; i < samples; ++i) {
+        time(sliced, [&] { sink = crc16(buffer); });
+        time(table, [&] { sink = singleTableCrc(buffer); });
+    }
     const double gb = buffer.size() / 1e9;
-    std::printf("crc16 over %d MB:                          wall GB/s  cpu GB/s\n", int(buffer.size() >> 20));
-    std::printf("  crc16 (4 lanes of slicing-by-8)       : %8.2f  %8.2f\n", gb / (sliced.wallMs / 1e3),
-                gb / (sliced.cpuMs / 1e3));
-    std::printf("  single table (baseline)               : %8.2f  %8.2f\n", gb / (table.wallMs / 1e3),
-                gb / (table.cpuMs / 1e3));
-    std::printf("  speed-up                              : %8.2f  %8.2f  (target >= 2 GB/s)\n",
-                table.wallMs / sliced.wallMs, table.cpuMs / sliced.cpuMs);
+    const auto rate = [gb](const QVector<double> &ms) { return gb / (BenchReport::summarize(ms).median / 1e3); };
+    out << QString::asprintf("crc16 over %d MB, %d runs each, alternating:   wall GB/s  cpu GB/s (medians)\n",
+                             int(buffer.size() >> 20), samples);
+    out << QString::asprintf("  crc16 (4 lanes of slicing-by-8)       : %8.2f  %8.2f\n", rate(sliced.wall), rate(sliced.cpu));
+    out << QString::asprintf("  single table (baseline)               : %8.2f  %8.2f\n", rate(table.wall), rate(table.cpu));
+    out << QString::asprintf("  speed-up                              : %8.2f  %8.2f  (target >= 2 GB/s)\n",
+                             rate(sliced.wall) / rate(table.wall), rate(sliced.cpu) / rate(table.cpu));
+    out.flush();
 }
 
-// load() of hostile files, each sealed with a valid trailer so that only the
-// safety checks stand between them and the reader.
-void benchRefusals()
+struct Refusals
+{
+    double worstMs = 0;
+    double worstMb = 0;
+};
+
+// load() of hostile files in fresh processes, each sealed with a valid
+// trailer so that only the safety checks stand between them and the reader.
+Refusals benchRefusals(QTextStream &out)
 {
     const QByteArray deep = "<QVR>" + QByteArray("<group>").repeated(30000) + QByteArray("</group>").repeated(30000)
                             + "</QVR>\n";
@@ -195,15 +327,26 @@ void benchRefusals()
         {"quadratic entities (50000 x 4 KB)", quadratic},
         {"oversized (64 MB attribute)", oversized},
     };
-    std::printf("refusals (load() returns false):\n");
+    out << "refusals (load() in a fresh process, median of 3; peak memory growth):\n";
+    Refusals worst;
     for (const auto &file : files) {
         const QString path = writeTemp(dir, QStringLiteral("hostile.xml"), sealed(file.bytes));
-        CParameterDescription description;
-        bool loaded = false;
-        const Timing timing = best(5, [&] { loaded = description.load(path); });
-        std::printf("  %-36s: %8.2f ms  %s  (%.2f MB file)\n", file.name, timing.wallMs,
-                    loaded ? "LOADED" : "refused", file.bytes.size() / 1e6);
+        Series series;
+        double rssMb = 0;
+        for (int i = 0; i < 3; ++i) {
+            const Sample sample = runFresh(QStringLiteral("load"), path);
+            series.add(sample);
+            rssMb = std::max(rssMb, sample.rssMb);
+        }
+        const double ms = BenchReport::summarize(series.wall).median;
+        out << QString::asprintf("  %-36s: %8.2f ms  %6.2f MB  %s  (%.2f MB file)\n", file.name, ms, rssMb,
+                                 series.result == QLatin1String("failed") ? "refused" : "LOADED",
+                                 file.bytes.size() / 1e6);
+        worst.worstMs = std::max(worst.worstMs, ms);
+        worst.worstMb = std::max(worst.worstMb, rssMb);
     }
+    out.flush();
+    return worst;
 }
 
 } // namespace
@@ -212,9 +355,20 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.7.0"));
-    const int objects = argc > 1 ? QByteArray(argv[1]).toInt() : 4000;
-    benchLoad(objects > 0 ? objects : 4000);
-    benchCrc();
-    benchRefusals();
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--measure"))
+        return measureOnce(args.at(2), args.at(3));
+    const int objects = args.size() > 1 && args.at(1).toInt() > 0 ? args.at(1).toInt() : 4000;
+    const int samples = args.size() > 2 && args.at(2).toInt() > 0 ? args.at(2).toInt() : 7;
+    QTextStream out(stdout);
+    BenchReport::printMachine(out);
+    const double loadVsDom = benchLoad(out, objects, samples);
+    benchCrc(out, samples);
+    const Refusals refusals = benchRefusals(out);
+    out << "load average at the end: " << BenchReport::loadAverage() << "\n";
+    out << "(load_vs_dom: medians of the measuring process's CPU time)\n";
+    BenchReport::printFigure(out, "load_vs_dom", loadVsDom);
+    BenchReport::printFigure(out, "refusal_worst_ms", refusals.worstMs);
+    BenchReport::printFigure(out, "refusal_worst_mb", refusals.worstMb);
     return 0;
 }
