@@ -4,6 +4,7 @@
 // by default; 0: at once), so the time is the bus's, as in a plant. Every
 // run writes: each gets a set with a damping no device holds yet. Runs with
 // --jobs 1 and 8 alternate, so both see the same machine load.
+#include "benchreport.h"
 #include "simprocess.h"
 
 #include <QCoreApplication>
@@ -91,6 +92,7 @@ double timeApply(const QTemporaryDir &dir, const QByteArray &base, const Fleet &
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    BenchReport::printMachine(out);
     const QStringList args = app.arguments();
     const int index = args.indexOf(QStringLiteral("--line-baud"));
     const QString baud = index > 0 ? args.value(index + 1) : QStringLiteral("115200");
