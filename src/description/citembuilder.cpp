@@ -8,6 +8,10 @@ namespace {
 
 const QString ListKey = QStringLiteral("List");
 const QString BitfieldKey = QStringLiteral("Bitfield");
+// Chart settings of a parameter: drawn in a chart, its colour and axis.
+const QString ChartKey = QStringLiteral("Chart");
+const QString ColorKey = QStringLiteral("Color");
+const QString AxisKey = QStringLiteral("YAxis");
 const QString BitKey = QStringLiteral("Bit");
 const QString BitsKey = QStringLiteral("Bits");
 
@@ -148,11 +152,33 @@ void CItemBuilder::buildParameter(const AttributeSet &attributes, const ObjectDe
             features.append(FeatureElement(entry, attributes.value(entry)));
     }
     item->setFeatures(features);
+    applyChart(item, attributes);
 
     if (isListType(item->type()))
         applyTextList(item, attributes, object);
     else if (isBitSetType(item->type()))
         applyBitfields(item, attributes, object);
+}
+
+void CItemBuilder::applyChart(CItem *item, const AttributeSet &attributes)
+{
+    const QString chart = attributes.value(ChartKey);
+    if (chart == QLatin1String("true"))
+        item->setChartVisible(true);
+    else if (!chart.isEmpty() && chart != QLatin1String("false"))
+        report(item, QStringLiteral("chart flag \"%1\" is neither true nor false").arg(chart));
+    if (attributes.contains(ColorKey)) {
+        const QColor color(attributes.value(ColorKey));
+        if (color.isValid())
+            item->setColor(color);
+        else
+            report(item, QStringLiteral("unknown chart colour \"%1\"").arg(attributes.value(ColorKey)));
+    }
+    const QString axis = attributes.value(AxisKey);
+    if (axis == QLatin1String("0") || axis == QLatin1String("1"))
+        item->setYAxis(axis.toInt());
+    else if (!axis.isEmpty())
+        report(item, QStringLiteral("chart axis \"%1\" is neither 0 nor 1").arg(axis));
 }
 
 void CItemBuilder::applyTextList(CItem *item, const AttributeSet &attributes, const ObjectDescription &object)

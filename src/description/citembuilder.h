@@ -30,6 +30,8 @@ class QObject;
 //  - Every attribute named like a feature entry ("Access", "Address_RW",
 //    "FC_RD", ...) becomes a FeatureElement of the item, in the entry names'
 //    order, so item->feature("Address_RW") gives its first holding register.
+//  - "Chart" ("true"/"false"), "Color" (a colour name or #rrggbb) and
+//    "YAxis" (0 or 1) set the item's chart flag, colour and axis.
 // What cannot be placed is built as far as possible and reported through
 // problems(); nothing is dropped silently.
 class LOOMWORK_EXPORT CItemBuilder
@@ -56,6 +58,7 @@ private:
     CItem *buildObject(const QString &name, const ObjectDescription &object, QObject *parent);
     void buildLine(const LineDescription &line, const ObjectDescription &object, CItem *parent);
     void buildParameter(const AttributeSet &attributes, const ObjectDescription &object, CItem *parent);
+    void applyChart(CItem *item, const AttributeSet &attributes);
     void applyTextList(CItem *item, const AttributeSet &attributes, const ObjectDescription &object);
     void applyBitfields(CItem *item, const AttributeSet &attributes, const ObjectDescription &object);
     void applyLanguage(CItem *item) const;

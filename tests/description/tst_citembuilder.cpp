@@ -127,6 +127,49 @@ private slots:
         QCOMPARE(lookup(&root, "Fine")->feature("Address_RW").toUInt(), 0x10u);
     }
 
+    void chartSettings_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QString>("color"); // empty: invalid
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("none") << "" << false << "" << 0 << "";
+        QTest::newRow("all three") << "Chart=\"true\" Color=\"#c62828\" YAxis=\"1\"" << true << "#c62828" << 1 << "";
+        QTest::newRow("colour by name") << "Chart=\"false\" Color=\"teal\"" << false << "#008080" << 0 << "";
+        QTest::newRow("flag not boolean") << "Chart=\"yes\"" << false << "" << 0 << "chart flag";
+        QTest::newRow("unknown colour") << "Chart=\"true\" Color=\"#12\"" << true << "" << 0 << "colour";
+        QTest::newRow("third axis") << "YAxis=\"2\"" << false << "" << 0 << "chart axis";
+    }
+
+    // The description marks what a chart draws, in which colour, on which axis.
+    void chartSettings()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(bool, visible);
+        QFETCH(QString, color);
+        QFETCH(int, axis);
+        QFETCH(QString, problem);
+        using namespace TestFiles;
+        const QByteArray content = object(
+            "O", "<group name=\"QVR_LINE\"><group name=\"L\"><group><value name=\"P\" Datatype=\"float\" "
+                     + attributes.toUtf8() + "/></group></group></group>");
+        QTemporaryDir dir;
+        CParameterDescription parsed;
+        QVERIFY(write(dir.filePath("c.xml"), sealed(description(content))) && parsed.load(dir.filePath("c.xml")));
+        QObject root;
+        CItemBuilder builder(parsed);
+        builder.build(&root);
+        const CItem *item = lookup(&root, "P");
+        QVERIFY(item);
+        QCOMPARE(item->isChartVisible(), visible);
+        QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
+        QCOMPARE(item->yAxis(), axis);
+        QCOMPARE(builder.problems().size(), problem.isEmpty() ? 0 : 1);
+        if (!problem.isEmpty())
+            QVERIFY2(builder.problems().first().contains(problem), qPrintable(builder.problems().first()));
+    }
+
 private:
     CParameterDescription m_description;
     QObject m_root;
