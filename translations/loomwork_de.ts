@@ -1167,6 +1167,22 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <source>the device does not hold the set</source>
         <translation>das Gerät hat den Satz nicht</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>display frame %1 needs a number, digit bytes and two status bytes</source>
+        <translation>Anzeigebild %1 braucht eine Nummer, Zifferbytes und zwei Statusbytes</translation>
+    </message>
+    <message>
+        <source>the device data describe no display</source>
+        <translation>die Gerätedaten beschreiben keine Anzeige</translation>
+    </message>
+    <message>
+        <source>the device data name no status block</source>
+        <translation>die Gerätedaten nennen keinen Statusblock</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

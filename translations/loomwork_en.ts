@@ -1166,6 +1166,22 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <source>the device does not hold the set</source>
         <translation>the device does not hold the set</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>display frame %1 needs a number, digit bytes and two status bytes</source>
+        <translation>display frame %1 needs a number, digit bytes and two status bytes</translation>
+    </message>
+    <message>
+        <source>the device data describe no display</source>
+        <translation>the device data describe no display</translation>
+    </message>
+    <message>
+        <source>the device data name no status block</source>
+        <translation>the device data name no status block</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

@@ -79,6 +79,7 @@ bool CDeviceData::parse(const QByteArray &json, QString *error)
                      .arg(data.value(QStringLiteral("version")).toString());
         return false;
     }
+    m_sections = data;
     const QVariantMap unit = data.value(QStringLiteral("unit")).toMap();
     m_unitSelector = unit.value(QStringLiteral("selector")).toString();
     for (const QVariant &factor : unit.value(QStringLiteral("factors")).toList())
@@ -165,6 +166,7 @@ void CDeviceData::parseDisplay(const QVariantMap &display)
     for (const QVariant &entry : display.value(QStringLiteral("leds")).toList()) {
         QVariantMap names = entry.toMap();
         const int code = names.take(QStringLiteral("code")).toInt();
+        names.remove(QStringLiteral("color")); // the rest are languages
         for (auto it = names.cbegin(); it != names.cend(); ++it)
             m_leds[code].insert(it.key(), it.value().toString());
     }
@@ -273,4 +275,9 @@ bool CDeviceData::isPoll(const CRequest &request) const
     return request.requestType == m_status.requestType
         && (m_status.address < 0 || request.startAddress == m_status.address)
         && (m_status.registers <= 0 || request.registerCount <= m_status.registers);
+}
+
+QVariantMap CDeviceData::section(const QString &key) const
+{
+    return m_sections.value(key).toMap();
 }

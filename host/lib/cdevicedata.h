@@ -112,6 +112,10 @@ public:
     // Number of the display frame that the plugin shows first (1 or 2).
     int firstDisplayFrame() const;
 
+    // A top-level section of the file as read ("display", "chart", ...),
+    // for the classes that interpret it; empty when absent.
+    QVariantMap section(const QString &key) const;
+
 private:
     struct LineEntry
     {
@@ -137,6 +141,7 @@ private:
     QHash<int, QHash<QString, QString>> m_leds;
     StatusBlock m_status;
     int m_firstFrame = 1;
+    QVariantMap m_sections;
 };
 
 #endif // CDEVICEDATA_H

@@ -1,0 +1,219 @@
+// Status samples: the device data's display description reads the status
+// block exactly as the plugin's front shows it, display texts become numbers
+// only when they are numbers, and the value's unit is the one the device
+// holds, known only once read.
+#include "cdevicedata.h"
+#include "cstatussampler.h"
+#include "simrig.h"
+
+namespace {
+
+typedef QPair<QString, int> Shown; // display text and LED code
+
+// Twelve status registers from little-endian byte pairs.
+QVector<quint16> block(const QByteArray &bytes)
+{
+    QVector<quint16> registers(12, 0);
+    for (int i = 0; i < bytes.size() && i / 2 < registers.size(); ++i)
+        registers[i / 2] |= quint16(quint8(bytes.at(i)) << (i % 2 ? 8 : 0));
+    return registers;
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray array;
+    for (const int value : values)
+        array.append(char(value));
+    return array;
+}
+
+QByteArray response(quint16 start, const QVector<quint16> &registers)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << start;
+    for (const quint16 word : registers)
+        out << word;
+    return bytes;
+}
+
+} // namespace
+
+class tst_CStatusSampler : public QObject
+{
+    Q_OBJECT
+
+    CDeviceSession m_session;
+    CStatusSampler *m_sampler = nullptr;
+
+    // The two frames the plugin's backend shows for registers (both refreshes
+    // of one status answer), in the order of the device data's frames.
+    QList<Shown> pluginShows(const QVector<quint16> &registers)
+    {
+        QObject *backend = m_session.backend();
+        QSignalSpy texts(backend, SIGNAL(displayText(QString)));
+        QSignalSpy leds(backend, SIGNAL(displayLed(int)));
+        emit m_session.master()->dataResponse(response(0x7000, registers));
+        QMetaObject::invokeMethod(backend, "setDisplay");
+        QMetaObject::invokeMethod(backend, "setDisplay");
+        if (texts.size() != 2 || leds.size() != 2)
+            return {};
+        return {{texts.at(0).at(0).toString(), leds.at(0).at(0).toInt()},
+                {texts.at(1).at(0).toString(), leds.at(1).at(0).toInt()}};
+    }
+
+    QList<Shown> decoderShows(const QVector<quint16> &registers)
+    {
+        QList<Shown> shown;
+        for (const CDisplayDecoder::Frame &frame : m_sampler->decoder().frames()) {
+            const CDisplayDecoder::Reading reading = m_sampler->decoder().read(frame, registers);
+            shown.append({reading.text, reading.led});
+        }
+        return shown;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
+        QVERIFY2(m_session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)),
+                 qPrintable(m_session.errorString()));
+        m_sampler = new CStatusSampler(m_session.master(), m_session.parameters(), &m_session.deviceData(), this);
+        QVERIFY2(m_sampler->isValid(), qPrintable(m_sampler->errorString()));
+    }
+
+    // Every segment pattern, with and without its point, in every digit.
+    void agreesWithThePlugin_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        for (int pattern = 0; pattern < 128; ++pattern) {
+            const int p = pattern;
+            const int dot = pattern | 0x80;
+            QTest::addRow("pattern %d", pattern) << bytes({p, dot, p, p, 0, 0, dot, p, dot, dot, 0x50, 0x00});
+        }
+        // The status bytes of both frames: the bits that count and some that do not.
+        for (const int first : {0x00, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x8F}) {
+            for (const int second : {0x00, 0x01, 0x02, 0x03, 0xFC}) {
+                QTest::addRow("status %02x %02x", first, second)
+                    << bytes({0x30, 0x7E, 0xB3, 0x6D, second, first, 0x7E, 0x7E, 0x30, 0x30, first, second});
+            }
+        }
+    }
+
+    void agreesWithThePlugin()
+    {
+        QFETCH(QByteArray, bytes);
+        const QVector<quint16> registers = block(bytes);
+        const QList<Shown> plugin = pluginShows(registers);
+        QCOMPARE(plugin.size(), 2);
+        QList<Shown> decoded = decoderShows(registers);
+        QCOMPARE(decoded.size(), 2);
+        // The plugin shows the frames in turn, the first frame of the device
+        // data first; which one came first is the plugin's business.
+        if (decoded.first() != plugin.first())
+            std::swap(decoded[0], decoded[1]);
+        QCOMPARE(decoded, plugin);
+    }
+
+    void number_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("integer") << "1042" << true << 1042.0 << 0;
+        QTest::newRow("blank digits") << "  12" << true << 12.0 << 0;
+        QTest::newRow("negative decimals") << "-2.50" << true << -2.5 << 2;
+        QTest::newRow("point after the last digit") << "100." << true << 100.0 << 0;
+        QTest::newRow("point first") << "-.5" << true << -0.5 << 1;
+        QTest::newRow("overflow") << "----" << false << 0.0 << 0;
+        QTest::newRow("message") << "Err " << false << 0.0 << 0;
+        QTest::newRow("two points") << "1.2.3" << false << 0.0 << 0;
+        QTest::newRow("blank") << "    " << false << 0.0 << 0;
+        QTest::newRow("minus alone") << "   -" << false << 0.0 << 0;
+        QTest::newRow("minus inside") << "1-2" << false << 0.0 << 0;
+    }
+
+    void number()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, isNumber);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        double number = 0.0;
+        int places = -1;
+        QCOMPARE(CDisplayDecoder::number(text, &number, &places), isNumber);
+        if (isNumber) {
+            QCOMPARE(number, value);
+            QCOMPARE(places, decimals);
+        }
+    }
+
+    void incompleteDescriptionsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("display");
+        QTest::newRow("no digits") << QByteArray(R"({"frames": [{"number": 1, "status": [10, 11]}]})");
+        QTest::newRow("one status byte") << QByteArray(R"({"frames": [{"number": 1, "digits": [0], "status": [10]}]})");
+        QTest::newRow("no number") << QByteArray(R"({"frames": [{"digits": [0], "status": [10, 11]}]})");
+    }
+
+    void incompleteDescriptionsRefused()
+    {
+        QFETCH(QByteArray, display);
+        CDisplayDecoder decoder;
+        QString error;
+        QVERIFY(!decoder.load(QJsonDocument::fromJson(display).object().toVariantMap(), &error));
+        QVERIFY(error.contains(QLatin1String("frame 1")));
+        QVERIFY(!decoder.isValid());
+    }
+
+    // The value is in the unit the device holds, from its first read on;
+    // only status answers are samples.
+    void unitFollowsTheDevice()
+    {
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("50")}));
+        CStatusSampler sampler(rig.session.master(), rig.session.parameters(), &rig.session.deviceData());
+        QSignalSpy samples(&sampler, &CStatusSampler::sampled);
+        rig.startPolling(50);
+        QVERIFY(samples.wait(5000));
+        CStatusSample sample = samples.last().first().value<CStatusSample>();
+        QCOMPARE(sample.text, QStringLiteral("50.00"));
+        QCOMPARE(sample.value, 50.0);
+        QVERIFY2(sample.unit.isEmpty(), "a unit shown before the device was read");
+        QCOMPARE(sample.unitScale, 0.0);
+
+        rig.poll.stop();
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        samples.clear();
+        rig.session.parameters()->readAll(); // parameter answers are no samples
+        QVERIFY(!samples.wait(300));
+
+        rig.startPolling(50);
+        QVERIFY(samples.wait(5000));
+        sample = samples.last().first().value<CStatusSample>();
+        QCOMPARE(sample.unit, QStringLiteral("mbar"));
+        QCOMPARE(sample.unitScale, 1.0);
+        QCOMPARE(sample.ledName, QStringLiteral("green"));
+        QVERIFY(sample.output > 0.0 && sample.output < 100.0);
+
+        // Across the change no number is shown in a unit it is not in.
+        samples.clear();
+        CItem *unit = rig.item(QStringLiteral("Einheit"));
+        unit->setValue(2); // kPa
+        emit unit->valueEdited();
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->writeModified(); }));
+        QTest::qWait(1500);
+        const QHash<QString, QString> shown{{"mbar", "50.00"}, {"kPa", "5.000"}, {"", ""}};
+        for (const QList<QVariant> &signal : qAsConst(samples)) {
+            sample = signal.first().value<CStatusSample>();
+            if (!sample.unit.isEmpty())
+                QCOMPARE(sample.text, shown.value(sample.unit));
+        }
+        QCOMPARE(sample.unit, QStringLiteral("kPa"));
+        QCOMPARE(sample.unitScale, 0.1);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CStatusSampler)
+#include "tst_cstatussampler.moc"
