@@ -313,47 +313,6 @@
         <translation>%1; --force übernimmt die übrigen Werte</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-  scan              find the devices on the link (--unit-ids FIRST-LAST)
-
-save DIR, diff FILE and apply FILE with --devices FLEET work on every device
-of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable,
-9 a device of a fleet was skipped or failed.</source>
-        <translation>Liest und schreibt die Parameter eines Geräts und beobachtet seine Anzeige.
-
-Befehle:
-  read              alle Parameter ausgeben (Name, Wert, Einheit; --json)
-  write NAME WERT   einen Parameter setzen (Listeneintrag oder Zahl in
-                    Anzeigeeinheiten), Geräteregeln folgen lassen, Geändertes schreiben
-  watch             Anzeigetext und LED ausgeben, wenn sie sich ändern (--json)
-  save DATEI        die Parameter des Geräts als Parametersatz speichern
-  diff DATEI        zeigen, worin das Gerät von einem Parametersatz abweicht
-  apply DATEI       die abweichenden Werte des Satzes schreiben (--dry-run, --force)
-  scan              die Geräte an der Verbindung suchen (--unit-ids ERSTE-LETZTE)
-
-save ORDNER, diff DATEI und apply DATEI mit --devices GERÄTELISTE wirken auf jedes
-Gerät einer Geräteliste statt auf eine Verbindung (--jobs N Endpunkte gleichzeitig,
---report ORDNER).
-
-Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindung,
-4 Lesen fehlgeschlagen, 5 unbekannter Parameter, unzulässiger Wert oder abgelehnter Satz,
-6 Schreiben fehlgeschlagen, 7 das Gerät weicht vom Satz ab, 8 Satzdatei nicht les- oder schreibbar,
-9 ein Gerät der Geräteliste wurde übersprungen oder scheiterte.</translation>
-    </message>
-    <message>
         <source>read, write, watch, save, diff, apply or scan</source>
         <translation>read, write, watch, save, diff, apply oder scan</translation>
     </message>
@@ -392,6 +351,65 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>--devices goes with save, diff or apply, without --tcp or --serial</source>
         <translation>--devices gehört zu save, diff oder apply, ohne --tcp oder --serial</translation>
+    </message>
+    <message>
+        <source>nothing to record: %1</source>
+        <translation>nichts aufzuzeichnen: %1</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read: rows without a known unit leave it empty</source>
+        <translation>nicht jeder Parameter ließ sich lesen: Zeilen ohne bekannte Einheit lassen sie leer</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json);
+                    --csv FILE records every status answer
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</source>
+        <translation>Liest und schreibt die Parameter eines Geräts und beobachtet seine Anzeige.
+
+Befehle:
+  read              alle Parameter ausgeben (Name, Wert, Einheit; --json)
+  write NAME WERT   einen Parameter setzen (Listeneintrag oder Zahl in
+                    Anzeigeeinheiten), Geräteregeln folgen lassen, Geändertes schreiben
+  watch             Anzeigetext und LED ausgeben, wenn sie sich ändern (--json);
+                    --csv DATEI zeichnet jede Statusantwort auf
+  save DATEI        die Parameter des Geräts als Parametersatz speichern
+  diff DATEI        zeigen, worin das Gerät von einem Parametersatz abweicht
+  apply DATEI       die abweichenden Werte des Satzes schreiben (--dry-run, --force)
+  scan              die Geräte an der Verbindung suchen (--unit-ids ERSTE-LETZTE)
+
+save ORDNER, diff DATEI und apply DATEI mit --devices GERÄTELISTE wirken auf jedes
+Gerät einer Geräteliste statt auf eine Verbindung (--jobs N Endpunkte gleichzeitig,
+--report ORDNER).
+
+Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindung,
+4 Lesen fehlgeschlagen, 5 unbekannter Parameter, unzulässiger Wert oder abgelehnter Satz,
+6 Schreiben fehlgeschlagen, 7 das Gerät weicht vom Satz ab, 8 Satzdatei nicht les- oder schreibbar,
+9 ein Gerät der Geräteliste wurde übersprungen oder scheiterte.</translation>
+    </message>
+    <message>
+        <source>watch: also record every status answer to a CSV file.</source>
+        <translation>watch: jede Statusantwort zusätzlich in eine CSV-Datei aufzeichnen.</translation>
+    </message>
+    <message>
+        <source>watch --csv: least time between two rows in ms (0: every answer).</source>
+        <translation>watch --csv: kleinster Abstand zweier Zeilen in ms (0: jede Antwort).</translation>
     </message>
 </context>
 <context>

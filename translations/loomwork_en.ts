@@ -313,46 +313,6 @@
         <translation>%1; --force applies the other values</translation>
     </message>
     <message>
-        <source>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-  scan              find the devices on the link (--unit-ids FIRST-LAST)
-
-save DIR, diff FILE and apply FILE with --devices FLEET work on every device
-of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable,
-9 a device of a fleet was skipped or failed.</source>
-        <translation>Reads and writes the parameters of a device and watches its display.
-
-Commands:
-  read              print all parameters (name, value, unit; --json)
-  write NAME VALUE  set one parameter (list entry text or number in display
-                    units), let the device rules follow, write what changed
-  watch             print the display text and LED as they change (--json)
-  save FILE         save the device&apos;s parameters as a parameter set
-  diff FILE         show where the device differs from a parameter set
-  apply FILE        write the set&apos;s differing values (--dry-run, --force)
-  scan              find the devices on the link (--unit-ids FIRST-LAST)
-
-save DIR, diff FILE and apply FILE with --devices FLEET work on every device
-of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
-
-Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
-4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
-7 the device differs from the set, 8 set file not readable or writable,
-9 a device of a fleet was skipped or failed.</translation>
-    </message>
-    <message>
         <source>read, write, watch, save, diff, apply or scan</source>
         <translation>read, write, watch, save, diff, apply or scan</translation>
     </message>
@@ -391,6 +351,64 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>--devices goes with save, diff or apply, without --tcp or --serial</source>
         <translation>--devices goes with save, diff or apply, without --tcp or --serial</translation>
+    </message>
+    <message>
+        <source>nothing to record: %1</source>
+        <translation>nothing to record: %1</translation>
+    </message>
+    <message>
+        <source>not every parameter could be read: rows without a known unit leave it empty</source>
+        <translation>not every parameter could be read: rows without a known unit leave it empty</translation>
+    </message>
+    <message>
+        <source>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json);
+                    --csv FILE records every status answer
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</source>
+        <translation>Reads and writes the parameters of a device and watches its display.
+
+Commands:
+  read              print all parameters (name, value, unit; --json)
+  write NAME VALUE  set one parameter (list entry text or number in display
+                    units), let the device rules follow, write what changed
+  watch             print the display text and LED as they change (--json);
+                    --csv FILE records every status answer
+  save FILE         save the device&apos;s parameters as a parameter set
+  diff FILE         show where the device differs from a parameter set
+  apply FILE        write the set&apos;s differing values (--dry-run, --force)
+  scan              find the devices on the link (--unit-ids FIRST-LAST)
+
+save DIR, diff FILE and apply FILE with --devices FLEET work on every device
+of a fleet list instead of one link (--jobs N endpoints at once, --report DIR).
+
+Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
+4 read failed, 5 unknown parameter, bad value or refused set, 6 write failed,
+7 the device differs from the set, 8 set file not readable or writable,
+9 a device of a fleet was skipped or failed.</translation>
+    </message>
+    <message>
+        <source>watch: also record every status answer to a CSV file.</source>
+        <translation>watch: also record every status answer to a CSV file.</translation>
+    </message>
+    <message>
+        <source>watch --csv: least time between two rows in ms (0: every answer).</source>
+        <translation>watch --csv: least time between two rows in ms (0: every answer).</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "cdevicedata.h"
 #include "cdevicesession.h"
 #include "cdisplaywatcher.h"
+#include "cwatchrecording.h"
 #include "citeminput.h"
 #include "clinechange.h"
 #include "cmodbusmaster.h"
@@ -90,27 +91,38 @@ int CParameterCommands::write(const QString &name, const QString &text)
     return CCliConsole::ExitOk;
 }
 
-int CParameterCommands::watch(int interval, int count, int seconds, bool json)
+int CParameterCommands::watch(const WatchOptions &options)
 {
     QObject *backend = m_session.backend();
     if (!backend)
         return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin created no backend"));
-    CDisplayWatcher watcher(CCliConsole::out(), m_session.deviceData(), m_language, json);
+    CDisplayWatcher watcher(CCliConsole::out(), m_session.deviceData(), m_language, options.json);
     if (!watcher.watch(backend))
         return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin's backend reports no display"));
+    CWatchRecording recording(m_session, m_language);
+    QString error;
+    if (!options.csvFile.isEmpty() && !recording.start(options.csvFile, options.recordInterval, &error))
+        return CCliConsole::fail(CCliConsole::ExitFile, error);
     QEventLoop loop;
+    QObject::connect(&recording, &CWatchRecording::failed, &loop, [&](const QString &reason) {
+        error = reason;
+        loop.quit();
+    });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, backend, [this]() { m_session.requestPoll(); });
     QObject::connect(&watcher, &CDisplayWatcher::changed, &loop, [&]() {
-        if (count > 0 && watcher.updates() >= count)
+        if (options.count > 0 && watcher.updates() >= options.count)
             loop.quit();
     });
-    if (seconds > 0)
-        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    if (options.seconds > 0)
+        QTimer::singleShot(options.seconds * 1000, &loop, &QEventLoop::quit);
     if (!m_session.requestPoll())
         return CCliConsole::fail(CCliConsole::ExitSetup, CCliTr::tr("the plugin's backend does not poll"));
-    poll.start(interval);
+    poll.start(options.interval);
     loop.exec();
+    recording.stop();
+    if (!error.isEmpty())
+        return CCliConsole::fail(CCliConsole::ExitFile, error);
     if (watcher.updates() == 0)
         return CCliConsole::fail(CCliConsole::ExitRead, CCliTr::tr("the device display never arrived"));
     return CCliConsole::ExitOk;

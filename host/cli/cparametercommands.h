@@ -14,12 +14,22 @@ class CParameterCommands
     Q_DECLARE_TR_FUNCTIONS(LoomworkCli)
 
 public:
+    struct WatchOptions
+    {
+        int interval = 1000; // poll interval, ms
+        int count = 0;       // stop after this many display changes (0: never)
+        int seconds = 0;     // stop after this time (0: never)
+        bool json = false;
+        QString csvFile;     // also record to this CSV file
+        int recordInterval = 0; // least time between two CSV rows, ms
+    };
+
     // session is connected; language is the CLI's ("en", "de").
     CParameterCommands(CDeviceSession &session, const QString &language);
 
     int read(bool json);
     int write(const QString &name, const QString &text);
-    int watch(int interval, int count, int seconds, bool json);
+    int watch(const WatchOptions &options);
 
 private:
     CDeviceSession &m_session;

@@ -118,7 +118,8 @@ void addOptions(QCommandLineParser &args)
         "  read              print all parameters (name, value, unit; --json)\n"
         "  write NAME VALUE  set one parameter (list entry text or number in display\n"
         "                    units), let the device rules follow, write what changed\n"
-        "  watch             print the display text and LED as they change (--json)\n"
+        "  watch             print the display text and LED as they change (--json);\n"
+        "                    --csv FILE records every status answer\n"
         "  save FILE         save the device's parameters as a parameter set\n"
         "  diff FILE         show where the device differs from a parameter set\n"
         "  apply FILE        write the set's differing values (--dry-run, --force)\n"
@@ -164,6 +165,11 @@ void addOptions(QCommandLineParser &args)
          QStringLiteral("0")},
         {QStringLiteral("duration"), CCliTr::tr("watch: stop after S seconds."), QStringLiteral("S"),
          QStringLiteral("0")},
+        {QStringLiteral("csv"), CCliTr::tr("watch: also record every status answer to a CSV file."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("record-interval"),
+         CCliTr::tr("watch --csv: least time between two rows in ms (0: every answer)."), QStringLiteral("MS"),
+         QStringLiteral("0")},
     });
     // A fleet's worker process serves the devices behind one endpoint.
     QCommandLineOption endpoint(QStringLiteral("endpoint"), QString(), QStringLiteral("ENDPOINT"));
@@ -202,9 +208,14 @@ int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStr
         return sets.diff(words.at(1), json);
     if (command == QLatin1String("apply"))
         return sets.apply(words.at(1), args.isSet(QStringLiteral("dry-run")), args.isSet(QStringLiteral("force")));
-    return parameters.watch(qMax(10, args.value(QStringLiteral("interval")).toInt()),
-                            args.value(QStringLiteral("count")).toInt(), args.value(QStringLiteral("duration")).toInt(),
-                            json);
+    CParameterCommands::WatchOptions watch;
+    watch.interval = qMax(10, args.value(QStringLiteral("interval")).toInt());
+    watch.count = args.value(QStringLiteral("count")).toInt();
+    watch.seconds = args.value(QStringLiteral("duration")).toInt();
+    watch.json = json;
+    watch.csvFile = args.value(QStringLiteral("csv"));
+    watch.recordInterval = qMax(0, args.value(QStringLiteral("record-interval")).toInt());
+    return parameters.watch(watch);
 }
 
 // A scan starts on a serial line at the plugin's line settings and tries the

@@ -52,6 +52,9 @@ private slots:
                                      << "/nonexistent.json";
         QTest::newRow("set not writable") << QStringList{"--tcp", "@", "save", "/nonexistent/set.json"} << 8
                                           << "/nonexistent/set.json";
+        QTest::newRow("recording not writable")
+            << QStringList{"--tcp", "@", "watch", "--csv", "/nonexistent/trend.csv", "--count", "1"} << 8
+            << "/nonexistent/trend.csv";
     }
 
     void exitCodes()
@@ -183,6 +186,35 @@ private slots:
             frames.insert(change.value("frame").toInt());
         }
         QCOMPARE(frames, (QSet<int>{1, 2}));
+    }
+
+    // watch --csv: the rows a technician opens in a spreadsheet, in the
+    // unit the device holds, one per recording interval.
+    void watchCsv()
+    {
+        SimProcess steady;
+        QVERIFY(steady.start({"--pressure", "100"}));
+        const QString device = QStringLiteral("127.0.0.1:%1").arg(steady.port());
+        QByteArray out;
+        QCOMPARE(runRaw({"--tcp", device, "write", "Einheit", "kPa"}, &out), 0);
+        const QString file = m_dir.filePath(QStringLiteral("watch.csv"));
+        QCOMPARE(runRaw({"--tcp", device, "--language", "de", "watch", "--csv", file, "--interval", "50",
+                         "--record-interval", "200", "--duration", "2"},
+                        &out),
+                 0);
+        QFile csv(file);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QStringLiteral("time,display,value,unit,output_percent,led,led_state"));
+        // About five rows a second for two seconds, whatever the machine's load.
+        QVERIFY2(lines.size() - 1 >= 5 && lines.size() - 1 <= 11, qPrintable(lines.join('\n')));
+        for (const QString &line : lines.mid(1)) {
+            const QStringList fields = line.split(',');
+            QCOMPARE(fields.size(), 7);
+            QVERIFY2(QDateTime::fromString(fields.at(0), Qt::ISODateWithMs).isValid(), qPrintable(line));
+            QCOMPARE(fields.mid(1), (QStringList{"10.00", "10.00", "kPa", "40.0", "2", QString::fromUtf8("grün")}));
+        }
+        QCOMPARE(runRaw({"--tcp", device, "write", "Einheit", "mbar"}, &out), 0);
     }
 
     // Captions, list texts and messages in the chosen language.
