@@ -28,13 +28,15 @@ CStatusSampler::CStatusSampler(CModbusMaster *master, CParameterTransfer *parame
     connect(parameters, &CParameterTransfer::statesChanged, this, &CStatusSampler::onStatesChanged);
 }
 
-// A known unit that gives way to another starts the display's settling time.
+// A unit that becomes known starts the display's settling time: after a
+// change, and also when first read, since another client may have changed
+// it a moment before and the display may still show the old number.
 void CStatusSampler::onStatesChanged()
 {
     const QString unit = valueUnit();
     if (unit == m_unit)
         return;
-    if (!m_unit.isEmpty() && !unit.isEmpty())
+    if (!unit.isEmpty())
         m_sinceUnitChange.start();
     m_unit = unit;
 }

@@ -183,7 +183,11 @@ private slots:
         QVERIFY2(sample.unit.isEmpty(), "a unit shown before the device was read");
         QCOMPARE(sample.unitScale, 0.0);
 
+        // Another client may have changed the unit just before the read:
+        // the unit is given once the display had time to follow it.
         rig.poll.stop();
+        QElapsedTimer sinceRead;
+        sinceRead.start();
         QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
         samples.clear();
         rig.session.parameters()->readAll(); // parameter answers are no samples
@@ -191,6 +195,12 @@ private slots:
 
         rig.startPolling(50);
         QVERIFY(samples.wait(5000));
+        sample = samples.first().first().value<CStatusSample>();
+        QVERIFY2(sample.unit.isEmpty() || sinceRead.elapsed() >= 1000, "a unit given before the display settled");
+        QVERIFY(QTest::qWaitFor([&]() {
+            return !samples.last().first().value<CStatusSample>().unit.isEmpty();
+        }, 5000));
+        QVERIFY(sinceRead.elapsed() >= 1000);
         sample = samples.last().first().value<CStatusSample>();
         QCOMPARE(sample.unit, QStringLiteral("mbar"));
         QCOMPARE(sample.unitScale, 1.0);
