@@ -19,42 +19,71 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_sim.start({}));
+        // A device whose setpoint range is narrower than the description's:
+        // the client's checks pass, the device refuses.
+        QFile description(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"));
+        QVERIFY(description.open(QIODevice::ReadOnly));
+        QByteArray bytes = description.readAll();
+        const int setpoint = bytes.indexOf("name=\"Sollwert\"");
+        const int max = bytes.indexOf("Max=\"250\"", setpoint);
+        QVERIFY(setpoint > 0 && max > setpoint);
+        bytes.replace(max, 9, "Max=\"50\"");
+        QFile narrow(m_dir.filePath(QStringLiteral("narrow.xml")));
+        QVERIFY(narrow.open(QIODevice::WriteOnly) && narrow.write(bytes) == bytes.size());
+        const QString set = m_dir.filePath(QStringLiteral("set60.json"));
+        QCOMPARE(run({"--tcp", "@", "save", set}), 0);
+        QVERIFY(editSet(set, {{"Sollwert", 60}}));
     }
 
+    // Every exit code a script can meet; "@" is the shared simulator, or one
+    // started with the simulator arguments when they are given.
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message"); // part of stderr
-        QTest::newRow("read") << QStringList{"--tcp", "@", "read"} << 0 << QString();
-        QTest::newRow("no link") << QStringList{"read"} << 1 << "--tcp HOST:PORT";
-        QTest::newRow("bad address") << QStringList{"--tcp", "localhost", "read"} << 1 << "HOST:PORT";
-        QTest::newRow("unknown command") << QStringList{"--tcp", "@", "erase"} << 1 << "usage";
-        QTest::newRow("write without value") << QStringList{"--tcp", "@", "write", "Sollwert"} << 1 << "usage";
-        QTest::newRow("no description") << QStringList{"--tcp", "@", "--description", "/nonexistent.xml", "read"} << 2
-                                        << "/nonexistent.xml";
-        QTest::newRow("no plugin") << QStringList{"--tcp", "@", "--plugin-dir", "/nonexistent", "read"} << 2
-                                   << "/nonexistent";
-        QTest::newRow("unknown parameter") << QStringList{"--tcp", "@", "write", "Nichts", "1"} << 5 << "Nichts";
-        QTest::newRow("out of range") << QStringList{"--tcp", "@", "write", "GrenzwertMaxAlarm", "9999"} << 5
-                                      << "outside";
-        QTest::newRow("not a list entry") << QStringList{"--tcp", "@", "write", "Einheit", "bar"} << 5 << "mbar";
-        QTest::newRow("read-only") << QStringList{"--tcp", "@", "write", "Typ", "1"} << 5 << "read-only";
-        QTest::newRow("negative number, no --") << QStringList{"--tcp", "@", "write", "GrenzwertMaxAlarm", "-5"} << 5
-                                                << "-5 is outside 0 .. 250";
-        QTest::newRow("unit id 0") << QStringList{"--tcp", "@", "--unit-id", "0", "read"} << 1 << "1 .. 247";
-        QTest::newRow("unit id 248") << QStringList{"--tcp", "@", "--unit-id", "248", "read"} << 1 << "1 .. 247";
-        QTest::newRow("another language") << QStringList{"--tcp", "@", "--language", "fr", "read"} << 1 << "en or de";
-        QTest::newRow("against a device rule")
-            << QStringList{"--tcp", "@", "write", "GrenzwertMinAlarm", "240"} << 5
-            << "(GrenzwertMaxAlarm): 200 mbar is not above";
-        QTest::newRow("no set file") << QStringList{"--tcp", "@", "diff", "/nonexistent.json"} << 8
-                                     << "/nonexistent.json";
-        QTest::newRow("set not writable") << QStringList{"--tcp", "@", "save", "/nonexistent/set.json"} << 8
-                                          << "/nonexistent/set.json";
-        QTest::newRow("recording not writable")
-            << QStringList{"--tcp", "@", "watch", "--csv", "/nonexistent/trend.csv", "--count", "1"} << 8
-            << "/nonexistent/trend.csv";
+        QTest::addColumn<QStringList>("simulator");
+        const QStringList shared;
+        const QStringList silent{"--drop-every", "1"};
+        const QStringList quick{"--timeout", "50", "--retries", "0"};
+        const QStringList narrow{"--description", m_dir.filePath("narrow.xml"), "--no-xml-check"};
+        auto row = [](const char *name, const QStringList &args, int code, const QString &message,
+                      const QStringList &simulator) {
+            QTest::newRow(name) << (QStringList{"--tcp", "@"} + args) << code << message << simulator;
+        };
+        row("read", {"read"}, 0, QString(), shared);
+        QTest::newRow("no link") << QStringList{"read"} << 1 << "--tcp HOST:PORT" << shared;
+        QTest::newRow("bad address") << QStringList{"--tcp", "localhost", "read"} << 1 << "HOST:PORT" << shared;
+        row("unknown command", {"erase"}, 1, "usage", shared);
+        row("write without value", {"write", "Sollwert"}, 1, "usage", shared);
+        row("unit id 0", {"--unit-id", "0", "read"}, 1, "1 .. 247", shared);
+        row("unit id 248", {"--unit-id", "248", "read"}, 1, "1 .. 247", shared);
+        row("another language", {"--language", "fr", "read"}, 1, "en or de", shared);
+        row("no description", {"--description", "/nonexistent.xml", "read"}, 2, "/nonexistent.xml", shared);
+        row("no plugin", {"--plugin-dir", "/nonexistent", "read"}, 2, "/nonexistent", shared);
+        QTest::newRow("nobody listening") << QStringList{"--tcp", "127.0.0.1:1", "read"} << 3 << "connection refused"
+                                          << shared;
+        QTest::newRow("no such serial port") << QStringList{"--serial", "/dev/nonexistent-tty", "read"} << 3
+                                             << "no such serial port" << shared;
+        row("silent device, read", QStringList{"read"} + quick, 4, "not every parameter could be read", silent);
+        row("silent device, write", QStringList{"write", "Sollwert", "10"} + quick, 4, "could not be read", silent);
+        row("silent device, watch", QStringList{"watch", "--duration", "1"} + quick, 4, "never arrived", silent);
+        row("silent device, save", QStringList{"save", m_dir.filePath("never.json")} + quick, 3, "does not answer",
+            silent);
+        row("unknown parameter", {"write", "Nichts", "1"}, 5, "Nichts", shared);
+        row("out of range", {"write", "GrenzwertMaxAlarm", "9999"}, 5, "outside", shared);
+        row("not a list entry", {"write", "Einheit", "bar"}, 5, "mbar", shared);
+        row("read-only", {"write", "Typ", "1"}, 5, "read-only", shared);
+        row("negative number, no --", {"write", "GrenzwertMaxAlarm", "-5"}, 5, "-5 is outside 0 .. 250", shared);
+        row("against a device rule", {"write", "GrenzwertMinAlarm", "240"}, 5,
+            "(GrenzwertMaxAlarm): 200 mbar is not above", shared);
+        row("device refuses the value", {"write", "Sollwert", "60"}, 6, "the device refused 60 mbar", narrow);
+        row("device refuses a set's value", {"apply", "SET"}, 6, "exception 3", narrow);
+        row("set differs", {"diff", "SET"}, 7, QString(), shared);
+        row("no set file", {"diff", "/nonexistent.json"}, 8, "/nonexistent.json", shared);
+        row("set not writable", {"save", "/nonexistent/set.json"}, 8, "/nonexistent/set.json", shared);
+        row("recording not writable", {"watch", "--csv", "/nonexistent/trend.csv", "--count", "1"}, 8,
+            "/nonexistent/trend.csv", shared);
     }
 
     void exitCodes()
@@ -62,8 +91,12 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, message);
+        QFETCH(QStringList, simulator);
+        SimProcess own;
+        if (!simulator.isEmpty())
+            QVERIFY(own.start(simulator));
         QByteArray err;
-        QCOMPARE(run(args, nullptr, &err), code);
+        QCOMPARE(runOn(simulator.isEmpty() ? m_sim : own, args, nullptr, &err), code);
         QVERIFY2(QString::fromUtf8(err).contains(message), err.constData());
     }
 
@@ -76,6 +109,9 @@ private slots:
         // Numbers follow the language.
         QCOMPARE(run({"--tcp", "@", "--language", "de", "write", "Sollwert", "12.5"}, &out), 0);
         QCOMPARE(out, QByteArray("Sollwert = 12,5 mbar (unverändert)\n"));
+        QCOMPARE(run({"--tcp", "@", "read"}, &out), 0);
+        QVERIFY2(QString::fromUtf8(out).contains(QRegularExpression(QStringLiteral("\nSollwert +12.5 mbar\n"))),
+                 out.constData());
         QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
         const QHash<QString, QJsonObject> items = byName(out);
         const QJsonObject setpoint = items.value("Sollwert");
@@ -144,19 +180,8 @@ private slots:
 
         // A set with an offending value is refused; --force applies the rest,
         // but the device cannot hold the set.
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QJsonObject set = QJsonDocument::fromJson(in.readAll()).object();
-        in.close();
-        QJsonObject values = set.value("values").toObject();
-        values.insert("GrenzwertMaxAlarm", 99999);
-        values.insert("Daempfung", 42);
-        set.insert("values", values);
         const QString bad = m_dir.filePath("bad.json");
-        QFile outFile(bad);
-        QVERIFY(outFile.open(QIODevice::WriteOnly));
-        outFile.write(QJsonDocument(set).toJson());
-        outFile.close();
+        QVERIFY(QFile::copy(file, bad) && editSet(bad, {{"GrenzwertMaxAlarm", 99999}, {"Daempfung", 42}}));
         QCOMPARE(run({"--tcp", "@", "apply", bad}, &out, &err), 5);
         QVERIFY2(err.contains("(GrenzwertMaxAlarm): 99999 mbar is outside 0 .. 250 mbar"), err.constData());
         QCOMPARE(run({"--tcp", "@", "apply", bad, "--force"}, &out, &err), 7);
@@ -164,28 +189,119 @@ private slots:
         QCOMPARE(run({"--tcp", "@", "apply", file}, &out), 0);
     }
 
-    void watchJson()
+    // A unit change is an edit the plugin follows: the limits and the
+    // setpoint are converted with it and written in the same go, so the
+    // device's alarm points stay where they were.
+    void unitChangeConvertsTheLimits_data()
     {
-        // 100 mbar between the limits: a green LED.
-        SimProcess steady;
-        QVERIFY(steady.start({"--pressure", "100"}));
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<QList<double>>("readBack"); // max, max hysteresis, min, min hysteresis, setpoint
+        QTest::newRow("kPa") << "kPa"
+                             << QStringList{"GrenzwertMaxAlarm = 20 kPa", "GrenzwertMinAlarm = 2 kPa",
+                                            "Sollwert = 10 kPa", "Einheit = kPa"}
+                             << QList<double>{20, 0.5, 2, 0.5, 10};
+        QTest::newRow("Pa") << "Pa"
+                            << QStringList{"GrenzwertMaxAlarm = 20000 Pa", "GrenzwertMinHysterese = 500 Pa",
+                                           "Einheit = Pa"}
+                            << QList<double>{20000, 500, 2000, 500, 10000};
+        QTest::newRow("by number") << "2" << QStringList{"GrenzwertMaxHysterese = 0.5 kPa", "Einheit = kPa"}
+                                   << QList<double>{20, 0.5, 2, 0.5, 10};
+        QTest::newRow("same unit") << "mbar" << QStringList{"Einheit = mbar (unchanged)"}
+                                   << QList<double>{200, 5, 20, 5, 100};
+    }
+
+    void unitChangeConvertsTheLimits()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QStringList, printed);
+        QFETCH(QList<double>, readBack);
+        SimProcess device;
+        QVERIFY(device.start({}));
         QByteArray out;
-        QCOMPARE(runRaw({"--tcp", QStringLiteral("127.0.0.1:%1").arg(steady.port()), "watch", "--json", "--count", "3",
-                         "--interval", "100"},
-                        &out),
-                 0);
-        const QList<QByteArray> lines = out.trimmed().split('\n');
-        QCOMPARE(lines.size(), 3);
-        QSet<int> frames;
-        for (const QByteArray &line : lines) {
-            const QJsonObject change = QJsonDocument::fromJson(line).object();
-            QVERIFY2(QDateTime::fromString(change.value("time").toString(), Qt::ISODateWithMs).isValid(), line);
-            QVERIFY(!change.value("text").toString().isEmpty());
-            QCOMPARE(change.value("led").toInt(), 2);
-            QCOMPARE(change.value("ledName").toString(), QStringLiteral("green"));
-            frames.insert(change.value("frame").toInt());
+        QCOMPARE(runOn(device, {"--tcp", "@", "write", "Einheit", unit}, &out), 0);
+        for (const QString &line : printed)
+            QVERIFY2(out.contains(line.toUtf8() + '\n'), out.constData());
+        QCOMPARE(runOn(device, {"--tcp", "@", "read", "--json"}, &out), 0);
+        const QHash<QString, QJsonObject> items = byName(out);
+        QList<double> held;
+        for (const char *name : {"GrenzwertMaxAlarm", "GrenzwertMaxHysterese", "GrenzwertMinAlarm",
+                                 "GrenzwertMinHysterese", "Sollwert"})
+            held << items.value(name).value("value").toDouble();
+        QCOMPARE(held, readBack);
+    }
+
+    // watch prints a line per change of the display: no line twice in a
+    // row, the two frames in turn, the LED's name in the chosen language;
+    // without --count it runs until --duration ends.
+    void watch_data()
+    {
+        QTest::addColumn<QString>("pressure");
+        QTest::addColumn<QStringList>("setup"); // NAME VALUE ... written first
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("lines"); // 0: at least two
+        QTest::addColumn<int>("led");
+        QTest::addColumn<QString>("ledName");
+        const QStringList three{"--count", "3"};
+        const QStringList none;
+        QTest::newRow("between the limits") << "100" << none << three << 3 << 2 << "green";
+        QTest::newRow("above the upper limit") << "240" << none << three << 3 << 5 << "red";
+        QTest::newRow("below the lower limit") << "10" << none << three << 3 << 4 << "yellow+red";
+        QTest::newRow("German") << "240" << none << (three + QStringList{"--language", "de"}) << 3 << 5 << "rot";
+        QTest::newRow("JSON") << "10" << none << (three + QStringList{"--json"}) << 3 << 4 << "yellow+red";
+        QTest::newRow("until the duration ends") << "100" << none << QStringList{"--duration", "2"} << 0 << 2
+                                                 << "green";
+        // 100 mbar at the end of a 0 .. 100 mbar range: both frames read 100.0.
+        QTest::newRow("both frames alike")
+            << "100" << QStringList{"GrenzwertMaxAlarm", "90", "MessbereichEnde", "100"}
+            << QStringList{"--duration", "2"} << 1 << 5 << "red";
+    }
+
+    void watch()
+    {
+        QFETCH(QString, pressure);
+        QFETCH(QStringList, setup);
+        QFETCH(QStringList, options);
+        QFETCH(int, lines);
+        QFETCH(int, led);
+        QFETCH(QString, ledName);
+        SimProcess device;
+        QVERIFY(device.start({"--pressure", pressure}));
+        QByteArray out;
+        for (int i = 0; i + 1 < setup.size(); i += 2)
+            QCOMPARE(runOn(device, {"--tcp", "@", "write", setup.at(i), setup.at(i + 1)}), 0);
+        QCOMPARE(runOn(device, QStringList{"--tcp", "@", "watch", "--interval", "100"} + options, &out), 0);
+        const QList<QByteArray> printed = out.trimmed().split('\n');
+        if (lines > 0)
+            QCOMPARE(printed.size(), lines);
+        else
+            QVERIFY2(printed.size() >= 2, out.constData());
+        const QRegularExpression pattern(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3}  (.+)  LED (\\d) \\((.+)\\)  "
+                                                        "(?:frame|Bild) ([12])$"));
+        int lastFrame = 0;
+        for (const QByteArray &line : printed) {
+            QString text;
+            int frame = 0;
+            if (options.contains("--json")) {
+                const QJsonObject change = QJsonDocument::fromJson(line).object();
+                QVERIFY2(QDateTime::fromString(change.value("time").toString(), Qt::ISODateWithMs).isValid(), line);
+                QCOMPARE(change.value("led").toInt(), led);
+                QCOMPARE(change.value("ledName").toString(), ledName);
+                text = change.value("text").toString();
+                frame = change.value("frame").toInt();
+            } else {
+                const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(line));
+                QVERIFY2(match.hasMatch(), line.constData());
+                QCOMPARE(match.captured(2).toInt(), led);
+                QCOMPARE(match.captured(3), ledName);
+                text = match.captured(1).trimmed();
+                frame = match.captured(4).toInt();
+            }
+            // The device shows frame 2 first; then they take turns.
+            QCOMPARE(frame, lastFrame == 2 ? 1 : 2);
+            lastFrame = frame;
+            QVERIFY(!text.isEmpty());
         }
-        QCOMPARE(frames, (QSet<int>{1, 2}));
     }
 
     // watch --csv: the rows a technician opens in a spreadsheet, in the
@@ -292,14 +408,34 @@ private slots:
     }
 
 private:
-    // Runs the client; "@" in args stands for the simulator's HOST:PORT.
-    int run(QStringList args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    // Runs the client; "@" in args stands for the simulator's HOST:PORT,
+    // "SET" for a set that asks for a setpoint of 60 mbar.
+    int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    {
+        return runOn(m_sim, args, out, err);
+    }
+    int runOn(const SimProcess &sim, QStringList args, QByteArray *out = nullptr, QByteArray *err = nullptr)
     {
         args.replaceInStrings(QRegularExpression(QStringLiteral("^@$")),
-                              QStringLiteral("127.0.0.1:%1").arg(m_sim.port()));
+                              QStringLiteral("127.0.0.1:%1").arg(sim.port()));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^SET$")),
+                              m_dir.filePath(QStringLiteral("set60.json")));
         return runRaw(args, out, err);
     }
     static int runRaw(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr);
+    // Changes values of the parameter set in file.
+    static bool editSet(const QString &file, const QVariantMap &changes)
+    {
+        QFile in(file);
+        if (!in.open(QIODevice::ReadWrite))
+            return false;
+        QJsonObject set = QJsonDocument::fromJson(in.readAll()).object();
+        QJsonObject values = set.value("values").toObject();
+        for (auto it = changes.begin(); it != changes.end(); ++it)
+            values.insert(it.key(), QJsonValue::fromVariant(it.value()));
+        set.insert("values", values);
+        return in.resize(0) && in.write(QJsonDocument(set).toJson()) > 0;
+    }
     static QHash<QString, QJsonObject> byName(const QByteArray &json)
     {
         QHash<QString, QJsonObject> items;

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("list index past the texts") << 0 << 0x013F << QVector<quint16>{3} << 3 << "Einheit" << 0.0;
         QTest::newRow("half a float") << 0 << 0x0140 << QVector<quint16>{0x0000} << 2 << limit << 200.0;
         QTest::newRow("starts mid-parameter") << 0 << 0x0141 << QVector<quint16>{0x4348} << 2 << limit << 200.0;
+        QTest::newRow("starts mid-parameter, words for two") << 0 << 0x0141 << QVector<quint16>{0x4348, 5} << 2
+                                                             << limit << 200.0;
         QTest::newRow("read-only parameter") << 0 << 0x0110 << QVector<quint16>{1} << 2 << "Sensor" << 7.0;
         QTest::newRow("no parameter") << 0 << 0x0300 << QVector<quint16>{1} << 2 << "Count" << 4.0;
         QTest::newRow("several at once") << 0 << 0x0140 << QVector<quint16>{0, 0x4320, 12} << 0 << "Count" << 12.0;

@@ -12,14 +12,17 @@ namespace {
 
 enum Action { Escape, Close, EscapeThenClose };
 
-// Acts on the modal box once its event loop runs.
-void actOnModal(Action action)
+// Acts on the modal box once its event loop runs; openAfterEscape tells
+// whether Escape left the box open.
+void actOnModal(Action action, bool *openAfterEscape)
 {
-    QTimer::singleShot(0, [action] {
+    QTimer::singleShot(0, [action, openAfterEscape] {
         auto *box = qobject_cast<CMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
-        if (action != Action::Close)
+        if (action != Action::Close) {
             QTest::keyClick(box, Qt::Key_Escape);
+            *openAfterEscape = box->isVisible();
+        }
         // When Escape did nothing the box is still open and must be closed.
         if (action != Action::Escape && box->isVisible())
             box->close();
@@ -33,30 +36,42 @@ class tst_CMessageBox : public QObject
     Q_OBJECT
 
 private slots:
+    // Escape and the close button stand for one button: Cancel, the only
+    // one, a reject-role one before a no-role one; without any, Escape
+    // leaves the box open.
     void escapeRules_data()
     {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("openAfterEscape");
         using B = QDialogButtonBox;
-        QTest::newRow("yes/no escape") << int(B::Yes | B::No) << int(Escape) << int(B::No);
-        QTest::newRow("yes/no close") << int(B::Yes | B::No) << int(Close) << int(B::No);
-        QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << int(Escape) << int(B::Cancel);
-        QTest::newRow("ok only escape") << int(B::Ok) << int(Escape) << int(B::Ok);
-        QTest::newRow("ok only close") << int(B::Ok) << int(Close) << int(B::Ok);
-        QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << int(EscapeThenClose) << 0;
-        QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << int(Escape) << int(B::Abort);
-        QTest::newRow("no buttons") << int(B::NoButton) << int(EscapeThenClose) << 0;
+        QTest::newRow("yes/no escape") << int(B::Yes | B::No) << int(Escape) << int(B::No) << false;
+        QTest::newRow("yes/no close") << int(B::Yes | B::No) << int(Close) << int(B::No) << false;
+        QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << int(Escape) << int(B::Cancel) << false;
+        QTest::newRow("cancel before abort") << int(B::Abort | B::Cancel) << int(Escape) << int(B::Cancel) << false;
+        QTest::newRow("ok only escape") << int(B::Ok) << int(Escape) << int(B::Ok) << false;
+        QTest::newRow("ok only close") << int(B::Ok) << int(Close) << int(B::Ok) << false;
+        QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << int(EscapeThenClose) << 0 << true;
+        QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << int(Escape) << int(B::Abort)
+                                            << false;
+        QTest::newRow("reject role before no role") << int(B::Yes | B::No | B::Abort) << int(Escape) << int(B::Abort)
+                                                    << false;
+        QTest::newRow("reject role before no role, close")
+            << int(B::Yes | B::No | B::Abort) << int(Close) << int(B::Abort) << false;
+        QTest::newRow("no buttons") << int(B::NoButton) << int(EscapeThenClose) << 0 << true;
     }
 
     void escapeRules()
     {
         QFETCH(int, buttons);
         QFETCH(int, action);
-        actOnModal(Action(action));
+        bool openAfterEscape = false;
+        actOnModal(Action(action), &openAfterEscape);
         const int result = CMessageBox::information(nullptr, QStringLiteral("Title"), QStringLiteral("Text"),
                                                     QDialogButtonBox::StandardButtons(buttons));
         QTEST(result, "result");
+        QTEST(openAfterEscape, "openAfterEscape");
     }
 
     void staticOpenersShowTheirIcon_data()

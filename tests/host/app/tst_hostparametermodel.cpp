@@ -12,6 +12,7 @@
 #include "itemtreefixture.h"
 
 #include <QComboBox>
+#include <cmath>
 #include <QDoubleSpinBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,16 +115,20 @@ private slots:
         QTest::addColumn<QVariant>("stored"); // invalid: the edit is refused
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("emitted");
+        QTest::addColumn<double>("factor"); // of the scaled number
         const QStringList both{"changed", "edited"};
-        QTest::newRow("list index") << "Einheit" << QVariant(1) << QVariant(1) << "Pa" << both;
-        QTest::newRow("scaled number") << "GrenzwertMaxAlarm" << QVariant(12.3) << QVariant(123) << "12,3" << both;
-        QTest::newRow("negative number") << "GrenzwertMaxAlarm" << QVariant(-0.5) << QVariant(-5) << "-0,5" << both;
-        QTest::newRow("unchanged number") << "GrenzwertMaxAlarm" << QVariant(25.0) << QVariant() << "25,0"
-                                          << QStringList();
-        QTest::newRow("bool") << "Alarm" << QVariant(1) << QVariant(true) << "On" << both;
-        QTest::newRow("text") << "Messstelle" << QVariant("PT-101") << QVariant("PT-101") << "PT-101" << both;
-        QTest::newRow("float unscaled") << "Verstaerkung" << QVariant(1.25) << QVariant(1.25) << "1,25" << both;
-        QTest::newRow("read-only") << "Seriennummer" << QVariant(5) << QVariant() << "0" << QStringList();
+        const QString limit = QStringLiteral("GrenzwertMaxAlarm");
+        QTest::newRow("list index") << "Einheit" << QVariant(1) << QVariant(1) << "Pa" << both << 10.0;
+        QTest::newRow("scaled number") << limit << QVariant(12.3) << QVariant(123) << "12,3" << both << 10.0;
+        QTest::newRow("negative number") << limit << QVariant(-0.5) << QVariant(-5) << "-0,5" << both << 10.0;
+        // 0.29 * 100 is 28.999999999999996 in binary: rounded, not cut off.
+        QTest::newRow("hundredths rounded up") << limit << QVariant(0.29) << QVariant(29) << "0,29" << both << 100.0;
+        QTest::newRow("negative hundredths") << limit << QVariant(-2.3) << QVariant(-230) << "-2,30" << both << 100.0;
+        QTest::newRow("unchanged number") << limit << QVariant(25.0) << QVariant() << "25,0" << QStringList() << 10.0;
+        QTest::newRow("bool") << "Alarm" << QVariant(1) << QVariant(true) << "On" << both << 10.0;
+        QTest::newRow("text") << "Messstelle" << QVariant("PT-101") << QVariant("PT-101") << "PT-101" << both << 10.0;
+        QTest::newRow("float unscaled") << "Verstaerkung" << QVariant(1.25) << QVariant(1.25) << "1,25" << both << 10.0;
+        QTest::newRow("read-only") << "Seriennummer" << QVariant(5) << QVariant() << "0" << QStringList() << 10.0;
     }
 
     void editSetsValueThenEmitsValueEdited()
@@ -133,7 +138,12 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QString, text);
         QFETCH(QStringList, emitted);
+        QFETCH(double, factor);
         ItemTreeFixture f;
+        f.limit->setDecimalFactor(factor);
+        f.limit->setPrecision(std::log10(factor));
+        f.limit->setRange(-10 * factor, 100 * factor);
+        f.limit->setValue(qRound(25 * factor));
         CParameterModel model;
         model.setRoot(&f.root);
         auto *item = f.root.findChild<CItem *>(name);
