@@ -16,6 +16,32 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSerialPort>
+
+namespace {
+
+constexpr bool sameCode(qint32 plugin, qint32 qt)
+{
+    return plugin == qt;
+}
+
+// A plugin's line settings become the link's as they are.
+static_assert(sameCode(LineSettings::NoParity, QSerialPort::NoParity)
+                  && sameCode(LineSettings::EvenParity, QSerialPort::EvenParity)
+                  && sameCode(LineSettings::OddParity, QSerialPort::OddParity)
+                  && sameCode(LineSettings::SpaceParity, QSerialPort::SpaceParity)
+                  && sameCode(LineSettings::MarkParity, QSerialPort::MarkParity),
+              "plugin parity codes are Qt's");
+static_assert(sameCode(LineSettings::NoFlowControl, QSerialPort::NoFlowControl)
+                  && sameCode(LineSettings::HardwareControl, QSerialPort::HardwareControl)
+                  && sameCode(LineSettings::SoftwareControl, QSerialPort::SoftwareControl),
+              "plugin flow-control codes are Qt's");
+static_assert(sameCode(LineSettings::OneStop, QSerialPort::OneStop)
+                  && sameCode(LineSettings::OneAndHalfStop, QSerialPort::OneAndHalfStop)
+                  && sameCode(LineSettings::TwoStop, QSerialPort::TwoStop),
+              "plugin stop-bit codes are Qt's");
+
+} // namespace
 
 CDeviceSession::CDeviceSession(QObject *parent)
     : QObject(parent)

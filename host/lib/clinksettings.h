@@ -1,13 +1,14 @@
 #ifndef CLINKSETTINGS_H
 #define CLINKSETTINGS_H
 
+#include <QSerialPort>
 #include <QString>
 #include <QtGlobal>
 
 // How the host reaches the device: Modbus TCP or Modbus RTU on a serial
-// line, and the time limits of the link. The serial defaults are the
-// device's own line settings (115200 bit/s, 8 data bits, even parity,
-// one stop bit, no flow control).
+// line, and the time limits of the link. The serial settings start at the
+// Modbus serial line's default (19200 bit/s, 8 data bits, even parity, one
+// stop bit, no flow control) until a device plugin names its own.
 struct CLinkSettings
 {
     enum Transport { Tcp, Rtu };
@@ -16,11 +17,11 @@ struct CLinkSettings
     QString host = QStringLiteral("127.0.0.1");
     quint16 port = 502;
     QString serialPort;
-    qint32 baudRate = 115200;
-    qint32 parity = 2;      // QSerialPort::Parity code: 2 = even
-    qint32 flowControl = 0; // QSerialPort::FlowControl code: 0 = none
-    qint32 dataBits = 8;
-    qint32 stopBits = 1;
+    qint32 baudRate = QSerialPort::Baud19200;
+    qint32 parity = QSerialPort::EvenParity;
+    qint32 flowControl = QSerialPort::NoFlowControl;
+    qint32 dataBits = QSerialPort::Data8;
+    qint32 stopBits = QSerialPort::OneStop;
     int serverAddress = 1;        // used when a request carries bus address 0
     int responseTimeout = 1000;   // ms, per attempt
     int retries = 3;              // further attempts after a timeout

@@ -10,10 +10,15 @@
 class CBaseWidget;
 class CItem;
 
-// Default serial-line settings of a device; the codes follow Qt's serial-port
-// enumerations (parity 2 = even, flow control 0 = none, stop bits 1 = one).
+// Default serial-line settings of a device. The fields hold the codes of
+// Qt's serial-port enumerations, named here for plugins that do not use
+// Qt Serial Port.
 struct LineSettings
 {
+    enum Parity : qint32 { NoParity = 0, EvenParity = 2, OddParity = 3, SpaceParity = 4, MarkParity = 5 };
+    enum FlowControl : qint32 { NoFlowControl = 0, HardwareControl = 1, SoftwareControl = 2 };
+    enum StopBits : qint32 { OneStop = 1, OneAndHalfStop = 3, TwoStop = 2 };
+
     qint32 baudRate;
     qint32 parity;
     qint32 flowControl;

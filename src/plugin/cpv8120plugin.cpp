@@ -47,7 +47,7 @@ QStringList CPV8120Plugin::nameList(const QString &name)
 
 LineSettings CPV8120Plugin::defaultLineSettings()
 {
-    return LineSettings{115200, 2, 0, 8, 1};
+    return LineSettings{115200, LineSettings::EvenParity, LineSettings::NoFlowControl, 8, LineSettings::OneStop};
 }
 
 QList<CItem *> CPV8120Plugin::extraItems()

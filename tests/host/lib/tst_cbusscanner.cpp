@@ -47,7 +47,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, written);
         QFETCH(QString, endpoint);
-        CLinkSettings settings;
+        // The plugin's line settings, which a link without its own keeps.
+        CLinkSettings settings = m_session.master()->settings();
         QString error;
         QCOMPARE(CLinkAddress::parse(text, &settings, &error), !written.isEmpty());
         QCOMPARE(error.isEmpty(), !written.isEmpty());

@@ -34,7 +34,7 @@ QStringList CTestMeterPlugin::nameList(const QString &name)
 
 LineSettings CTestMeterPlugin::defaultLineSettings()
 {
-    return {19200, 0, 0, 8, 1}; // 19200 bit/s, no parity, one stop bit
+    return {19200, LineSettings::NoParity, LineSettings::NoFlowControl, 8, LineSettings::OneStop};
 }
 
 QList<CItem *> CTestMeterPlugin::extraItems()
