@@ -3,7 +3,6 @@
 #include "widgets/cpushbutton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -53,23 +52,6 @@ private slots:
         front.setDisplayText(QStringLiteral("-8.8.8.8.8.8.8.8.8"));
         QCOMPARE(lcd->text(), QStringLiteral("-8.8.8.8.8.8.8.8.8"));
         QCOMPARE(lcd->font(), fitted);
-    }
-
-    // The bundled pictures are there and tell apart; every icon loads.
-    void resources()
-    {
-        const QStringList leds = QDir(QStringLiteral(":/pv8120_pixmaps")).entryList({"led_*.png"});
-        QVERIFY(!leds.isEmpty());
-        QList<QImage> images;
-        for (const QString &name : leds) {
-            const QImage image = ledImage(name.chopped(4));
-            QVERIFY2(!image.isNull() && !images.contains(image), qPrintable(name));
-            images.append(image);
-        }
-        const QDir icons(QStringLiteral(":/svg-icons"));
-        QVERIFY(!icons.isEmpty());
-        for (const QString &name : icons.entryList(QDir::Files))
-            QVERIFY2(!QImage(icons.filePath(name)).isNull(), qPrintable(name));
     }
 
     void ledStates_data()

@@ -2,7 +2,6 @@
 #include "ctesthosttree.h"
 #include "plugin/cloomworkplugin.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
@@ -26,20 +25,6 @@ private slots:
         QString error;
         QVERIFY2(m_module.load(&error), qPrintable(error));
         m_plugin = m_module.plugin();
-    }
-
-    void metadataBlock()
-    {
-        QFile file(modulePath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        const QByteArray magic("QTMETADATA !");
-        const int at = bytes.indexOf(magic);
-        QVERIFY(at >= 0);
-        const QByteArray expected = magic + QByteArray::fromHex("00050f00bf027819") + "org.vardo.loomwork.plugin"
-                                    + QByteArray::fromHex("036d") + "CPV8120Plugin" + char(0xff);
-        QCOMPARE(bytes.mid(at, expected.size()).toHex(' '), expected.toHex(' '));
-        QCOMPARE(bytes.indexOf(magic, at + 1), -1);
     }
 
     void exportsOnlyEntryPoints()
