@@ -4,6 +4,7 @@
 #include "cparameterset.h"
 #include "csetrestore.h"
 #include "description/cparameterdescription.h"
+#include "device/pv8120units.h"
 #include "simrig.h"
 
 #include <QTemporaryDir>
@@ -26,7 +27,7 @@ void configure(CParameterTransfer *parameters, int unit, int characteristic)
 {
     edit(parameters, "Einheit", unit);
     edit(parameters, "Kennlinie", characteristic);
-    const double pressureEnd = 250.0 * QList<double>{1.0, 100.0, 0.1, 0.401463133, 0.01450377}.at(unit);
+    const double pressureEnd = 250.0 * Pv8120::units().at(unit).factor;
     double low = 0.0;
     double high = pressureEnd;
     if (characteristic != 0) {
