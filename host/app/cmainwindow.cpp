@@ -12,8 +12,8 @@
 #include "clanguagemanager.h"
 #include "clogview.h"
 #include "cnumbereditor.h"
-#include "cparameterdelegate.h"
 #include "cparametermodel.h"
+#include "cparametertree.h"
 #include "cparametertransfer.h"
 #include "cpendingedits.h"
 #include "cpluginregistry.h"
@@ -33,7 +33,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
@@ -231,27 +230,10 @@ void CMainWindow::createCentralArea()
 
 QWidget *CMainWindow::createTree()
 {
-    m_tree = new QTreeView(this);
-    m_tree->setObjectName(QStringLiteral("ParameterTree"));
+    m_tree = new CParameterTree(this);
     m_tree->setModel(m_filter);
-    auto *delegate = new CParameterDelegate(m_tree);
-    connect(delegate, &CParameterDelegate::inputRefused, this, [this](const QString &text) {
-        log(CHostAppTr::tr("Not taken: %1").arg(text));
-    });
-    m_tree->setItemDelegate(delegate);
-    m_tree->setAlternatingRowColors(true);
-    m_tree->setUniformRowHeights(true);
-    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
-                            | QAbstractItemView::EditKeyPressed);
-    // Values and units keep the room they need; captions take the rest and
-    // are shortened first, so the unit stays in view in a small window.
-    QHeaderView *header = m_tree->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(CParameterModel::CaptionColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(CParameterModel::ValueColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(CParameterModel::UnitColumn, QHeaderView::ResizeToContents);
-    header->setMinimumSectionSize(48);
-    m_tree->setTextElideMode(Qt::ElideRight);
+    connect(m_tree, &CParameterTree::inputRefused, this,
+            [this](const QString &text) { log(CHostAppTr::tr("Not taken: %1").arg(text)); });
     return m_tree;
 }
 

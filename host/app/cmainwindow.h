@@ -20,6 +20,7 @@ class CLogView;
 class CLoomworkPlugin;
 class CNumberEditor;
 class CParameterModel;
+class CParameterTree;
 class CPendingEdits;
 class CPluginRegistry;
 class CCommissioningActions;
@@ -143,7 +144,7 @@ private:
     CVisibleItemFilter *m_filter;
     CConnectionBar *m_connectionBar;
     QSplitter *m_splitter;
-    QTreeView *m_tree;
+    CParameterTree *m_tree;
     CLogView *m_log;
     CCycleIntervalField *m_cycleInterval;
     CWindowStatus *m_status;
