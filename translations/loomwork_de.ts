@@ -1201,6 +1201,10 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <source>the device data name no status block</source>
         <translation>die Gerätedaten nennen keinen Statusblock</translation>
     </message>
+    <message>
+        <source>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</source>
+        <translation>der Anfragetyp &quot;%1&quot; des Statusblocks ist weder cyclicRead noch plain noch eine Zahl</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

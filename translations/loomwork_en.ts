@@ -1200,6 +1200,10 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <source>the device data name no status block</source>
         <translation>the device data name no status block</translation>
     </message>
+    <message>
+        <source>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</source>
+        <translation>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

@@ -88,8 +88,8 @@ bool CDeviceData::parse(const QByteArray &json, QString *error)
     parseLineSettings(data.value(QStringLiteral("lineSettings")).toMap());
     parseIdentity(data.value(QStringLiteral("identity")).toMap());
     parseDisplay(data.value(QStringLiteral("display")).toMap());
-    parseStatusBlock(data.value(QStringLiteral("statusBlock")).toMap());
-    if (parseOrder(data.value(QStringLiteral("writeOrder")), error)
+    if (parseStatusBlock(data.value(QStringLiteral("statusBlock")).toMap(), error)
+        && parseOrder(data.value(QStringLiteral("writeOrder")), error)
         && parseRules(data.value(QStringLiteral("rules")), error))
         return true;
     clear();
@@ -172,11 +172,23 @@ void CDeviceData::parseDisplay(const QVariantMap &display)
     }
 }
 
-void CDeviceData::parseStatusBlock(const QVariantMap &block)
+bool CDeviceData::parseStatusBlock(const QVariantMap &block, QString *error)
 {
-    m_status.requestType = block.value(QStringLiteral("requestType"), int(CRequest::CyclicRead)).toInt();
+    // The plugin's request type by its name in CRequest::Type; a number
+    // is taken as it is.
+    static const QHash<QString, qint32> types = {{QStringLiteral("cyclicRead"), CRequest::CyclicRead},
+                                                 {QStringLiteral("plain"), CRequest::Plain}};
+    const QVariant type = block.value(QStringLiteral("requestType"), QStringLiteral("cyclicRead"));
+    bool ok = type.userType() != QMetaType::QString;
+    m_status.requestType = ok ? type.toInt(&ok) : types.value(type.toString(), -1);
+    if (!ok && m_status.requestType < 0) {
+        *error = CHostTr::tr("the status block's request type \"%1\" is neither cyclicRead, plain nor a number")
+                     .arg(type.toString());
+        return false;
+    }
     m_status.address = block.value(QStringLiteral("address"), -1).toInt();
     m_status.registers = block.value(QStringLiteral("registers"), 0).toInt();
+    return true;
 }
 
 int CDeviceData::rank(const QString &name) const

@@ -128,7 +128,7 @@ private:
     void parseLineSettings(const QVariantMap &line);
     void parseIdentity(const QVariantMap &identity);
     void parseDisplay(const QVariantMap &display);
-    void parseStatusBlock(const QVariantMap &block);
+    bool parseStatusBlock(const QVariantMap &block, QString *error);
 
     QList<QStringList> m_order;
     QList<bool> m_governs;

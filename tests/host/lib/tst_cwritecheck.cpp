@@ -143,6 +143,8 @@ private slots:
                                              << "rule 1 (\"within\") is incomplete";
         QTest::newRow("unknown rule") << head + R"(, "rules": [{"kind": "below", "items": ["A"]}]})"
                                       << "incomplete";
+        QTest::newRow("unknown request type") << head + R"(, "statusBlock": {"requestType": "poll"}})"
+                                              << "request type \"poll\"";
     }
 
     void deviceDataFile()
@@ -164,14 +166,20 @@ private slots:
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("registers");
         QTest::addColumn<bool>("poll");
-        const QByteArray block = R"(, "statusBlock": {"address": 256, "registers": 2, "requestType": 5})";
-        QTest::newRow("the block") << block << 5 << 256 << 2 << true;
-        QTest::newRow("part of it") << block << 5 << 256 << 1 << true;
-        QTest::newRow("more than it") << block << 5 << 256 << 3 << false;
-        QTest::newRow("elsewhere") << block << 5 << 0x7000 << 2 << false;
-        QTest::newRow("a plain read of it") << block << 0 << 256 << 2 << false;
-        QTest::newRow("no block: any cyclic read") << QByteArray() << 5 << 0x7000 << 12 << true;
-        QTest::newRow("no block: a plain read") << QByteArray() << 0 << 0x7000 << 12 << false;
+        const int cyclic = CRequest::CyclicRead;
+        const int plain = CRequest::Plain;
+        const QByteArray block = R"(, "statusBlock": {"address": 256, "registers": 2, "requestType": "cyclicRead"})";
+        QTest::newRow("the block") << block << cyclic << 256 << 2 << true;
+        QTest::newRow("part of it") << block << cyclic << 256 << 1 << true;
+        QTest::newRow("more than it") << block << cyclic << 256 << 3 << false;
+        QTest::newRow("elsewhere") << block << cyclic << 0x7000 << 2 << false;
+        QTest::newRow("a plain read of it") << block << plain << 256 << 2 << false;
+        QTest::newRow("plain reads are the polls") << QByteArray(R"(, "statusBlock": {"requestType": "plain"})")
+                                                   << plain << 256 << 2 << true;
+        QTest::newRow("type as a number") << QByteArray(R"(, "statusBlock": {"requestType": 5})") << cyclic << 256
+                                          << 2 << true;
+        QTest::newRow("no block: any cyclic read") << QByteArray() << cyclic << 0x7000 << 12 << true;
+        QTest::newRow("no block: a plain read") << QByteArray() << plain << 0x7000 << 12 << false;
     }
 
     void polls()
