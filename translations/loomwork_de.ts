@@ -551,6 +551,10 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>%1: das Gerät hat %2 abgelehnt (erlaubt: %3): %4</translation>
     </message>
     <message>
+        <source>%1: not written, because %2 was not written</source>
+        <translation>%1: nicht geschrieben, weil %2 nicht geschrieben wurde</translation>
+    </message>
+    <message>
         <source>%1: writing %2 failed: %3</source>
         <translation>%1: Schreiben von %2 fehlgeschlagen: %3</translation>
     </message>

@@ -550,6 +550,10 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>%1: the device refused %2 (allowed: %3): %4</translation>
     </message>
     <message>
+        <source>%1: not written, because %2 was not written</source>
+        <translation>%1: not written, because %2 was not written</translation>
+    </message>
+    <message>
         <source>%1: writing %2 failed: %3</source>
         <translation>%1: writing %2 failed: %3</translation>
     </message>

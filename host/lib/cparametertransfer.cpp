@@ -226,6 +226,7 @@ bool CParameterTransfer::start(const QString &what)
     m_received.clear();
     m_written.clear();
     m_refused.clear();
+    m_blockedBy.clear();
     m_notReadBack.clear();
     m_transferBytes.clear();
     emit m_master->messageSender()->logMessage(what);
@@ -475,6 +476,18 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
 void CParameterTransfer::writeBlock(const CRegisterPlan::Block &block)
 {
     announce(block.items);
+    if (!m_blockedBy.isEmpty()) {
+        // Their values were set up for what the governing parameter was to
+        // become: written now, they would mean something else on the device.
+        for (CItem *item : block.items) {
+            const QString text = CHostTr::tr("%1: not written, because %2 was not written")
+                                     .arg(CWriteCheck::label(item), m_blockedBy);
+            m_failures.insert(item, text);
+            fail(text);
+        }
+        stepDone();
+        return;
+    }
     QByteArray bytes;
     for (CItem *item : block.items) {
         const QByteArray itemBytes = CItemRegisters::registerBytes(item);
@@ -510,6 +523,8 @@ void CParameterTransfer::writeFailed(const CRegisterPlan::Block &block, const CM
         m_refused.insert(item);
         m_failures.insert(item, text);
         fail(text);
+        if (m_blockedBy.isEmpty() && m_data && m_data->governs(item->objectName()))
+            m_blockedBy = CWriteCheck::label(item);
     }
 }
 

@@ -57,7 +57,9 @@ public:
     // from the event loop, never before the starting call has returned.
     void readAll();
     // Writes one item, every writable item, or the writable items whose value
-    // differs from the device's last known value; each then reads back.
+    // differs from the device's last known value; each then reads back. When
+    // the write of a parameter that governs others (the device data says
+    // which) fails, the parameters after it are not written but reported.
     void writeItem(CItem *item);
     void writeItems(QList<CItem *> items);
     void writeAll();
@@ -168,6 +170,7 @@ private:
     QHash<CItem *, QByteArray> m_received; // read in the running transfer
     QHash<CItem *, QByteArray> m_written;  // written in the running transfer
     QSet<CItem *> m_refused;               // their write failed
+    QString m_blockedBy;                   // a governing parameter whose write failed
     QSet<CItem *> m_notReadBack;           // line settings the device now answers on
     QSet<CItem *> m_readFailed;            // the last read that covered them failed
     QHash<CItem *, QString> m_failures;    // why their last write failed

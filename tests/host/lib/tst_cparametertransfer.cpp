@@ -13,6 +13,44 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+namespace {
+
+// A device that refuses writes touching some registers (exception 3) and
+// answers the first brokenWrites multi-register writes with a broken frame,
+// undone.
+class FaultyServer : public QModbusTcpServer
+{
+public:
+    using QModbusTcpServer::QModbusTcpServer;
+    QSet<int> refused;
+    int brokenWrites = 0;
+    QList<QPair<int, int>> writes; // start and register count of every write that arrived
+
+protected:
+    QModbusResponse processRequest(const QModbusPdu &request) override
+    {
+        const bool single = request.functionCode() == QModbusPdu::WriteSingleRegister;
+        if (!single && request.functionCode() != QModbusPdu::WriteMultipleRegisters)
+            return QModbusTcpServer::processRequest(request);
+        quint16 start = 0;
+        quint16 count = 1;
+        request.decodeData(&start, &count);
+        count = single ? 1 : count;
+        writes.append({start, count});
+        if (!single && brokenWrites > 0) {
+            --brokenWrites;
+            return QModbusResponse();
+        }
+        for (int address = start; address < start + count; ++address) {
+            if (refused.contains(address))
+                return QModbusExceptionResponse(request.functionCode(), QModbusExceptionResponse::IllegalDataValue);
+        }
+        return QModbusTcpServer::processRequest(request);
+    }
+};
+
+} // namespace
+
 class tst_CParameterTransfer : public QObject
 {
     Q_OBJECT
@@ -22,7 +60,7 @@ private slots:
     {
         // Register value = address + 1000 on a server at a borrowed free port.
         qRegisterMetaType<QTcpSocket *>();
-        m_server = new QModbusTcpServer(this);
+        m_server = new FaultyServer(this);
         m_server->setMap({{QModbusDataUnit::HoldingRegisters, {QModbusDataUnit::HoldingRegisters, 0, 0x400}}});
         for (int address = 0; address < 0x400; ++address)
             m_server->setData(QModbusDataUnit::HoldingRegisters, quint16(address), quint16(address + 1000));
@@ -209,6 +247,102 @@ private slots:
         QVERIFY(!m_transfer->wasCancelled());
     }
 
+    // A write that fails is reported once per parameter, by name; a block
+    // the device refuses is split to find the parameter it refuses, while a
+    // block that failed on the link is not sent again parameter by parameter.
+    void writeFailuresAreReportedOnce_data()
+    {
+        QTest::addColumn<QList<int>>("refused");
+        QTest::addColumn<int>("brokenWrites");
+        QTest::addColumn<QStringList>("failed"); // A, B, C at 0x10, 0x11, 0x12
+        QTest::addColumn<int>("writes");         // requests that reached the device
+        QTest::newRow("all written") << QList<int>() << 0 << QStringList() << 1;
+        QTest::newRow("one refused in the block") << QList<int>{0x11} << 0 << QStringList{"B"} << 1 + 3;
+        QTest::newRow("two refused in the block") << QList<int>{0x10, 0x12} << 0 << QStringList{"A", "C"} << 1 + 3;
+        QTest::newRow("block answered with a broken frame")
+            << QList<int>() << 100 << QStringList{"A", "B", "C"} << 1 + 1;
+        QTest::newRow("one broken answer, retried") << QList<int>() << 1 << QStringList() << 1 + 1;
+    }
+
+    void writeFailuresAreReportedOnce()
+    {
+        QFETCH(QList<int>, refused);
+        QFETCH(int, brokenWrites);
+        QFETCH(QStringList, failed);
+        QFETCH(int, writes);
+        CLinkSettings settings = m_master->settings();
+        settings.responseTimeout = 100;
+        settings.retries = 1;
+        m_master->setSettings(settings);
+        QTRY_COMPARE_WITH_TIMEOUT(m_master->state(), CModbusMaster::Connected, 5000);
+        QList<CItem *> items;
+        for (const char *name : {"A", "B", "C"})
+            items << makeItem(QLatin1String(name), quint16(0x10 + items.size()));
+        m_transfer->collectItems(m_root);
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        for (CItem *item : items)
+            item->setValue(7);
+        m_server->refused = QSet<int>(refused.begin(), refused.end());
+        m_server->brokenWrites = brokenWrites;
+        QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
+        QCOMPARE(runTransfer([&]() { m_transfer->writeModified(); }), failed.isEmpty());
+        QCOMPARE(m_server->writes.size(), writes);
+        for (CItem *item : items) {
+            int named = 0;
+            for (const QList<QVariant> &arguments : qAsConst(errors))
+                named += arguments.at(1).toString().startsWith(item->objectName() + ": ") ? 1 : 0;
+            QCOMPARE(named, failed.contains(item->objectName()) ? 1 : 0);
+            QCOMPARE(!m_transfer->writeFailure(item).isEmpty(), failed.contains(item->objectName()));
+        }
+    }
+
+    // Limits set up for a new unit are not written when the unit's write
+    // fails: in the old unit they would move the alarm points. They stay
+    // edited, each reported once.
+    void failedUnitStopsTheLimits_data()
+    {
+        QTest::addColumn<QList<int>>("refused");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QStringList>("failed");
+        const QStringList all{"Einheit", "GrenzwertMaxAlarm", "Sollwert"};
+        QTest::newRow("unit refused") << QList<int>{0x10} << QStringList() << all;
+        QTest::newRow("limit refused") << QList<int>{0x20} << QStringList{"Einheit", "Sollwert"}
+                                       << QStringList{"GrenzwertMaxAlarm"};
+    }
+
+    void failedUnitStopsTheLimits()
+    {
+        QFETCH(QList<int>, refused);
+        QFETCH(QStringList, written);
+        QFETCH(QStringList, failed);
+        CDeviceData data;
+        QString error;
+        QVERIFY2(data.load(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.device.json"), &error), qPrintable(error));
+        m_transfer->setDeviceData(&data);
+        const QList<CItem *> items{makeItem(QStringLiteral("Einheit"), 0x10),
+                                   makeItem(QStringLiteral("GrenzwertMaxAlarm"), 0x20),
+                                   makeItem(QStringLiteral("Sollwert"), 0x30)};
+        m_transfer->collectItems(m_root);
+        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        for (CItem *item : items)
+            item->setValue(2);
+        m_server->refused = QSet<int>(refused.begin(), refused.end());
+        QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
+        QVERIFY(!runTransfer([&]() { m_transfer->writeModified(); }));
+        QCOMPARE(errors.count(), failed.size());
+        QStringList held;
+        for (CItem *item : items) {
+            QCOMPARE(!m_transfer->writeFailure(item).isEmpty(), failed.contains(item->objectName()));
+            quint16 value = 0;
+            m_server->data(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item), &value);
+            if (value == 2)
+                held << item->objectName();
+        }
+        QCOMPARE(held, written);
+        QCOMPARE(m_transfer->modifiedItems().size(), failed.size());
+        m_transfer->setDeviceData(nullptr);
+    }
+
     // Discarding edits: the device's last values return, like a read.
     void revertPutsTheDeviceValuesBack()
     {
@@ -245,7 +379,7 @@ private:
         return finished.wait(10000) && finished.first().first().toBool();
     }
 
-    QModbusTcpServer *m_server = nullptr;
+    FaultyServer *m_server = nullptr;
     CModbusMaster *m_master = nullptr;
     CParameterTransfer *m_transfer = nullptr;
     QObject *m_root = nullptr;
