@@ -751,20 +751,8 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>Anfrage nicht gesendet: %1</translation>
     </message>
     <message>
-        <source>The answer holds %1 registers instead of %2</source>
-        <translation>Die Antwort enthält %1 Register statt %2</translation>
-    </message>
-    <message>
         <source>Modbus exception %1 (%2)</source>
         <translation>Modbus-Ausnahme %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Connection closed during the request</source>
-        <translation>Verbindung während der Anfrage geschlossen</translation>
-    </message>
-    <message>
-        <source>Invalid answer: %1</source>
-        <translation>Ungültige Antwort: %1</translation>
     </message>
     <message>
         <source>No answer within %1 ms</source>
@@ -1208,6 +1196,78 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</source>
         <translation>der Anfragetyp &quot;%1&quot; des Statusblocks ist weder cyclicRead noch plain noch eine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 bytes beyond the answer</source>
+        <translation>%1 Bytes hinter der Antwort</translation>
+    </message>
+    <message>
+        <source>%1, and reading back failed: %2</source>
+        <translation>%1, und das Zurücklesen schlug fehl: %2</translation>
+    </message>
+    <message>
+        <source>%1, and the device does not hold the values written</source>
+        <translation>%1, und das Gerät hält die geschriebenen Werte nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2, reading back what the device holds</source>
+        <translation>%1: %2, es wird zurückgelesen, was das Gerät hält</translation>
+    </message>
+    <message>
+        <source>%1: %2; reading back shows the values written</source>
+        <translation>%1: %2; das Zurücklesen zeigt die geschriebenen Werte</translation>
+    </message>
+    <message>
+        <source>%1: skipped a late answer to an earlier attempt</source>
+        <translation>%1: eine späte Antwort auf einen früheren Versuch übergangen</translation>
+    </message>
+    <message>
+        <source>%1; the device may hold the new values, they could not be read back (%2)</source>
+        <translation>%1; das Gerät hält womöglich die neuen Werte, sie ließen sich nicht zurücklesen (%2)</translation>
+    </message>
+    <message>
+        <source>No connection to the device within %1 ms</source>
+        <translation>Keine Verbindung zum Gerät innerhalb von %1 ms</translation>
+    </message>
+    <message>
+        <source>byte count %1 instead of %2 (%3 registers)</source>
+        <translation>Byteanzahl %1 statt %2 (%3 Register)</translation>
+    </message>
+    <message>
+        <source>checksum %1 instead of %2</source>
+        <translation>Prüfsumme %1 statt %2</translation>
+    </message>
+    <message>
+        <source>echo of register %1 instead of %2</source>
+        <translation>Echo von Register %1 statt %2</translation>
+    </message>
+    <message>
+        <source>echo of register count %1 instead of %2</source>
+        <translation>Echo der Registeranzahl %1 statt %2</translation>
+    </message>
+    <message>
+        <source>echo of value %1 instead of %2</source>
+        <translation>Echo des Werts %1 statt %2</translation>
+    </message>
+    <message>
+        <source>function code %1 instead of %2</source>
+        <translation>Funktionscode %1 statt %2</translation>
+    </message>
+    <message>
+        <source>length field %1 instead of %2</source>
+        <translation>Längenfeld %1 statt %2</translation>
+    </message>
+    <message>
+        <source>protocol id %1 instead of 0</source>
+        <translation>Protokollkennung %1 statt 0</translation>
+    </message>
+    <message>
+        <source>transaction %1 instead of %2</source>
+        <translation>Transaktion %1 statt %2</translation>
+    </message>
+    <message>
+        <source>unit id %1 instead of %2</source>
+        <translation>Unit-ID %1 statt %2</translation>
     </message>
 </context>
 <context>

@@ -750,20 +750,8 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>Request not sent: %1</translation>
     </message>
     <message>
-        <source>The answer holds %1 registers instead of %2</source>
-        <translation>The answer holds %1 registers instead of %2</translation>
-    </message>
-    <message>
         <source>Modbus exception %1 (%2)</source>
         <translation>Modbus exception %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Connection closed during the request</source>
-        <translation>Connection closed during the request</translation>
-    </message>
-    <message>
-        <source>Invalid answer: %1</source>
-        <translation>Invalid answer: %1</translation>
     </message>
     <message>
         <source>No answer within %1 ms</source>
@@ -1207,6 +1195,78 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</source>
         <translation>the status block&apos;s request type &quot;%1&quot; is neither cyclicRead, plain nor a number</translation>
+    </message>
+    <message>
+        <source>%1 bytes beyond the answer</source>
+        <translation>%1 bytes beyond the answer</translation>
+    </message>
+    <message>
+        <source>%1, and reading back failed: %2</source>
+        <translation>%1, and reading back failed: %2</translation>
+    </message>
+    <message>
+        <source>%1, and the device does not hold the values written</source>
+        <translation>%1, and the device does not hold the values written</translation>
+    </message>
+    <message>
+        <source>%1: %2, reading back what the device holds</source>
+        <translation>%1: %2, reading back what the device holds</translation>
+    </message>
+    <message>
+        <source>%1: %2; reading back shows the values written</source>
+        <translation>%1: %2; reading back shows the values written</translation>
+    </message>
+    <message>
+        <source>%1: skipped a late answer to an earlier attempt</source>
+        <translation>%1: skipped a late answer to an earlier attempt</translation>
+    </message>
+    <message>
+        <source>%1; the device may hold the new values, they could not be read back (%2)</source>
+        <translation>%1; the device may hold the new values, they could not be read back (%2)</translation>
+    </message>
+    <message>
+        <source>No connection to the device within %1 ms</source>
+        <translation>No connection to the device within %1 ms</translation>
+    </message>
+    <message>
+        <source>byte count %1 instead of %2 (%3 registers)</source>
+        <translation>byte count %1 instead of %2 (%3 registers)</translation>
+    </message>
+    <message>
+        <source>checksum %1 instead of %2</source>
+        <translation>checksum %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>echo of register %1 instead of %2</source>
+        <translation>echo of register %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>echo of register count %1 instead of %2</source>
+        <translation>echo of register count %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>echo of value %1 instead of %2</source>
+        <translation>echo of value %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>function code %1 instead of %2</source>
+        <translation>function code %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>length field %1 instead of %2</source>
+        <translation>length field %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>protocol id %1 instead of 0</source>
+        <translation>protocol id %1 instead of 0</translation>
+    </message>
+    <message>
+        <source>transaction %1 instead of %2</source>
+        <translation>transaction %1 instead of %2</translation>
+    </message>
+    <message>
+        <source>unit id %1 instead of %2</source>
+        <translation>unit id %1 instead of %2</translation>
     </message>
 </context>
 <context>

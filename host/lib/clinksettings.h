@@ -24,11 +24,13 @@ struct CLinkSettings
     qint32 stopBits = QSerialPort::OneStop;
     int serverAddress = 1;        // used when a request carries bus address 0
     int responseTimeout = 1000;   // ms, per attempt
-    int retries = 3;              // further attempts after a timeout
-    int connectTimeout = 3000;    // ms
+    int retries = 3;              // further attempts after a timeout, a bad answer or a busy device
+    int connectTimeout = 3000;    // ms, the first connection
     int reconnectMinDelay = 250;  // ms, first delay after a lost connection
-    int reconnectMaxDelay = 8000; // ms, the backoff doubles up to this
-    bool checkFrames = true;      // TCP: check every answer frame before the client parses it
+    // ms, the backoff doubles up to this; with the shorter connect timeout
+    // of reconnects it keeps the link back within 2 s of the device
+    int reconnectMaxDelay = 500;
+    int reconnectTimeout = 1500;  // ms, each reconnect attempt
 };
 
 #endif // CLINKSETTINGS_H

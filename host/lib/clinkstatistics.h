@@ -10,8 +10,11 @@ struct CLinkStatistics
     quint64 answered = 0;    // normal responses with the requested data
     quint64 timeouts = 0;    // attempts that ended without an answer
     quint64 exceptions = 0;  // Modbus exception responses
-    quint64 errors = 0;      // other failures (connection, malformed reply)
-    quint64 retries = 0;     // attempts repeated after a timeout
+    quint64 errors = 0;      // other failed requests (connection, invalid answers)
+    quint64 invalidAnswers = 0; // answers refused as not the answer to the request
+    quint64 staleAnswers = 0;   // late answers to earlier attempts, skipped
+    quint64 verifiedWrites = 0; // writes whose answer was lost, confirmed by reading back
+    quint64 retries = 0;     // attempts repeated (timeout, invalid answer, device busy, connection lost)
     quint64 skippedPolls = 0; // status polls dropped because one was already waiting
     qint64 lastRoundTripUs = 0;
     qint64 minRoundTripUs = 0;

@@ -1,20 +1,16 @@
 #include "cmodbusmaster.h"
 
-#include "cframeguard.h"
 #include "chosttr.h"
 #include "clinkfailure.h"
+#include "cmodbusconnection.h"
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
 #include <QLocale>
-#include <QModbusDataUnit>
-#include <QModbusReply>
-#include <QModbusRtuSerialMaster>
-#include <QModbusTcpClient>
-#include <QSerialPort>
-#include <QTcpSocket>
 #include <QTimer>
-#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
 
 // One request as the master keeps it from enqueueing to completion.
 struct CModbusMaster::Job
@@ -23,12 +19,15 @@ struct CModbusMaster::Job
     bool isStatusPoll = false;
     bool answerOnSignal = false; // came through buildRequest: answer on dataResponse
     bool quiet = false;          // failures go to the log only
-    QModbusDataUnit::RegisterType registerType = QModbusDataUnit::HoldingRegisters;
+    bool verifying = false;      // reading back a write whose answer was lost
+    quint8 functionCode = CModbusFrame::ReadHoldingRegisters;
     int serverAddress = 0;
     quint16 start = 0;
     quint16 count = 0;
     QVector<quint16> words;
     int attemptsLeft = 0;
+    qint64 waitingSince = 0; // master clock, ms: queued, or the link went down
+    QString lostReason;      // a write: why an attempt's answer was lost
     Completion done;
 
     QString describe() const
@@ -47,7 +46,9 @@ struct CModbusMaster::Job
 
 namespace {
 
-const int ResetReconnectDelay = 0; // after our own resynchronising close
+const int DrainQuietMs = 10;   // after a bad answer the line must stay quiet this long
+const int BusyPauseMs = 50;    // before asking a busy device again
+const int BusyException = 6;   // "server device busy"
 QString linkTitle()
 {
     return CHostTr::tr("Device link");
@@ -63,35 +64,52 @@ QByteArray packResponse(quint16 start, const QVector<quint16> &registers)
     return bytes;
 }
 
+// Quiet time that ends a frame on the line: 3.5 characters of 11 bits on a
+// serial line, and never less than DrainQuietMs (adapters buffer).
+int quietTime(const CLinkSettings &settings)
+{
+    if (settings.transport == CLinkSettings::Tcp || settings.baudRate <= 0)
+        return DrainQuietMs;
+    return qMax(DrainQuietMs, int(std::ceil(3.5 * 11 * 1000.0 / settings.baudRate)));
+}
+
 } // namespace
 
 CModbusMaster::CModbusMaster(QObject *parent)
     : QObject(parent)
     , m_messages(new CMessageSender(this))
+    , m_connection(new CModbusConnection(this))
     , m_attemptTimer(new QTimer(this))
     , m_connectTimer(new QTimer(this))
     , m_reconnectTimer(new QTimer(this))
+    , m_pauseTimer(new QTimer(this))
+    , m_expiryTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("ModbusMaster"));
     qRegisterMetaType<CRequest>("CRequest");
-    m_attemptTimer->setSingleShot(true);
-    m_connectTimer->setSingleShot(true);
-    m_reconnectTimer->setSingleShot(true);
+    for (QTimer *timer : {m_attemptTimer, m_connectTimer, m_reconnectTimer, m_pauseTimer, m_expiryTimer})
+        timer->setSingleShot(true);
+    m_clock.start();
     connect(m_attemptTimer, &QTimer::timeout, this, &CModbusMaster::onAttemptTimeout);
-    connect(m_reconnectTimer, &QTimer::timeout, this, &CModbusMaster::openClient);
-    // Behind the frame guard the client may be connected while the device
-    // side is not: the master's own state decides.
+    connect(m_reconnectTimer, &QTimer::timeout, this, &CModbusMaster::openConnection);
+    connect(m_pauseTimer, &QTimer::timeout, this, &CModbusMaster::onPauseEnd);
+    connect(m_expiryTimer, &QTimer::timeout, this, &CModbusMaster::expireWaiting);
     connect(m_connectTimer, &QTimer::timeout, this, [this]() {
-        if (m_client && m_state != Connected)
-            m_client->disconnectDevice();
+        if (m_state == Connected)
+            return;
+        m_connection->close();
+        onClosed(CLinkFailure{false, CHostTr::tr("no connection within %1 ms").arg(m_connectTimer->interval())});
     });
+    connect(m_connection, &CModbusConnection::opened, this, &CModbusMaster::onOpened);
+    connect(m_connection, &CModbusConnection::received, this, &CModbusMaster::onReceived);
+    connect(m_connection, &CModbusConnection::closed, this, [this]() { onClosed(m_connection->failure()); });
 }
 
 CModbusMaster::~CModbusMaster()
 {
     m_wanted = false;
-    if (m_client)
-        m_client->disconnect(this);
+    m_connection->disconnect(this);
+    m_connection->close();
 }
 
 void CModbusMaster::setSettings(const CLinkSettings &settings)
@@ -157,162 +175,95 @@ void CModbusMaster::connectDevice()
     m_wanted = true;
     m_lossReported = false;
     m_closedReported = false;
+    m_everConnected = false;
     m_reconnectDelay = 0;
+    m_reconnectTimer->stop();
     setReason(QString());
-    if (m_client) {
-        m_client->disconnect(this);
-        m_client->disconnectDevice();
-        m_client->deleteLater();
-        m_client = nullptr;
+    if (m_current) {
+        // The attempt on the old connection does not count.
+        endAttempt();
+        ++m_current->attemptsLeft;
+        m_queue.prepend(m_current);
+        m_current.reset();
     }
-    delete m_guard;
-    m_guard = nullptr;
-    createClient();
-    openClient();
+    m_connection->close();
+    openConnection();
 }
 
 void CModbusMaster::disconnectDevice()
 {
     m_wanted = false;
     setReason(QString());
-    m_reconnectTimer->stop();
-    m_connectTimer->stop();
-    abandonReply();
+    for (QTimer *timer : {m_reconnectTimer, m_connectTimer, m_pauseTimer, m_expiryTimer})
+        timer->stop();
+    m_draining = false;
+    endAttempt();
+    m_connection->close();
+    setState(Disconnected);
     if (m_current)
         finishCurrent(Result{false, m_current->start, {}, 0, CHostTr::tr("Link closed")});
     failAllPending(CHostTr::tr("Link closed"));
-    if (m_client)
-        m_client->disconnectDevice();
-    setState(Disconnected);
 }
 
-void CModbusMaster::createClient()
+void CModbusMaster::openConnection()
 {
-    if (m_settings.transport == CLinkSettings::Rtu) {
-        m_client = new QModbusRtuSerialMaster(this);
-        m_client->setConnectionParameter(QModbusDevice::SerialPortNameParameter, m_settings.serialPort);
-        m_client->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, m_settings.baudRate);
-        m_client->setConnectionParameter(QModbusDevice::SerialParityParameter, m_settings.parity);
-        m_client->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, m_settings.dataBits);
-        m_client->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, m_settings.stopBits);
-    } else {
-        m_client = new QModbusTcpClient(this);
-        QString host = m_settings.host;
-        quint16 port = m_settings.port;
-        if (m_settings.checkFrames) {
-            m_guard = new CFrameGuard(this);
-            if (m_guard->listen()) {
-                m_guard->setTarget(host, port);
-                host = QStringLiteral("127.0.0.1");
-                port = m_guard->localPort();
-                connect(m_guard, &CFrameGuard::upstreamOpened, this, [this]() {
-                    if (m_client->state() == QModbusDevice::ConnectedState)
-                        becomeConnected();
-                });
-                connect(m_guard, &CFrameGuard::frameRejected, this, &CModbusMaster::onFrameRejected);
-            } else {
-                delete m_guard;
-                m_guard = nullptr;
-            }
-        }
-        m_client->setConnectionParameter(QModbusDevice::NetworkAddressParameter, host);
-        m_client->setConnectionParameter(QModbusDevice::NetworkPortParameter, port);
-    }
-    // Retries are ours. Our timer ends every attempt; on a serial line Qt's
-    // own timer, a little shorter, lets its queue move on before ours fires.
-    m_client->setTimeout(m_settings.transport == CLinkSettings::Rtu ? qMax(10, m_settings.responseTimeout - 20)
-                                                                    : m_settings.responseTimeout);
-    m_client->setNumberOfRetries(0);
-    connect(m_client, &QModbusDevice::stateChanged, this, &CModbusMaster::onClientStateChanged);
-}
-
-void CModbusMaster::openClient()
-{
-    if (!m_wanted || !m_client)
-        return;
-    setState(Connecting);
-    m_connectTimer->start(m_settings.connectTimeout);
-    if (!m_client->connectDevice()) {
-        // A port that does not open has already reported its state change;
-        // a client still closing gets another go.
-        m_connectTimer->stop();
-        if (m_client->state() != QModbusDevice::UnconnectedState)
-            scheduleReconnect();
-    }
-}
-
-void CModbusMaster::onClientStateChanged(QModbusDevice::State state)
-{
-    if (state == QModbusDevice::ConnectedState) {
-        // Requests are single small frames: send each at once, no coalescing.
-        if (auto *socket = m_client->findChild<QTcpSocket *>())
-            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        // Behind the frame guard the device side may still be opening.
-        if (!m_guard || m_guard->isUpstreamOpen())
-            becomeConnected();
-        return;
-    }
-    if (state != QModbusDevice::UnconnectedState)
-        return;
-    m_connectTimer->stop();
-    const bool wasConnected = m_state == Connected;
-    const bool resetting = m_resetting;
-    m_resetting = false;
-    // The state changes first, so a retry below waits for the next connection.
-    setState(m_wanted ? Connecting : Disconnected);
-    if (m_current && !m_reply.isNull()) {
-        abandonReply();
-        retryOrFail(CHostTr::tr("Connection closed by the device"), false);
-    }
     if (!m_wanted)
         return;
-    if (resetting) {
-        m_reconnectTimer->start(ResetReconnectDelay);
-        return;
-    }
-    // The socket's error text is set only after this state change.
-    QTimer::singleShot(0, this, [this, wasConnected]() { reportLoss(wasConnected); });
+    setState(Connecting);
+    m_connectTimer->start(m_everConnected ? qMin(m_settings.connectTimeout, m_settings.reconnectTimeout)
+                                          : m_settings.connectTimeout);
+    m_connection->open(m_settings);
 }
 
-void CModbusMaster::becomeConnected()
+void CModbusMaster::onOpened()
 {
-    if (m_state == Connected)
-        return;
     m_connectTimer->stop();
+    m_expiryTimer->stop();
     m_reconnectDelay = 0;
+    m_everConnected = true;
     setReason(QString());
     if (m_lossReported)
         emit m_messages->logMessage(CHostTr::tr("Device link restored"));
     m_lossReported = false;
+    m_received.clear();
     setState(Connected);
     dispatch();
 }
 
-void CModbusMaster::onFrameRejected(const QString &reason, bool desynchronised)
+void CModbusMaster::onClosed(const CLinkFailure &failure)
 {
-    const QString text = CHostTr::tr("Invalid answer from the device: %1").arg(reason);
-    if (!desynchronised || !m_current) {
-        ++m_stats.errors;
-        const QString context = m_current ? m_current->describe() + QStringLiteral(": ") : QString();
-        emit m_messages->errorMessage(linkTitle(), context + text);
-        return;
+    m_connectTimer->stop();
+    m_pauseTimer->stop();
+    m_draining = false;
+    const bool wasConnected = m_state == Connected;
+    setState(m_wanted ? Connecting : Disconnected);
+    if (m_current) {
+        endAttempt();
+        retryOrFail(CHostTr::tr("Connection closed by the device"), Lost::Closed);
     }
-    // The guard closes the connection; the attempt ends here and the link
-    // reopens at once.
-    abandonReply();
-    m_resetting = true;
-    setState(Connecting);
-    retryOrFail(text, false);
+    if (!m_wanted)
+        return;
+    if (wasConnected)
+        stampWaiting();
+    reportLoss(wasConnected, failure);
 }
 
-void CModbusMaster::reportLoss(bool wasConnected)
+// Closes the connection to get the stream back in step; it reopens at once.
+void CModbusMaster::resetLink()
 {
-    if (!m_wanted || m_state == Connected)
-        return;
+    m_connection->close();
+    m_pauseTimer->stop();
+    m_draining = false;
+    setState(Connecting);
+    stampWaiting();
+    m_reconnectTimer->start(0);
+}
+
+void CModbusMaster::reportLoss(bool wasConnected, const CLinkFailure &failure)
+{
     const QString target = m_settings.transport == CLinkSettings::Tcp
         ? QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port)
         : m_settings.serialPort;
-    const CLinkFailure failure = currentFailure();
     const QString reason = wasConnected
         ? CHostTr::tr("Connection to the device at %1 lost: %2").arg(target, failure.reason)
         : CHostTr::tr("Cannot connect to the device at %1: %2").arg(target, failure.reason);
@@ -320,6 +271,7 @@ void CModbusMaster::reportLoss(bool wasConnected)
         // Trying again cannot help: the link ends here and says why.
         m_wanted = false;
         m_reconnectTimer->stop();
+        m_expiryTimer->stop();
         emit m_messages->errorMessage(linkTitle(), reason);
         failAllPending(reason);
         setReason(failure.reason);
@@ -333,25 +285,12 @@ void CModbusMaster::reportLoss(bool wasConnected)
         emit m_messages->logMessage(reason);
     m_lastLoss = reason;
     m_lossReported = true;
-    if (!wasConnected)
+    // Until the device has answered once, nothing is worth waiting for.
+    if (!m_everConnected)
         failAllPending(reason);
     scheduleReconnect();
     setReason(CHostTr::tr("%1; next attempt in %2 s")
                   .arg(failure.reason, QLocale().toString(m_reconnectDelay / 1000.0, 'f', 1)));
-}
-
-CLinkFailure CModbusMaster::currentFailure() const
-{
-    if (m_settings.transport == CLinkSettings::Rtu) {
-        if (const auto *port = m_client ? m_client->findChild<QSerialPort *>() : nullptr)
-            return CLinkFailure::fromSerialPort(port->error(), port->errorString());
-    } else if (m_guard && m_guard->upstreamErrorCode() != QAbstractSocket::UnknownSocketError) {
-        return CLinkFailure::fromSocket(m_guard->upstreamErrorCode(), m_guard->upstreamError());
-    } else if (const auto *socket = m_client ? m_client->findChild<QTcpSocket *>() : nullptr) {
-        if (socket->error() != QAbstractSocket::UnknownSocketError)
-            return CLinkFailure::fromSocket(socket->error(), socket->errorString());
-    }
-    return {false, CHostTr::tr("no response")};
 }
 
 QString CModbusMaster::stateReason() const
@@ -385,6 +324,51 @@ void CModbusMaster::setState(State state)
     emit stateChanged(state);
 }
 
+// Requests waiting while the link is down give up one response timeout after
+// the later of their request and the loss.
+void CModbusMaster::stampWaiting()
+{
+    const qint64 now = m_clock.elapsed();
+    for (const std::shared_ptr<Job> &job : qAsConst(m_queue))
+        job->waitingSince = now;
+    if (m_statusPoll)
+        m_statusPoll->waitingSince = now;
+    if (pendingCount() > 0)
+        m_expiryTimer->start(m_settings.responseTimeout);
+}
+
+void CModbusMaster::expireWaiting()
+{
+    if (m_state == Connected || !m_wanted)
+        return;
+    const qint64 now = m_clock.elapsed();
+    const qint64 limit = m_settings.responseTimeout;
+    QList<std::shared_ptr<Job>> expired;
+    qint64 next = -1;
+    auto sort = [&](const std::shared_ptr<Job> &job) {
+        const qint64 left = job->waitingSince + limit - now;
+        if (left <= 0)
+            expired.append(job);
+        else
+            next = next < 0 ? left : qMin(next, left);
+        return left <= 0;
+    };
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), sort), m_queue.end());
+    if (m_statusPoll && sort(m_statusPoll))
+        m_statusPoll.reset();
+    for (const std::shared_ptr<Job> &job : qAsConst(expired)) {
+        QString reason = CHostTr::tr("No connection to the device within %1 ms").arg(limit);
+        if (job->isWrite && !job->lostReason.isEmpty())
+            reason = CHostTr::tr("%1; the device may hold the new values, they could not be read back (%2)")
+                         .arg(job->lostReason, reason);
+        report(*job, reason);
+        if (job->done)
+            job->done(Result{false, job->start, {}, 0, reason});
+    }
+    if (next >= 0)
+        m_expiryTimer->start(int(next));
+}
+
 // ------------------------------------------------------------------ requests
 
 void CModbusMaster::read(quint16 start, quint16 count, const Completion &done, bool reportFailure)
@@ -403,8 +387,9 @@ void CModbusMaster::write(quint16 start, const QVector<quint16> &words, const Co
     auto job = std::make_shared<Job>();
     job->quiet = !reportFailure;
     job->isWrite = true;
+    job->functionCode = CModbusFrame::WriteMultipleRegisters;
     job->start = start;
-    job->count = quint16(words.size());
+    job->count = quint16(qMin(words.size(), 0xFFFF));
     job->words = words;
     job->done = done;
     enqueue(job);
@@ -421,11 +406,10 @@ void CModbusMaster::buildRequest(const CRequest &request)
     job->answerOnSignal = true;
     job->serverAddress = request.deviceAddress;
     job->start = request.startAddress;
+    job->functionCode = request.functionCode;
     switch (request.functionCode) {
     case CRequest::ReadHoldingRegisters:
     case CRequest::ReadInputRegisters:
-        job->registerType = request.functionCode == CRequest::ReadInputRegisters ? QModbusDataUnit::InputRegisters
-                                                                                 : QModbusDataUnit::HoldingRegisters;
         job->count = request.registerCount;
         job->isStatusPoll = m_isPoll ? m_isPoll(request) : request.requestType == CRequest::CyclicRead;
         break;
@@ -433,12 +417,14 @@ void CModbusMaster::buildRequest(const CRequest &request)
     case CRequest::WriteMultipleRegisters: {
         job->isWrite = true;
         QDataStream in(request.data);
-        while (!in.atEnd()) {
+        while (!in.atEnd() && job->words.size() <= MaxWriteRegisters) {
             quint16 word = 0;
             in >> word;
             job->words.append(word);
         }
         job->count = quint16(job->words.size());
+        if (job->count != 1)
+            job->functionCode = CModbusFrame::WriteMultipleRegisters;
         break;
     }
     default:
@@ -452,10 +438,10 @@ void CModbusMaster::buildRequest(const CRequest &request)
 void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
 {
     const int limit = job->isWrite ? MaxWriteRegisters : MaxReadRegisters;
-    if (job->count == 0 || job->count > limit) {
+    if (job->count == 0 || job->count > limit || job->words.size() > limit) {
         ++m_stats.errors;
         const QString reason = CHostTr::tr("%1 registers per request are not possible (1..%2)")
-                                   .arg(job->count).arg(limit);
+                                   .arg(qMax(int(job->count), job->words.size())).arg(limit);
         report(*job, reason);
         if (job->done)
             job->done(Result{false, job->start, {}, 0, reason});
@@ -474,6 +460,7 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
         return;
     }
     job->attemptsLeft = job->isStatusPoll ? 1 : 1 + qMax(0, m_settings.retries);
+    job->waitingSince = m_clock.elapsed();
     if (job->isStatusPoll) {
         if (m_statusPoll) {
             ++m_stats.skippedPolls;
@@ -483,12 +470,14 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
     } else {
         m_queue.append(job);
     }
+    if (m_state != Connected && !m_expiryTimer->isActive())
+        m_expiryTimer->start(m_settings.responseTimeout);
     dispatch();
 }
 
 void CModbusMaster::dispatch()
 {
-    if (m_current || m_state != Connected)
+    if (m_current || m_state != Connected || m_pauseTimer->isActive())
         return;
     std::shared_ptr<Job> job;
     if (!m_queue.isEmpty())
@@ -503,128 +492,186 @@ void CModbusMaster::send(const std::shared_ptr<Job> &job)
 {
     m_current = job;
     --job->attemptsLeft;
-    const int server = job->serverAddress ? job->serverAddress : m_settings.serverAddress;
-    QModbusDataUnit unit(job->registerType, job->start, job->count);
-    if (job->isWrite)
-        unit.setValues(job->words);
+    m_request = CModbusFrame::Request();
+    m_request.unitId = quint8(job->serverAddress ? job->serverAddress : m_settings.serverAddress);
+    m_request.functionCode = job->verifying ? quint8(CModbusFrame::ReadHoldingRegisters) : job->functionCode;
+    m_request.start = job->start;
+    m_request.count = job->count;
+    if (!job->verifying)
+        m_request.words = job->words;
+    m_request.transactionId = ++m_transaction;
+    // Whatever arrived before this request is nobody's answer.
+    m_received.clear();
+    m_connection->takeReceived();
+    if (!m_connection->write(CModbusFrame::encode(m_settings.transport, m_request))) {
+        retryOrFail(CHostTr::tr("Request not sent: %1").arg(m_connection->failure().reason), Lost::Closed);
+        return;
+    }
     ++m_stats.sent;
     m_sentAt.start();
-    QModbusReply *reply = job->isWrite ? m_client->sendWriteRequest(unit, server)
-                                       : m_client->sendReadRequest(unit, server);
-    if (!reply) {
-        ++m_stats.errors;
-        finishCurrent(Result{false, job->start, {}, 0,
-                             CHostTr::tr("Request not sent: %1").arg(m_client->errorString())});
-        return;
-    }
-    m_reply = reply;
+    m_awaiting = true;
     m_attemptTimer->start(m_settings.responseTimeout);
-    if (reply->isFinished()) {
-        onReplyFinished(reply);
-        return;
-    }
-    connect(reply, &QModbusReply::finished, this, [this, reply]() { onReplyFinished(reply); });
 }
 
-void CModbusMaster::onReplyFinished(QModbusReply *reply)
+void CModbusMaster::onReceived()
 {
-    reply->deleteLater();
-    if (reply != m_reply || !m_current)
-        return; // an abandoned attempt
-    m_reply = nullptr;
-    m_attemptTimer->stop();
-    const std::shared_ptr<Job> job = m_current;
-    switch (reply->error()) {
-    case QModbusDevice::NoError: {
-        const QVector<quint16> values = job->isWrite ? QVector<quint16>() : reply->result().values();
-        if (!job->isWrite && values.size() != job->count) {
-            ++m_stats.errors;
-            finishCurrent(Result{false, job->start, {}, 0,
-                                 CHostTr::tr("The answer holds %1 registers instead of %2")
-                                     .arg(values.size()).arg(job->count)});
+    const QByteArray bytes = m_connection->takeReceived();
+    if (m_draining) {
+        // Bytes keep coming: the quiet time starts again, within bounds.
+        if (m_pausedAt.elapsed() < m_settings.responseTimeout)
+            m_pauseTimer->start(quietTime(m_settings));
+        else if (m_settings.transport == CLinkSettings::Tcp)
+            resetLink();
+        return;
+    }
+    if (!m_awaiting)
+        return; // nobody's answer
+    m_received += bytes;
+    for (;;) {
+        const CModbusFrame::Answer answer = CModbusFrame::check(m_settings.transport, m_request, m_received);
+        if (answer.verdict == CModbusFrame::Verdict::Incomplete)
+            return;
+        if (answer.verdict != CModbusFrame::Verdict::Stale) {
+            takeAnswer(answer);
             return;
         }
-        ++m_stats.answered;
-        recordRoundTrip(m_sentAt.nsecsElapsed() / 1000);
-        finishCurrent(Result{true, job->start, values, 0, QString()});
-        return;
+        ++m_stats.staleAnswers;
+        emit m_messages->logMessage(CHostTr::tr("%1: skipped a late answer to an earlier attempt")
+                                        .arg(m_current->describe()));
+        m_received.remove(0, answer.size);
     }
-    case QModbusDevice::ProtocolError: {
-        ++m_stats.exceptions;
-        // An exception response carries its code as the only data byte (read
-        // from the data: the PDU's function code does not fit its enum type).
-        const QByteArray data = reply->rawResult().data();
-        const int code = data.isEmpty() ? 0 : quint8(data.at(0));
-        finishCurrent(Result{false, job->start, {}, code,
-                             CHostTr::tr("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code))});
+}
+
+void CModbusMaster::takeAnswer(const CModbusFrame::Answer &answer)
+{
+    endAttempt();
+    m_received.clear();
+    switch (answer.verdict) {
+    case CModbusFrame::Verdict::Answer:
+        onAnswer(answer.registers);
         return;
-    }
-    case QModbusDevice::TimeoutError:
-        onAttemptTimeout();
-        return;
-    case QModbusDevice::ReplyAbortedError:
-    case QModbusDevice::ConnectionError:
-        retryOrFail(CHostTr::tr("Connection closed during the request"), false);
+    case CModbusFrame::Verdict::Exception:
+        onException(answer.exceptionCode);
         return;
     default:
-        ++m_stats.errors;
-        finishCurrent(Result{false, job->start, {}, 0,
-                             CHostTr::tr("Invalid answer: %1").arg(reply->errorString())});
+        ++m_stats.invalidAnswers;
+        // What follows a bad frame cannot be trusted to be in step either.
+        pause(quietTime(m_settings), true);
+        retryOrFail(CHostTr::tr("Invalid answer from the device: %1").arg(answer.reason), Lost::Invalid);
         return;
     }
+}
+
+void CModbusMaster::onAnswer(const QVector<quint16> &registers)
+{
+    const std::shared_ptr<Job> job = m_current;
+    ++m_stats.answered;
+    recordRoundTrip(m_sentAt.nsecsElapsed() / 1000);
+    if (!job->verifying) {
+        finishCurrent(Result{true, job->start, job->isWrite ? QVector<quint16>() : registers, 0, QString()});
+        return;
+    }
+    if (registers != job->words) {
+        ++m_stats.errors;
+        finishCurrent(Result{false, job->start, {}, 0,
+                             CHostTr::tr("%1, and the device does not hold the values written").arg(job->lostReason)});
+        return;
+    }
+    ++m_stats.verifiedWrites;
+    emit m_messages->logMessage(CHostTr::tr("%1: %2; reading back shows the values written")
+                                    .arg(job->describe(), job->lostReason));
+    finishCurrent(Result{true, job->start, {}, 0, QString()});
+}
+
+void CModbusMaster::onException(int code)
+{
+    ++m_stats.exceptions;
+    const QString reason = CHostTr::tr("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code));
+    if (code == BusyException) {
+        pause(BusyPauseMs, false);
+        retryOrFail(reason, Lost::Busy, code);
+        return;
+    }
+    finishCurrent(Result{false, m_current->start, {}, code, reason});
 }
 
 void CModbusMaster::onAttemptTimeout()
 {
-    if (!m_current)
+    if (!m_current || !m_awaiting)
         return;
     ++m_stats.timeouts;
-    abandonReply();
-    // A TCP stream may now hold the start of a frame that never completes;
-    // only a fresh connection gets the framing back in step.
-    if (m_settings.transport == CLinkSettings::Tcp && m_client
-        && m_client->state() == QModbusDevice::ConnectedState) {
-        m_resetting = true;
-        setState(Connecting);
-        retryOrFail(CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout), true);
-        m_client->disconnectDevice();
-        return;
+    endAttempt();
+    const QString reason = CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout);
+    if (m_settings.transport == CLinkSettings::Tcp) {
+        // The stream may hold the start of a frame that never completes;
+        // a fresh connection is in step (and proves the device is there).
+        resetLink();
+    } else {
+        pause(quietTime(m_settings), true);
     }
-    retryOrFail(CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout), true);
+    retryOrFail(reason, Lost::Timeout);
 }
 
-void CModbusMaster::abandonReply()
+void CModbusMaster::endAttempt()
 {
     m_attemptTimer->stop();
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->deleteLater();
-    }
-    m_reply = nullptr;
+    m_awaiting = false;
 }
 
-void CModbusMaster::retryOrFail(const QString &reason, bool timeout)
+// Holds the next request back for ms; with drain, every byte arriving
+// meanwhile is dropped and starts the quiet time again.
+void CModbusMaster::pause(int ms, bool drain)
+{
+    m_draining = drain;
+    m_pausedAt.start();
+    m_pauseTimer->start(ms);
+}
+
+void CModbusMaster::onPauseEnd()
+{
+    m_draining = false;
+    m_connection->takeReceived();
+    dispatch();
+}
+
+void CModbusMaster::retryOrFail(const QString &reason, Lost lost, int exceptionCode)
 {
     const std::shared_ptr<Job> job = m_current;
     if (!job)
         return;
-    if (job->attemptsLeft > 0) {
-        ++m_stats.retries;
-        emit m_messages->logMessage(CHostTr::tr("%1: %2, retrying").arg(job->describe(), reason));
+    if (job->isWrite && !job->verifying && lost != Lost::Busy)
+        job->lostReason = reason;
+    if (job->attemptsLeft > 0 || (job->isWrite && !job->verifying && !job->lostReason.isEmpty())) {
+        if (job->attemptsLeft > 0) {
+            ++m_stats.retries;
+            emit m_messages->logMessage(CHostTr::tr("%1: %2, retrying").arg(job->describe(), reason));
+        } else {
+            // The device may have taken the write: what it holds decides.
+            job->verifying = true;
+            job->attemptsLeft = 1;
+            emit m_messages->logMessage(
+                CHostTr::tr("%1: %2, reading back what the device holds").arg(job->describe(), reason));
+        }
         m_current.reset();
+        job->waitingSince = m_clock.elapsed();
         m_queue.prepend(job);
         dispatch();
         return;
     }
-    if (!timeout)
+    if (lost != Lost::Timeout)
         ++m_stats.errors;
-    finishCurrent(Result{false, job->start, {}, 0, reason});
+    finishCurrent(Result{false, job->start, {}, exceptionCode, reason});
 }
 
-void CModbusMaster::finishCurrent(const Result &result)
+void CModbusMaster::finishCurrent(const Result &outcome)
 {
     const std::shared_ptr<Job> job = m_current;
     m_current.reset();
+    Result result = outcome;
+    if (!result.ok && job->verifying && !job->lostReason.isEmpty()) {
+        result.exceptionCode = 0;
+        result.error = CHostTr::tr("%1, and reading back failed: %2").arg(job->lostReason, outcome.error);
+    }
     if (!result.ok)
         report(*job, result.error);
     if (result.ok && job->answerOnSignal)

@@ -4,34 +4,36 @@
 #include "backend/crequest.h"
 #include "clinksettings.h"
 #include "clinkstatistics.h"
+#include "cmodbusframe.h"
 #include "loomworkhost_global.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMetaType>
-#include <QModbusDevice>
 #include <QObject>
-#include <QPointer>
 #include <QVector>
 
 #include <functional>
 #include <memory>
 
-class CFrameGuard;
+class CModbusConnection;
 struct CLinkFailure;
 class CMessageSender;
-class QModbusClient;
-class QModbusReply;
 class QTimer;
 
 Q_DECLARE_METATYPE(CRequest)
 
 // The host's communication master ("ModbusMaster"): carries out register
 // reads and writes over Modbus TCP or RTU, one request on the wire at a time.
-// User requests go before cyclic status polls; every attempt is bounded by
-// the response timeout, whatever the other side sends. Failures are
-// reported through the master's message sender.
+// User requests go before cyclic status polls. Only an answer that is exactly
+// the answer to the request on the wire is taken (transaction, unit id,
+// function code, byte count, register count, echo, checksum); anything else
+// fails that attempt alone, the bytes behind it are dropped, and the attempt
+// is repeated within the retry budget, as are attempts without an answer and
+// those the device answers as busy. A write whose answer was lost is read
+// back before it is called failed. Failures are reported through the
+// master's message sender.
 class LOOMWORKHOST_EXPORT CModbusMaster : public QObject
 {
     Q_OBJECT
@@ -65,9 +67,10 @@ public:
     const CLinkSettings &settings() const;
 
     // Opens the link and keeps it open (reconnecting with backoff after a
-    // loss) until disconnectDevice(). A failure no retry can mend (no such
-    // serial port, no permission, unknown host) ends it: Disconnected, with
-    // the reason in stateReason().
+    // loss) until disconnectDevice(). Requests made while the link is down
+    // wait for it at most one response timeout. A failure no retry can mend
+    // (no such serial port, no permission, unknown host) ends it:
+    // Disconnected, with the reason in stateReason().
     void connectDevice();
     void disconnectDevice();
     State state() const;
@@ -117,48 +120,62 @@ signals:
 
 private:
     struct Job;
+    // How an attempt ended without an answer to take.
+    enum class Lost { Timeout, Invalid, Closed, Busy };
 
     void enqueue(const std::shared_ptr<Job> &job);
     void dispatch();
     void send(const std::shared_ptr<Job> &job);
-    void onReplyFinished(QModbusReply *reply);
+    void onReceived();
+    void takeAnswer(const CModbusFrame::Answer &answer);
+    void onAnswer(const QVector<quint16> &registers);
+    void onException(int code);
     void onAttemptTimeout();
-    void abandonReply();
-    void retryOrFail(const QString &reason, bool timeout);
+    void endAttempt();
+    void pause(int ms, bool drain);
+    void onPauseEnd();
+    void retryOrFail(const QString &reason, Lost lost, int exceptionCode = 0);
     void finishCurrent(const Result &result);
     void failAllPending(const QString &reason);
+    void stampWaiting();
+    void expireWaiting();
     void report(const Job &job, const QString &reason);
-    void onClientStateChanged(QModbusDevice::State state);
-    void reportLoss(bool wasConnected);
-    void becomeConnected();
-    void onFrameRejected(const QString &reason, bool desynchronised);
-    void scheduleReconnect();
-    CLinkFailure currentFailure() const;
+    void onOpened();
+    void onClosed(const CLinkFailure &failure);
+    void reportLoss(bool wasConnected, const CLinkFailure &failure);
     void setReason(const QString &reason);
-    void openClient();
-    void createClient();
+    void resetLink();
+    void scheduleReconnect();
+    void openConnection();
     void setState(State state);
     void recordRoundTrip(qint64 microseconds);
 
     CLinkSettings m_settings;
     PollFilter m_isPoll;
     CMessageSender *m_messages = nullptr;
-    QModbusClient *m_client = nullptr;
-    CFrameGuard *m_guard = nullptr; // TCP with checkFrames: the relay the client talks to
+    CModbusConnection *m_connection = nullptr;
     QTimer *m_attemptTimer = nullptr;
     QTimer *m_connectTimer = nullptr;
     QTimer *m_reconnectTimer = nullptr;
+    QTimer *m_pauseTimer = nullptr;  // quiet time after a bad answer or a busy device
+    QTimer *m_expiryTimer = nullptr; // requests waiting for a connection
     QList<std::shared_ptr<Job>> m_queue;
     std::shared_ptr<Job> m_statusPoll; // waiting status poll, at most one
     std::shared_ptr<Job> m_current;    // on the wire
-    QPointer<QModbusReply> m_reply;
+    CModbusFrame::Request m_request;   // the current attempt as sent
+    QByteArray m_received;             // bytes received since it was sent
+    bool m_awaiting = false;           // the current attempt waits for its answer
+    bool m_draining = false;           // bytes arriving during the pause are dropped
+    QElapsedTimer m_pausedAt;
     QElapsedTimer m_sentAt;
+    QElapsedTimer m_clock;
+    quint16 m_transaction = 0;
     CLinkStatistics m_stats;
     State m_state = Disconnected;
     bool m_wanted = false;     // the user wants the link open
-    bool m_resetting = false;  // we closed the link to resynchronise it
     bool m_lossReported = false;
     bool m_closedReported = false; // a status poll met the closed link
+    bool m_everConnected = false;  // since connectDevice()
     int m_reconnectDelay = 0;
     QString m_reason;   // see stateReason()
     QString m_lastLoss; // the last loss said, so a repeat is not

@@ -1,5 +1,6 @@
-// The Modbus master against raw servers that answer register value = address
+// The Modbus master against devices that answer register value = address
 // and misbehave on purpose: over TCP and over a pseudo terminal (RTU).
+#include "chostileserver.h"
 #include "cmodbusmaster.h"
 #include "description/cparameterdescription.h"
 #include "widgets/cmessagesender.h"
@@ -19,66 +20,14 @@
 
 namespace {
 
-// A Modbus TCP server: reads answered with register value = address, except
-// while a fault mode is set.
-class RawServer : public QObject
-{
-public:
-    enum Mode { Good, Silent, HeaderOnly, BadLength, BadProtocol, WrongTransaction, CloseMidFrame, Exception };
-
-    Mode mode = Good;
-    int faultsLeft = 0; // faulty answers before it turns good again
-
-    RawServer()
-    {
-        connect(&server, &QTcpServer::newConnection, this, [this]() {
-            while (QTcpSocket *socket = server.nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket]() { serve(socket); });
-        });
-        server.listen(QHostAddress::LocalHost);
-    }
-    quint16 port() const { return server.serverPort(); }
-
-private:
-    void serve(QTcpSocket *socket)
-    {
-        while (socket->bytesAvailable() >= 12) {
-            QDataStream in(socket->read(12));
-            quint16 tid, protocol, length, start, count;
-            quint8 unit, function;
-            in >> tid >> protocol >> length >> unit >> function >> start >> count;
-            const Mode now = faultsLeft > 0 ? mode : Good;
-            faultsLeft = qMax(0, faultsLeft - 1);
-            QByteArray frame;
-            QDataStream out(&frame, QIODevice::WriteOnly);
-            const quint16 size = now == Exception ? 3 : now == BadLength ? 2000 : quint16(3 + 2 * count);
-            out << quint16(now == WrongTransaction ? tid + 7 : tid) << quint16(now == BadProtocol ? 1 : 0) << size
-                << unit;
-            if (now == Exception)
-                out << quint8(function | 0x80) << quint8(2);
-            else
-                out << function << quint8(2 * count);
-            for (int i = 0; now != Exception && i < count; ++i)
-                out << quint16(start + i);
-            if (now == Silent)
-                continue;
-            socket->write(now == HeaderOnly ? frame.left(7) : now == CloseMidFrame ? frame.left(9) : frame);
-            if (now == CloseMidFrame) {
-                socket->flush();
-                socket->disconnectFromHost();
-            }
-        }
-    }
-
-    QTcpServer server;
-};
-
 // A Modbus RTU device on the far end of a pseudo terminal: answers reads of
-// holding registers with register value = address, or stays silent.
+// holding registers with register value = address, or stays silent, or sends
+// damaged answers (one data bit flipped, two stray bytes behind).
 class RtuDevice : public QObject
 {
 public:
     bool silent = false;
+    int damagedLeft = 0;
 
     RtuDevice()
     {
@@ -117,6 +66,11 @@ private:
                 response.append(char((start + i) >> 8)).append(char((start + i) & 0xFF));
             const quint16 crc = crc16(response);
             response.append(char(crc >> 8)).append(char(crc & 0xFF));
+            if (damagedLeft > 0) {
+                --damagedLeft;
+                response[3] = char(response.at(3) ^ 0x01);
+                response.append("\x55\xAA");
+            }
             QVERIFY(::write(m_fd, response.constData(), size_t(response.size())) == response.size());
         }
     }
@@ -190,15 +144,30 @@ CRequest statusRequest()
     return request;
 }
 
-// Runs one read and waits for its completion.
-CModbusMaster::Result readNow(CModbusMaster &master, quint16 start, quint16 count)
+// Runs one read or write and waits for its completion.
+CModbusMaster::Result runNow(CModbusMaster &master, quint16 start, quint16 count, const QVector<quint16> &words = {})
 {
     CModbusMaster::Result result;
     bool done = false;
-    master.read(start, count, [&](const CModbusMaster::Result &r) { result = r; done = true; });
+    const auto finish = [&](const CModbusMaster::Result &r) {
+        result = r;
+        done = true;
+    };
+    if (words.isEmpty())
+        master.read(start, count, finish);
+    else
+        master.write(start, words, finish);
     if (!QTest::qWaitFor([&]() { return done; }, 10000))
-        result.error = QStringLiteral("no completion within 10 s");
+        result.error = QStringLiteral("no completion");
     return result;
+}
+
+QVector<quint16> addressesFrom(quint16 start, int count)
+{
+    QVector<quint16> words;
+    for (int i = 0; i < count; ++i)
+        words.append(quint16(start + i));
+    return words;
 }
 
 } // namespace
@@ -210,11 +179,11 @@ class tst_CModbusMaster : public QObject
 private slots:
     void userReadsGoBeforeStatusPolls()
     {
-        RawServer raw;
+        CHostileServer device;
         CModbusMaster master;
         // The host finds the master by name and calls it through its meta-object.
         QCOMPARE(master.objectName(), QStringLiteral("ModbusMaster"));
-        QVERIFY(connectMaster(master, settingsFor(raw.port())));
+        QVERIFY(connectMaster(master, settingsFor(device.port())));
         QStringList order;
         QByteArray firstPoll;
         connect(&master, &CModbusMaster::dataResponse, this, [&](const QByteArray &bytes) {
@@ -240,57 +209,116 @@ private slots:
         QCOMPARE(master.pendingCount(), 0);
     }
 
-    void faultEndsWithinTimeoutAndLinkRecovers_data()
+    // Every attempt of a request meets the fault (two attempts: one retry).
+    // Whatever the device sends, a value is taken only when it is the
+    // device's, and the next request is answered as if nothing had happened.
+    void hostileAnswerIsNeverTaken_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("faults");
-        QTest::addColumn<bool>("recoversByRetry");
-        QTest::addColumn<QString>("reported"); // start of the first error text, empty: none
-        const QString failed = QStringLiteral("Reading register 0x0008..0x0009 (2 registers) failed: ");
-        const QString header = failed + "Invalid answer from the device: invalid frame header";
-        using R = RawServer;
-        const QString transaction = QStringLiteral("discarded an answer to no waiting request (transaction");
-        QTest::newRow("silent, all attempts") << int(R::Silent) << 2 << false << failed + "No answer";
-        QTest::newRow("header only, all attempts") << int(R::HeaderOnly) << 2 << false << failed + "No answer";
-        QTest::newRow("impossible length") << int(R::BadLength) << 2 << false
-                                           << header + " (protocol id 0, length 2000)";
-        QTest::newRow("foreign protocol") << int(R::BadProtocol) << 2 << false << header + " (protocol id 1, length 7)";
-        QTest::newRow("foreign protocol once") << int(R::BadProtocol) << 1 << true << QString();
-        QTest::newRow("foreign transaction") << int(R::WrongTransaction) << 2 << false << transaction;
-        QTest::newRow("header only once") << int(R::HeaderOnly) << 1 << true << QString();
-        QTest::newRow("closed mid frame once") << int(R::CloseMidFrame) << 1 << true << "Connection to the device at";
-        QTest::newRow("exception, not retried") << int(R::Exception) << 1 << false
-                                                << failed + "Modbus exception 2 (illegal data address)";
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<bool>("ok");            // the request succeeds in the end
+        QTest::addColumn<int>("sent");           // attempts on the wire, read-back included
+        QTest::addColumn<QString>("reported");   // part of the error, empty: none
+        using H = CHostileServer;
+        const QString invalid = QStringLiteral("Invalid answer from the device: ");
+        const QString none = QStringLiteral("No answer within 150 ms");
+        auto row = [](const char *name, H::Fault fault, bool write, bool ok, int sent, const QString &reported) {
+            QTest::newRow(name) << int(fault) << write << ok << sent << reported;
+        };
+        row("silent", H::Silent, false, false, 2, none);
+        row("header only", H::HeaderOnly, false, false, 2, none);
+        row("closed mid frame", H::CloseMidFrame, false, false, 2, "Connection closed by the device");
+        row("garbage", H::Garbage, false, false, 2, invalid + "protocol id 48879 instead of 0");
+        row("wrong protocol", H::WrongProtocol, false, false, 2, invalid + "protocol id 1 instead of 0");
+        row("wrong transaction", H::WrongTransaction, false, false, 2, invalid + "transaction 16386 instead of 2");
+        row("late transaction", H::LateTransaction, false, false, 2, none);
+        row("wrong unit id", H::WrongUnit, false, false, 2, invalid + "unit id 2 instead of 1");
+        row("wrong function", H::WrongFunction, false, false, 2, invalid + "function code 4 instead of 3");
+        row("write echo for a read", H::WriteEchoForRead, false, false, 2, invalid + "function code 16 instead of 3");
+        row("exception of another function", H::ExceptionWrongFunction, false, false, 2,
+            invalid + "function code 132 instead of 3");
+        row("illegal address, not retried", H::ExceptionIllegalAddress, false, false, 1,
+            "Modbus exception 2 (illegal data address)");
+        row("busy", H::ExceptionBusy, false, false, 2, "Modbus exception 6 (server device busy)");
+        row("exception too long", H::ExceptionLong, false, false, 2, invalid + "length field 4 instead of 3");
+        row("register short", H::ShortByteCount, false, false, 2, invalid + "byte count 2 instead of 4");
+        row("register too many", H::LongByteCount, false, false, 2, invalid + "byte count 6 instead of 4");
+        row("byte count off", H::ByteCountOff, false, false, 2, invalid + "byte count 3 instead of 4");
+        row("length one short", H::LengthShort, false, false, 2, invalid + "length field 6 instead of 7");
+        row("length one long", H::LengthLong, false, false, 2, invalid + "length field 8 instead of 7");
+        row("length zero", H::ZeroLength, false, false, 2, invalid + "length field 0 instead of 7");
+        row("trailing garbage", H::TrailingGarbage, false, false, 2, invalid + "3 bytes beyond the answer");
+        row("split frame", H::SplitFrame, false, true, 1, QString());
+        row("stale answer first", H::StaleThenAnswer, false, true, 1, QString());
+        // A write whose answer is lost or wrong is read back: the device decides.
+        row("write done, echo of another address", H::EchoWrongAddress, true, true, 3, QString());
+        row("write done, echo of another count", H::EchoWrongCount, true, true, 3, QString());
+        row("write done, answer lost", H::AnswerLost, true, true, 3, QString());
+        row("write done, wrong unit id", H::WrongUnit, true, true, 3, QString());
+        row("write not done", H::Silent, true, false, 3, "the device does not hold the values written");
+        row("write refused as busy", H::ExceptionBusy, true, false, 2, "Modbus exception 6");
     }
 
-    void faultEndsWithinTimeoutAndLinkRecovers()
+    void hostileAnswerIsNeverTaken()
     {
-        QFETCH(int, mode);
-        QFETCH(int, faults);
-        QFETCH(bool, recoversByRetry);
+        QFETCH(int, fault);
+        QFETCH(bool, write);
+        QFETCH(bool, ok);
+        QFETCH(int, sent);
         QFETCH(QString, reported);
-        RawServer raw;
-        raw.mode = RawServer::Mode(mode);
-        raw.faultsLeft = faults;
+        CHostileServer device;
         CModbusMaster master;
-        const int timeout = 200;
-        QVERIFY(connectMaster(master, settingsFor(raw.port(), timeout, 1)));
+        QVERIFY(connectMaster(master, settingsFor(device.port(), 150, 1)));
         QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
+        const QVector<quint16> words{0xA5A5, 0x5A5A};
+        device.setFault(CHostileServer::Fault(fault), 2);
         QElapsedTimer clock;
         clock.start();
-        CModbusMaster::Result result = readNow(master, 8, 2);
-        // Two attempts of 200 ms each, plus reconnects on loopback.
-        QVERIFY2(clock.elapsed() < 2 * timeout + 1500, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(result.ok, recoversByRetry);
-        QCOMPARE(result.exceptionCode, mode == RawServer::Exception ? 2 : 0);
-        QCOMPARE(master.statistics().exceptions, quint64(mode == RawServer::Exception ? 1 : 0));
-        QCOMPARE(errors.isEmpty(), reported.isEmpty());
-        if (!reported.isEmpty())
-            QVERIFY2(errors.at(0).at(1).toString().contains(reported), qPrintable(errors.at(0).at(1).toString()));
-        // The stream is in step again: the next request is answered.
-        result = readNow(master, 100, 1);
-        QVERIFY(result.ok);
-        QCOMPARE(result.registers, QVector<quint16>{100});
+        const CModbusMaster::Result result = runNow(master, 8, 2, write ? words : QVector<quint16>());
+        // Two attempts and a read-back, with reconnects on loopback.
+        QVERIFY2(clock.elapsed() < 3 * 150 + 1500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(result.ok, ok);
+        if (result.ok && !write)
+            QCOMPARE(result.registers, addressesFrom(8, 2));
+        QCOMPARE(int(master.statistics().sent), sent);
+        QStringList texts;
+        for (const QList<QVariant> &arguments : qAsConst(errors))
+            texts << arguments.at(1).toString();
+        QVERIFY2(reported.isEmpty() ? texts.isEmpty() : !texts.filter(reported).isEmpty(), qPrintable(texts.join('\n')));
+        if (write)
+            QCOMPARE(QVector<quint16>({device.held(8), device.held(9)}) == words, ok);
+        // One faulty attempt is absorbed by the retry, as long as the device
+        // is asked again at all.
+        device.setFault(CHostileServer::Fault(fault), 1);
+        const bool retried = fault != CHostileServer::ExceptionIllegalAddress;
+        QCOMPARE(runNow(master, 20, 3).ok, retried);
+        // The link is in step: the next request is answered.
+        const CModbusMaster::Result next = runNow(master, 100, 3);
+        QVERIFY2(next.ok, qPrintable(next.error));
+        QCOMPARE(next.registers, addressesFrom(100, 3));
+    }
+
+    void deviceBackWithinTwoSecondsAfterOutage()
+    {
+        CHostileServer device;
+        CModbusMaster master;
+        CLinkSettings settings = settingsFor(device.port(), 300, 1);
+        settings.reconnectMinDelay = CLinkSettings().reconnectMinDelay;
+        QVERIFY(connectMaster(master, settings));
+        device.stop();
+        QTRY_VERIFY(master.state() != CModbusMaster::Connected);
+        // A request during the outage gives up after its own timeout.
+        QElapsedTimer clock;
+        clock.start();
+        const CModbusMaster::Result lost = runNow(master, 1, 1);
+        QVERIFY(!lost.ok);
+        QVERIFY2(clock.elapsed() < 300 + 200, qPrintable(QString::number(clock.elapsed())));
+        QTest::qWait(3000); // long enough for the backoff to reach its ceiling
+        QVERIFY(device.restart());
+        clock.restart();
+        QTRY_VERIFY_WITH_TIMEOUT(master.state() == CModbusMaster::Connected, 5000);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(runNow(master, 1, 1).ok);
     }
 
     void refusedConnectionFailsRequests_data()
@@ -322,7 +350,7 @@ private slots:
         QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
         master.setSettings(settings);
         master.connectDevice();
-        QVERIFY(!readNow(master, 0, 1).ok);
+        QVERIFY(!runNow(master, 0, 1).ok);
         const QString text = errors.value(0).value(1).toString();
         QVERIFY2(text.startsWith(QStringLiteral("Cannot connect to the device at %1: ").arg(target)), qPrintable(text));
         master.disconnectDevice();
@@ -389,16 +417,24 @@ private slots:
     void rtuOverSerialLine_data()
     {
         QTest::addColumn<bool>("silent");
-        QTest::newRow("answering") << false;
-        QTest::newRow("silent") << true;
+        QTest::addColumn<int>("damaged");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("answering") << false << 0 << QString();
+        QTest::newRow("silent") << true << 0 << QStringLiteral("No answer within 200 ms");
+        QTest::newRow("one damaged answer") << false << 1 << QString();
+        QTest::newRow("damaged answers") << false << 2
+                                         << QStringLiteral("Invalid answer from the device: 2 bytes beyond the answer");
     }
 
     void rtuOverSerialLine()
     {
         QFETCH(bool, silent);
+        QFETCH(int, damaged);
+        QFETCH(QString, reported);
         RtuDevice device;
         QVERIFY(!device.portName().isEmpty());
         device.silent = silent;
+        device.damagedLeft = damaged;
         CModbusMaster master;
         CLinkSettings settings = settingsFor(0, 200, 1);
         settings.transport = CLinkSettings::Rtu;
@@ -406,13 +442,16 @@ private slots:
         QVERIFY(connectMaster(master, settings));
         QSignalSpy responses(&master, &CModbusMaster::dataResponse);
         QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
-        master.buildRequest(statusRequest());
-        QTRY_COMPARE_WITH_TIMEOUT(responses.count() + errors.count(), 1, 5000);
-        QCOMPARE(errors.count(), silent ? 1 : 0);
-        if (silent) {
-            QVERIFY(errors.first().at(1).toString().contains(QStringLiteral("No answer within 200 ms")));
+        master.read(0x7000, 12, {}); // a user read: retried
+        QTRY_COMPARE_WITH_TIMEOUT(master.isIdle(), true, 5000);
+        QCOMPARE(errors.count(), reported.isEmpty() ? 0 : 1);
+        if (!reported.isEmpty()) {
+            QVERIFY2(errors.first().at(1).toString().contains(reported), qPrintable(errors.first().at(1).toString()));
             return;
         }
+        // The line is in step again: a status poll is answered.
+        master.buildRequest(statusRequest());
+        QTRY_COMPARE_WITH_TIMEOUT(responses.count(), 1, 5000);
         const QByteArray bytes = responses.first().first().toByteArray();
         QCOMPARE(bytes.left(4).toHex(), QByteArray("70007000"));
         QCOMPARE(bytes.right(2).toHex(), QByteArray("700b"));

@@ -1,0 +1,167 @@
+// The answer check of the Modbus master, frame by frame: what a request looks
+// like on the wire and what the bytes received after it are taken for.
+#include "cmodbusframe.h"
+
+#include <QtTest>
+
+namespace {
+
+typedef CModbusFrame::Verdict Verdict;
+
+// A request of function code fc, unit 1, transaction 0x0105; reads of
+// 2 registers from 0x0010, writes of 0x1234 (and 0x5678) there.
+CModbusFrame::Request requestFor(int fc)
+{
+    CModbusFrame::Request request;
+    request.functionCode = quint8(fc);
+    request.start = 0x0010;
+    request.transactionId = 0x0105;
+    if (fc == 6)
+        request.words = {0x1234};
+    else if (fc == 16)
+        request.words = {0x1234, 0x5678};
+    request.count = fc == 6 ? 1 : 2;
+    return request;
+}
+
+CLinkSettings::Transport transportOf(const QString &name)
+{
+    return name == QLatin1String("tcp") ? CLinkSettings::Tcp : CLinkSettings::Rtu;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CModbusFrame::Verdict)
+
+class tst_CModbusFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encode_data()
+    {
+        QTest::addColumn<QString>("transport");
+        QTest::addColumn<int>("fc");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::newRow("tcp read") << "tcp" << 3 << QByteArray("010500000006010300100002");
+        QTest::newRow("tcp input read") << "tcp" << 4 << QByteArray("010500000006010400100002");
+        QTest::newRow("tcp write single") << "tcp" << 6 << QByteArray("010500000006010600101234");
+        QTest::newRow("tcp write multiple") << "tcp" << 16 << QByteArray("01050000000b01100010000204" "12345678");
+        QTest::newRow("rtu read") << "rtu" << 3 << QByteArray("010300100002" "c5ce");
+        QTest::newRow("rtu write multiple") << "rtu" << 16 << QByteArray("01100010000204" "12345678" "8997");
+    }
+
+    void encode()
+    {
+        QFETCH(QString, transport);
+        QFETCH(int, fc);
+        QFETCH(QByteArray, frame);
+        QCOMPARE(CModbusFrame::encode(transportOf(transport), requestFor(fc)).toHex(), frame);
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QString>("transport");
+        QTest::addColumn<int>("fc");
+        QTest::addColumn<QByteArray>("received");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QString>("detail"); // registers in hex, exception code or part of the reason
+        auto row = [](const char *name, const char *transport, int fc, const char *hex, Verdict verdict,
+                      const QString &detail) {
+            QTest::newRow(name) << QString::fromLatin1(transport) << fc << QByteArray::fromHex(hex) << verdict
+                                << detail;
+        };
+        // Modbus TCP answers to a read of 2 registers in transaction 0x0105.
+        row("tcp answer", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
+        row("tcp input answer", "tcp", 4, "0105 0000 0007 01 04 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
+        row("tcp header so far", "tcp", 3, "0105 0000 0007 01", Verdict::Incomplete, "");
+        row("tcp one byte missing", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bb", Verdict::Incomplete, "");
+        row("tcp exception", "tcp", 3, "0105 0000 0003 01 83 02", Verdict::Exception, "2");
+        row("tcp busy", "tcp", 3, "0105 0000 0003 01 83 06", Verdict::Exception, "6");
+        row("tcp protocol id", "tcp", 3, "0105 0001", Verdict::Invalid, "protocol id 1 instead of 0");
+        row("tcp foreign transaction", "tcp", 3, "9105 0000 0007 01 03 04 aaaa bbbb", Verdict::Invalid,
+            "transaction 37125 instead of 261");
+        row("tcp later transaction", "tcp", 3, "0106 0000 0007 01 03 04 aaaa bbbb", Verdict::Invalid,
+            "transaction 262 instead of 261");
+        row("tcp earlier transaction", "tcp", 3, "0104 0000 0007 01 03 04 aaaa bbbb", Verdict::Stale, "");
+        row("tcp earlier, unfinished", "tcp", 3, "0104 0000 0007 01 03", Verdict::Incomplete, "");
+        row("tcp earlier, impossible length", "tcp", 3, "0104 0000 0001 01", Verdict::Invalid, "transaction 260");
+        row("tcp unit id", "tcp", 3, "0105 0000 0007 02 03 04 aaaa bbbb", Verdict::Invalid, "unit id 2 instead of 1");
+        row("tcp function", "tcp", 3, "0105 0000 0007 01 04 04 aaaa bbbb", Verdict::Invalid,
+            "function code 4 instead of 3");
+        row("tcp write echo for a read", "tcp", 3, "0105 0000 0006 01 10 0010 0002", Verdict::Invalid,
+            "function code 16 instead of 3");
+        row("tcp other exception", "tcp", 3, "0105 0000 0003 01 84 02", Verdict::Invalid, "function code 132");
+        row("tcp byte count short", "tcp", 3, "0105 0000 0005 01 03 02 aaaa", Verdict::Invalid,
+            "byte count 2 instead of 4 (2 registers)");
+        row("tcp byte count long", "tcp", 3, "0105 0000 0009 01 03 06 aaaa bbbb cccc", Verdict::Invalid,
+            "byte count 6 instead of 4");
+        row("tcp length short", "tcp", 3, "0105 0000 0006 01 03 04 aaaa bbbb", Verdict::Invalid,
+            "length field 6 instead of 7");
+        row("tcp length long", "tcp", 3, "0105 0000 0008 01 03 04 aaaa bbbb", Verdict::Invalid,
+            "length field 8 instead of 7");
+        row("tcp exception length", "tcp", 3, "0105 0000 0004 01 83 02 00", Verdict::Invalid,
+            "length field 4 instead of 3");
+        row("tcp trailing bytes", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bbbb 00", Verdict::Invalid,
+            "1 bytes beyond the answer");
+        // Write answers echo what was written.
+        row("tcp write single echo", "tcp", 6, "0105 0000 0006 01 06 0010 1234", Verdict::Answer, "");
+        row("tcp write single, other value", "tcp", 6, "0105 0000 0006 01 06 0010 1235", Verdict::Invalid,
+            "echo of value 4661 instead of 4660");
+        row("tcp write multiple echo", "tcp", 16, "0105 0000 0006 01 10 0010 0002", Verdict::Answer, "");
+        row("tcp write multiple, other address", "tcp", 16, "0105 0000 0006 01 10 0011 0002", Verdict::Invalid,
+            "echo of register 0x0011 instead of 0x0010");
+        row("tcp write multiple, other count", "tcp", 16, "0105 0000 0006 01 10 0010 0003", Verdict::Invalid,
+            "echo of register count 3 instead of 2");
+        row("tcp write answered as read", "tcp", 16, "0105 0000 0007 01 03 04 aaaa bbbb", Verdict::Invalid,
+            "function code 3 instead of 16");
+        row("tcp write refused", "tcp", 16, "0105 0000 0003 01 90 03", Verdict::Exception, "3");
+        // Modbus RTU: bus address, PDU, CRC low byte first.
+        row("rtu answer", "rtu", 3, "01 03 04 aaaa bbbb c9 48", Verdict::Answer, "aaaabbbb");
+        row("rtu so far", "rtu", 3, "01 03 04 aaaa", Verdict::Incomplete, "");
+        row("rtu checksum", "rtu", 3, "01 03 04 aaaa bbbb c9 49", Verdict::Invalid,
+            "checksum 0xc949 instead of 0xc948");
+        row("rtu exception", "rtu", 3, "01 83 02 c0 f1", Verdict::Exception, "2");
+        row("rtu address", "rtu", 3, "02", Verdict::Invalid, "unit id 2 instead of 1");
+        row("rtu function", "rtu", 3, "01 04", Verdict::Invalid, "function code 4 instead of 3");
+        row("rtu byte count", "rtu", 3, "01 03 02", Verdict::Invalid, "byte count 2 instead of 4");
+        row("rtu trailing bytes", "rtu", 3, "01 03 04 aaaa bbbb c9 48 55", Verdict::Invalid,
+            "1 bytes beyond the answer");
+        row("rtu write echo", "rtu", 16, "01 10 0010 0002 40 0d", Verdict::Answer, "");
+    }
+
+    void check()
+    {
+        QFETCH(QString, transport);
+        QFETCH(int, fc);
+        QFETCH(QByteArray, received);
+        QFETCH(Verdict, verdict);
+        QFETCH(QString, detail);
+        const CModbusFrame::Answer answer = CModbusFrame::check(transportOf(transport), requestFor(fc), received);
+        QCOMPARE(int(answer.verdict), int(verdict));
+        switch (verdict) {
+        case Verdict::Answer: {
+            QByteArray registers;
+            for (quint16 word : answer.registers)
+                registers += QByteArray::number(word, 16);
+            QCOMPARE(QString::fromLatin1(registers), detail);
+            QCOMPARE(answer.size, received.size());
+            break;
+        }
+        case Verdict::Exception:
+            QCOMPARE(QString::number(answer.exceptionCode), detail);
+            break;
+        case Verdict::Stale:
+            QCOMPARE(answer.size, 13);
+            break;
+        case Verdict::Invalid:
+            QVERIFY2(answer.reason.contains(detail), qPrintable(answer.reason));
+            break;
+        case Verdict::Incomplete:
+            break;
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_CModbusFrame)
+#include "tst_cmodbusframe.moc"
