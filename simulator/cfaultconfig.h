@@ -20,6 +20,8 @@ struct CFaultConfig
     int frameFaultEvery = 1;       // damage the response to every Nth request
     QSet<int> unitIds;             // the devices the faults hit (empty: all)
     int lineBaud = 0;              // answer as over a serial line at this many bit/s (0: at once)
+    double faultRate = 0.0;        // percent of requests hit by a fault of a random kind (the "every" options then rest)
+    quint64 faultSeed = 1;         // seed of those draws
     bool verbose = false;          // log requests and responses on stdout
 };
 

@@ -5,7 +5,7 @@
 #include <QTcpSocket>
 
 CFaultProxy::CFaultProxy(const CUnitRoutes &routes, quint8 serverUnitId, const CFaultConfig &faults, QObject *parent)
-    : QTcpServer(parent), m_routes(routes), m_serverUnitId(serverUnitId), m_faults(faults)
+    : QTcpServer(parent), m_routes(routes), m_serverUnitId(serverUnitId), m_faults(faults), m_plan(faults)
 {
     connect(this, &QTcpServer::newConnection, this, &CFaultProxy::acceptConnections);
 }
@@ -13,7 +13,7 @@ CFaultProxy::CFaultProxy(const CUnitRoutes &routes, quint8 serverUnitId, const C
 void CFaultProxy::acceptConnections()
 {
     while (QTcpSocket *client = nextPendingConnection())
-        new CProxySession(client, m_routes, m_serverUnitId, m_faults, &m_requestCounter, this);
+        new CProxySession(client, m_routes, m_serverUnitId, m_faults, &m_plan, this);
 }
 
 void CFaultProxy::closeAll()

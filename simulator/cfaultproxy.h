@@ -3,6 +3,7 @@
 
 #include "cfaultconfig.h"
 #include "cunitroutes.h"
+#include "cfaultplan.h"
 
 #include <QTcpServer>
 
@@ -25,8 +26,8 @@ public:
     // connection to the device server.
     void closeAll();
 
-    // Number of requests received so far over all connections.
-    quint64 requestCount() const { return m_requestCounter; }
+    // The faults injected so far, over all connections.
+    const CFaultPlan &plan() const { return m_plan; }
 
 private:
     void acceptConnections();
@@ -34,7 +35,7 @@ private:
     CUnitRoutes m_routes;
     quint8 m_serverUnitId;
     CFaultConfig m_faults;
-    quint64 m_requestCounter = 0;
+    CFaultPlan m_plan;
 };
 
 #endif // CFAULTPROXY_H

@@ -20,7 +20,13 @@ public:
         BadTransaction, // a transaction id that no request used (id + 0x8000)
         BytePerSegment, // every byte in a segment of its own
         TwoFrames,      // a stale frame and the response in one segment
-        CloseMidFrame   // the first half of the frame, then the connection closes
+        CloseMidFrame,  // the first half of the frame, then the connection closes
+        WrongUnit,      // unit id + 1
+        WrongFunction,  // another function code (the lowest bit flipped)
+        BadCount,       // a read one register short (byte count and length to match), a
+                        // write echo with count or value + 1, an exception one byte long
+        LongLength,     // length field one byte longer than the frame
+        TrailingGarbage // two bytes after the frame
     };
 
     struct Output
@@ -39,6 +45,9 @@ public:
     // last response sent on the connection) or, when there is none, a copy of
     // frame with the transaction id before it.
     static Output apply(Fault fault, const QByteArray &frame, const QByteArray &previous = QByteArray());
+
+private:
+    static QByteArray withBadCount(const QByteArray &frame);
 };
 
 #endif // CFRAMEMANGLER_H

@@ -13,13 +13,13 @@ constexpr int ByteGapMs = 2; // pause between single-byte segments
 } // namespace
 
 CProxySession::CProxySession(QTcpSocket *client, const CUnitRoutes &routes, quint8 serverUnitId,
-                             const CFaultConfig &faults, quint64 *requestCounter, QObject *parent)
+                             const CFaultConfig &faults, CFaultPlan *plan, QObject *parent)
     : QObject(parent),
       m_client(client),
       m_routes(routes),
       m_serverUnitId(serverUnitId),
       m_faults(faults),
-      m_requestCounter(requestCounter)
+      m_plan(plan)
 {
     m_client->setParent(this);
     m_client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -74,37 +74,37 @@ void CProxySession::readClient()
     }
 }
 
-bool CProxySession::hits(int every, const Pending &pending) const
-{
-    return pending.faulty && every > 0 && pending.number % quint64(every) == 0;
-}
-
 void CProxySession::handleRequest(const QByteArray &frame)
 {
     Pending pending;
     pending.unitId = CMbapFrame::unitId(frame);
     pending.functionCode = CMbapFrame::functionCode(frame);
-    pending.number = ++*m_requestCounter;
     pending.requestSize = frame.size();
     pending.faulty = m_faults.unitIds.isEmpty() || m_faults.unitIds.contains(pending.unitId);
+    const CFaultPlan::Decision fault = m_plan->next(pending.faulty);
+    pending.number = m_plan->requestCount();
+    pending.frameFault = fault.frameFault;
     ++m_requestsOnConnection;
-    pending.last = m_faults.disconnectAfter > 0 && m_requestsOnConnection >= m_faults.disconnectAfter;
+    pending.last = fault.disconnect
+        || (m_faults.disconnectAfter > 0 && m_requestsOnConnection >= m_faults.disconnectAfter);
     m_closing = pending.last;
     log(QStringLiteral("request %1: %2").arg(pending.number).arg(QString::fromLatin1(frame.toHex(' '))));
 
     const quint16 port = m_routes.portFor(pending.unitId);
-    if (hits(m_faults.dropEvery, pending) || (port == 0 && !m_routes.gateway)) {
+    if (fault.drop || (port == 0 && !m_routes.gateway)) {
         log(QStringLiteral("request %1 %2").arg(pending.number).arg(port ? "dropped" : "for no device"));
         if (pending.last)
             queue(QByteArray(), m_clock.elapsed() + m_faults.delayMs, true);
         return;
     }
     if (port == 0) {
+        pending.frameFault = CFrameMangler::None;
         respond(CMbapFrame::exceptionResponse(frame, CUnitRoutes::GatewayNoResponse), pending);
         return;
     }
-    if (hits(m_faults.exceptionEvery, pending)) {
-        respond(CMbapFrame::exceptionResponse(frame, quint8(m_faults.exceptionCode)), pending);
+    if (fault.exceptionCode != 0) {
+        pending.frameFault = CFrameMangler::None;
+        respond(CMbapFrame::exceptionResponse(frame, quint8(fault.exceptionCode)), pending);
         return;
     }
     Upstream *server = upstream(port);
@@ -147,8 +147,7 @@ QByteArray CProxySession::repairedResponse(const QByteArray &frame, const Pendin
 
 void CProxySession::respond(const QByteArray &frame, const Pending &pending)
 {
-    const CFrameMangler::Fault fault =
-        hits(m_faults.frameFaultEvery, pending) ? m_faults.frameFault : CFrameMangler::None;
+    const CFrameMangler::Fault fault = pending.frameFault;
     const CFrameMangler::Output output = CFrameMangler::apply(fault, frame, m_previousResponse);
     m_previousResponse = frame;
     const qint64 due = m_clock.elapsed() + (pending.faulty ? m_faults.delayMs : 0) + lineTimeMs(pending, frame.size());

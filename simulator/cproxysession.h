@@ -3,6 +3,7 @@
 
 #include "cfaultconfig.h"
 #include "cunitroutes.h"
+#include "cfaultplan.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -25,10 +26,10 @@ class CProxySession : public QObject
     Q_OBJECT
 
 public:
-    // Takes over client (reparented to the session). requestCounter is shared
-    // by all sessions and outlives them.
+    // Takes over client (reparented to the session). plan is shared by all
+    // sessions and outlives them.
     CProxySession(QTcpSocket *client, const CUnitRoutes &routes, quint8 serverUnitId, const CFaultConfig &faults,
-                  quint64 *requestCounter, QObject *parent = nullptr);
+                  CFaultPlan *plan, QObject *parent = nullptr);
 
 signals:
     // Emitted once when the client connection has ended.
@@ -42,6 +43,7 @@ private:
         quint64 number = 0;
         int requestSize = 0; // bytes of the request frame
         bool faulty = false; // the faults hit this request's device
+        CFrameMangler::Fault frameFault = CFrameMangler::None;
         bool last = false;   // the connection closes after this response
     };
     // The connection to one device server and the requests it has to answer.
@@ -68,7 +70,6 @@ private:
     void queue(const QByteArray &bytes, qint64 dueMs, bool close);
     void pump();
     void end();
-    bool hits(int every, const Pending &pending) const;
     qint64 lineTimeMs(const Pending &pending, int responseSize) const;
     void log(const QString &text) const;
 
@@ -77,7 +78,7 @@ private:
     std::map<quint16, Upstream> m_upstreams; // by device server port
     quint8 m_serverUnitId;
     CFaultConfig m_faults;
-    quint64 *m_requestCounter;
+    CFaultPlan *m_plan;
     QByteArray m_clientBuffer;
     QByteArray m_previousResponse; // stale frame for the two-frames fault
     QList<Segment> m_outgoing;

@@ -71,3 +71,11 @@ void CSimPlant::closeAll()
     for (CSimUnit *unit : qAsConst(m_units))
         unit->closeConnections();
 }
+
+QString CSimPlant::faultSummary() const
+{
+    QList<const CFaultPlan *> plans;
+    for (const CFaultProxy *proxy : m_proxies)
+        plans.append(&proxy->plan());
+    return CFaultPlan::summary(plans);
+}

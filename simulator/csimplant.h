@@ -29,6 +29,8 @@ public:
     QList<quint16> ports() const;
     // Ends every connection, the public side first.
     void closeAll();
+    // "faults injected: ..." over every endpoint; empty when none were.
+    QString faultSummary() const;
 
 private:
     bool startEndpoint(const CSimOptions &options, int endpoint, quint32 *serialNumber, QStringList *warnings,

@@ -6,6 +6,7 @@
 #include "csimplant.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QTextStream>
 
 namespace {
@@ -45,11 +46,16 @@ int main(int argc, char *argv[])
         watcher.watchStdin();
 
     QTextStream out(stdout);
+    const bool ipv6 = QHostAddress(options.host).protocol() == QAbstractSocket::IPv6Protocol;
+    const QString shownHost = ipv6 ? QStringLiteral("[%1]").arg(options.host) : options.host;
     for (const quint16 port : plant.ports())
-        out << "listening on " << options.host << ':' << port << '\n';
+        out << "listening on " << shownHost << ':' << port << '\n';
     out.flush();
     const int result = app.exec();
     // Connections still open end here, the device side last.
     plant.closeAll();
+    const QString faults = plant.faultSummary();
+    if (!faults.isEmpty())
+        out << faults << '\n';
     return result;
 }

@@ -64,8 +64,9 @@ private:
     quint16 m_port = 0;
 };
 
-// What a master would make of the bytes that answered transaction.
-QString classify(const QByteArray &bytes, quint16 transaction)
+// What a master would make of the bytes that answered a status read of
+// transaction from unit.
+QString classify(const QByteArray &bytes, quint16 transaction, quint8 unit = 1)
 {
     if (bytes.isEmpty())
         return "none";
@@ -83,9 +84,13 @@ QString classify(const QByteArray &bytes, quint16 transaction)
     }
     if (CMbapFrame::transactionId(bytes) != transaction)
         return "transaction";
+    if (CMbapFrame::unitId(bytes) != unit)
+        return "unit";
     const quint8 code = CMbapFrame::functionCode(bytes);
     if (code & 0x80)
         return QStringLiteral("exception %1 on %2").arg(quint8(bytes.at(8))).arg(code, 0, 16);
+    if (code != 3)
+        return "function";
     return bytes.size() == 7 + 2 + 24 ? "ok" : "size";
 }
 
@@ -122,6 +127,11 @@ private slots:
         QTest::newRow("byte per segment") << fault("byte-per-segment") << two << L{"ok", "ok"} << false;
         QTest::newRow("two frames") << fault("two-frames") << two << L{"two", "two"} << false;
         QTest::newRow("close mid frame") << fault("close-mid-frame") << one << L{"short"} << true;
+        QTest::newRow("wrong unit") << fault("wrong-unit") << one << L{"unit"} << false;
+        QTest::newRow("wrong function") << fault("wrong-function") << one << L{"function"} << false;
+        QTest::newRow("register short") << fault("bad-count") << one << L{"size"} << false;
+        QTest::newRow("length one long") << fault("long-length") << one << L{"short"} << false;
+        QTest::newRow("trailing garbage") << fault("trailing-garbage") << one << L{"length"} << false;
     }
 
     void exchanges()
@@ -137,7 +147,7 @@ private slots:
             const quint8 unit = quint8(i * 77);
             const QByteArray pdu = QByteArray::fromHex(requests.at(i).toLatin1());
             const QByteArray response = sim.exchange(quint16(10 + i), unit, pdu.isEmpty() ? StatusPdu : pdu);
-            QCOMPARE(classify(response, quint16(10 + i)), outcomes.at(i));
+            QCOMPARE(classify(response, quint16(10 + i), unit), outcomes.at(i));
             if (outcomes.at(i) == "ok")
                 QCOMPARE(CMbapFrame::unitId(response), unit);
         }
@@ -181,7 +191,7 @@ private slots:
         for (int i = 0; i < units.size(); ++i) {
             const quint8 unit = quint8(units.at(i));
             const quint16 transaction = quint16(20 + i);
-            QString outcome = classify(sim.exchange(transaction, unit, StatusPdu, 300), transaction);
+            QString outcome = classify(sim.exchange(transaction, unit, StatusPdu, 300), transaction, unit);
             if (outcome == "ok") {
                 const QByteArray serial = sim.exchange(transaction, unit, SerialNumberPdu);
                 QCOMPARE(serial.size(), 7 + 2 + 4);
@@ -212,6 +222,33 @@ private slots:
         const QByteArray serial = socket.readAll();
         QCOMPARE(serial.size(), 13);
         QCOMPARE(quint8(serial.at(10)), quint8(75)); // the sixth device: 70 + 5
+    }
+
+    // With a fault rate every kind turns up, and the simulator says on exit
+    // what it injected.
+    void randomFaultsAreCounted()
+    {
+        Simulator sim;
+        QVERIFY(sim.start({"--fault-rate", "50", "--fault-seed", "3", "--delay", "1"}));
+        QSet<QString> outcomes;
+        const int requests = 120;
+        for (int i = 0; i < requests; ++i) {
+            if (sim.clientClosed())
+                QVERIFY(sim.connectClient());
+            outcomes << classify(sim.exchange(quint16(i), 1, StatusPdu, 300), quint16(i));
+        }
+        ::kill(pid_t(sim.process().processId()), SIGTERM);
+        QVERIFY(sim.process().waitForFinished(5000));
+        const QString summary = QString::fromLatin1(sim.process().readAllStandardOutput()).trimmed();
+        const QRegularExpression pattern(QStringLiteral("^faults injected: (\\d+) in %1 requests \\((.*)\\)$")
+                                             .arg(requests));
+        const QRegularExpressionMatch match = pattern.match(summary);
+        QVERIFY2(match.hasMatch(), qPrintable(summary));
+        const int injected = match.captured(1).toInt();
+        QVERIFY2(injected > requests / 4 && injected < requests * 3 / 4, qPrintable(summary));
+        for (const char *outcome : {"ok", "none", "header", "protocol", "transaction", "unit", "function", "size",
+                                    "short", "length", "two", "exception 6 on 83", "exception 4 on 83"})
+            QVERIFY2(outcomes.contains(QLatin1String(outcome)), outcome);
     }
 
     void exitsCleanly_data()
@@ -250,23 +287,41 @@ private slots:
         const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
         const QStringList options = QStringLiteral("--host --port --description --seed --pressure --delay --drop-every "
                                                    "--exception-every --disconnect-after --wrong-status-address "
-                                                   "--frame-fault --frame-fault-every --exit-on-stdin-eof --verbose "
-                                                   "--unit-ids --endpoints --serial-number --order-number --gateway "
-                                                   "--fault-ids --line-baud")
+                                                   "--frame-fault --frame-fault-every --fault-rate --fault-seed "
+                                                   "--exit-on-stdin-eof --verbose --unit-ids --endpoints --serial-number "
+                                                   "--order-number --gateway --fault-ids --line-baud")
                                         .split(' ');
         for (const QString &option : options + CFrameMangler::faultNames())
             QVERIFY2(text.contains(option), qPrintable(option));
+    }
+
+    void badCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown frame fault") << QStringList{"--frame-fault", "late"} << "late";
+        QTest::newRow("port too large") << QStringList{"--port", "70000"} << "--port takes a whole number from 0 to 65535";
+        QTest::newRow("negative delay") << QStringList{"--delay", "-1"} << "--delay takes a whole number from 0 to 60000";
+        QTest::newRow("pressure not a number") << QStringList{"--pressure", "nan"} << "--pressure takes a number";
+        QTest::newRow("fault rate over 100") << QStringList{"--fault-rate", "101"} << "percentage from 0 to 100";
+        QTest::newRow("exception code 300") << QStringList{"--exception-every", "3:300"} << "from 1 to 127";
+        QTest::newRow("host name") << QStringList{"--host", "localhost"} << "IP address";
+        QTest::newRow("unit id 0") << QStringList{"--unit-ids", "0-3"} << "1 .. 247";
+        QTest::newRow("unit id 248") << QStringList{"--fault-ids", "200-248"} << "1 .. 247";
+        QTest::newRow("no endpoints") << QStringList{"--endpoints", "0"} << "--endpoints takes a whole number from 1";
+    }
+
+    void badCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
         QProcess wrong;
-        wrong.start(QStringLiteral(SIM_PROGRAM), {"--frame-fault", "late"});
+        wrong.start(QStringLiteral(SIM_PROGRAM), arguments);
         QVERIFY(wrong.waitForFinished(5000));
         QCOMPARE(wrong.exitCode(), 1);
-        QVERIFY(wrong.readAllStandardError().contains("late"));
+        const QByteArray error = wrong.readAllStandardError();
+        QVERIFY2(error.contains(message.toUtf8()), error.constData());
         QCOMPARE(wrong.readAllStandardOutput(), QByteArray());
-        QProcess badIds;
-        badIds.start(QStringLiteral(SIM_PROGRAM), {"--unit-ids", "0-3"});
-        QVERIFY(badIds.waitForFinished(5000));
-        QCOMPARE(badIds.exitCode(), 1);
-        QVERIFY(badIds.readAllStandardError().contains("1 .. 247"));
     }
 };
 
