@@ -79,20 +79,12 @@
         <translation>genau eines von --tcp HOST:PORT und --serial PORT angeben</translation>
     </message>
     <message>
-        <source>--tcp expects HOST:PORT, not &quot;%1&quot;</source>
-        <translation>--tcp erwartet HOST:PORT, nicht „%1“</translation>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
     </message>
     <message>
-        <source>--timeout, --retries and --unit-id take whole numbers</source>
-        <translation>--timeout, --retries und --unit-id nehmen ganze Zahlen</translation>
-    </message>
-    <message>
-        <source>--unit-id must lie in 1 .. 247, not %1</source>
-        <translation>--unit-id muss in 1 .. 247 liegen, nicht %1</translation>
-    </message>
-    <message>
-        <source>Modbus TCP device at HOST:PORT.</source>
-        <translation>Modbus-TCP-Gerät unter HOST:PORT.</translation>
+        <source>Modbus TCP device at HOST:PORT ([ADDRESS]:PORT for IPv6).</source>
+        <translation>Modbus-TCP-Gerät unter HOST:PORT ([ADRESSE]:PORT für IPv6).</translation>
     </message>
     <message>
         <source>Modbus RTU device on serial PORT.</source>
@@ -119,20 +111,20 @@
         <translation>Sprache der Bezeichnungen und Listentexte: en oder de.</translation>
     </message>
     <message>
-        <source>Response timeout in ms (1000).</source>
-        <translation>Antwortzeit in ms (1000).</translation>
+        <source>Response timeout in ms, 10 .. 60000 (1000).</source>
+        <translation>Antwortzeit in ms, 10 .. 60000 (1000).</translation>
     </message>
     <message>
-        <source>Retries after a timeout (3).</source>
-        <translation>Wiederholungen nach einer Zeitüberschreitung (3).</translation>
+        <source>Further attempts of a request, 0 .. 10 (3).</source>
+        <translation>Weitere Versuche einer Anfrage, 0 .. 10 (3).</translation>
     </message>
     <message>
         <source>Modbus unit id, 1 .. 247 (1).</source>
         <translation>Modbus-Geräteadresse, 1 .. 247 (1).</translation>
     </message>
     <message>
-        <source>watch: poll interval in ms.</source>
-        <translation>watch: Abfrageintervall in ms.</translation>
+        <source>watch: poll interval in ms, 10 .. 3600000.</source>
+        <translation>watch: Abfrageintervall in ms, 10 .. 3600000.</translation>
     </message>
     <message>
         <source>watch: stop after N display changes.</source>
@@ -1416,8 +1408,8 @@ die Anzeige ist nicht aktuell</translation>
         <translation>Konfiguriert ein Gerät über Modbus mit seinem Plugin. Ohne Gerät wird der Simulator gestartet.</translation>
     </message>
     <message>
-        <source>invalid value for --%1: %2</source>
-        <translation>ungültiger Wert für --%1: %2</translation>
+        <source>invalid value for --%1: %2 (a whole number from %3 to %4)</source>
+        <translation>ungültiger Wert für --%1: %2 (eine ganze Zahl von %3 bis %4)</translation>
     </message>
     <message>
         <source>Error: %1: %2</source>

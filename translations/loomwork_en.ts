@@ -79,20 +79,12 @@
         <translation>give exactly one of --tcp HOST:PORT and --serial PORT</translation>
     </message>
     <message>
-        <source>--tcp expects HOST:PORT, not &quot;%1&quot;</source>
-        <translation>--tcp expects HOST:PORT, not &quot;%1&quot;</translation>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</translation>
     </message>
     <message>
-        <source>--timeout, --retries and --unit-id take whole numbers</source>
-        <translation>--timeout, --retries and --unit-id take whole numbers</translation>
-    </message>
-    <message>
-        <source>--unit-id must lie in 1 .. 247, not %1</source>
-        <translation>--unit-id must lie in 1 .. 247, not %1</translation>
-    </message>
-    <message>
-        <source>Modbus TCP device at HOST:PORT.</source>
-        <translation>Modbus TCP device at HOST:PORT.</translation>
+        <source>Modbus TCP device at HOST:PORT ([ADDRESS]:PORT for IPv6).</source>
+        <translation>Modbus TCP device at HOST:PORT ([ADDRESS]:PORT for IPv6).</translation>
     </message>
     <message>
         <source>Modbus RTU device on serial PORT.</source>
@@ -119,20 +111,20 @@
         <translation>Language of captions and list texts: en or de.</translation>
     </message>
     <message>
-        <source>Response timeout in ms (1000).</source>
-        <translation>Response timeout in ms (1000).</translation>
+        <source>Response timeout in ms, 10 .. 60000 (1000).</source>
+        <translation>Response timeout in ms, 10 .. 60000 (1000).</translation>
     </message>
     <message>
-        <source>Retries after a timeout (3).</source>
-        <translation>Retries after a timeout (3).</translation>
+        <source>Further attempts of a request, 0 .. 10 (3).</source>
+        <translation>Further attempts of a request, 0 .. 10 (3).</translation>
     </message>
     <message>
         <source>Modbus unit id, 1 .. 247 (1).</source>
         <translation>Modbus unit id, 1 .. 247 (1).</translation>
     </message>
     <message>
-        <source>watch: poll interval in ms.</source>
-        <translation>watch: poll interval in ms.</translation>
+        <source>watch: poll interval in ms, 10 .. 3600000.</source>
+        <translation>watch: poll interval in ms, 10 .. 3600000.</translation>
     </message>
     <message>
         <source>watch: stop after N display changes.</source>
@@ -1415,8 +1407,8 @@ the display is not current</translation>
         <translation>Configures a device over Modbus through its plugin. Without a device it starts the simulator.</translation>
     </message>
     <message>
-        <source>invalid value for --%1: %2</source>
-        <translation>invalid value for --%1: %2</translation>
+        <source>invalid value for --%1: %2 (a whole number from %3 to %4)</source>
+        <translation>invalid value for --%1: %2 (a whole number from %3 to %4)</translation>
     </message>
     <message>
         <source>Error: %1: %2</source>

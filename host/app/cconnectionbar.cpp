@@ -172,6 +172,8 @@ CLinkSettings CConnectionBar::settings(const CLinkSettings &base) const
     case TcpLink:
         settings.transport = CLinkSettings::Tcp;
         settings.host = m_host->text().trimmed();
+        if (settings.host.startsWith(QLatin1Char('[')) && settings.host.endsWith(QLatin1Char(']')))
+            settings.host = settings.host.mid(1, settings.host.size() - 2); // an IPv6 address as in URLs
         settings.port = quint16(m_port->value());
         break;
     case RtuLink:

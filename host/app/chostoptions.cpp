@@ -51,6 +51,8 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
     pluginDirectory = parser.value(pluginDir);
     descriptionFile = parser.value(description);
     host = parser.value(hostOption);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2); // an IPv6 address as written in URLs
     serialPort = parser.value(serial);
     simulator = parser.value(simulatorOption);
     language = parser.value(languageOption);
@@ -68,8 +70,9 @@ bool CHostOptions::parse(const QStringList &arguments, QString *error)
     for (const auto &number : numbers) {
         if (parser.isSet(number.option)
             && !toInt(parser.value(number.option), number.minimum, number.maximum, number.target)) {
-            *error = CHostAppTr::tr("invalid value for --%1: %2")
-                         .arg(number.option.names().first(), parser.value(number.option));
+            *error = CHostAppTr::tr("invalid value for --%1: %2 (a whole number from %3 to %4)")
+                         .arg(number.option.names().first(), parser.value(number.option))
+                         .arg(number.minimum).arg(number.maximum);
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "csimulatorprocess.h"
 
 #include "chostapptr.h"
+#include "clinkendpoint.h"
 #include "items/cinstalllayout.h"
 
 #include <QCoreApplication>
@@ -43,14 +44,10 @@ QString CSimulatorProcess::defaultProgram()
 
 bool CSimulatorProcess::parseListenLine(const QString &line, QString *host, quint16 *port)
 {
-    static const QRegularExpression pattern(QStringLiteral("^listening on (\\S+):(\\d+)\\s*$"));
+    static const QRegularExpression pattern(QStringLiteral("^listening on (\\S+)\\s*$"));
     const QRegularExpressionMatch match = pattern.match(line);
-    const uint number = match.captured(2).toUInt();
-    if (!match.hasMatch() || number == 0 || number > 65535)
-        return false;
-    *host = match.captured(1);
-    *port = quint16(number);
-    return true;
+    QString error;
+    return match.hasMatch() && CLinkEndpoint::parse(match.captured(1), host, port, &error);
 }
 
 void CSimulatorProcess::start(const QString &program)

@@ -5,6 +5,7 @@
 #include "cdeviceconnection.h"
 #include "cdevicesession.h"
 #include "cfleetcommands.h"
+#include "clinkendpoint.h"
 #include "clanguagemanager.h"
 #include "cmodbusmaster.h"
 #include "cparametercommands.h"
@@ -63,6 +64,25 @@ int fail(int code, const QString &text)
 
 bool parseLimits(const QCommandLineParser &args, CLinkSettings *settings, QString *error);
 
+// Reads option name as a whole number from minimum to maximum into *target
+// (left alone when the option is not given); false with a usage error.
+bool readNumber(const QCommandLineParser &args, const QString &name, int minimum, int maximum, int *target,
+                QString *error)
+{
+    const QString text = args.value(name);
+    if (text.isEmpty() && !args.isSet(name))
+        return true;
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < minimum || value > maximum) {
+        *error = CCliTr::tr("--%1 takes a whole number from %2 to %3, not \"%4\"")
+                     .arg(name).arg(minimum).arg(maximum).arg(text);
+        return false;
+    }
+    *target = value;
+    return true;
+}
+
 bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
 {
     if (args.isSet(QStringLiteral("tcp")) == args.isSet(QStringLiteral("serial"))) {
@@ -73,17 +93,12 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
         settings->transport = CLinkSettings::Rtu;
         settings->serialPort = args.value(QStringLiteral("serial"));
     } else {
-        const QString target = args.value(QStringLiteral("tcp"));
-        const int colon = target.lastIndexOf(QLatin1Char(':'));
-        bool ok = colon > 0;
-        const uint port = ok ? target.mid(colon + 1).toUInt(&ok) : 0;
-        if (!ok || port == 0 || port > 65535) {
-            *error = CCliTr::tr("--tcp expects HOST:PORT, not \"%1\"").arg(target);
+        settings->transport = CLinkSettings::Tcp;
+        QString endpointError;
+        if (!CLinkEndpoint::parse(args.value(QStringLiteral("tcp")), &settings->host, &settings->port, &endpointError)) {
+            *error = QStringLiteral("--tcp: %1").arg(endpointError);
             return false;
         }
-        settings->transport = CLinkSettings::Tcp;
-        settings->host = target.left(colon);
-        settings->port = quint16(port);
     }
     return parseLimits(args, settings, error);
 }
@@ -91,23 +106,21 @@ bool parseLink(const QCommandLineParser &args, CLinkSettings *settings, QString 
 // The time limits and the unit id, for a link or a fleet.
 bool parseLimits(const QCommandLineParser &args, CLinkSettings *settings, QString *error)
 {
-    bool ok = true;
-    if (args.isSet(QStringLiteral("timeout")))
-        settings->responseTimeout = qMax(1, args.value(QStringLiteral("timeout")).toInt(&ok));
-    if (ok && args.isSet(QStringLiteral("retries")))
-        settings->retries = qMax(0, args.value(QStringLiteral("retries")).toInt(&ok));
-    if (ok && args.isSet(QStringLiteral("unit-id")))
-        settings->serverAddress = args.value(QStringLiteral("unit-id")).toInt(&ok);
-    if (!ok) {
-        *error = CCliTr::tr("--timeout, --retries and --unit-id take whole numbers");
-        return false;
-    }
     // Modbus addresses a single device with 1 .. 247.
-    if (settings->serverAddress < 1 || settings->serverAddress > 247) {
-        *error = CCliTr::tr("--unit-id must lie in 1 .. 247, not %1").arg(settings->serverAddress);
-        return false;
-    }
-    return true;
+    return readNumber(args, QStringLiteral("timeout"), 10, 60000, &settings->responseTimeout, error)
+        && readNumber(args, QStringLiteral("retries"), 0, 10, &settings->retries, error)
+        && readNumber(args, QStringLiteral("unit-id"), 1, 247, &settings->serverAddress, error);
+}
+
+// The watch command's options, its numbers range-checked.
+bool parseWatch(const QCommandLineParser &args, CParameterCommands::WatchOptions *watch, QString *error)
+{
+    watch->json = args.isSet(QStringLiteral("json"));
+    watch->csvFile = args.value(QStringLiteral("csv"));
+    return readNumber(args, QStringLiteral("interval"), 10, 3600000, &watch->interval, error)
+        && readNumber(args, QStringLiteral("count"), 0, 1000000000, &watch->count, error)
+        && readNumber(args, QStringLiteral("duration"), 0, 604800, &watch->seconds, error)
+        && readNumber(args, QStringLiteral("record-interval"), 0, 3600000, &watch->recordInterval, error);
 }
 
 void addOptions(QCommandLineParser &args)
@@ -135,7 +148,8 @@ void addOptions(QCommandLineParser &args)
     args.addPositionalArgument(QStringLiteral("command"),
                                CCliTr::tr("read, write, watch, save, diff, apply or scan"));
     args.addOptions({
-        {QStringLiteral("tcp"), CCliTr::tr("Modbus TCP device at HOST:PORT."), QStringLiteral("HOST:PORT")},
+        {QStringLiteral("tcp"), CCliTr::tr("Modbus TCP device at HOST:PORT ([ADDRESS]:PORT for IPv6)."),
+         QStringLiteral("HOST:PORT")},
         {QStringLiteral("serial"), CCliTr::tr("Modbus RTU device on serial PORT."), QStringLiteral("PORT")},
         {QStringLiteral("plugin-dir"), CCliTr::tr("Directory of the device plugins."), QStringLiteral("DIR"),
          CDeviceSession::defaultPluginDirectory()},
@@ -145,8 +159,8 @@ void addOptions(QCommandLineParser &args)
         {QStringLiteral("dry-run"), CCliTr::tr("apply: show what would be written, write nothing.")},
         {QStringLiteral("force"), CCliTr::tr("apply: leave out the set's offending values, apply the rest.")},
         {QStringLiteral("language"), CCliTr::tr("Language of captions and list texts: en or de."), QStringLiteral("ID")},
-        {QStringLiteral("timeout"), CCliTr::tr("Response timeout in ms (1000)."), QStringLiteral("MS")},
-        {QStringLiteral("retries"), CCliTr::tr("Retries after a timeout (3)."), QStringLiteral("N")},
+        {QStringLiteral("timeout"), CCliTr::tr("Response timeout in ms, 10 .. 60000 (1000)."), QStringLiteral("MS")},
+        {QStringLiteral("retries"), CCliTr::tr("Further attempts of a request, 0 .. 10 (3)."), QStringLiteral("N")},
         {QStringLiteral("unit-id"), CCliTr::tr("Modbus unit id, 1 .. 247 (1)."), QStringLiteral("N")},
         {QStringLiteral("report"), CCliTr::tr("save, diff, apply: write report.json and report.html into DIR."),
          QStringLiteral("DIR")},
@@ -159,7 +173,7 @@ void addOptions(QCommandLineParser &args)
          QStringLiteral("1-247")},
         {QStringLiteral("all-settings"), CCliTr::tr("scan: try every line setting, not only up to the first "
                                                  "at which a device answers.")},
-        {QStringLiteral("interval"), CCliTr::tr("watch: poll interval in ms."), QStringLiteral("MS"),
+        {QStringLiteral("interval"), CCliTr::tr("watch: poll interval in ms, 10 .. 3600000."), QStringLiteral("MS"),
          QStringLiteral("1000")},
         {QStringLiteral("count"), CCliTr::tr("watch: stop after N display changes."), QStringLiteral("N"),
          QStringLiteral("0")},
@@ -191,7 +205,7 @@ bool openSession(CDeviceSession &session, CLanguageManager &language, const QCom
 }
 
 int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStringList &words,
-             const QString &language)
+             const QString &language, const CParameterCommands::WatchOptions &watch)
 {
     const QString command = words.value(0);
     const bool json = args.isSet(QStringLiteral("json"));
@@ -208,13 +222,6 @@ int dispatch(CDeviceSession &session, const QCommandLineParser &args, const QStr
         return sets.diff(words.at(1), json);
     if (command == QLatin1String("apply"))
         return sets.apply(words.at(1), args.isSet(QStringLiteral("dry-run")), args.isSet(QStringLiteral("force")));
-    CParameterCommands::WatchOptions watch;
-    watch.interval = qMax(10, args.value(QStringLiteral("interval")).toInt());
-    watch.count = args.value(QStringLiteral("count")).toInt();
-    watch.seconds = args.value(QStringLiteral("duration")).toInt();
-    watch.json = json;
-    watch.csvFile = args.value(QStringLiteral("csv"));
-    watch.recordInterval = qMax(0, args.value(QStringLiteral("record-interval")).toInt());
     return parameters.watch(watch);
 }
 
@@ -279,12 +286,13 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
     if (args.isSet(QStringLiteral("language")) && language.language() != args.value(QStringLiteral("language")))
         return fail(CCliConsole::ExitUsage, CCliTr::tr("--language takes en or de"));
     CLinkSettings settings;
+    CParameterCommands::WatchOptions watch;
     QString error;
     const bool forFleet = args.isSet(QStringLiteral("devices"));
     if (forFleet && (!QStringList{"save", "diff", "apply"}.contains(command) || args.isSet(QStringLiteral("tcp"))
                      || args.isSet(QStringLiteral("serial"))))
         return fail(CCliConsole::ExitUsage, CCliTr::tr("--devices goes with save, diff or apply, without --tcp or --serial"));
-    if (!forFleet && !parseLink(args, &settings, &error))
+    if ((!forFleet && !parseLink(args, &settings, &error)) || !parseWatch(args, &watch, &error))
         return fail(CCliConsole::ExitUsage, error);
 
     CDeviceSession session;
@@ -305,7 +313,7 @@ int run(const QCommandLineParser &args, CLanguageManager &language)
         return fail(CCliConsole::ExitConnection, error);
     QObject::connect(master->messageSender(), &CMessageSender::errorMessage,
                      [](const QString &, const QString &text) { CCliConsole::warn(text); });
-    return dispatch(session, args, words, language.language());
+    return dispatch(session, args, words, language.language(), watch);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cmodbusmaster.h"
 
 #include "chosttr.h"
+#include "clinkendpoint.h"
 #include "clinkfailure.h"
 #include "cmodbusconnection.h"
 #include "widgets/cmessagesender.h"
@@ -262,7 +263,7 @@ void CModbusMaster::resetLink()
 void CModbusMaster::reportLoss(bool wasConnected, const CLinkFailure &failure)
 {
     const QString target = m_settings.transport == CLinkSettings::Tcp
-        ? QStringLiteral("%1:%2").arg(m_settings.host).arg(m_settings.port)
+        ? CLinkEndpoint::format(m_settings.host, m_settings.port)
         : m_settings.serialPort;
     const QString reason = wasConnected
         ? CHostTr::tr("Connection to the device at %1 lost: %2").arg(target, failure.reason)

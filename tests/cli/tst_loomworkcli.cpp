@@ -1,6 +1,7 @@
 // loomwork-cli as a user runs it: against the simulator, with its exit codes;
 // and how a user's text becomes an item's stored value.
 #include "citeminput.h"
+#include "clinkendpoint.h"
 #include "items/citem.h"
 #include "simprocess.h"
 
@@ -56,8 +57,6 @@ private slots:
         QTest::newRow("bad address") << QStringList{"--tcp", "localhost", "read"} << 1 << "HOST:PORT" << shared;
         row("unknown command", {"erase"}, 1, "usage", shared);
         row("write without value", {"write", "Sollwert"}, 1, "usage", shared);
-        row("unit id 0", {"--unit-id", "0", "read"}, 1, "1 .. 247", shared);
-        row("unit id 248", {"--unit-id", "248", "read"}, 1, "1 .. 247", shared);
         row("another language", {"--language", "fr", "read"}, 1, "en or de", shared);
         row("no description", {"--description", "/nonexistent.xml", "read"}, 2, "/nonexistent.xml", shared);
         row("no plugin", {"--plugin-dir", "/nonexistent", "read"}, 2, "/nonexistent", shared);
@@ -84,6 +83,63 @@ private slots:
         row("set not writable", {"save", "/nonexistent/set.json"}, 8, "/nonexistent/set.json", shared);
         row("recording not writable", {"watch", "--csv", "/nonexistent/trend.csv", "--count", "1"}, 8,
             "/nonexistent/trend.csv", shared);
+        // Numbers out of range are usage errors, never quietly changed.
+        const QString unitRange = QStringLiteral("--unit-id takes a whole number from 1 to 247");
+        row("unit id 248", {"--unit-id", "248", "read"}, 1, unitRange, shared);
+        row("unit id 300", {"--unit-id", "300", "read"}, 1, unitRange, shared);
+        row("unit id 0", {"--unit-id", "0", "read"}, 1, unitRange, shared);
+        row("unit id -1", {"--unit-id", "-1", "read"}, 1, unitRange, shared);
+        row("negative timeout", {"--timeout", "-5", "read"}, 1, "--timeout takes a whole number from 10 to 60000",
+            shared);
+        row("negative retries", {"--retries", "-3", "read"}, 1, "--retries takes a whole number from 0 to 10", shared);
+        row("count not a number", {"--count", "x", "watch"}, 1, "--count", shared);
+        row("negative record interval", {"--record-interval", "-1", "watch"}, 1, "--record-interval", shared);
+        QTest::newRow("IPv6 without brackets") << QStringList{"--tcp", "::1:502", "read"} << 1 << "in brackets"
+                                               << shared;
+    }
+
+    void endpoint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("host"); // empty: refused
+        QTest::addColumn<int>("port");
+        QTest::newRow("IPv4") << "127.0.0.1:502" << "127.0.0.1" << 502;
+        QTest::newRow("name") << "plc-7.local:1502" << "plc-7.local" << 1502;
+        QTest::newRow("IPv6") << "[::1]:502" << "::1" << 502;
+        QTest::newRow("IPv6 long") << "[fe80::1:2]:5020" << "fe80::1:2" << 5020;
+        QTest::newRow("IPv6 without brackets") << "::1:502" << "" << 0;
+        QTest::newRow("no port") << "localhost" << "" << 0;
+        QTest::newRow("no host") << ":502" << "" << 0;
+        QTest::newRow("port 0") << "[::1]:0" << "" << 0;
+        QTest::newRow("port too large") << "host:65536" << "" << 0;
+        QTest::newRow("half a bracket") << "[::1:502" << "" << 0;
+    }
+
+    void endpoint()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QString parsedHost;
+        quint16 parsedPort = 0;
+        QString error;
+        QCOMPARE(CLinkEndpoint::parse(text, &parsedHost, &parsedPort, &error), !host.isEmpty());
+        QCOMPARE(error.isEmpty(), !host.isEmpty());
+        QCOMPARE(parsedHost, host);
+        QCOMPARE(int(parsedPort), port);
+        if (!host.isEmpty())
+            QCOMPARE(CLinkEndpoint::format(parsedHost, parsedPort), text);
+    }
+
+    void readOverIPv6()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({"--host", "::1"}));
+        QCOMPARE(sim.endpoint(), QStringLiteral("[::1]:%1").arg(sim.port()));
+        QByteArray out;
+        QByteArray err;
+        QCOMPARE(run({"--tcp", sim.endpoint(), "read"}, &out, &err), 0);
+        QVERIFY2(out.contains("Einheit"), err.constData());
     }
 
     void exitCodes()

@@ -33,21 +33,24 @@ public:
                 return false;
         }
         const QByteArray line = m_process.readLine().trimmed();
-        const QByteArray prefix("listening on 127.0.0.1:");
+        const QByteArray prefix("listening on ");
         if (!line.startsWith(prefix))
             return false;
-        m_port = quint16(line.mid(prefix.size()).toUInt());
+        m_endpoint = QString::fromLatin1(line.mid(prefix.size()));
+        m_port = quint16(m_endpoint.section(QLatin1Char(':'), -1).toUInt());
         m_ports = {m_port};
         // With --endpoints N, one line per endpoint.
         const int endpoints = args.contains(QStringLiteral("--endpoints"))
             ? args.value(args.indexOf(QStringLiteral("--endpoints")) + 1).toInt() : 1;
         while (m_ports.size() < endpoints && (m_process.canReadLine() || m_process.waitForReadyRead(10000)))
-            m_ports.append(quint16(m_process.readLine().trimmed().mid(prefix.size()).toUInt()));
+            m_ports.append(quint16(QString::fromLatin1(m_process.readLine().trimmed()).section(QLatin1Char(':'), -1).toUInt()));
         return m_port != 0 && m_ports.size() == endpoints;
     }
 
     quint16 port() const { return m_port; }
     const QList<quint16> &ports() const { return m_ports; }
+    // HOST:PORT as the simulator printed it ([ADDRESS]:PORT for IPv6).
+    QString endpoint() const { return m_endpoint; }
     // Freezes and thaws the simulator: it neither reads nor answers meanwhile.
     void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
     void resume() { ::kill(pid_t(m_process.processId()), SIGCONT); }
@@ -56,6 +59,7 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
     QList<quint16> m_ports;
+    QString m_endpoint;
 };
 
 #endif // SIMPROCESS_H

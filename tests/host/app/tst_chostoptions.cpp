@@ -21,6 +21,7 @@ private slots:
         QTest::newRow("no display, own time") << true << QStringList({"--quit-after", "1500"}) << "loomwork-host.png"
                                               << 1500;
         QTest::newRow("device over tcp") << false << QStringList({"--host", "10.0.0.5", "--port", "5020"}) << "" << 0;
+        QTest::newRow("device over IPv6") << false << QStringList({"--host", "[::1]"}) << "" << 0;
         QTest::newRow("port 0") << false << QStringList({"--port", "0"}) << "!" << 0;
         QTest::newRow("port text") << false << QStringList({"--port", "http"}) << "!" << 0;
         QTest::newRow("address 248") << false << QStringList({"--address", "248"}) << "!" << 0;
@@ -55,6 +56,7 @@ private slots:
         QTest::addColumn<int>("port");
         QTest::newRow("loopback") << "listening on 127.0.0.1:40517" << "127.0.0.1" << 40517;
         QTest::newRow("trailing blank") << "listening on 127.0.0.1:502 " << "127.0.0.1" << 502;
+        QTest::newRow("IPv6") << "listening on [::1]:40517" << "::1" << 40517;
         QTest::newRow("port 0") << "listening on 127.0.0.1:0" << "" << 0;
         QTest::newRow("port too large") << "listening on 127.0.0.1:70000" << "" << 0;
         QTest::newRow("other text") << "PV 8120 simulator 1.0" << "" << 0;
