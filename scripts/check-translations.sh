@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp translations/loomwork_de.ts translations/loomwork_en.ts "$work/"
-lupdate -no-obsolete -locations none src/items src/widgets src/description host \
+lupdate -no-obsolete -locations none -I src src/items src/widgets src/description host \
   -ts "$work/loomwork_de.ts" "$work/loomwork_en.ts" > "$work/lupdate.log" 2>&1
 status=0
 for ts in "$work"/loomwork_*.ts; do

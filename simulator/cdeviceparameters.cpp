@@ -16,7 +16,7 @@ bool CDeviceParameters::load(const QString &fileName, const QString &languageId)
 {
     CParameterDescription description;
     if (!description.load(fileName)) {
-        m_error = QStringLiteral("cannot load the parameter description \"%1\"").arg(fileName);
+        m_error = QStringLiteral("cannot load the parameter description \"%1\": %2").arg(fileName, description.errorString());
         return false;
     }
     m_orderNumber = description.header().orderNumber;
@@ -25,9 +25,11 @@ bool CDeviceParameters::load(const QString &fileName, const QString &languageId)
         const QFileInfo info(fileName);
         const QString languageFile =
             info.dir().filePath(QStringLiteral("%1_%2.xml").arg(info.completeBaseName(), languageId));
-        const LanguageTable table = readLanguageFile(languageFile);
+        QString error;
+        const LanguageTable table = readLanguageFile(languageFile, &error);
         if (table.texts.isEmpty()) {
-            m_error = QStringLiteral("cannot read the language file \"%1\"").arg(languageFile);
+            m_error = QStringLiteral("cannot read the language file \"%1\": %2")
+                          .arg(languageFile, error.isEmpty() ? QStringLiteral("it holds no texts") : error);
             return false;
         }
         builder.setLanguage(table, languageId);

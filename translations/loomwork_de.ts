@@ -73,6 +73,113 @@
     </message>
 </context>
 <context>
+    <name>Loomwork</name>
+    <message>
+        <source>a comment</source>
+        <translation>ein Kommentar</translation>
+    </message>
+    <message>
+        <source>a CDATA section</source>
+        <translation>ein CDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>a processing instruction</source>
+        <translation>eine Verarbeitungsanweisung</translation>
+    </message>
+    <message>
+        <source>%1 (line %2, column %3)</source>
+        <translation>%1 (Zeile %2, Spalte %3)</translation>
+    </message>
+    <message>
+        <source>a text of more than %1 bytes</source>
+        <translation>ein Text von mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 bytes</source>
+        <translation>%1 von mehr als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>a declaration of more than %1 bytes</source>
+        <translation>eine Deklaration von mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>more than %1 elements</source>
+        <translation>mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes in one element</source>
+        <translation>mehr als %1 Attribute in einem Element</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes</source>
+        <translation>mehr als %1 Attribute</translation>
+    </message>
+    <message>
+        <source>an attribute value of more than %1 bytes</source>
+        <translation>ein Attributwert von mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>not XML at line %1, column %2: %3</source>
+        <translation>kein XML in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 elements (line %2)</source>
+        <translation>tiefer als %1 Elemente verschachtelt (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes in one element (line %2)</source>
+        <translation>mehr als %1 Attribute in einem Element (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>a name with a character XML does not allow</source>
+        <translation>ein Name mit einem Zeichen, das XML nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>entity declarations or references to undeclared entities (line %1)</source>
+        <translation>Entity-Deklarationen oder Verweise auf nicht deklarierte Entities (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>an entity reference (line %1)</source>
+        <translation>ein Entity-Verweis (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>a byte that is no UTF-8</source>
+        <translation>ein Byte, das kein UTF-8 ist</translation>
+    </message>
+    <message>
+        <source>the checksum does not match: the file was changed after it was sealed</source>
+        <translation>die Prüfsumme stimmt nicht: die Datei wurde nach dem Versiegeln geändert</translation>
+    </message>
+    <message>
+        <source>not sealed (an unsealed file is read only with --no-xml-check)</source>
+        <translation>nicht versiegelt (eine unversiegelte Datei wird nur mit --no-xml-check gelesen)</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>die Datei lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>the root element is &lt;%1&gt;, not &lt;%2&gt;</source>
+        <translation>das Wurzelelement ist &lt;%1&gt;, nicht &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>table version &quot;%1&quot; is not supported (this program reads %2 and later)</source>
+        <translation>Tabellenversion „%1“ wird nicht unterstützt (dieses Programm liest %2 und neuer)</translation>
+    </message>
+    <message>
+        <source>the project header lacks the project name or the order number</source>
+        <translation>dem Projektkopf fehlt der Projektname oder die Bestellnummer</translation>
+    </message>
+</context>
+<context>
     <name>LoomworkCli</name>
     <message>
         <source>give exactly one of --tcp HOST:PORT and --serial PORT</source>
@@ -435,8 +542,8 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>Die Beschreibungsdatei %1 existiert nicht</translation>
     </message>
     <message>
-        <source>Description file %1 cannot be read (damaged, unsealed or unsupported)</source>
-        <translation>Die Beschreibungsdatei %1 ist nicht lesbar (beschädigt, nicht versiegelt oder nicht unterstützt)</translation>
+        <source>Description file %1 cannot be read: %2</source>
+        <translation>Beschreibungsdatei %1 ist nicht lesbar: %2</translation>
     </message>
     <message>
         <source>Description file %1 describes no device registers</source>

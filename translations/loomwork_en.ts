@@ -73,6 +73,113 @@
     </message>
 </context>
 <context>
+    <name>Loomwork</name>
+    <message>
+        <source>a comment</source>
+        <translation>a comment</translation>
+    </message>
+    <message>
+        <source>a CDATA section</source>
+        <translation>a CDATA section</translation>
+    </message>
+    <message>
+        <source>a processing instruction</source>
+        <translation>a processing instruction</translation>
+    </message>
+    <message>
+        <source>%1 (line %2, column %3)</source>
+        <translation>%1 (line %2, column %3)</translation>
+    </message>
+    <message>
+        <source>a text of more than %1 bytes</source>
+        <translation>a text of more than %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of more than %2 bytes</source>
+        <translation>%1 of more than %2 bytes</translation>
+    </message>
+    <message>
+        <source>a declaration of more than %1 bytes</source>
+        <translation>a declaration of more than %1 bytes</translation>
+    </message>
+    <message>
+        <source>more than %1 elements</source>
+        <translation>more than %1 elements</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes in one element</source>
+        <translation>more than %1 attributes in one element</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes</source>
+        <translation>more than %1 attributes</translation>
+    </message>
+    <message>
+        <source>an attribute value of more than %1 bytes</source>
+        <translation>an attribute value of more than %1 bytes</translation>
+    </message>
+    <message>
+        <source>not XML at line %1, column %2: %3</source>
+        <translation>not XML at line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>a control character</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 elements (line %2)</source>
+        <translation>nested deeper than %1 elements (line %2)</translation>
+    </message>
+    <message>
+        <source>more than %1 attributes in one element (line %2)</source>
+        <translation>more than %1 attributes in one element (line %2)</translation>
+    </message>
+    <message>
+        <source>a name with a character XML does not allow</source>
+        <translation>a name with a character XML does not allow</translation>
+    </message>
+    <message>
+        <source>entity declarations or references to undeclared entities (line %1)</source>
+        <translation>entity declarations or references to undeclared entities (line %1)</translation>
+    </message>
+    <message>
+        <source>an entity reference (line %1)</source>
+        <translation>an entity reference (line %1)</translation>
+    </message>
+    <message>
+        <source>a byte that is no UTF-8</source>
+        <translation>a byte that is no UTF-8</translation>
+    </message>
+    <message>
+        <source>the checksum does not match: the file was changed after it was sealed</source>
+        <translation>the checksum does not match: the file was changed after it was sealed</translation>
+    </message>
+    <message>
+        <source>not sealed (an unsealed file is read only with --no-xml-check)</source>
+        <translation>not sealed (an unsealed file is read only with --no-xml-check)</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>cannot open the file: %1</translation>
+    </message>
+    <message>
+        <source>the root element is &lt;%1&gt;, not &lt;%2&gt;</source>
+        <translation>the root element is &lt;%1&gt;, not &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>table version &quot;%1&quot; is not supported (this program reads %2 and later)</source>
+        <translation>table version &quot;%1&quot; is not supported (this program reads %2 and later)</translation>
+    </message>
+    <message>
+        <source>the project header lacks the project name or the order number</source>
+        <translation>the project header lacks the project name or the order number</translation>
+    </message>
+</context>
+<context>
     <name>LoomworkCli</name>
     <message>
         <source>give exactly one of --tcp HOST:PORT and --serial PORT</source>
@@ -434,8 +541,8 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>Description file %1 does not exist</translation>
     </message>
     <message>
-        <source>Description file %1 cannot be read (damaged, unsealed or unsupported)</source>
-        <translation>Description file %1 cannot be read (damaged, unsealed or unsupported)</translation>
+        <source>Description file %1 cannot be read: %2</source>
+        <translation>Description file %1 cannot be read: %2</translation>
     </message>
     <message>
         <source>Description file %1 describes no device registers</source>

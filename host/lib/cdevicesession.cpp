@@ -89,8 +89,7 @@ bool CDeviceSession::loadDescription(const QString &fileName)
     if (!QFileInfo::exists(fileName))
         return setError(CHostTr::tr("Description file %1 does not exist").arg(fileName));
     if (!description.load(fileName))
-        return setError(
-            CHostTr::tr("Description file %1 cannot be read (damaged, unsealed or unsupported)").arg(fileName));
+        return setError(CHostTr::tr("Description file %1 cannot be read: %2").arg(fileName, description.errorString()));
     // A new description replaces the items of an earlier one; the plugin
     // then binds to the new tree.
     qDeleteAll(m_root->findChildren<CItem *>(QString(), Qt::FindDirectChildrenOnly));

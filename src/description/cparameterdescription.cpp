@@ -1,22 +1,35 @@
 #include "description/cparameterdescription.h"
 #include "description/descriptionreader.h"
+#include "description/cloomworktr.h"
 
 #include <QFile>
 
 namespace {
 
-// Reads and checks a file; the header is empty when anything fails.
-DescriptionHeader readFileHeader(const QString &fileName, XmlParseResult &parsed)
+// Reads and checks a file; the header is empty when anything fails, and
+// error says why.
+DescriptionHeader readFileHeader(const QString &fileName, XmlParseResult &parsed, QString &error)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxDocumentBytes)
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = CLoomworkTr::tr("cannot open the file: %1").arg(file.errorString());
         return DescriptionHeader();
+    }
+    if (file.size() > MaxDocumentBytes) {
+        error = CLoomworkTr::tr("larger than %1 MB").arg(MaxDocumentBytes >> 20);
+        return DescriptionHeader();
+    }
     const QByteArray bytes = file.readAll();
     file.close();
     parsed = DescriptionReader::parseDescription(bytes);
-    if (!parsed.root)
+    if (!parsed.root) {
+        error = parsed.reason;
         return DescriptionHeader();
-    return DescriptionReader::readHeader(*parsed.root, fileName);
+    }
+    const DescriptionHeader header = DescriptionReader::readHeader(*parsed.root, fileName);
+    if (!header.isValid())
+        error = DescriptionReader::headerProblem(*parsed.root);
+    return header;
 }
 
 } // namespace
@@ -32,7 +45,7 @@ bool CParameterDescription::load(const QString &fileName)
 {
     clear();
     XmlParseResult parsed;
-    const DescriptionHeader header = readFileHeader(fileName, parsed);
+    const DescriptionHeader header = readFileHeader(fileName, parsed, m_error);
     if (!header.isValid())
         return false;
     m_header = header;
@@ -45,8 +58,9 @@ bool CParameterDescription::load(const QString &fileName)
 bool CParameterDescription::loadHeader(const QString &fileName)
 {
     m_header = DescriptionHeader();
+    m_error.clear();
     XmlParseResult parsed;
-    const DescriptionHeader header = readFileHeader(fileName, parsed);
+    const DescriptionHeader header = readFileHeader(fileName, parsed, m_error);
     if (!header.isValid())
         return false;
     m_header = header;
@@ -56,7 +70,13 @@ bool CParameterDescription::loadHeader(const QString &fileName)
 void CParameterDescription::clear()
 {
     m_header = DescriptionHeader();
+    m_error.clear();
     deleteObjects();
+}
+
+QString CParameterDescription::errorString() const
+{
+    return m_error;
 }
 
 const DescriptionHeader &CParameterDescription::header() const

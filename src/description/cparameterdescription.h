@@ -26,12 +26,19 @@ LOOMWORK_EXPORT bool isXmlCheckEnabled();
 // entity declarations or unknown entity references) and are well-formed XML
 // as they stand.
 LOOMWORK_EXPORT bool isWellFormedXml(const QByteArray &bytes);
+// Why isWellFormedXml(bytes) is false ("more than 64 attributes in one
+// element (line 3, column 1)", "not XML at line 7, column 12: ..."); an
+// empty string when it is true.
+LOOMWORK_EXPORT QString xmlError(const QByteArray &bytes);
 
 // The text to hand to the XML parser: the bytes without their trailer of
 // trailerLength bytes when the file is sealed, the bytes unchanged when
 // unsealed files are allowed (--no-xml-check), else empty bytes (refused).
 // Files that fail the safety checks are always refused.
 LOOMWORK_EXPORT QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength);
+// The same, and when the file is refused *reason says why (not sealed, the
+// checksum does not match, not XML at line:column, a limit exceeded).
+LOOMWORK_EXPORT QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength, QString *reason);
 
 // The text sealed with its 2-byte checksum trailer, ready to be written.
 // When the trailer would still read as XML (two blanks, or an unfinished
@@ -51,7 +58,10 @@ LOOMWORK_EXPORT bool isTableVersionSupported(int version);
 LOOMWORK_EXPORT QStringList findDescriptionFiles(const DescriptionHeader &wanted, const QString &directory);
 
 // The language name and texts of a language file; an empty table on failure.
+// Files larger than 4 MB are not read.
 LOOMWORK_EXPORT LanguageTable readLanguageFile(const QString &fileName);
+// The same; on failure *error says why.
+LOOMWORK_EXPORT LanguageTable readLanguageFile(const QString &fileName, QString *error);
 
 // A parameter description file: its project header and its parameter
 // objects, read from a (normally sealed) XML file. Owns its objects.
@@ -76,6 +86,8 @@ public:
     bool loadHeader(const QString &fileName);
     // Empties header and objects.
     void clear();
+    // Why the last load() or loadHeader() gave false; empty after success.
+    QString errorString() const;
 
     const DescriptionHeader &header() const;
     const ObjectMap &objects() const;
@@ -87,6 +99,7 @@ private:
 
     DescriptionHeader m_header;
     ObjectMap m_objects;
+    QString m_error;
 };
 
 #endif // CPARAMETERDESCRIPTION_H

@@ -2,6 +2,7 @@
 
 #include "description/cparameterdescription.h"
 #include "description/descriptionvocabulary.h"
+#include "description/cloomworktr.h"
 #include "items/itemkeys.h"
 
 #include <QFile>
@@ -226,32 +227,38 @@ void readLanguageGroup(const XmlElement &group, LanguageTable &table)
     }
 }
 
-XmlParseResult failed()
+XmlParseResult failed(const QString &reason)
 {
-    return XmlParseResult();
+    XmlParseResult result;
+    result.reason = reason;
+    return result;
 }
+
 
 } // namespace
 
 XmlParseResult parseDescription(const QByteArray &bytes)
 {
     if (bytes.size() > MaxDocumentBytes)
-        return failed();
+        return failed(CLoomworkTr::tr("larger than %1 MB").arg(MaxDocumentBytes >> 20));
     // Usual case first: a sealed file is read from its body in one pass.
     XmlParseResult body = parseSealedBody(bytes, true);
     if (body.status == XmlStatus::Ok)
         return body;
-    const QByteArray document = readDocumentBytes(bytes, 2);
+    QString reason;
+    const QByteArray document = readDocumentBytes(bytes, 2, &reason);
     if (document.isEmpty())
-        return failed();
+        return failed(reason);
     return parseXml(document, true);
 }
 
-XmlParseResult parseFile(const QString &fileName)
+XmlParseResult parseFile(const QString &fileName, qint64 maximumBytes)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxDocumentBytes)
-        return failed();
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(CLoomworkTr::tr("cannot open the file: %1").arg(file.errorString()));
+    if (file.size() > maximumBytes)
+        return failed(CLoomworkTr::tr("larger than %1 MB").arg(maximumBytes >> 20));
     const QByteArray bytes = file.readAll();
     file.close();
     XmlParseResult result = parseXml(bytes, true);
@@ -280,6 +287,23 @@ DescriptionHeader readHeader(const XmlElement &root, const QString &fileName)
     }
     header.fileName = fileName;
     return header;
+}
+
+QString headerProblem(const XmlElement &root)
+{
+    if (root.tag != Qvr::Root)
+        return CLoomworkTr::tr("the root element is <%1>, not <%2>").arg(root.tag, Qvr::Root);
+    for (const auto &group : root.children) {
+        if (!isGroupNamed(*group, Qvr::Project))
+            continue;
+        for (const auto &value : group->children) {
+            const QString version = value->attribute(Qvr::ProjectTableVersion);
+            if (isValue(*value) && !version.isNull() && !isTableVersionSupported(version.toInt()))
+                return CLoomworkTr::tr("table version \"%1\" is not supported (this program reads %2 and later)")
+                    .arg(version).arg(qMax(1, minimumTableVersion()));
+        }
+    }
+    return CLoomworkTr::tr("the project header lacks the project name or the order number");
 }
 
 OwnedObjectMap readObjects(const XmlElement &root)

@@ -26,10 +26,13 @@ XmlParseResult parseSealedBody(const QByteArray &bytes, bool buildTree);
 XmlParseResult parseDescription(const QByteArray &bytes);
 
 // The element tree of a file parsed as it stands; a sealed file is read
-// without its trailer. Root is null when the file cannot be read or parsed.
-XmlParseResult parseFile(const QString &fileName);
+// without its trailer. Root is null when the file cannot be read or parsed,
+// or is larger than maximumBytes.
+XmlParseResult parseFile(const QString &fileName, qint64 maximumBytes = MaxDocumentBytes);
 
 DescriptionHeader readHeader(const XmlElement &root, const QString &fileName);
+// Why readHeader() gives no valid header for root.
+QString headerProblem(const XmlElement &root);
 OwnedObjectMap readObjects(const XmlElement &root);
 GroupTable readGroupTable(const XmlElement &element);
 LanguageTable readLanguage(const XmlElement &root);

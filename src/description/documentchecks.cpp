@@ -1,6 +1,7 @@
 #include "description/cparameterdescription.h"
 #include "description/descriptionreader.h"
 #include "description/xmltree.h"
+#include "description/cloomworktr.h"
 
 #include <QCoreApplication>
 
@@ -8,14 +9,23 @@ namespace {
 
 const QString NoXmlCheckSwitch = QStringLiteral("--no-xml-check");
 
+
+QByteArray refuse(QString *reason, const QString &why)
+{
+    if (reason)
+        *reason = why;
+    return QByteArray();
+}
+
 // The bytes without their trailer. The first pass may have stopped early
 // (the reader rejects a badly encoded trailer before reading anything), so
 // the body is checked again: nothing that fails the safety checks leaves here.
-QByteArray withoutTrailer(const QByteArray &bytes, int trailerLength)
+QByteArray withoutTrailer(const QByteArray &bytes, int trailerLength, QString *reason)
 {
     QByteArray body = bytes.left(qMax(0, bytes.size() - qMax(0, trailerLength)));
-    if (parseXml(body, false).status == XmlStatus::Refused)
-        return QByteArray();
+    const XmlParseResult checked = parseXml(body, false);
+    if (checked.status == XmlStatus::Refused)
+        return refuse(reason, checked.reason);
     return body;
 }
 
@@ -25,6 +35,15 @@ constexpr int MaxSealAttempts = 64;
 bool isXmlBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Why a file that is neither sealed nor accepted as it stands is refused:
+// a text that parses without its trailer was changed after sealing.
+QString damageOf(const QByteArray &bytes, const XmlParseResult &asIs)
+{
+    if (bytes.size() >= TrailerLength && parseXml(bytes.left(bytes.size() - TrailerLength), false).status == XmlStatus::Ok)
+        return CLoomworkTr::tr("the checksum does not match: the file was changed after it was sealed");
+    return asIs.reason;
 }
 
 // Count of "\n"-separated parts (empty parts kept) of the Latin-1 text up to
@@ -52,11 +71,17 @@ bool isWellFormedXml(const QByteArray &bytes)
     return parseXml(bytes, false).status == XmlStatus::Ok;
 }
 
+QString xmlError(const QByteArray &bytes)
+{
+    return parseXml(bytes, false).reason;
+}
+
 XmlParseResult DescriptionReader::parseSealedBody(const QByteArray &bytes, bool buildTree)
 {
     if (!hasValidChecksum(bytes))
         return XmlParseResult();
-    const QByteArray body = bytes.left(bytes.size() - TrailerLength);
+    // The body as a view of bytes: no copy of a large file.
+    const QByteArray body = QByteArray::fromRawData(bytes.constData(), bytes.size() - TrailerLength);
     XmlParseResult parsed = parseXml(body, buildTree);
     if (parsed.status == XmlStatus::Ok && statusWithTail(body, bytes.right(TrailerLength)) != XmlStatus::Malformed)
         return XmlParseResult();
@@ -65,19 +90,27 @@ XmlParseResult DescriptionReader::parseSealedBody(const QByteArray &bytes, bool 
 
 QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength)
 {
+    return readDocumentBytes(bytes, trailerLength, nullptr);
+}
+
+QByteArray readDocumentBytes(const QByteArray &bytes, int trailerLength, QString *reason)
+{
     if (trailerLength == TrailerLength
         && DescriptionReader::parseSealedBody(bytes, false).status == XmlStatus::Ok)
         return bytes.left(bytes.size() - TrailerLength);
     const XmlParseResult asIs = parseXml(bytes, false);
     if (asIs.status == XmlStatus::Refused)
-        return QByteArray();
-    if (asIs.status == XmlStatus::Ok)
-        return isXmlCheckEnabled() ? QByteArray() : bytes;
+        return refuse(reason, asIs.reason);
+    if (asIs.status == XmlStatus::Ok) {
+        if (isXmlCheckEnabled())
+            return refuse(reason, CLoomworkTr::tr("not sealed (an unsealed file is read only with --no-xml-check)"));
+        return bytes;
+    }
     if (hasValidChecksum(bytes))
-        return withoutTrailer(bytes, trailerLength);
+        return withoutTrailer(bytes, trailerLength, reason);
     if (!isXmlCheckEnabled() && asIs.errorLine == lineCountUpToZero(bytes))
-        return withoutTrailer(bytes, trailerLength);
-    return QByteArray();
+        return withoutTrailer(bytes, trailerLength, reason);
+    return refuse(reason, reason ? damageOf(bytes, asIs) : QString());
 }
 
 QByteArray sealDocument(const QByteArray &text)

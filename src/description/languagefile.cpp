@@ -1,5 +1,6 @@
 #include "description/cparameterdescription.h"
 #include "description/descriptionreader.h"
+#include "description/xmllimits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,8 +24,18 @@ QStringList findDescriptionFiles(const DescriptionHeader &wanted, const QString 
 
 LanguageTable readLanguageFile(const QString &fileName)
 {
-    const XmlParseResult parsed = DescriptionReader::parseFile(fileName);
-    if (!parsed.root)
+    return readLanguageFile(fileName, nullptr);
+}
+
+LanguageTable readLanguageFile(const QString &fileName, QString *error)
+{
+    const XmlParseResult parsed = DescriptionReader::parseFile(fileName, XmlLimits::MaxLanguageFileBytes);
+    if (!parsed.root) {
+        if (error)
+            *error = parsed.reason;
         return LanguageTable();
+    }
+    if (error)
+        error->clear();
     return DescriptionReader::readLanguage(*parsed.root);
 }

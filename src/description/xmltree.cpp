@@ -1,6 +1,8 @@
 #include "description/xmltree.h"
 
 #include "description/descriptionvocabulary.h"
+#include "description/xmllimits.h"
+#include "description/cloomworktr.h"
 
 #include <QXmlStreamReader>
 
@@ -126,6 +128,23 @@ bool isHarmlessDtd(const QXmlStreamReader &reader, const QByteArray &bytes)
     return !hasUnknownEntityReference(bytes);
 }
 
+
+XmlParseResult malformedAt(qint64 line, qint64 column, const QString &what)
+{
+    XmlParseResult result;
+    result.errorLine = line;
+    result.reason = CLoomworkTr::tr("not XML at line %1, column %2: %3").arg(line).arg(column).arg(what);
+    return result;
+}
+
+XmlParseResult refusedFor(const QString &reason)
+{
+    XmlParseResult result;
+    result.status = XmlStatus::Refused;
+    result.reason = reason;
+    return result;
+}
+
 // Offset of the first control character that XML forbids (below 0x20 except
 // tab, line feed and carriage return), or -1. QXmlStreamReader lets some of
 // them through inside names; documents in UTF-16 or UTF-32 are not scanned.
@@ -152,9 +171,8 @@ XmlParseResult failAtControl(const QByteArray &bytes, qsizetype offset)
     XmlParseResult prefix = parseChecked(before, false);
     if (prefix.status != XmlStatus::Ok)
         return prefix;
-    XmlParseResult result;
-    result.errorLine = qint64(before.count('\n')) + 1;
-    return result;
+    const qint64 line = qint64(before.count('\n')) + 1;
+    return malformedAt(line, offset - before.lastIndexOf('\n'), CLoomworkTr::tr("a control character"));
 }
 
 // The reader decodes its whole input before parsing, so it reports an
@@ -231,10 +249,11 @@ public:
     XmlParseResult run(const QByteArray &bytes)
     {
         XmlParseResult result;
-        if (bytes.size() > MaxDocumentBytes) {
-            result.status = XmlStatus::Refused;
-            return result;
-        }
+        if (bytes.size() > MaxDocumentBytes)
+            return refusedFor(CLoomworkTr::tr("larger than %1 MB").arg(MaxDocumentBytes >> 20));
+        const XmlLimitCheck limits = checkXmlLimits(bytes);
+        if (!limits.ok)
+            return refusedFor(limits.reason);
         const qsizetype control = firstForbiddenControl(bytes);
         if (control >= 0)
             return failAtControl(bytes, control);
@@ -244,11 +263,14 @@ public:
             switch (reader.readNext()) {
             case QXmlStreamReader::StartElement:
                 if (++m_depth > MaxElementDepth)
-                    return refused();
-                if (!hasValidNames(reader)) {
-                    result.errorLine = reader.lineNumber();
-                    return result;
-                }
+                    return refusedFor(CLoomworkTr::tr("nested deeper than %1 elements (line %2)")
+                                          .arg(MaxElementDepth).arg(reader.lineNumber()));
+                if (reader.attributes().size() > XmlLimits::MaxAttributesPerElement)
+                    return refusedFor(CLoomworkTr::tr("more than %1 attributes in one element (line %2)")
+                                          .arg(XmlLimits::MaxAttributesPerElement).arg(reader.lineNumber()));
+                if (!hasValidNames(reader))
+                    return malformedAt(reader.lineNumber(), reader.columnNumber(), CLoomworkTr::tr("a name with a character "
+                                                                                      "XML does not allow"));
                 startElement(reader);
                 break;
             case QXmlStreamReader::EndElement:
@@ -256,17 +278,19 @@ public:
                 break;
             case QXmlStreamReader::DTD:
                 if (!isHarmlessDtd(reader, bytes))
-                    return refused();
+                    return refusedFor(CLoomworkTr::tr("entity declarations or references to undeclared entities (line %1)")
+                                          .arg(reader.lineNumber()));
                 break;
             case QXmlStreamReader::EntityReference:
-                return refused();
+                return refusedFor(CLoomworkTr::tr("an entity reference (line %1)").arg(reader.lineNumber()));
             default:
                 break;
             }
         }
         if (reader.hasError()) {
-            result.errorLine = errorLineOf(reader, bytes);
-            return result;
+            const qint64 line = errorLineOf(reader, bytes);
+            const QString what = line == reader.lineNumber() ? reader.errorString() : CLoomworkTr::tr("a byte that is no UTF-8");
+            return malformedAt(line, line == reader.lineNumber() ? reader.columnNumber() : 1, what);
         }
         result.status = XmlStatus::Ok;
         result.root = std::move(m_root);
@@ -274,13 +298,6 @@ public:
     }
 
 private:
-    static XmlParseResult refused()
-    {
-        XmlParseResult result;
-        result.status = XmlStatus::Refused;
-        return result;
-    }
-
     void startElement(const QXmlStreamReader &reader)
     {
         if (!m_buildTree || m_hiddenDepth > 0 || !keeps(reader)) {

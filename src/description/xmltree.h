@@ -29,6 +29,7 @@ struct XmlParseResult
 {
     XmlStatus status = XmlStatus::Malformed;
     qint64 errorLine = 0;              // 1-based line of the error, when Malformed
+    QString reason;                    // why the bytes were refused or where they are no XML
     std::unique_ptr<XmlElement> root;  // only when Ok and a tree was asked for
 };
 
@@ -38,11 +39,11 @@ constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
 constexpr int MaxElementDepth = 256;
 
 // Parses bytes without namespace processing. Refuses documents larger than
-// MaxDocumentBytes, nested deeper than MaxElementDepth, declaring entities or
-// referring to entities other than the predefined ones; a document type
-// declaration without entities is accepted. With buildTree, keeps the root
-// and, below it, the "group" and "value" elements (other elements and their
-// content are checked but not kept).
+// MaxDocumentBytes, over a limit of xmllimits.h, nested deeper than
+// MaxElementDepth, declaring entities or referring to entities other than the
+// predefined ones; a document type declaration without entities is accepted.
+// With buildTree, keeps the root and, below it, the "group" and "value"
+// elements (other elements and their content are checked but not kept).
 XmlParseResult parseXml(const QByteArray &bytes, bool buildTree);
 
 // The status parseXml(document + tail) gives, for a document that parses.

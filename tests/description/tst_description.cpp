@@ -224,8 +224,10 @@ private slots:
         QTest::newRow("wrong root tag") << sealed("<QVX>" + project("PV 8120", "1") + "</QVX>") << "";
         QTest::newRow("non-UTF-8 bytes") << sealed(description("<value name=\"\xFF\xFE\xC0\x80\"/>")) << "";
         QTest::newRow("zero bytes") << sealed(QByteArray(1000, '\0')) << "";
+        QTest::newRow("longest attribute value")
+            << sealed(description("<value name=\"" + QByteArray(64 << 10, 'x') + "\"/>")) << "0.00/0.00";
         QTest::newRow("huge attribute value")
-            << sealed(description("<value name=\"" + QByteArray(20 << 20, 'x') + "\"/>")) << "0.00/0.00";
+            << sealed(description("<value name=\"" + QByteArray(20 << 20, 'x') + "\"/>")) << "";
     }
 
     void load()
@@ -247,6 +249,58 @@ private slots:
         }
         readLanguageFile(path);
         ::findDescriptionFiles(DescriptionHeader(), m_dir.path());
+    }
+
+    // Every refused file says why; the checks that keep hostile files cheap
+    // come first.
+    void refusalReason_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = description();
+        QByteArray changed = sealed(good);
+        changed.replace("8120-0001", "8120-0002");
+        QByteArray attributes;
+        for (int i = 0; i < 65; ++i)
+            attributes += " a" + QByteArray::number(i) + "=\"\"";
+        QTest::newRow("loads") << sealed(good) << "";
+        QTest::newRow("unsealed") << good << "not sealed";
+        QTest::newRow("changed after sealing") << changed
+                                               << "the checksum does not match: the file was changed after it was sealed";
+        QTest::newRow("no XML") << sealed(description("<value name=\"x\">")) << "not XML at line 4, column 22: Opening and ending tag mismatch.";
+        QTest::newRow("too deep") << sealed(nested(300)) << "nested deeper than 256 elements (line 3)";
+        QTest::newRow("too many attributes") << sealed(description("\n<value" + attributes + "/>"))
+                                             << "more than 64 attributes in one element (line 5, column 1)";
+        QTest::newRow("too many elements") << sealed(description(QByteArray("<value/>").repeated(200001)))
+                                           << "more than 200000 elements (line 4, column 1599977)";
+        QTest::newRow("attribute too long") << sealed(description("<value name=\"" + QByteArray(65537, 'x') + "\"/>"))
+                                            << "an attribute value of more than 65536 bytes (line 4, column 13)";
+        QTest::newRow("text too long") << sealed(description("<value>" + QByteArray(65537, 'x') + "</value>"))
+                                       << "a text of more than 65536 bytes (line 4, column 8)";
+        QTest::newRow("comment too long") << sealed(description("<!--" + QByteArray(65537, '-') + "-->"))
+                                          << "a comment of more than 65536 bytes";
+        QTest::newRow("table version") << sealed(document(project("PV 8120", "1", "200")))
+                                       << "table version \"200\" is not supported (this program reads 500 and later)";
+        QTest::newRow("no order number") << sealed(document(project("PV 8120", ""))) 
+            << "the project header lacks the project name or the order number";
+        QTest::newRow("wrong root") << sealed("<QVX>" + project("PV 8120", "1") + "</QVX>")
+                                    << "the root element is <QVX>, not <QVR>";
+    }
+
+    void refusalReason()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        CParameterDescription loaded;
+        const bool ok = loaded.load(writeFile(bytes));
+        QCOMPARE(ok, reason.isEmpty());
+        QVERIFY2(reason.isEmpty() ? loaded.errorString().isEmpty() : loaded.errorString().startsWith(reason),
+                 qPrintable(loaded.errorString()));
+        QCOMPARE(loaded.loadHeader(writeFile(bytes)), ok);
+        QCOMPARE(loaded.errorString().isEmpty(), ok);
+        // The reader's own answer stays what it was.
+        QString why;
+        QCOMPARE(::readDocumentBytes(bytes, 2, &why), ::readDocumentBytes(bytes, 2));
     }
 
     void objectsAndFeatures()
@@ -286,6 +340,7 @@ private slots:
         // A failed load leaves nothing of the earlier one.
         QVERIFY(!loaded.load(m_dir.filePath(QStringLiteral("missing.xml"))));
         QVERIFY(loaded.objects().isEmpty() && !loaded.header().isValid());
+        QVERIFY2(loaded.errorString().startsWith("cannot open the file: "), qPrintable(loaded.errorString()));
     }
 
     void languageFile()
@@ -296,10 +351,19 @@ private slots:
             "<group name=\"QVR_LINE\"><value Text=\"Einheit\" value=\"Unit\"/><value Text=\"Einheit\" value=\"U2\"/>"
             "<value Text=\"leer\" value=\"\"/><value value=\"no key\"/></group></group>");
         for (const QByteArray &bytes : {body, sealed(body)}) {
-            const LanguageTable table = readLanguageFile(writeFile(bytes));
+            QString error;
+            const LanguageTable table = readLanguageFile(writeFile(bytes), &error);
             QCOMPARE(table.languageName, QStringLiteral("english"));
             QCOMPARE(table.texts, (QHash<QString, QString>{{"Einheit", "U2"}}));
+            QVERIFY(error.isEmpty());
         }
+        // A language file is small; a large or hostile one is not read.
+        QString error;
+        QVERIFY(readLanguageFile(writeFile(body + QByteArray(4 << 20, ' ')), &error).texts.isEmpty());
+        QCOMPARE(error, QStringLiteral("larger than 4 MB"));
+        QVERIFY(readLanguageFile(writeFile(document("<value" + QByteArray(" a=\"\"").repeated(1) + "/>\n<x")), &error)
+                    .texts.isEmpty());
+        QVERIFY2(error.startsWith("not XML at line"), qPrintable(error));
     }
 
     void findDescriptionFiles()

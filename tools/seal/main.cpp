@@ -60,7 +60,7 @@ int writeFile(const QString &path, const QByteArray &bytes)
     return Valid;
 }
 
-int report(const QString &path, SealState state)
+int report(const QString &path, SealState state, const QByteArray &bytes)
 {
     switch (state) {
     case SealState::Valid:
@@ -79,7 +79,9 @@ int report(const QString &path, SealState state)
     case SealState::NotXml:
         break;
     }
-    std::printf("%s: not a well-formed XML description\n", qPrintable(path));
+    // The reason of the file as it stands: a damaged text shows there, a
+    // damaged trailer at the end.
+    std::printf("%s: not a well-formed XML description: %s\n", qPrintable(path), qPrintable(xmlError(bytes)));
     return NotXml;
 }
 
@@ -94,7 +96,7 @@ int seal(const QString &in, const QString &out)
     if (state == SealState::TrailerReadsAsXml)
         bytes.chop(2);
     else if (state != SealState::NotSealed)
-        return report(in, state);
+        return report(in, state, bytes);
     const QByteArray sealed = sealDocument(bytes);
     if (sealed.isEmpty()) {
         std::fprintf(stderr,
@@ -111,7 +113,7 @@ int check(const QString &path)
     QByteArray bytes;
     if (!readFile(path, bytes))
         return IoError;
-    return report(path, stateOf(bytes));
+    return report(path, stateOf(bytes), bytes);
 }
 
 int strip(const QString &in, const QString &out)
@@ -121,7 +123,7 @@ int strip(const QString &in, const QString &out)
         return IoError;
     const SealState state = stateOf(bytes);
     if (state == SealState::NotXml)
-        return report(in, state);
+        return report(in, state, bytes);
     if (state != SealState::NotSealed)
         bytes.chop(2);
     return writeFile(out, bytes);
