@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const XmlParseResult parsed = DescriptionReader::parseDescription(bytes);
     if (parsed.root) {
         const DescriptionHeader header = DescriptionReader::readHeader(*parsed.root, QString());
-        const OwnedObjectMap objects = DescriptionReader::readObjects(*parsed.root);
         const LanguageTable language = DescriptionReader::readLanguage(*parsed.root);
+        const OwnedObjectMap objects = DescriptionReader::readObjects(*parsed.root); // takes the tree apart
         // Touch the results so nothing is optimised away.
         volatile int sink = header.features.size() + int(objects.size()) + language.texts.size();
         (void)sink;

@@ -19,12 +19,15 @@ bool isGroupNamed(const XmlElement &element, const QString &name)
     return isGroup(element) && element.attribute(Qvr::Name) == name;
 }
 
-AttributeSet attributeSet(const XmlElement &element)
+// The attributes of a value element, taken out of the tree: the set shares
+// their texts and the element's own list is freed at once.
+AttributeSet attributeSet(XmlElement &element)
 {
     AttributeSet set;
     set.reserve(element.attributes.size());
-    for (const auto &attribute : element.attributes)
+    for (const auto &attribute : qAsConst(element.attributes))
         set.insert(attribute.first, attribute.second);
+    element.attributes = QVector<QPair<QString, QString>>();
     return set;
 }
 
@@ -36,7 +39,7 @@ IndexedAttributeSet indexedAttributeSet(const XmlElement &element)
     return set;
 }
 
-QList<AttributeSet> valueSets(const XmlElement &group)
+QList<AttributeSet> valueSets(XmlElement &group)
 {
     QList<AttributeSet> sets;
     for (const auto &child : group.children) {
@@ -140,7 +143,7 @@ void readFeatures(const XmlElement &group, DescriptionHeader &header)
     }
 }
 
-GroupDescription groupDescription(const XmlElement &group)
+GroupDescription groupDescription(XmlElement &group)
 {
     GroupDescription description;
     description.name = group.attribute(Qvr::Name);
@@ -149,7 +152,7 @@ GroupDescription groupDescription(const XmlElement &group)
     return description;
 }
 
-LineDescription lineDescription(const XmlElement &line)
+LineDescription lineDescription(XmlElement &line)
 {
     LineDescription description;
     description.name = line.attribute(Qvr::Name);
@@ -162,7 +165,7 @@ LineDescription lineDescription(const XmlElement &line)
     return description;
 }
 
-void readLines(const XmlElement &lineGroup, ObjectDescription &object)
+void readLines(XmlElement &lineGroup, ObjectDescription &object)
 {
     object.defaults += defaultValues(lineGroup);
     for (const auto &child : lineGroup.children) {
@@ -171,7 +174,7 @@ void readLines(const XmlElement &lineGroup, ObjectDescription &object)
     }
 }
 
-void readBitfields(const XmlElement &bitfieldGroup, ObjectDescription &object)
+void readBitfields(XmlElement &bitfieldGroup, ObjectDescription &object)
 {
     for (const auto &child : bitfieldGroup.children) {
         if (!isGroup(*child))
@@ -183,7 +186,7 @@ void readBitfields(const XmlElement &bitfieldGroup, ObjectDescription &object)
 
 // Reads one "QVR_OBJECT" group; named stays false when the group names no
 // object (a second name replaces the first, so each object is filed once).
-std::unique_ptr<ObjectDescription> readObject(const XmlElement &group, QString &name, bool &named)
+std::unique_ptr<ObjectDescription> readObject(XmlElement &group, QString &name, bool &named)
 {
     auto object = std::make_unique<ObjectDescription>();
     for (const auto &child : group.children) {
@@ -306,7 +309,7 @@ QString headerProblem(const XmlElement &root)
     return CLoomworkTr::tr("the project header lacks the project name or the order number");
 }
 
-OwnedObjectMap readObjects(const XmlElement &root)
+OwnedObjectMap readObjects(XmlElement &root)
 {
     OwnedObjectMap objects;
     if (root.tag != Qvr::Root)
@@ -317,6 +320,9 @@ OwnedObjectMap readObjects(const XmlElement &root)
         QString name;
         bool named = false;
         std::unique_ptr<ObjectDescription> object = readObject(*child, name, named);
+        // The object's elements are not needed again: the tree shrinks as
+        // the records grow.
+        child->children.clear();
         if (named)
             objects[name] = std::move(object); // displaces (and frees) an earlier one
     }

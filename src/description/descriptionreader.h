@@ -33,7 +33,9 @@ XmlParseResult parseFile(const QString &fileName, qint64 maximumBytes = MaxDocum
 DescriptionHeader readHeader(const XmlElement &root, const QString &fileName);
 // Why readHeader() gives no valid header for root.
 QString headerProblem(const XmlElement &root);
-OwnedObjectMap readObjects(const XmlElement &root);
+// Takes the objects' attribute texts out of the tree and frees each object's
+// elements once it is read; the header is read before.
+OwnedObjectMap readObjects(XmlElement &root);
 GroupTable readGroupTable(const XmlElement &element);
 LanguageTable readLanguage(const XmlElement &root);
 

@@ -4,6 +4,8 @@
 #include "description/xmllimits.h"
 #include "description/cloomworktr.h"
 
+#include <QBuffer>
+#include <QHash>
 #include <QXmlStreamReader>
 
 #include <cstring>
@@ -257,7 +259,12 @@ public:
         const qsizetype control = firstForbiddenControl(bytes);
         if (control >= 0)
             return failAtControl(bytes, control);
-        QXmlStreamReader reader(bytes);
+        // Read through a device, the reader decodes a few kilobytes at a
+        // time instead of a copy of the whole text.
+        QBuffer input;
+        input.setData(bytes);
+        input.open(QIODevice::ReadOnly);
+        QXmlStreamReader reader(&input);
         reader.setNamespaceProcessing(false);
         while (!reader.atEnd()) {
             switch (reader.readNext()) {
@@ -306,11 +313,12 @@ private:
             return;
         }
         auto element = std::make_unique<XmlElement>();
-        element->tag = reader.qualifiedName().toString();
+        element->tag = shared(reader.qualifiedName(), true);
         const QXmlStreamAttributes attributes = reader.attributes();
         element->attributes.reserve(attributes.size());
         for (const QXmlStreamAttribute &attribute : attributes)
-            element->attributes.append(qMakePair(attribute.qualifiedName().toString(), attribute.value().toString()));
+            element->attributes.append(qMakePair(shared(attribute.qualifiedName(), true),
+                                                 shared(attribute.value(), false)));
         XmlElement *raw = element.get();
         if (m_open.empty())
             m_root = std::move(element);
@@ -330,6 +338,22 @@ private:
             m_open.pop_back();
     }
 
+    // One copy of each tag and attribute name, and of each short value, for
+    // the whole tree: descriptions repeat them on every element. The first
+    // texts met make the vocabulary; a file of ever new texts does not grow it.
+    QString shared(const QStringRef &text, bool name)
+    {
+        if (!name && text.size() > MaxSharedValueLength)
+            return text.toString();
+        const auto it = m_strings.constFind(QString::fromRawData(text.unicode(), text.size()));
+        if (it != m_strings.constEnd())
+            return it.value();
+        const QString copy = text.toString();
+        if (m_strings.size() < MaxSharedStrings)
+            m_strings.insert(copy, copy);
+        return copy;
+    }
+
     bool keeps(const QXmlStreamReader &reader) const
     {
         if (m_open.empty())
@@ -338,7 +362,11 @@ private:
         return tag == Qvr::GroupTag || tag == Qvr::ValueTag;
     }
 
+    static const int MaxSharedValueLength = 12;
+    static const int MaxSharedStrings = 4096;
+
     bool m_buildTree;
+    QHash<QString, QString> m_strings;
     int m_depth = 0;
     int m_hiddenDepth = 0;
     std::unique_ptr<XmlElement> m_root;
