@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -46,6 +47,24 @@ bool parseBool(const CItem &item, const QString &text, QVariant *value, QString 
     return false;
 }
 
+// The numbers a parameter of this type can carry in its registers: a value
+// beyond them would reach the device cut to another number.
+void typeRange(int type, double *low, double *high)
+{
+    switch (type) {
+    case CItem::DATA_TYPE_INT8: *low = -128; *high = 127; return;
+    case CItem::DATA_TYPE_UINT8: case CItem::DATA_TYPE_BIT8: case CItem::DATA_TYPE_CHAR_TIME15:
+        *low = 0; *high = 255; return;
+    case CItem::DATA_TYPE_INT16: *low = -32768; *high = 32767; return;
+    case CItem::DATA_TYPE_INT32: *low = -2147483648.0; *high = 2147483647.0; return;
+    case CItem::DATA_TYPE_UINT32: case CItem::DATA_TYPE_LIST32: case CItem::DATA_TYPE_VERSION32:
+    case CItem::DATA_TYPE_BIT32: case CItem::DATA_TYPE_LONG_TIME15:
+        *low = 0; *high = 4294967295.0; return;
+    case CItem::DATA_TYPE_FLOAT: *low = -std::numeric_limits<float>::max(); *high = -*low; return;
+    default: *low = 0; *high = 65535; return;
+    }
+}
+
 bool parseNumber(const CItem &item, const QString &text, QVariant *value, QString *error)
 {
     bool ok = false;
@@ -59,6 +78,14 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
     if (item.minimum() < item.maximum() && (stored < item.minimum() || stored > item.maximum())) {
         *error = CHostTr::tr("%1 is outside %2 .. %3")
                      .arg(text, CValueFormat::text(&item, item.minimum()), CValueFormat::text(&item, item.maximum()));
+        return false;
+    }
+    double low = 0;
+    double high = 0;
+    typeRange(item.type(), &low, &high);
+    if (!std::isfinite(stored) || stored < low || stored > high) {
+        *error = QStringLiteral("%1 is outside what the parameter can hold (%2 .. %3)")
+                     .arg(text, item.valueText(low), item.valueText(high));
         return false;
     }
     *value = isFloat ? QVariant(stored) : QVariant(qint64(std::llround(stored)));
