@@ -13,6 +13,7 @@ struct CLinkStatistics
     quint64 errors = 0;      // other failed requests (connection, invalid answers)
     quint64 invalidAnswers = 0; // answers refused as not the answer to the request
     quint64 staleAnswers = 0;   // late answers to earlier attempts, skipped
+    quint64 interrupted = 0;    // attempts cut off by the connection closing
     quint64 verifiedWrites = 0; // writes whose answer was lost, confirmed by reading back
     quint64 retries = 0;     // attempts repeated (timeout, invalid answer, device busy, connection lost)
     quint64 skippedPolls = 0; // status polls dropped because one was already waiting

@@ -239,6 +239,7 @@ void CModbusMaster::onClosed(const CLinkFailure &failure)
     const bool wasConnected = m_state == Connected;
     setState(m_wanted ? Connecting : Disconnected);
     if (m_current) {
+        ++m_stats.interrupted;
         endAttempt();
         retryOrFail(CHostTr::tr("Connection closed by the device"), Lost::Closed);
     }
@@ -289,6 +290,14 @@ void CModbusMaster::reportLoss(bool wasConnected, const CLinkFailure &failure)
     // Until the device has answered once, nothing is worth waiting for.
     if (!m_everConnected)
         failAllPending(reason);
+    // A connection that was up is tried again at once (devices close idle or
+    // used-up connections); only failing attempts back off.
+    if (wasConnected) {
+        m_reconnectDelay = 0;
+        m_reconnectTimer->start(0);
+        setReason(failure.reason);
+        return;
+    }
     scheduleReconnect();
     setReason(CHostTr::tr("%1; next attempt in %2 s")
                   .arg(failure.reason, QLocale().toString(m_reconnectDelay / 1000.0, 'f', 1)));
