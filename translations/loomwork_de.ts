@@ -1368,6 +1368,18 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <source>unit id %1 instead of %2</source>
         <translation>Unit-ID %1 statt %2</translation>
     </message>
+    <message>
+        <source>%1 is outside what the parameter can hold (%2 .. %3)</source>
+        <translation>%1 liegt außerhalb dessen, was der Parameter fassen kann (%2 .. %3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no HOST:PORT (an IPv6 address goes in brackets: [::1]:502)</source>
+        <translation>„%1“ ist kein HOST:PORT (eine IPv6-Adresse steht in Klammern: [::1]:502)</translation>
+    </message>
+    <message>
+        <source>the port in &quot;%1&quot; must be a number from 1 to 65535</source>
+        <translation>der Port in „%1“ muss eine Zahl von 1 bis 65535 sein</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

@@ -1367,6 +1367,18 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <source>unit id %1 instead of %2</source>
         <translation>unit id %1 instead of %2</translation>
     </message>
+    <message>
+        <source>%1 is outside what the parameter can hold (%2 .. %3)</source>
+        <translation>%1 is outside what the parameter can hold (%2 .. %3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no HOST:PORT (an IPv6 address goes in brackets: [::1]:502)</source>
+        <translation>&quot;%1&quot; is no HOST:PORT (an IPv6 address goes in brackets: [::1]:502)</translation>
+    </message>
+    <message>
+        <source>the port in &quot;%1&quot; must be a number from 1 to 65535</source>
+        <translation>the port in &quot;%1&quot; must be a number from 1 to 65535</translation>
+    </message>
 </context>
 <context>
     <name>LoomworkHostApp</name>

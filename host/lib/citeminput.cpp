@@ -84,8 +84,8 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
     double high = 0;
     typeRange(item.type(), &low, &high);
     if (!std::isfinite(stored) || stored < low || stored > high) {
-        *error = QStringLiteral("%1 is outside what the parameter can hold (%2 .. %3)")
-                     .arg(text, item.valueText(low), item.valueText(high));
+        *error = CHostTr::tr("%1 is outside what the parameter can hold (%2 .. %3)")
+                     .arg(text, CValueFormat::text(&item, low), CValueFormat::text(&item, high));
         return false;
     }
     *value = isFloat ? QVariant(stored) : QVariant(qint64(std::llround(stored)));

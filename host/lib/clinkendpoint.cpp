@@ -1,5 +1,7 @@
 #include "clinkendpoint.h"
 
+#include "chosttr.h"
+
 #include <QHostAddress>
 
 bool CLinkEndpoint::parse(const QString &text, QString *host, quint16 *port, QString *error)
@@ -13,11 +15,11 @@ bool CLinkEndpoint::parse(const QString &text, QString *host, quint16 *port, QSt
     bool ok = false;
     const uint number = colon < 0 ? 0 : text.mid(colon + 1).toUInt(&ok);
     if (name.isEmpty() || name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(']'))) {
-        *error = QStringLiteral("\"%1\" is no HOST:PORT (an IPv6 address goes in brackets: [::1]:502)").arg(text);
+        *error = CHostTr::tr("\"%1\" is no HOST:PORT (an IPv6 address goes in brackets: [::1]:502)").arg(text);
         return false;
     }
     if (!ok || number < 1 || number > 65535) {
-        *error = QStringLiteral("the port in \"%1\" must be a number from 1 to 65535").arg(text);
+        *error = CHostTr::tr("the port in \"%1\" must be a number from 1 to 65535").arg(text);
         return false;
     }
     *host = name;

@@ -73,6 +73,7 @@ private slots:
         m_server->setConnectionParameter(QModbusDevice::NetworkPortParameter, settings.port);
         m_server->setServerAddress(1);
         QVERIFY(m_server->connectDevice());
+        m_closed.reset(new QSignalSpy(m_server, &QModbusTcpServer::modbusClientDisconnected));
         m_root = new QObject(this);
         m_master = new CModbusMaster(m_root);
         m_transfer = new CParameterTransfer(m_master, m_root);
@@ -83,10 +84,11 @@ private slots:
 
     void cleanup()
     {
-        // The server frees a connection's buffer only when it sees it close.
-        QSignalSpy closed(m_server, &QModbusTcpServer::modbusClientDisconnected);
+        // The server frees a connection's buffer only when it sees it close
+        // (a test may have closed the link already).
         delete m_root;
-        QVERIFY(closed.count() > 0 || closed.wait(5000));
+        QVERIFY(m_closed->count() > 0 || m_closed->wait(5000));
+        m_closed.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete m_server;
     }
@@ -380,6 +382,7 @@ private:
     }
 
     FaultyServer *m_server = nullptr;
+    std::unique_ptr<QSignalSpy> m_closed; // connections the server saw close
     CModbusMaster *m_master = nullptr;
     CParameterTransfer *m_transfer = nullptr;
     QObject *m_root = nullptr;
