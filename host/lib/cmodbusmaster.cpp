@@ -4,46 +4,15 @@
 #include "clinkendpoint.h"
 #include "clinkfailure.h"
 #include "cmodbusconnection.h"
+#include "cmodbusjob.h"
+#include "crequestqueue.h"
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
 #include <QLocale>
 #include <QTimer>
 
-#include <algorithm>
 #include <cmath>
-
-// One request as the master keeps it from enqueueing to completion.
-struct CModbusMaster::Job
-{
-    bool isWrite = false;
-    bool isStatusPoll = false;
-    bool answerOnSignal = false; // came through buildRequest: answer on dataResponse
-    bool quiet = false;          // failures go to the log only
-    bool verifying = false;      // reading back a write whose answer was lost
-    quint8 functionCode = CModbusFrame::ReadHoldingRegisters;
-    int serverAddress = 0;
-    quint16 start = 0;
-    quint16 count = 0;
-    QVector<quint16> words;
-    int attemptsLeft = 0;
-    qint64 waitingSince = 0; // master clock, ms: queued, or the link went down
-    QString lostReason;      // a write: why an attempt's answer was lost
-    Completion done;
-
-    QString describe() const
-    {
-        const QString range = count > 1
-            ? QStringLiteral("0x%1..0x%2").arg(start, 4, 16, QLatin1Char('0'))
-                  .arg(int(start) + count - 1, 4, 16, QLatin1Char('0'))
-            : QStringLiteral("0x%1").arg(start, 4, 16, QLatin1Char('0'));
-        if (count == 1)
-            return isWrite ? CHostTr::tr("Writing register %1 (1 register)").arg(range)
-                           : CHostTr::tr("Reading register %1 (1 register)").arg(range);
-        return isWrite ? CHostTr::tr("Writing register %1 (%2 registers)").arg(range).arg(count)
-                       : CHostTr::tr("Reading register %1 (%2 registers)").arg(range).arg(count);
-    }
-};
 
 namespace {
 
@@ -85,6 +54,7 @@ CModbusMaster::CModbusMaster(QObject *parent)
     , m_reconnectTimer(new QTimer(this))
     , m_pauseTimer(new QTimer(this))
     , m_expiryTimer(new QTimer(this))
+    , m_pending(new CRequestQueue)
 {
     setObjectName(QStringLiteral("ModbusMaster"));
     qRegisterMetaType<CRequest>("CRequest");
@@ -145,7 +115,7 @@ void CModbusMaster::resetStatistics()
 
 int CModbusMaster::pendingCount() const
 {
-    return m_queue.size() + (m_statusPoll ? 1 : 0);
+    return m_pending->size();
 }
 
 bool CModbusMaster::isIdle() const
@@ -184,7 +154,7 @@ void CModbusMaster::connectDevice()
         // The attempt on the old connection does not count.
         endAttempt();
         ++m_current->attemptsLeft;
-        m_queue.prepend(m_current);
+        m_pending->putBack(m_current);
         m_current.reset();
     }
     m_connection->close();
@@ -338,11 +308,7 @@ void CModbusMaster::setState(State state)
 // the later of their request and the loss.
 void CModbusMaster::stampWaiting()
 {
-    const qint64 now = m_clock.elapsed();
-    for (const std::shared_ptr<Job> &job : qAsConst(m_queue))
-        job->waitingSince = now;
-    if (m_statusPoll)
-        m_statusPoll->waitingSince = now;
+    m_pending->restartWaiting(m_clock.elapsed());
     if (pendingCount() > 0)
         m_expiryTimer->start(m_settings.responseTimeout);
 }
@@ -351,22 +317,10 @@ void CModbusMaster::expireWaiting()
 {
     if (m_state == Connected || !m_wanted)
         return;
-    const qint64 now = m_clock.elapsed();
     const qint64 limit = m_settings.responseTimeout;
-    QList<std::shared_ptr<Job>> expired;
     qint64 next = -1;
-    auto sort = [&](const std::shared_ptr<Job> &job) {
-        const qint64 left = job->waitingSince + limit - now;
-        if (left <= 0)
-            expired.append(job);
-        else
-            next = next < 0 ? left : qMin(next, left);
-        return left <= 0;
-    };
-    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), sort), m_queue.end());
-    if (m_statusPoll && sort(m_statusPoll))
-        m_statusPoll.reset();
-    for (const std::shared_ptr<Job> &job : qAsConst(expired)) {
+    const QList<std::shared_ptr<CModbusJob>> expired = m_pending->takeExpired(m_clock.elapsed(), limit, &next);
+    for (const std::shared_ptr<CModbusJob> &job : expired) {
         QString reason = CHostTr::tr("No connection to the device within %1 ms").arg(limit);
         if (job->isWrite && !job->lostReason.isEmpty())
             reason = CHostTr::tr("%1; the device may hold the new values, they could not be read back (%2)")
@@ -383,7 +337,7 @@ void CModbusMaster::expireWaiting()
 
 void CModbusMaster::read(quint16 start, quint16 count, const Completion &done, bool reportFailure)
 {
-    auto job = std::make_shared<Job>();
+    auto job = std::make_shared<CModbusJob>();
     job->quiet = !reportFailure;
     job->start = start;
     job->count = count;
@@ -394,7 +348,7 @@ void CModbusMaster::read(quint16 start, quint16 count, const Completion &done, b
 void CModbusMaster::write(quint16 start, const QVector<quint16> &words, const Completion &done,
                           bool reportFailure)
 {
-    auto job = std::make_shared<Job>();
+    auto job = std::make_shared<CModbusJob>();
     job->quiet = !reportFailure;
     job->isWrite = true;
     job->functionCode = CModbusFrame::WriteMultipleRegisters;
@@ -412,7 +366,7 @@ void CModbusMaster::setPollFilter(const PollFilter &isPoll)
 
 void CModbusMaster::buildRequest(const CRequest &request)
 {
-    auto job = std::make_shared<Job>();
+    auto job = std::make_shared<CModbusJob>();
     job->answerOnSignal = true;
     job->serverAddress = request.deviceAddress;
     job->start = request.startAddress;
@@ -445,7 +399,7 @@ void CModbusMaster::buildRequest(const CRequest &request)
     enqueue(job);
 }
 
-void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
+void CModbusMaster::enqueue(const std::shared_ptr<CModbusJob> &job)
 {
     const int limit = job->isWrite ? MaxWriteRegisters : MaxReadRegisters;
     if (job->count == 0 || job->count > limit || job->words.size() > limit) {
@@ -471,14 +425,9 @@ void CModbusMaster::enqueue(const std::shared_ptr<Job> &job)
     }
     job->attemptsLeft = job->isStatusPoll ? 1 : 1 + qMax(0, m_settings.retries);
     job->waitingSince = m_clock.elapsed();
-    if (job->isStatusPoll) {
-        if (m_statusPoll) {
-            ++m_stats.skippedPolls;
-            return;
-        }
-        m_statusPoll = job;
-    } else {
-        m_queue.append(job);
+    if (!m_pending->add(job)) {
+        ++m_stats.skippedPolls;
+        return;
     }
     if (m_state != Connected && !m_expiryTimer->isActive())
         m_expiryTimer->start(m_settings.responseTimeout);
@@ -489,16 +438,12 @@ void CModbusMaster::dispatch()
 {
     if (m_current || m_state != Connected || m_pauseTimer->isActive())
         return;
-    std::shared_ptr<Job> job;
-    if (!m_queue.isEmpty())
-        job = m_queue.takeFirst();
-    else
-        std::swap(job, m_statusPoll);
+    const std::shared_ptr<CModbusJob> job = m_pending->takeNext();
     if (job)
         send(job);
 }
 
-void CModbusMaster::send(const std::shared_ptr<Job> &job)
+void CModbusMaster::send(const std::shared_ptr<CModbusJob> &job)
 {
     m_current = job;
     --job->attemptsLeft;
@@ -574,7 +519,7 @@ void CModbusMaster::takeAnswer(const CModbusFrame::Answer &answer)
 
 void CModbusMaster::onAnswer(const QVector<quint16> &registers)
 {
-    const std::shared_ptr<Job> job = m_current;
+    const std::shared_ptr<CModbusJob> job = m_current;
     ++m_stats.answered;
     recordRoundTrip(m_sentAt.nsecsElapsed() / 1000);
     if (!job->verifying) {
@@ -646,7 +591,7 @@ void CModbusMaster::onPauseEnd()
 
 void CModbusMaster::retryOrFail(const QString &reason, Lost lost, int exceptionCode)
 {
-    const std::shared_ptr<Job> job = m_current;
+    const std::shared_ptr<CModbusJob> job = m_current;
     if (!job)
         return;
     if (job->isWrite && !job->verifying && lost != Lost::Busy)
@@ -664,7 +609,7 @@ void CModbusMaster::retryOrFail(const QString &reason, Lost lost, int exceptionC
         }
         m_current.reset();
         job->waitingSince = m_clock.elapsed();
-        m_queue.prepend(job);
+        m_pending->putBack(job);
         dispatch();
         return;
     }
@@ -675,7 +620,7 @@ void CModbusMaster::retryOrFail(const QString &reason, Lost lost, int exceptionC
 
 void CModbusMaster::finishCurrent(const Result &outcome)
 {
-    const std::shared_ptr<Job> job = m_current;
+    const std::shared_ptr<CModbusJob> job = m_current;
     m_current.reset();
     Result result = outcome;
     if (!result.ok && job->verifying && !job->lostReason.isEmpty()) {
@@ -693,12 +638,8 @@ void CModbusMaster::finishCurrent(const Result &outcome)
 
 void CModbusMaster::failAllPending(const QString &reason)
 {
-    QList<std::shared_ptr<Job>> jobs = m_queue;
-    m_queue.clear();
-    if (m_statusPoll)
-        jobs.append(m_statusPoll);
-    m_statusPoll.reset();
-    for (const std::shared_ptr<Job> &job : qAsConst(jobs)) {
+    const QList<std::shared_ptr<CModbusJob>> jobs = m_pending->takeAll();
+    for (const std::shared_ptr<CModbusJob> &job : qAsConst(jobs)) {
         report(*job, reason);
         if (job->done)
             job->done(Result{false, job->start, {}, 0, reason});
@@ -707,7 +648,7 @@ void CModbusMaster::failAllPending(const QString &reason)
 
 // An error goes out once, on the error channel; a quiet request's caller
 // reports its failure itself, by parameter.
-void CModbusMaster::report(const Job &job, const QString &reason)
+void CModbusMaster::report(const CModbusJob &job, const QString &reason)
 {
     if (!job.quiet)
         emit m_messages->errorMessage(linkTitle(), CHostTr::tr("%1 failed: %2").arg(job.describe(), reason));

@@ -19,6 +19,8 @@
 
 class CModbusConnection;
 struct CLinkFailure;
+class CRequestQueue;
+struct CModbusJob;
 class CMessageSender;
 class QTimer;
 
@@ -119,13 +121,12 @@ signals:
     void stateReasonChanged(const QString &reason);
 
 private:
-    struct Job;
     // How an attempt ended without an answer to take.
     enum class Lost { Timeout, Invalid, Closed, Busy };
 
-    void enqueue(const std::shared_ptr<Job> &job);
+    void enqueue(const std::shared_ptr<CModbusJob> &job);
     void dispatch();
-    void send(const std::shared_ptr<Job> &job);
+    void send(const std::shared_ptr<CModbusJob> &job);
     void onReceived();
     void takeAnswer(const CModbusFrame::Answer &answer);
     void onAnswer(const QVector<quint16> &registers);
@@ -139,7 +140,7 @@ private:
     void failAllPending(const QString &reason);
     void stampWaiting();
     void expireWaiting();
-    void report(const Job &job, const QString &reason);
+    void report(const CModbusJob &job, const QString &reason);
     void onOpened();
     void onClosed(const CLinkFailure &failure);
     void reportLoss(bool wasConnected, const CLinkFailure &failure);
@@ -159,9 +160,8 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QTimer *m_pauseTimer = nullptr;  // quiet time after a bad answer or a busy device
     QTimer *m_expiryTimer = nullptr; // requests waiting for a connection
-    QList<std::shared_ptr<Job>> m_queue;
-    std::shared_ptr<Job> m_statusPoll; // waiting status poll, at most one
-    std::shared_ptr<Job> m_current;    // on the wire
+    std::unique_ptr<CRequestQueue> m_pending;
+    std::shared_ptr<CModbusJob> m_current;    // on the wire
     CModbusFrame::Request m_request;   // the current attempt as sent
     QByteArray m_received;             // bytes received since it was sent
     bool m_awaiting = false;           // the current attempt waits for its answer
