@@ -1185,10 +1185,6 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
         <translation>keine Antwort hinter dem Gateway (%1)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</source>
-        <translation>„%1“ ist keine Verbindung: tcp:HOST:PORT oder rtu:SCHNITTSTELLE[:BAUD:8E1] angeben</translation>
-    </message>
-    <message>
         <source>&quot;rtu:%1&quot; names no serial port</source>
         <translation>„rtu:%1“ nennt keine Schnittstelle</translation>
     </message>
@@ -1379,6 +1375,10 @@ Rückgabewerte: 0 ok, 1 Aufruf, 2 Einrichtung (Beschreibung, Plugin), 3 Verbindu
     <message>
         <source>the port in &quot;%1&quot; must be a number from 1 to 65535</source>
         <translation>der Port in „%1“ muss eine Zahl von 1 bis 65535 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1] (%2)</source>
+        <translation>„%1“ ist keine Verbindung: tcp:HOST:PORT oder rtu:SCHNITTSTELLE[:BAUD:8E1] angeben (%2)</translation>
     </message>
 </context>
 <context>

@@ -1184,10 +1184,6 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
         <translation>no answer behind the gateway (%1)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</source>
-        <translation>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]</translation>
-    </message>
-    <message>
         <source>&quot;rtu:%1&quot; names no serial port</source>
         <translation>&quot;rtu:%1&quot; names no serial port</translation>
     </message>
@@ -1378,6 +1374,10 @@ Exit codes: 0 ok, 1 usage, 2 setup (description, plugin), 3 connection,
     <message>
         <source>the port in &quot;%1&quot; must be a number from 1 to 65535</source>
         <translation>the port in &quot;%1&quot; must be a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1] (%2)</source>
+        <translation>&quot;%1&quot; is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1] (%2)</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,10 @@ bool CFleetList::parse(const QByteArray &content, const CLinkSettings &base, QSt
     m_lines.clear();
     QStringList problems;
     const QByteArray trimmed = content.trimmed();
-    if (trimmed.startsWith('[')) {
+    // A JSON list opens with "[" and an object (or is empty); a line may open
+    // with "[" too, as an IPv6 endpoint does ("[::1]:502 1").
+    static const QRegularExpression jsonList(QStringLiteral("^\\[\\s*[{\\]]"));
+    if (jsonList.match(QString::fromUtf8(trimmed.left(64))).hasMatch()) {
         if (!parseJson(trimmed, base, &problems)) {
             *error = problems.value(0);
             return false;

@@ -1,6 +1,8 @@
 #include "clinkaddress.h"
 
 #include "chosttr.h"
+#include "clinkendpoint.h"
+
 #include <QRegularExpression>
 #include <QSerialPort>
 
@@ -32,19 +34,17 @@ bool CLinkAddress::parse(const QString &text, CLinkSettings *settings, QString *
 
 bool CLinkAddress::parseTcp(const QString &text, CLinkSettings *settings, QString *error)
 {
-    const int colon = text.lastIndexOf(QLatin1Char(':'));
-    QString host = text.left(colon);
-    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-        host = host.mid(1, host.size() - 2);
-    bool ok = colon > 0 && !host.isEmpty();
-    const uint port = ok ? text.mid(colon + 1).toUInt(&ok) : 0;
-    if (!ok || port == 0 || port > 65535) {
-        *error = CHostTr::tr("\"%1\" is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1]").arg(text);
+    QString host;
+    quint16 port = 0;
+    QString endpointError;
+    if (!CLinkEndpoint::parse(text, &host, &port, &endpointError)) {
+        *error = CHostTr::tr("\"%1\" is no link: give tcp:HOST:PORT or rtu:PORT[:BAUD:8E1] (%2)")
+                     .arg(text, endpointError);
         return false;
     }
     settings->transport = CLinkSettings::Tcp;
     settings->host = host;
-    settings->port = quint16(port);
+    settings->port = port;
     return true;
 }
 
@@ -79,9 +79,7 @@ QString CLinkAddress::endpoint(const CLinkSettings &settings)
 {
     if (settings.transport == CLinkSettings::Rtu)
         return RtuPrefix + settings.serialPort;
-    const QString host = settings.host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(settings.host)
-                                                                   : settings.host;
-    return QStringLiteral("%1%2:%3").arg(TcpPrefix, host).arg(settings.port);
+    return TcpPrefix + CLinkEndpoint::format(settings.host, settings.port);
 }
 
 QString CLinkAddress::frame(const CLinkSettings &settings)

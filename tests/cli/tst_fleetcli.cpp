@@ -91,6 +91,10 @@ private slots:
                                                   << "entry 1: the unit id must lie in 1 .. 247";
         QTest::newRow("empty") << QByteArray("# nothing\n") << QStringList() << "names no device";
         QTest::newRow("broken json") << QByteArray("[{]") << QStringList() << "not a JSON list";
+        QTest::newRow("empty json") << QByteArray(" [ ] ") << QStringList() << "names no device";
+        QTest::newRow("IPv6 lines") << QByteArray("[::1]:502 1\ntcp:[fe80::2]:1502 2 77\n")
+                                    << QStringList{"tcp:::1:502#1 ", "tcp:fe80::2:1502#2 77"} << QString();
+        QTest::newRow("IPv6 without brackets") << QByteArray("::1:502 1\n") << QStringList() << "in brackets";
     }
 
     void fleetFiles()
