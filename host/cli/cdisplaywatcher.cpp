@@ -35,11 +35,10 @@ void CDisplayWatcher::setLed(int code)
 }
 
 // The backend sends the LED first, then the text: the text completes a frame.
-// It shows the two frames of the status in turn, the first one first.
+// It shows the frames of the status in turn, from the one it shows first.
 void CDisplayWatcher::setText(const QString &text)
 {
-    const int first = m_data.firstDisplayFrame();
-    const int frame = m_texts++ % 2 == 0 ? first : 3 - first;
+    const int frame = (m_data.firstDisplayFrame() - 1 + m_texts++) % m_data.displayFrameCount() + 1;
     if (text == m_text && m_led == m_printedLed && m_updates > 0)
         return;
     m_text = text;

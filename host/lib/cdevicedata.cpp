@@ -163,6 +163,7 @@ void CDeviceData::parseIdentity(const QVariantMap &identity)
 void CDeviceData::parseDisplay(const QVariantMap &display)
 {
     m_firstFrame = display.value(QStringLiteral("firstFrame"), 1).toInt();
+    m_frameCount = qMax(1, display.value(QStringLiteral("frames")).toList().size());
     for (const QVariant &entry : display.value(QStringLiteral("leds")).toList()) {
         QVariantMap names = entry.toMap();
         const int code = names.take(QStringLiteral("code")).toInt();
@@ -275,6 +276,11 @@ QString CDeviceData::ledName(int code, const QString &language) const
 int CDeviceData::firstDisplayFrame() const
 {
     return m_firstFrame;
+}
+
+int CDeviceData::displayFrameCount() const
+{
+    return m_frameCount;
 }
 
 const CDeviceData::StatusBlock &CDeviceData::statusBlock() const

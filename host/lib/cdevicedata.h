@@ -111,6 +111,9 @@ public:
     QString ledName(int code, const QString &language) const;
     // Number of the display frame that the plugin shows first (1 or 2).
     int firstDisplayFrame() const;
+    // How many frames the display shows in turn (those the file describes;
+    // one without).
+    int displayFrameCount() const;
 
     // A top-level section of the file as read ("display", "chart", ...),
     // for the classes that interpret it; empty when absent.
@@ -141,6 +144,7 @@ private:
     QHash<int, QHash<QString, QString>> m_leds;
     StatusBlock m_status;
     int m_firstFrame = 1;
+    int m_frameCount = 1;
     QVariantMap m_sections;
 };
 

@@ -139,6 +139,20 @@ private slots:
             QCOMPARE(request.address, int(CTestMeterDevice::StatusValue));
     }
 
+    // The meter's display has one frame: every change is frame 1.
+    void watchKeepsTheOneFrame()
+    {
+        m_device.setMeasuringStep(5);
+        QByteArray out;
+        const int code = run({"watch", "--json", "--count", "3", "--interval", "10"}, &out);
+        m_device.setMeasuringStep(0);
+        QCOMPARE(code, 0);
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        for (const QByteArray &line : lines)
+            QCOMPARE(QJsonDocument::fromJson(line).object().value("frame").toInt(), 1);
+    }
+
 private:
     // Runs the client against the meter; the meter answers from this
     // program's event loop meanwhile.

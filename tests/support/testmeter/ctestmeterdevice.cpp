@@ -90,6 +90,11 @@ void CTestMeterDevice::setText(quint16 address, const QByteArray &text, int regi
         setWord(quint16(address + i), quint16(quint8(padded.at(2 * i)) | (quint8(padded.at(2 * i + 1)) << 8)));
 }
 
+void CTestMeterDevice::setMeasuringStep(qint16 tenths)
+{
+    m_step = tenths;
+}
+
 const QList<CTestMeterDevice::Request> &CTestMeterDevice::requests() const
 {
     return m_requests;
@@ -133,5 +138,8 @@ QModbusResponse CTestMeterDevice::processRequest(const QModbusPdu &request)
         if (value > float(word(Range)))
             return QModbusExceptionResponse(request.functionCode(), QModbusExceptionResponse::IllegalDataValue);
     }
-    return QModbusTcpServer::processRequest(request);
+    const QModbusResponse response = QModbusTcpServer::processRequest(request);
+    if (seen.address == StatusValue && request.functionCode() == QModbusPdu::ReadHoldingRegisters)
+        setWord(StatusValue, quint16(qint16(word(StatusValue)) + m_step));
+    return response;
 }

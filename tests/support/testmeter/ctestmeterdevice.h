@@ -53,6 +53,10 @@ public:
     void setText(quint16 address, const QByteArray &text, int registers);
     void setFloat(quint16 address, float value);
 
+    // After each read of the status block the measured value moves on by
+    // tenths (0: it stays).
+    void setMeasuringStep(qint16 tenths);
+
     const QList<Request> &requests() const;
     void clearRequests();
     // The addresses written, in the order the requests came.
@@ -64,6 +68,7 @@ protected:
 private:
     QList<Request> m_requests;
     int m_clients = 0;
+    qint16 m_step = 0;
 };
 
 #endif // CTESTMETERDEVICE_H
