@@ -15,6 +15,14 @@ CDeviceConnection::CDeviceConnection(CModbusMaster *master, QObject *parent)
     // The master's own reason (no such port, the next attempt) as it changes.
     connect(m_master, &CModbusMaster::stateReasonChanged, this,
             [this] { emit stateChanged(state(), downReason()); });
+    // What the master tells its host (retries, read-backs, failures) is the
+    // link's story for a program without a log window too.
+    CMessageSender *messages = m_master->messageSender();
+    connect(messages, &CMessageSender::logMessage, this, [](const QString &text) { qCInfo(lcLink).noquote() << text; });
+    connect(messages, &CMessageSender::warningMessage, this,
+            [](const QString &title, const QString &text) { qCInfo(lcLink).noquote() << title << text; });
+    connect(messages, &CMessageSender::errorMessage, this,
+            [](const QString &title, const QString &text) { qCInfo(lcLink).noquote() << title << text; });
 }
 
 void CDeviceConnection::open(const CLinkSettings &settings)

@@ -1,5 +1,7 @@
 #include "cmodbusconnection.h"
 
+#include "loomworklogging.h"
+
 #include <QSerialPort>
 #include <QTcpSocket>
 #include <QTimer>
@@ -105,12 +107,18 @@ bool CModbusConnection::isOpen() const
 
 bool CModbusConnection::write(const QByteArray &bytes)
 {
-    return m_open && m_device && m_device->write(bytes) == bytes.size();
+    if (!m_open || !m_device)
+        return false;
+    qCDebug(lcLinkFrames).noquote() << "sent" << bytes.toHex(' ');
+    return m_device->write(bytes) == bytes.size();
 }
 
 QByteArray CModbusConnection::takeReceived()
 {
-    return m_device ? m_device->readAll() : QByteArray();
+    const QByteArray bytes = m_device ? m_device->readAll() : QByteArray();
+    if (!bytes.isEmpty())
+        qCDebug(lcLinkFrames).noquote() << "received" << bytes.toHex(' ');
+    return bytes;
 }
 
 CLinkFailure CModbusConnection::failure() const

@@ -153,6 +153,39 @@ private slots:
             QCOMPARE(QJsonDocument::fromJson(line).object().value("frame").toInt(), 1);
     }
 
+    // What the client tells of its work, by logging category.
+    void loggingCategories_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("default") << QString() << QStringList() << QStringList{"loomwork."};
+        QTest::newRow("frames") << "loomwork.link.frames=true"
+                                << QStringList{"loomwork.link.frames: sent 00 01 00 00 00 06 01 03 00 00",
+                                               "loomwork.link.frames: received 00 01 00 00"}
+                                << QStringList{"loomwork.link:", "loomwork.description", "loomwork.host"};
+        QTest::newRow("all") << "loomwork.*=true"
+                             << QStringList{"loomwork.link: ", "loomwork.link.frames: ", "loomwork.description: ",
+                                            "loomwork.host: "}
+                             << QStringList();
+    }
+
+    void loggingCategories()
+    {
+        QFETCH(QString, rules);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        m_loggingRules = rules;
+        QByteArray err;
+        const int code = run({"read"}, nullptr, &err);
+        m_loggingRules.clear();
+        QCOMPARE(code, 0);
+        for (const QString &text : present)
+            QVERIFY2(err.contains(text.toUtf8()), qPrintable(text));
+        for (const QString &text : absent)
+            QVERIFY2(!err.contains(text.toUtf8()), err.constData());
+    }
+
 private:
     // Runs the client against the meter; the meter answers from this
     // program's event loop meanwhile.
@@ -162,6 +195,7 @@ private:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), m_loggingRules);
         process.setProcessEnvironment(environment);
         QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
         process.start(QStringLiteral(LOOMWORK_CLI),
@@ -179,6 +213,7 @@ private:
 
     CTestMeterDevice m_device;
     QTemporaryDir m_dir;
+    QString m_loggingRules;
 };
 
 QTEST_GUILESS_MAIN(tst_TestMeterCli)
