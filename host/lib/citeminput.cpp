@@ -69,7 +69,8 @@ bool parseNumber(const CItem &item, const QString &text, QVariant *value, QStrin
 {
     bool ok = false;
     const double shown = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok) {
+    // "nan" and "inf" parse, but no register holds them.
+    if (!ok || !std::isfinite(shown)) {
         *error = CHostTr::tr("\"%1\" is not a number").arg(text);
         return false;
     }

@@ -429,28 +429,39 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("ranged"); // range 0 .. 300, else none
+        QTest::addColumn<QString>("message"); // part of the error
         const int list = CItem::DATA_TYPE_LIST16;
         const int uint16 = CItem::DATA_TYPE_UINT16;
-        QTest::newRow("list entry by text") << list << 1.0 << "kPa" << true << QVariant(2) << true;
-        QTest::newRow("list entry by number") << list << 1.0 << "1" << true << QVariant(1) << true;
-        QTest::newRow("list number beyond") << list << 1.0 << "3" << false << QVariant() << true;
-        QTest::newRow("display units, comma") << uint16 << 10.0 << "2,5" << true << QVariant(qint64(25)) << true;
-        QTest::newRow("display units, point") << uint16 << 10.0 << "2.5" << true << QVariant(qint64(25)) << true;
-        QTest::newRow("rounded to the register") << uint16 << 10.0 << "2.54" << true << QVariant(qint64(25)) << true;
-        QTest::newRow("below the range") << uint16 << 10.0 << "-1" << false << QVariant() << true;
-        QTest::newRow("not a number") << uint16 << 1.0 << "abc" << false << QVariant() << true;
-        QTest::newRow("float ignores the factor") << int(CItem::DATA_TYPE_FLOAT) << 10.0 << "12,5" << true << QVariant(12.5) << true;
-        QTest::newRow("bool") << int(CItem::DATA_TYPE_BOOL) << 1.0 << "on" << true << QVariant(1) << true;
-        QTest::newRow("text") << int(CItem::DATA_TYPE_TEXT16) << 1.0 << "PV-1" << true << QVariant("PV-1") << true;
+        QTest::newRow("list entry by text") << list << 1.0 << "kPa" << true << QVariant(2) << true << QString();
+        QTest::newRow("list entry by number") << list << 1.0 << "1" << true << QVariant(1) << true << QString();
+        QTest::newRow("list number beyond") << list << 1.0 << "3" << false << QVariant() << true << QString();
+        QTest::newRow("display units, comma") << uint16 << 10.0 << "2,5" << true << QVariant(qint64(25)) << true
+            << QString();
+        QTest::newRow("display units, point") << uint16 << 10.0 << "2.5" << true << QVariant(qint64(25)) << true
+            << QString();
+        QTest::newRow("rounded to the register") << uint16 << 10.0 << "2.54" << true << QVariant(qint64(25)) << true
+            << QString();
+        QTest::newRow("below the range") << uint16 << 10.0 << "-1" << false << QVariant() << true << QString();
+        QTest::newRow("not a number") << uint16 << 1.0 << "abc" << false << QVariant() << true << QString();
+        QTest::newRow("float ignores the factor") << int(CItem::DATA_TYPE_FLOAT) << 10.0 << "12,5" << true
+            << QVariant(12.5) << true << QString();
+        QTest::newRow("bool") << int(CItem::DATA_TYPE_BOOL) << 1.0 << "on" << true << QVariant(1) << true << QString();
+        QTest::newRow("text") << int(CItem::DATA_TYPE_TEXT16) << 1.0 << "PV-1" << true << QVariant("PV-1") << true
+            << QString();
         // Numbers no register can carry are refused, range or not.
-        QTest::newRow("not a number, in range") << uint16 << 1.0 << "nan" << false << QVariant() << true;
-        QTest::newRow("infinite") << uint16 << 1.0 << "inf" << false << QVariant() << false;
-        QTest::newRow("beyond 16 bits") << uint16 << 1.0 << "65536" << false << QVariant() << false;
-        QTest::newRow("largest 16 bits") << uint16 << 1.0 << "65535" << true << QVariant(qint64(65535)) << false;
-        QTest::newRow("negative unsigned") << uint16 << 1.0 << "-1" << false << QVariant() << false;
+        QTest::newRow("not a number, in range") << uint16 << 1.0 << "nan" << false << QVariant() << true
+            << QStringLiteral("is not a number");
+        QTest::newRow("infinite") << uint16 << 1.0 << "inf" << false << QVariant() << false
+            << QStringLiteral("is not a number");
+        QTest::newRow("beyond 16 bits") << uint16 << 1.0 << "65536" << false << QVariant() << false
+            << QStringLiteral("can hold");
+        QTest::newRow("largest 16 bits") << uint16 << 1.0 << "65535" << true << QVariant(qint64(65535)) << false
+            << QString();
+        QTest::newRow("negative unsigned") << uint16 << 1.0 << "-1" << false << QVariant() << false << QString();
         QTest::newRow("beyond 8 bits signed") << int(CItem::DATA_TYPE_INT8) << 1.0 << "-129" << false << QVariant()
-                                              << false;
-        QTest::newRow("huge float") << int(CItem::DATA_TYPE_FLOAT) << 1.0 << "1e124" << false << QVariant() << false;
+                                              << false << QString();
+        QTest::newRow("huge float") << int(CItem::DATA_TYPE_FLOAT) << 1.0 << "1e124" << false << QVariant() << false
+            << QStringLiteral("can hold");
     }
 
     void parse()
@@ -461,6 +472,7 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QVariant, value);
         QFETCH(bool, ranged);
+        QFETCH(QString, message);
         CItem item;
         item.setType(CItem::ENUM_DATA_TYPES(type));
         item.setTextList(QStringLiteral("mbar,Pa,kPa"));
@@ -471,6 +483,7 @@ private slots:
         QString error;
         QCOMPARE(CItemInput::parse(item, text, &parsed, &error), accepted);
         QCOMPARE(error.isEmpty(), accepted);
+        QVERIFY2(error.contains(message), qPrintable(error));
         if (accepted)
             QCOMPARE(parsed, value);
     }
