@@ -6,6 +6,7 @@
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSocketNotifier>
 #include <QTcpServer>
@@ -412,6 +413,59 @@ private slots:
         QVERIFY(errors.first().at(1).toString().contains(reason.section(';', 0, 0)));
         master.disconnectDevice();
         QCOMPARE(master.stateReason(), QString());
+    }
+
+    // Attempts at a device that refuses the connection back off: from the
+    // least delay, doubling, up to the ceiling, and stay there; once the
+    // link was up, a loss starts again from the least delay.
+    void reconnectBacksOff_data()
+    {
+        QTest::addColumn<int>("minDelay");
+        QTest::addColumn<int>("maxDelay");
+        QTest::addColumn<int>("upAfter"); // refused attempts before the device listens; 0: never
+        QTest::addColumn<QList<double>>("delays"); // s, each change the reason says
+        QTest::newRow("doubling to the ceiling") << 100 << 400 << 0 << QList<double>{0.1, 0.2, 0.4};
+        QTest::newRow("ceiling below twice the least") << 300 << 500 << 0 << QList<double>{0.3, 0.5};
+        QTest::newRow("from the least again after the link was up")
+            << 100 << 400 << 2 << QList<double>{0.1, 0.2, 0.1, 0.2, 0.4};
+    }
+
+    void reconnectBacksOff()
+    {
+        QFETCH(int, minDelay);
+        QFETCH(int, maxDelay);
+        QFETCH(int, upAfter);
+        QFETCH(QList<double>, delays);
+        QLocale::setDefault(QLocale::c());
+        QTcpServer device;
+        QVERIFY(device.listen(QHostAddress::LocalHost));
+        const quint16 port = device.serverPort();
+        device.close();
+        CLinkSettings settings = settingsFor(port);
+        settings.reconnectMinDelay = minDelay;
+        settings.reconnectMaxDelay = maxDelay;
+        CModbusMaster master;
+        QList<double> said;
+        const QRegularExpression delay(QStringLiteral("next attempt in ([0-9.]+) s$"));
+        connect(&master, &CModbusMaster::stateReasonChanged, this, [&](const QString &reason) {
+            const QRegularExpressionMatch match = delay.match(reason);
+            if (match.hasMatch())
+                said << match.captured(1).toDouble();
+        });
+        master.setSettings(settings);
+        master.connectDevice();
+        if (upAfter > 0) {
+            QTRY_COMPARE_WITH_TIMEOUT(said.size(), upAfter, 5000);
+            QVERIFY(device.listen(QHostAddress::LocalHost, port));
+            QTRY_COMPARE_WITH_TIMEOUT(master.state(), CModbusMaster::Connected, 5000);
+            device.close();
+            delete device.nextPendingConnection();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(said.size() >= delays.size(), 5000);
+        // At the ceiling the delay stays: nothing new is said.
+        QTest::qWait(2 * maxDelay);
+        QCOMPARE(said, delays);
+        master.disconnectDevice();
     }
 
     void rtuOverSerialLine_data()
