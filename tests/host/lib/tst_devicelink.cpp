@@ -162,15 +162,8 @@ private slots:
         QTest::newRow("exception") << QStringList{"--exception-every", "3:4"}
                                    << QStringLiteral("failed: Modbus exception 4 (server device failure)");
         QTest::newRow("disconnect") << QStringList{"--disconnect-after", "3"} << QStringLiteral("lost");
-        QTest::newRow("header only") << frame("header-only") << noAnswer;
-        QTest::newRow("bad length") << frame("bad-length") << QStringLiteral("failed: ");
-        QTest::newRow("bad protocol") << frame("bad-protocol")
-                                      << QStringLiteral("failed: Invalid answer from the device: protocol id 1 instead of 0");
-        QTest::newRow("bad transaction") << frame("bad-transaction")
-                                         << QStringLiteral("failed: Invalid answer from the device: transaction");
-        // An earlier answer ahead of the right one is skipped.
-        QTest::newRow("stale frame") << frame("two-frames") << QString();
-        QTest::newRow("closed mid frame") << frame("close-mid-frame") << QStringLiteral("closed by the device");
+        // Damaged frames are the master's own test, against an in-process
+        // device; here the whole path shows the display going on.
         QTest::newRow("slow delivery is no fault") << frame("byte-per-segment") << QString();
         // The answer cannot tell which registers it holds: the display takes it as
         // the block that was asked for, and nothing is reported.
