@@ -1,4 +1,3 @@
-#include "items/cglobals.h"
 #include "items/citem.h"
 #include "items/datatypes.h"
 #include "items/itemkeys.h"
@@ -8,7 +7,7 @@
 
 typedef QHash<QString, QString> Attributes;
 
-// Type-name table, divider decimals, device titles and CItem::setAttributes().
+// Type-name table, divider decimals and CItem::setAttributes().
 class TestDataTypes : public QObject
 {
     Q_OBJECT
@@ -83,15 +82,6 @@ private slots:
         QCOMPARE(item.defaultValue().userType(), int(QMetaType::Float));
     }
 
-    void titles()
-    {
-        QCOMPARE(CGlobals::deviceTitle("N", "", ""), QStringLiteral("N (Parameter version: 0.00, Order number: 0)"));
-        const QString title = QStringLiteral("PV %2 (Parameter version: 1.05, Order number: 8120)");
-        QCOMPARE(CGlobals::deviceTitle("PV %2", "8120", "1.05"), title); // '%2' not expanded
-        QCOMPARE(CGlobals::splitDeviceTitle(title), QStringList({"PV %2", "1.05", "8120"}));
-        QCOMPARE(CGlobals::truncateAtX(QStringLiteral("PV8120x2")), QStringLiteral("PV8120"));
-        QCOMPARE(CGlobals::truncateAtX(QStringLiteral("ABXcx")), QStringLiteral("AB"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDataTypes)

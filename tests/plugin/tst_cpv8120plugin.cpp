@@ -59,17 +59,6 @@ private slots:
         QTEST(m_plugin->supportsModel(identification), "supported");
     }
 
-    void fixedAnswers()
-    {
-        QVERIFY(m_plugin->extraItems().isEmpty());
-        for (const QString &name : {QStringLiteral("anything, with comma"), QString()})
-            QCOMPARE(m_plugin->nameList(name), QStringList{name});
-        const LineSettings line = m_plugin->defaultLineSettings();
-        QCOMPARE(QList<qint32>({line.baudRate, line.parity, line.flowControl, line.dataBits, line.stopBits}),
-                 QList<qint32>({115200, 2, 0, 8, 1}));
-        static_assert(sizeof(LineSettings) == 5 * sizeof(qint32), "five packed int32 fields");
-    }
-
     // A second init replaces the backend, also after the first parent is gone.
     void initTwiceKeepsOneBackend()
     {
