@@ -6,6 +6,7 @@
 //
 //   bench_hostile [MB]      (default 60 MB per file)
 
+#include "benchreport.h"
 #include "description/cparameterdescription.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QXmlStreamReader>
 
 #include <cstdio>
@@ -194,6 +196,8 @@ int main(int argc, char *argv[])
     if (argc == 3)
         return child(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 60;
+    QTextStream out(stdout);
+    BenchReport::printMachine(out);
     bench(qBound<qint64>(1, megabytes, 64) * 1000 * 1000);
     return 0;
 }
