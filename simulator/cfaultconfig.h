@@ -23,6 +23,14 @@ struct CFaultConfig
     double faultRate = 0.0;        // percent of requests hit by a fault of a random kind (the "every" options then rest)
     quint64 faultSeed = 1;         // seed of those draws
     bool verbose = false;          // log requests and responses on stdout
+
+    // Whether anything has to stand between the network and the device: a
+    // fault, a serial line's pace or the request log.
+    bool altersTraffic() const
+    {
+        return delayMs > 0 || dropEvery > 0 || exceptionEvery > 0 || disconnectAfter > 0
+               || frameFault != CFrameMangler::None || lineBaud > 0 || faultRate > 0.0 || verbose;
+    }
 };
 
 #endif // CFAULTCONFIG_H

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class CDirectEndpoint;
 class CFaultProxy;
 class CSimOptions;
 class CSimUnit;
@@ -36,8 +37,14 @@ private:
     bool startEndpoint(const CSimOptions &options, int endpoint, quint32 *serialNumber, QStringList *warnings,
                        QString *error);
 
+    bool startDirectEndpoint(const CSimOptions &options, quint16 port, quint32 *serialNumber,
+                             QStringList *warnings, QString *error);
+    CSimUnit *startUnit(const CSimOptions &options, quint32 *serialNumber, QStringList *warnings, QString *error);
+
     QList<CSimUnit *> m_units;
     QList<CFaultProxy *> m_proxies;
+    QList<CDirectEndpoint *> m_directEndpoints;
+    QList<quint16> m_ports; // the public port of each endpoint
 };
 
 #endif // CSIMPLANT_H

@@ -57,6 +57,11 @@ void CSimUnit::setIdentity(const QString &orderNumber, quint32 serialNumber)
         item->setValue(serialNumber);
 }
 
+CDeviceServer *CSimUnit::server() const
+{
+    return m_server.get();
+}
+
 quint16 CSimUnit::serverPort() const
 {
     return m_server ? m_server->listeningPort() : 0;

@@ -32,6 +32,8 @@ public:
 
     // The private port of the unit's Modbus server (0 before start).
     quint16 serverPort() const;
+    // The unit's Modbus server (null before start).
+    CDeviceServer *server() const;
     // Ends every connection to the unit's server.
     void closeConnections();
 
