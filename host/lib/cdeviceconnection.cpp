@@ -5,6 +5,7 @@
 #include "widgets/cmessagesender.h"
 
 #include <QEventLoop>
+#include <QMetaEnum>
 #include <QTimer>
 
 CDeviceConnection::CDeviceConnection(CModbusMaster *master, QObject *parent)
@@ -89,7 +90,8 @@ void CDeviceConnection::onStateChanged(CModbusMaster::State state)
         m_resume = false;
     if (state != CModbusMaster::Disconnected)
         m_downReason.clear();
-    qCInfo(lcLink) << "link" << state << downReason();
+    qCInfo(lcLink).noquote() << "link" << QMetaEnum::fromType<CModbusMaster::State>().valueToKey(state)
+                             << downReason();
     emit stateChanged(state, downReason());
     if (state != CModbusMaster::Connected)
         return;
