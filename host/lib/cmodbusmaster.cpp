@@ -9,7 +9,9 @@
 #include "widgets/cmessagesender.h"
 
 #include <QDataStream>
+#include <QDateTime>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QTimer>
 
 #include <cmath>
@@ -58,6 +60,7 @@ CModbusMaster::CModbusMaster(QObject *parent)
 {
     setObjectName(QStringLiteral("ModbusMaster"));
     qRegisterMetaType<CRequest>("CRequest");
+    qRegisterMetaType<CTrafficRecord>();
     for (QTimer *timer : {m_attemptTimer, m_connectTimer, m_reconnectTimer, m_pauseTimer, m_expiryTimer})
         timer->setSingleShot(true);
     m_clock.start();
@@ -458,12 +461,14 @@ void CModbusMaster::send(const std::shared_ptr<CModbusJob> &job)
     // Whatever arrived before this request is nobody's answer.
     m_received.clear();
     m_connection->takeReceived();
-    if (!m_connection->write(CModbusFrame::encode(m_settings.transport, m_request))) {
+    const QByteArray frame = CModbusFrame::encode(m_settings.transport, m_request);
+    if (!m_connection->write(frame)) {
         retryOrFail(CHostTr::tr("Request not sent: %1").arg(m_connection->failure().reason), Lost::Closed);
         return;
     }
     ++m_stats.sent;
     m_sentAt.start();
+    reportRequest(job, frame);
     m_awaiting = true;
     m_attemptTimer->start(m_settings.responseTimeout);
 }
@@ -499,6 +504,17 @@ void CModbusMaster::onReceived()
 
 void CModbusMaster::takeAnswer(const CModbusFrame::Answer &answer)
 {
+    switch (answer.verdict) {
+    case CModbusFrame::Verdict::Answer:
+        reportAttemptEnd(CTrafficRecord::Answered, m_received.left(answer.size));
+        break;
+    case CModbusFrame::Verdict::Exception:
+        reportAttemptEnd(CTrafficRecord::Exception, m_received.left(answer.size));
+        break;
+    default:
+        reportAttemptEnd(CTrafficRecord::Failed, m_received, answer.reason);
+        break;
+    }
     endAttempt();
     m_received.clear();
     switch (answer.verdict) {
@@ -555,6 +571,7 @@ void CModbusMaster::onAttemptTimeout()
     if (!m_current || !m_awaiting)
         return;
     ++m_stats.timeouts;
+    reportAttemptEnd(CTrafficRecord::Timeout, QByteArray());
     endAttempt();
     const QString reason = CHostTr::tr("No answer within %1 ms").arg(m_settings.responseTimeout);
     if (m_settings.transport == CLinkSettings::Tcp) {
@@ -661,4 +678,60 @@ void CModbusMaster::recordRoundTrip(qint64 microseconds)
     if (m_stats.answered == 1 || microseconds < m_stats.minRoundTripUs)
         m_stats.minRoundTripUs = microseconds;
     m_stats.maxRoundTripUs = qMax(m_stats.maxRoundTripUs, microseconds);
+}
+
+bool CModbusMaster::isTrafficWatched() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&CModbusMaster::traffic));
+}
+
+namespace {
+
+// The protocol data unit of a frame: without the TCP header, or without the
+// RTU address and CRC.
+QByteArray pduOf(CLinkSettings::Transport transport, const QByteArray &frame)
+{
+    const int header = transport == CLinkSettings::Tcp ? 7 : 1;
+    const int trailer = transport == CLinkSettings::Tcp ? 0 : 2;
+    return frame.size() > header + trailer ? frame.mid(header, frame.size() - header - trailer) : QByteArray();
+}
+
+} // namespace
+
+void CModbusMaster::reportRequest(const std::shared_ptr<CModbusJob> &job, const QByteArray &frame)
+{
+    const bool repeat = m_attemptJob.lock() == job;
+    m_attemptJob = job;
+    if (!isTrafficWatched())
+        return;
+    CTrafficRecord record;
+    record.attempt = m_attempt.attempt + 1;
+    record.time = QDateTime::currentDateTime();
+    record.unitId = m_request.unitId;
+    record.functionCode = m_request.functionCode;
+    record.address = m_request.start;
+    record.count = m_request.count;
+    record.pdu = pduOf(m_settings.transport, frame);
+    record.retry = repeat;
+    m_attempt = record;
+    emit traffic(record);
+}
+
+// The end of the attempt on the wire: the answer's bytes when there are
+// any, and the time since the request went out.
+void CModbusMaster::reportAttemptEnd(CTrafficRecord::Outcome outcome, const QByteArray &frame, const QString &error)
+{
+    if (!isTrafficWatched())
+        return;
+    CTrafficRecord record = m_attempt;
+    record.time = QDateTime::currentDateTime();
+    record.direction = CTrafficRecord::Response;
+    record.outcome = outcome;
+    record.roundTripUs = m_sentAt.nsecsElapsed() / 1000;
+    record.retry = false;
+    record.error = error;
+    record.pdu = outcome == CTrafficRecord::Failed ? frame : pduOf(m_settings.transport, frame);
+    if (outcome == CTrafficRecord::Exception && record.pdu.size() >= 2)
+        record.exceptionCode = quint8(record.pdu.at(1));
+    emit traffic(record);
 }

@@ -5,6 +5,7 @@
 #include "clinksettings.h"
 #include "clinkstatistics.h"
 #include "cmodbusframe.h"
+#include "ctrafficrecord.h"
 #include "loomworkhost_global.h"
 
 #include <QByteArray>
@@ -119,6 +120,9 @@ signals:
     void dataResponse(QByteArray);
     void stateChanged(CModbusMaster::State);
     void stateReasonChanged(const QString &reason);
+    // Every request put on the wire and how its attempt ended (answer,
+    // exception, timeout, invalid answer); only built while something listens.
+    void traffic(const CTrafficRecord &record);
 
 private:
     // How an attempt ended without an answer to take.
@@ -150,6 +154,9 @@ private:
     void openConnection();
     void setState(State state);
     void recordRoundTrip(qint64 microseconds);
+    bool isTrafficWatched() const;
+    void reportRequest(const std::shared_ptr<CModbusJob> &job, const QByteArray &frame);
+    void reportAttemptEnd(CTrafficRecord::Outcome outcome, const QByteArray &frame, const QString &error = {});
 
     CLinkSettings m_settings;
     PollFilter m_isPoll;
@@ -168,6 +175,8 @@ private:
     bool m_draining = false;           // bytes arriving during the pause are dropped
     QElapsedTimer m_pausedAt;
     QElapsedTimer m_sentAt;
+    CTrafficRecord m_attempt;           // the attempt on the wire, as reported
+    std::weak_ptr<CModbusJob> m_attemptJob; // whose it is (a repeat is a retry)
     QElapsedTimer m_clock;
     quint16 m_transaction = 0;
     CLinkStatistics m_stats;
