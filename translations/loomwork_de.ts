@@ -2122,5 +2122,267 @@ Das Gerät antwortet danach nur noch mit den neuen Einstellungen; anschließend 
         <source>&amp;Find devices...</source>
         <translation>Geräte s&amp;uchen...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>Kommunikationsmonitor</translation>
+    </message>
+    <message>
+        <source>Read holding registers (%1)</source>
+        <translation>Holding-Register lesen (%1)</translation>
+    </message>
+    <message>
+        <source>Read input registers (%1)</source>
+        <translation>Input-Register lesen (%1)</translation>
+    </message>
+    <message>
+        <source>Write single register (%1)</source>
+        <translation>Ein Register schreiben (%1)</translation>
+    </message>
+    <message>
+        <source>Write multiple registers (%1)</source>
+        <translation>Mehrere Register schreiben (%1)</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>Funktion %1</translation>
+    </message>
+    <message>
+        <source>retry</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2)</source>
+        <translation>Ausnahme %1 (%2)</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>response</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Bytes (hex)</source>
+        <translation>Bytes (hex)</translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation>Umlaufzeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Filter (any text of a row)</source>
+        <translation>Filter (beliebiger Text einer Zeile)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Holds the table still; the statistics go on counting</source>
+        <translation>Hält die Tabelle an; die Statistik zählt weiter</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Empties the table and the statistics</source>
+        <translation>Leert die Tabelle und die Statistik</translation>
+    </message>
+    <message>
+        <source>Requests:</source>
+        <translation>Anfragen:</translation>
+    </message>
+    <message>
+        <source>Retries:</source>
+        <translation>Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>Timeouts:</source>
+        <translation>Zeitüberschreitungen:</translation>
+    </message>
+    <message>
+        <source>Exceptions:</source>
+        <translation>Ausnahmen:</translation>
+    </message>
+    <message>
+        <source>Failures:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Mean round trip:</source>
+        <translation>Mittlere Umlaufzeit:</translation>
+    </message>
+    <message>
+        <source>99th percentile:</source>
+        <translation>99. Perzentil:</translation>
+    </message>
+    <message>
+        <source>Round trip that 99 of 100 answers beat (over the last %1 answers)</source>
+        <translation>Umlaufzeit, die 99 von 100 Antworten unterbieten (über die letzten %1 Antworten)</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Aufzeichnung nach %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recording ended: %n row(s) in %1</source>
+        <translation>
+            <numerusform>Aufzeichnung beendet: %n Zeile in %1</numerusform>
+            <numerusform>Aufzeichnung beendet: %n Zeilen in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Record to file</source>
+        <translation>In Datei aufzeichnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Value (%1)</source>
+        <translation>Wert (%1)</translation>
+    </message>
+    <message>
+        <source>Output (%)</source>
+        <translation>Ausgang (%)</translation>
+    </message>
+    <message>
+        <source>No trend: %1</source>
+        <translation>Kein Trend: %1</translation>
+    </message>
+    <message>
+        <source>Link down: nothing is drawn until the device answers again</source>
+        <translation>Verbindung unterbrochen: gezeichnet wird erst wieder, wenn das Gerät antwortet</translation>
+    </message>
+    <message>
+        <source>Waiting for the device&apos;s status (cyclic reading)</source>
+        <translation>Warte auf den Status des Geräts (zyklisches Lesen)</translation>
+    </message>
+    <message>
+        <source>No status answer since %1</source>
+        <translation>Keine Statusantwort seit %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recording: %n row(s)</source>
+        <translation>
+            <numerusform>Aufzeichnung: %n Zeile</numerusform>
+            <numerusform>Aufzeichnung: %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds the picture still; samples are still taken and recorded</source>
+        <translation>Hält das Bild an; Werte werden weiter erfasst und aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>Back to the newest samples after zooming or panning</source>
+        <translation>Zurück zu den neuesten Werten nach Zoomen oder Verschieben</translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Letzte Minute</translation>
+    </message>
+    <message>
+        <source>Last 10 minutes</source>
+        <translation>Letzte 10 Minuten</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Letzte Stunde</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom the time axis · drag: pan · double click: follow the newest</source>
+        <translation>Mausrad: Zeitachse zoomen · Ziehen: verschieben · Doppelklick: den neuesten Werten folgen</translation>
+    </message>
+    <message>
+        <source>Record every</source>
+        <translation>Aufzeichnen alle</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Least time between two rows of a recording</source>
+        <translation>Kleinster Abstand zweier Zeilen einer Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Record to file...</source>
+        <translation>In Datei aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>Writes every status answer (one row per interval) to a CSV file</source>
+        <translation>Schreibt jede Statusantwort (eine Zeile je Intervall) in eine CSV-Datei</translation>
+    </message>
 </context>
 </TS>

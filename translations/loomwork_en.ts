@@ -2121,5 +2121,267 @@ The device will answer only with the new settings; afterwards you can reconnect 
         <source>&amp;Find devices...</source>
         <translation>&amp;Find devices...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>Traffic monitor</translation>
+    </message>
+    <message>
+        <source>Read holding registers (%1)</source>
+        <translation>Read holding registers (%1)</translation>
+    </message>
+    <message>
+        <source>Read input registers (%1)</source>
+        <translation>Read input registers (%1)</translation>
+    </message>
+    <message>
+        <source>Write single register (%1)</source>
+        <translation>Write single register (%1)</translation>
+    </message>
+    <message>
+        <source>Write multiple registers (%1)</source>
+        <translation>Write multiple registers (%1)</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>Function %1</translation>
+    </message>
+    <message>
+        <source>retry</source>
+        <translation>retry</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2)</source>
+        <translation>exception %1 (%2)</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>timeout</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>request</source>
+        <translation>request</translation>
+    </message>
+    <message>
+        <source>response</source>
+        <translation>response</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Bytes (hex)</source>
+        <translation>Bytes (hex)</translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation>Round trip</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Filter (any text of a row)</source>
+        <translation>Filter (any text of a row)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Holds the table still; the statistics go on counting</source>
+        <translation>Holds the table still; the statistics go on counting</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Empties the table and the statistics</source>
+        <translation>Empties the table and the statistics</translation>
+    </message>
+    <message>
+        <source>Requests:</source>
+        <translation>Requests:</translation>
+    </message>
+    <message>
+        <source>Retries:</source>
+        <translation>Retries:</translation>
+    </message>
+    <message>
+        <source>Timeouts:</source>
+        <translation>Timeouts:</translation>
+    </message>
+    <message>
+        <source>Exceptions:</source>
+        <translation>Exceptions:</translation>
+    </message>
+    <message>
+        <source>Failures:</source>
+        <translation>Failures:</translation>
+    </message>
+    <message>
+        <source>Mean round trip:</source>
+        <translation>Mean round trip:</translation>
+    </message>
+    <message>
+        <source>99th percentile:</source>
+        <translation>99th percentile:</translation>
+    </message>
+    <message>
+        <source>Round trip that 99 of 100 answers beat (over the last %1 answers)</source>
+        <translation>Round trip that 99 of 100 answers beat (over the last %1 answers)</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Recording to %1</source>
+        <translation>Recording to %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recording ended: %n row(s) in %1</source>
+        <translation>
+            <numerusform>Recording ended: %n row in %1</numerusform>
+            <numerusform>Recording ended: %n rows in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Record to file</source>
+        <translation>Record to file</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Value (%1)</source>
+        <translation>Value (%1)</translation>
+    </message>
+    <message>
+        <source>Output (%)</source>
+        <translation>Output (%)</translation>
+    </message>
+    <message>
+        <source>No trend: %1</source>
+        <translation>No trend: %1</translation>
+    </message>
+    <message>
+        <source>Link down: nothing is drawn until the device answers again</source>
+        <translation>Link down: nothing is drawn until the device answers again</translation>
+    </message>
+    <message>
+        <source>Waiting for the device&apos;s status (cyclic reading)</source>
+        <translation>Waiting for the device&apos;s status (cyclic reading)</translation>
+    </message>
+    <message>
+        <source>No status answer since %1</source>
+        <translation>No status answer since %1</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message numerus="yes">
+        <source>Recording: %n row(s)</source>
+        <translation>
+            <numerusform>Recording: %n row</numerusform>
+            <numerusform>Recording: %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Holds the picture still; samples are still taken and recorded</source>
+        <translation>Holds the picture still; samples are still taken and recorded</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Follow</translation>
+    </message>
+    <message>
+        <source>Back to the newest samples after zooming or panning</source>
+        <translation>Back to the newest samples after zooming or panning</translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Last minute</translation>
+    </message>
+    <message>
+        <source>Last 10 minutes</source>
+        <translation>Last 10 minutes</translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Last hour</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom the time axis · drag: pan · double click: follow the newest</source>
+        <translation>Wheel: zoom the time axis · drag: pan · double click: follow the newest</translation>
+    </message>
+    <message>
+        <source>Record every</source>
+        <translation>Record every</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Least time between two rows of a recording</source>
+        <translation>Least time between two rows of a recording</translation>
+    </message>
+    <message>
+        <source>Record to file...</source>
+        <translation>Record to file...</translation>
+    </message>
+    <message>
+        <source>Writes every status answer (one row per interval) to a CSV file</source>
+        <translation>Writes every status answer (one row per interval) to a CSV file</translation>
+    </message>
 </context>
 </TS>

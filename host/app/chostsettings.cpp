@@ -38,6 +38,8 @@ QString CHostSettings::keyName(Key key)
     case Port: return QStringLiteral("connection/port");
     case SerialPort: return QStringLiteral("connection/serialPort");
     case Address: return QStringLiteral("connection/address");
+    case RecordInterval: return QStringLiteral("trend/recordInterval");
+    case TrendWindow: return QStringLiteral("trend/window");
     }
     return QString();
 }

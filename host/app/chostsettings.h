@@ -8,7 +8,8 @@
 class QSettings;
 
 // What the host remembers between runs: the language, the cycle interval,
-// the window's geometry and splitter, and the last connection. Every key is
+// the window's geometry and splitter, the last connection, the trend's
+// time window and the recording interval. Every key is
 // named here once. The file lies in the generic configuration folder that
 // QStandardPaths reports, so a test that enables its test mode never reads
 // or writes the user's own file.
@@ -26,6 +27,8 @@ public:
         Port,
         SerialPort,
         Address,
+        RecordInterval,
+        TrendWindow,
     };
 
     CHostSettings();

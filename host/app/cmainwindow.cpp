@@ -16,6 +16,7 @@
 #include "cparametertree.h"
 #include "cparametertransfer.h"
 #include "cpendingedits.h"
+#include "cprocessviews.h"
 #include "cpluginregistry.h"
 #include "csetactions.h"
 #include "csimulatorprocess.h"
@@ -66,6 +67,7 @@ CMainWindow::CMainWindow(const CHostOptions &options, QWidget *parent)
     });
     createActions();
     createCentralArea();
+    createProcessViews();
 
     connectSignals();
 
@@ -228,6 +230,16 @@ void CMainWindow::createCentralArea()
     statusBar()->addPermanentWidget(m_status);
 }
 
+void CMainWindow::createProcessViews()
+{
+    m_views = new CProcessViews(m_session, this);
+    menuBar()->insertMenu(m_languageMenu->menuAction(), m_views->viewMenu());
+    m_fileMenu->insertAction(m_saveLogAction, m_views->recordAction());
+    connect(m_views, &CProcessViews::logMessage, this, &CMainWindow::log);
+    connect(m_views, &CProcessViews::errorMessage, this, &CMainWindow::reportError);
+    resizeDocks({m_logDock, m_views->trendDock()}, {100, 330}, Qt::Vertical);
+}
+
 QWidget *CMainWindow::createTree()
 {
     m_tree = new CParameterTree(this);
@@ -253,6 +265,8 @@ QWidget *CMainWindow::createFrontArea()
     connect(m_cycleInterval, &CCycleIntervalField::intervalChanged, this, [this](int milliseconds) {
         if (m_frontMonitor)
             m_frontMonitor->setCycleInterval(milliseconds);
+        if (m_views)
+            m_views->setPollInterval(milliseconds);
         m_status->setCyclicReading(isCyclicReading(), milliseconds);
     });
     layout->addWidget(m_cycleInterval);
@@ -264,6 +278,8 @@ bool CMainWindow::start()
     if (!loadDevice())
         return false;
     installFront();
+    m_views->deviceLoaded();
+    m_views->setPollInterval(m_cycleInterval->interval());
     createSimulator();
     if (m_options.hasDevice()) {
         CLinkSettings settings = m_connectionBar->settings();
@@ -556,6 +572,7 @@ void CMainWindow::retranslate()
     m_helpMenu->setTitle(CHostAppTr::tr("&Help"));
     m_aboutAction->setText(CHostAppTr::tr("&About"));
     m_logDock->setWindowTitle(CHostAppTr::tr("Communication log"));
+    m_views->retranslate(m_language->language());
     m_status->setLinkState(m_connectionBar->stateText());
     for (QAction *action : m_languageGroup->actions())
         action->setChecked(action->data().toString() == m_language->language());
@@ -578,6 +595,7 @@ QString CMainWindow::logText() const
 }
 
 CDeviceSession *CMainWindow::session() const { return m_session; }
+CProcessViews *CMainWindow::processViews() const { return m_views; }
 CPluginRegistry *CMainWindow::registry() const { return m_session->registry(); }
 CLoomworkPlugin *CMainWindow::plugin() const { return m_plugin; }
 CBaseWidget *CMainWindow::frontWidget() const { return m_front; }

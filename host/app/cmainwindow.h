@@ -23,6 +23,7 @@ class CParameterModel;
 class CParameterTree;
 class CPendingEdits;
 class CPluginRegistry;
+class CProcessViews;
 class CCommissioningActions;
 class CSetActions;
 class CSimulatorProcess;
@@ -36,12 +37,13 @@ class QSplitter;
 class QTreeView;
 
 // The host's main window: connection bar, parameter tree, the device's
-// front panel and a communication log. It loads the plugins, builds the
-// device's items from the description, initialises the plugin on them,
-// connects (to the simulator when no device was named and no other link was
-// chosen last time), reads all parameters and starts the front's cyclic
-// reading. Actions that would lose edits not yet written ask first; the
-// window remembers its geometry and the last connection.
+// front panel, a communication log, the trend and the traffic monitor. It
+// loads the plugins, builds the device's items from the description,
+// initialises the plugin on them, connects (to the simulator when no device
+// was named and no other link was chosen last time), reads all parameters
+// and starts the front's cyclic reading. Actions that would lose edits not
+// yet written ask first; the window remembers its geometry and the last
+// connection.
 class CMainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -71,6 +73,8 @@ public:
     CLogView *logView() const;
     CSimulatorProcess *simulator() const;
     QString logText() const;
+    // The trend (with recording) and the traffic monitor.
+    CProcessViews *processViews() const;
 
     // Connects with the connection bar's settings (starting the built-in
     // simulator again when it is the link and has ended) / disconnects
@@ -121,6 +125,7 @@ private:
     void createLanguageMenu();
     void connectSignals();
     void createCentralArea();
+    void createProcessViews();
     QWidget *createTree();
     QWidget *createFrontArea();
     void retranslate();
@@ -154,6 +159,7 @@ private:
     CSetActions *m_sets;
     CPendingEdits *m_pending;
     CCommissioningActions *m_commissioning;
+    CProcessViews *m_views = nullptr;
     bool m_closeConfirmed = false;      // edits not written were dealt with
 
     QMenu *m_fileMenu;

@@ -1,0 +1,230 @@
+// The trend against the simulator: limit and hysteresis lines where the
+// device holds them, in the value's unit (also after a unit change), a
+// stale link that breaks the line and says so, the time window, and the
+// recording the GUI writes.
+#include "ccsvrecorder.h"
+#include "chostsettings.h"
+#include "ctrendchart.h"
+#include "ctrendlimits.h"
+#include "ctrendview.h"
+#include "simrig.h"
+
+#include <QAction>
+
+namespace {
+
+typedef QMap<QString, double> Lines; // caption -> value
+
+Lines linesOf(const QVector<CTrendData::Line> &lines)
+{
+    Lines map;
+    for (const CTrendData::Line &line : lines)
+        map.insert(line.caption + (line.dashed ? QStringLiteral(" (dashed)") : QString()), line.value);
+    return map;
+}
+
+bool approxEqual(const Lines &shown, const Lines &expected)
+{
+    if (shown.keys() != expected.keys())
+        return false;
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        if (qAbs(shown.value(it.key()) - it.value()) > 1e-4 * qMax(1.0, qAbs(it.value())))
+            return false;
+    }
+    return true;
+}
+
+QString describe(const Lines &lines)
+{
+    QStringList parts;
+    for (auto it = lines.cbegin(); it != lines.cend(); ++it)
+        parts << QStringLiteral("%1=%2").arg(it.key()).arg(it.value());
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+class tst_TrendView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        CHostSettings().clear();
+    }
+
+    // The limits of the description's chart items, the hysteresis where it
+    // takes effect, in the unit the device holds; an edit not written moves
+    // no line, and a unit other than the value's draws none on its axis.
+    void limitsInTheSelectedUnit_data()
+    {
+        QTest::addColumn<int>("unitIndex");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<double>("factor"); // from mbar
+
+        QTest::newRow("mbar") << 0 << "mbar" << 1.0;
+        QTest::newRow("Pa") << 1 << "Pa" << 100.0;
+        QTest::newRow("kPa") << 2 << "kPa" << 0.1;
+    }
+
+    void limitsInTheSelectedUnit()
+    {
+        QFETCH(int, unitIndex);
+        QFETCH(QString, unit);
+        QFETCH(double, factor);
+
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("50")}));
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        if (unitIndex != 0) {
+            CItem *selector = rig.item(QStringLiteral("Einheit"));
+            selector->setValue(unitIndex);
+            emit selector->valueEdited();
+            QVERIFY(rig.transfer([&] { rig.session.parameters()->writeModified(); }));
+        }
+        rig.item(QStringLiteral("GrenzwertMaxAlarm"))->setValue(123.0 * factor); // edited, not written
+
+        const Lines expected{{"Grenzwert Max", 200 * factor},
+                             {"Hysterese Max (dashed)", 195 * factor},
+                             {"Grenzwert Min", 20 * factor},
+                             {"Hysterese Min (dashed)", 25 * factor},
+                             {"Sollwert", 100 * factor}};
+        const Lines shown = linesOf(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), unit));
+        QVERIFY2(approxEqual(shown, expected), qPrintable(describe(shown)));
+        const QString other = unit == QLatin1String("mbar") ? QStringLiteral("kPa") : QStringLiteral("mbar");
+        QVERIFY(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), other).isEmpty());
+
+        // The view draws the value in that unit, as the device shows it (50 mbar
+        // fit the display's four digits in every unit).
+        CTrendView view(&rig.session);
+        QVERIFY(view.attach());
+        rig.startPolling(50);
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().unit() == unit; }, 5000));
+        view.chart()->refresh();
+        double low = 0, high = 0;
+        QVERIFY(view.data().range(CTrendData::Value, view.data().firstTime(), view.data().lastTime(), &low, &high));
+        QVERIFY2(qAbs(high - 50 * factor) < 1e-6 * qMax(1.0, 50 * factor), qPrintable(QString::number(high)));
+        QVERIFY(view.chart()->cursorText(view.data().lastTime()).contains(unit));
+    }
+
+    // A unit change while the trend runs: what was drawn before is shown
+    // in the new unit, not left at its old numbers.
+    void unitChangeWhileRunning()
+    {
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("100")}));
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        CTrendView view(&rig.session);
+        QVERIFY(view.attach());
+        rig.startPolling(50);
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().unit() == QLatin1String("mbar"); }, 5000));
+        const qint64 before = view.data().lastTime();
+        CItem *selector = rig.item(QStringLiteral("Einheit"));
+        selector->setValue(2); // kPa
+        emit selector->valueEdited();
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->writeModified(); }));
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().unit() == QLatin1String("kPa"); }, 5000));
+        qint64 at = 0;
+        double value = 0, output = 0;
+        QVERIFY(view.data().nearest(before, 0, &at, &value, &output));
+        QCOMPARE(value, 10.0);
+        const Lines shown = linesOf(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(),
+                                                        view.data().unit()));
+        QVERIFY2(qAbs(shown.value(QStringLiteral("Grenzwert Max")) - 20.0) < 1e-4, qPrintable(describe(shown)));
+    }
+
+    // A device that stops answering: no line bridges the silence, the view
+    // says since when nothing came, and the line goes on when it answers.
+    void staleLink()
+    {
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("100")}, 300));
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        CTrendView view(&rig.session);
+        QVERIFY(view.attach());
+        view.setPollInterval(100);
+        rig.startPolling(100);
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().size() >= 3; }, 5000));
+        rig.sim.pause();
+        QVERIFY(QTest::qWaitFor([&]() {
+            return view.statusText().contains(QLatin1String("No status answer since"))
+                || view.statusText().contains(QLatin1String("Link down"));
+        }, 10000));
+        const int before = view.data().size();
+        rig.sim.resume();
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().size() >= before + 3; }, 15000));
+        view.chart()->goLive();
+        view.chart()->setWindow(0);
+        QVERIFY2(view.chart()->lineCount(CTrendData::Value) >= 2, "a line bridges the silence");
+        QVERIFY(!view.statusText().contains(QLatin1String("No status answer")));
+    }
+
+    // The chosen window is the span the chart follows; zooming stops the
+    // following until asked to follow again.
+    void timeWindow_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<qint64>("span");
+
+        QTest::newRow("1 min") << int(CTrendView::LastMinute) << qint64(60000);
+        QTest::newRow("10 min") << int(CTrendView::Last10Minutes) << qint64(600000);
+        QTest::newRow("1 h") << int(CTrendView::LastHour) << qint64(3600000);
+    }
+
+    void timeWindow()
+    {
+        QFETCH(int, window);
+        QFETCH(qint64, span);
+
+        CDeviceSession session;
+        CTrendView view(&session);
+        view.setWindow(CTrendView::Window(window));
+        CTrendChart *chart = view.chart();
+        QCOMPARE(chart->spanTo() - chart->spanFrom(), span);
+        QSignalSpy live(chart, &CTrendChart::liveChanged);
+        chart->showSpan(chart->spanFrom(), chart->spanFrom() + span / 4);
+        QVERIFY(!chart->isLive());
+        chart->refresh();
+        QCOMPARE(chart->spanTo() - chart->spanFrom(), span / 4);
+        chart->goLive();
+        QCOMPARE(chart->spanTo() - chart->spanFrom(), span);
+        QCOMPARE(live.size(), 2);
+        QCOMPARE(CHostSettings().value(CHostSettings::TrendWindow).toInt(), window);
+    }
+
+    // Record to file from the GUI: one row per recording interval, the
+    // interval kept as a setting.
+    void recording()
+    {
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("100")}));
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        CTrendView view(&rig.session);
+        QVERIFY(view.attach());
+        view.setRecordInterval(200);
+        QCOMPARE(CHostSettings().value(CHostSettings::RecordInterval).toInt(), 200);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("trend.csv"));
+        QVERIFY(view.startRecording(file));
+        QVERIFY(view.recordAction()->isChecked());
+        rig.startPolling(50);
+        QTest::qWait(1500);
+        view.stopRecording();
+        QVERIFY(!view.recordAction()->isChecked());
+        QFile csv(file);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), CCsvRecorder::header());
+        QVERIFY2(lines.size() - 1 >= 4 && lines.size() - 1 <= 9, qPrintable(lines.join('\n')));
+        QVERIFY2(lines.at(1).split(QLatin1Char(',')).mid(1, 3) == (QStringList{"100.0", "100.0", "mbar"}),
+                 qPrintable(lines.join(QLatin1Char('\n'))));
+
+        QVERIFY(!view.startRecording(dir.filePath(QStringLiteral("missing/trend.csv"))));
+        QVERIFY(!view.recordAction()->isChecked());
+    }
+};
+
+QTEST_MAIN(tst_TrendView)
+#include "tst_trendview.moc"
