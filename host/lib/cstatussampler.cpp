@@ -26,6 +26,8 @@ CStatusSampler::CStatusSampler(CModbusMaster *master, CParameterTransfer *parame
     m_settleMs = data->section(QStringLiteral("display")).value(QStringLiteral("unitSettleMs")).toInt();
     connect(master, &CModbusMaster::dataResponse, this, &CStatusSampler::onResponse);
     connect(parameters, &CParameterTransfer::statesChanged, this, &CStatusSampler::onStatesChanged);
+    // A unit read before the sampler started counts as just read.
+    onStatesChanged();
 }
 
 // A unit that becomes known starts the display's settling time: after a

@@ -23,7 +23,8 @@ class CParameterTransfer;
 // unit is under way, and for the time the device data give its display to
 // follow a new unit (the display may go on showing the old number for a
 // moment after the device took the new unit), counted from each change and
-// from the first read (the change may have come from another client).
+// from the first read or the sampler's start (the change may have come from
+// another client).
 class LOOMWORKHOST_EXPORT CStatusSampler : public QObject
 {
     Q_OBJECT
