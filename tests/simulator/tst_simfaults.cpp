@@ -54,6 +54,19 @@ public:
         return received + m_socket.readAll();
     }
 
+    // Sends bytes as they are; true when the simulator then closes the
+    // connection within waitMs.
+    bool closesAfter(const QByteArray &bytes, int waitMs = 3000)
+    {
+        m_socket.write(bytes);
+        m_socket.flush();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < waitMs && m_socket.state() == QAbstractSocket::ConnectedState)
+            m_socket.waitForDisconnected(int(qMax<qint64>(1, waitMs - clock.elapsed())));
+        return clientClosed();
+    }
+
     bool clientClosed() const { return m_socket.state() != QAbstractSocket::ConnectedState; }
     QProcess &process() { return m_process; }
     quint16 port() const { return m_port; }
@@ -157,6 +170,27 @@ private slots:
             QVERIFY(sim.connectClient());
             QVERIFY(!sim.exchange(99, 1, StatusPdu, 1000).isEmpty());
         }
+    }
+
+    // A broken MBAP stream cannot be resynchronised: the simulator closes the
+    // connection, whether it answers itself or through its fault proxy, and
+    // serves the next one.
+    void brokenStreamCloses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("answering itself") << QStringList();
+        QTest::newRow("through the fault proxy") << QStringList{"--exception-every", "1000"};
+    }
+
+    void brokenStreamCloses()
+    {
+        QFETCH(QStringList, arguments);
+        Simulator sim;
+        QVERIFY(sim.start(arguments));
+        QCOMPARE(classify(sim.exchange(1, 1, StatusPdu), 1), QStringLiteral("ok"));
+        QVERIFY(sim.closesAfter(CMbapFrame::withProtocolId(CMbapFrame::build(2, 1, StatusPdu), 1)));
+        QVERIFY(sim.connectClient());
+        QCOMPARE(classify(sim.exchange(3, 1, StatusPdu), 3), QStringLiteral("ok"));
     }
 
     // Devices per unit id: each answers under its own id with its own serial
