@@ -44,18 +44,13 @@ void CDirectEndpoint::readClient(QTcpSocket *client)
 {
     QByteArray &buffer = m_buffers[client];
     buffer += client->readAll();
-    for (;;) {
-        const int size = CMbapFrame::frameSize(buffer);
-        if (size < 0) {
-            buffer.clear();
-            client->disconnectFromHost();
-            return;
-        }
-        if (size == 0)
-            return;
-        const QByteArray frame = buffer.left(size);
-        buffer.remove(0, size);
+    QByteArray frame;
+    CMbapFrame::Take taken;
+    while ((taken = CMbapFrame::takeFrame(buffer, &frame)) == CMbapFrame::Take::Frame)
         client->write(answer(frame));
+    if (taken == CMbapFrame::Take::Broken) {
+        buffer.clear();
+        client->disconnectFromHost();
     }
 }
 

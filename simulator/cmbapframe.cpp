@@ -25,6 +25,18 @@ int CMbapFrame::frameSize(const QByteArray &buffer)
     return buffer.size() >= size ? size : 0;
 }
 
+CMbapFrame::Take CMbapFrame::takeFrame(QByteArray &buffer, QByteArray *frame)
+{
+    const int size = frameSize(buffer);
+    if (size < 0)
+        return Take::Broken;
+    if (size == 0)
+        return Take::NeedMore;
+    *frame = buffer.left(size);
+    buffer.remove(0, size);
+    return Take::Frame;
+}
+
 quint16 CMbapFrame::transactionId(const QByteArray &frame)
 {
     return wordAt(frame, 0);

@@ -16,6 +16,11 @@ public:
     // id not 0, or a length field outside 2..254).
     static int frameSize(const QByteArray &buffer);
 
+    enum class Take { Frame, NeedMore, Broken };
+    // Moves the first complete frame of buffer into frame; NeedMore leaves
+    // buffer as it is, Broken means the header is invalid (see frameSize).
+    static Take takeFrame(QByteArray &buffer, QByteArray *frame);
+
     static quint16 transactionId(const QByteArray &frame);
     static quint8 unitId(const QByteArray &frame);
     static quint8 functionCode(const QByteArray &frame);

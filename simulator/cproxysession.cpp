@@ -57,20 +57,21 @@ CProxySession::Upstream *CProxySession::upstream(quint16 port)
 void CProxySession::readClient()
 {
     m_clientBuffer += m_client->readAll();
+    QByteArray frame;
     while (!m_closing) {
-        const int size = CMbapFrame::frameSize(m_clientBuffer);
-        if (size < 0) {
+        switch (CMbapFrame::takeFrame(m_clientBuffer, &frame)) {
+        case CMbapFrame::Take::Frame:
+            handleRequest(frame);
+            break;
+        case CMbapFrame::Take::NeedMore:
+            return;
+        case CMbapFrame::Take::Broken:
             // A server cannot resynchronise on a broken MBAP stream; close as devices do.
             log(QStringLiteral("invalid MBAP header, closing"));
             m_clientBuffer.clear();
             m_client->disconnectFromHost();
             return;
         }
-        if (size == 0)
-            return;
-        const QByteArray frame = m_clientBuffer.left(size);
-        m_clientBuffer.remove(0, size);
-        handleRequest(frame);
     }
 }
 
@@ -119,12 +120,8 @@ void CProxySession::handleRequest(const QByteArray &frame)
 void CProxySession::readServer(Upstream *server)
 {
     server->buffer += server->socket->readAll();
-    for (;;) {
-        const int size = CMbapFrame::frameSize(server->buffer);
-        if (size <= 0)
-            return;
-        const QByteArray frame = server->buffer.left(size);
-        server->buffer.remove(0, size);
+    QByteArray frame;
+    while (CMbapFrame::takeFrame(server->buffer, &frame) == CMbapFrame::Take::Frame) {
         if (server->pending.isEmpty())
             continue;
         const Pending pending = server->pending.takeFirst();
