@@ -31,9 +31,11 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 # Qt 5.15's JSON parser leaks a few bytes on some malformed nested documents;
 # in this target the leak checker would stop on Qt's allocations, not ours
-# (AddressSanitizer and UndefinedBehaviorSanitizer still watch it).
+# (AddressSanitizer and UndefinedBehaviorSanitizer still watch it). Both the
+# per-input check and the one at exit are off for it: the bytes Qt lost
+# during the run are still reported when the process ends.
 without_leak_check=" fuzz_parameterset "
-export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
+asan="halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 for t in "${targets[@]}"; do
   [ -x "$t" ] || continue
@@ -46,8 +48,12 @@ for t in "${targets[@]}"; do
   log="$build/$name.log"
   status=0
   leaks=()
-  [[ "$without_leak_check" == *" $name "* ]] && leaks=(-detect_leaks=0)
-  QT_QPA_PLATFORM=offscreen "$t" -max_total_time="$seconds" -print_final_stats=1 "${leaks[@]}" "$corpus" "${seeds[@]}" \
+  detect=1
+  if [[ "$without_leak_check" == *" $name "* ]]; then
+    leaks=(-detect_leaks=0)
+    detect=0
+  fi
+  ASAN_OPTIONS="detect_leaks=$detect:$asan" QT_QPA_PLATFORM=offscreen "$t" -max_total_time="$seconds" -print_final_stats=1 "${leaks[@]}" "$corpus" "${seeds[@]}" \
     >"$log" 2>&1 || status=$?
   grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' "$log" || true
   if [ "$status" -ne 0 ]; then
