@@ -237,7 +237,14 @@ void CMainWindow::createProcessViews()
     m_fileMenu->insertAction(m_saveLogAction, m_views->recordAction());
     connect(m_views, &CProcessViews::logMessage, this, &CMainWindow::log);
     connect(m_views, &CProcessViews::errorMessage, this, &CMainWindow::reportError);
-    resizeDocks({m_logDock, m_views->trendDock()}, {100, 330}, Qt::Vertical);
+    // Log and trend share one row under the tree and front panel, so the
+    // front's display stays in view at the default window size.
+    QDockWidget *trend = m_views->trendDock();
+    splitDockWidget(m_logDock, trend, Qt::Horizontal);
+    tabifyDockWidget(trend, m_views->trafficDock());
+    trend->raise();
+    resizeDocks({m_logDock}, {280}, Qt::Vertical);
+    resizeDocks({m_logDock, trend}, {420, 860}, Qt::Horizontal);
 }
 
 QWidget *CMainWindow::createTree()

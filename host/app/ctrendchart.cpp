@@ -48,7 +48,12 @@ CTrendChart::CTrendChart(const CTrendData *data, QWidget *parent)
     m_chart->setLocalizeNumbers(true);
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the plot and in a smaller font, the legend leaves the plot its
+    // height and still lists every line when the dock is low.
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    QFont legendFont = font();
+    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
+    m_chart->legend()->setFont(legendFont);
     m_timeAxis->setFormat(QStringLiteral("hh:mm:ss"));
     m_timeAxis->setTickCount(7);
     m_outputAxis->setRange(0, 100);
