@@ -64,6 +64,11 @@ private slots:
         for (const CItem *item : session.parameters()->items())
             names << item->objectName();
         QCOMPARE(names, QStringList({"OrderNumber", "SerialNumber", "Firmware", "Setpoint", "Mode", "Range"}));
+        // Loading again replaces the tree and binds the plugin anew: one of each.
+        QVERIFY(session.loadDescription(QStringLiteral(TESTMETER_DESCRIPTION)));
+        QCOMPARE(session.parameters()->items().size(), names.size());
+        QCOMPARE(session.root()->findChildren<QObject *>(session.backend()->objectName()).size(), 1);
+        QCOMPARE(session.root()->findChildren<CItem *>(QStringLiteral("Setpoint")).size(), 1);
     }
 
     void readsWhatTheDeviceHolds()

@@ -161,7 +161,21 @@ private slots:
         CItem *limit = makeItem(QStringLiteral("GrenzwertMaxAlarm"), 0x20);
         CItem *other = makeItem(QStringLiteral("Sollwert"), 0x200); // a read of its own
         m_transfer->collectItems(m_root);
+        // A receiver of the end that waits in an event loop of its own, as a
+        // dialog does, does not hold up the link: a read meanwhile is answered.
+        bool answeredInDialog = false;
+        const auto dialog = connect(m_transfer, &CParameterTransfer::finished, this, [&]() {
+            QEventLoop loop;
+            m_master->read(0x30, 1, [&](const CModbusMaster::Result &r) {
+                answeredInDialog = r.ok;
+                loop.quit();
+            });
+            QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+            loop.exec();
+        });
         QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        disconnect(dialog);
+        QVERIFY(answeredInDialog);
         // The device clamps the limit to 500 whatever is written.
         connect(m_server, &QModbusServer::dataWritten, this, [&](QModbusDataUnit::RegisterType, int start, int size) {
             if (start <= 0x20 && start + size > 0x20)
