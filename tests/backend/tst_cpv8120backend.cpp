@@ -167,34 +167,6 @@ private slots:
         }
     }
 
-    // A slot finds its items anew in the live tree, also after renames that no
-    // signal reported: here an object ahead of point 1 comes to answer for it.
-    void slotsSeeUnseenRenames_data()
-    {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("signals blocked") << true;
-        QTest::newRow("everything disconnected") << false;
-    }
-
-    void slotsSeeUnseenRenames()
-    {
-        QFETCH(bool, blocked);
-        Device device;
-        auto *foreign = new QObject(device.tree.root());
-        foreign->setObjectName(QStringLiteral("Label"));
-        moveToFront(foreign);
-        device.set("MessbereichMax", 5);
-        QCOMPARE(rangeOf(device.item(inputPoint(5))), Range(0, 50));
-        {
-            const QSignalBlocker blocker(blocked ? foreign : nullptr);
-            if (!blocked)
-                foreign->disconnect();
-            foreign->setObjectName(QStringLiteral("StuetzpunktEingang_1_Label"));
-        }
-        device.set("MessbereichMax", 6);
-        QCOMPARE(rangeOf(device.item(inputPoint(5))), Range(0, 600));
-    }
-
     void pointLayout_data()
     {
         QTest::addColumn<int>("count");
