@@ -1,15 +1,13 @@
 // The main window with a second device of the family, the TM 100 test
 // meter, given by its plugin directory and description: it shows the meter's
-// front and values, reads its display cyclically and writes in the meter's
-// order. Every test function also runs alone: init() connects.
+// front and values and reads its display cyclically (the meter's write order
+// is the session's test). Every test function also runs alone: init() connects.
 #include "chostsettings.h"
 #include "cfrontmonitor.h"
 #include "cmainwindow.h"
 #include "cparametermodel.h"
 #include "cparametertransfer.h"
 #include "ctestmeterdevice.h"
-#include "ctransferrunner.h"
-#include "cwritepreviewdialog.h"
 #include "cdevicesession.h"
 #include "items/citem.h"
 #include "widgets/cbasewidget.h"
@@ -80,28 +78,6 @@ private slots:
         QVERIFY(display);
         QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("-7.3"), 5000);
         m_window->setCyclicReading(false);
-    }
-
-    // A wider range and a setpoint that only it allows: the preview and
-    // the write go in the meter's order, range first.
-    void writesInTheMetersOrder()
-    {
-        CParameterModel *model = m_window->parameterModel();
-        QVERIFY(model->setData(model->indexOf(item("Range"), CParameterModel::ValueColumn), 500));
-        QVERIFY(model->setData(model->indexOf(item("Setpoint"), CParameterModel::ValueColumn), 400.0));
-        QCOMPARE(model->valueState(item("Setpoint")), CParameterModel::Pending);
-        m_device.clearRequests();
-        m_window->writeModified();
-        CWritePreviewDialog *preview = m_window->transfers()->preview();
-        QVERIFY2(preview, qPrintable(m_window->logText().right(400)));
-        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
-        preview->accept();
-        QVERIFY(written.wait(10000));
-        QCOMPARE(written.first().first().toBool(), true);
-        QCOMPARE(m_device.writtenAddresses(), QList<int>({CTestMeterDevice::Range, CTestMeterDevice::Setpoint}));
-        QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint), 400.0f);
-        QCOMPARE(int(m_device.word(CTestMeterDevice::Range)), 500);
-        QCOMPARE(model->valueState(item("Setpoint")), CParameterModel::Unmarked);
     }
 
 private:

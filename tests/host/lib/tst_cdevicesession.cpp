@@ -101,9 +101,9 @@ private slots:
         QTest::newRow("setpoint above the range") << QStringList{"Setpoint"} << QVariantList{150.0} << false
                                                   << QList<int>{};
         // The range governs: it goes first although it lies behind the
-        // setpoint, or the meter would refuse the setpoint.
-        QTest::newRow("wider range and a setpoint in it")
-            << QStringList{"Range", "Setpoint"} << QVariantList{500, 300.0} << true
+        // setpoint and was edited last, or the meter would refuse the setpoint.
+        QTest::newRow("a setpoint in a wider range")
+            << QStringList{"Setpoint", "Range"} << QVariantList{300.0, 500} << true
             << QList<int>{CTestMeterDevice::Range, CTestMeterDevice::Setpoint};
     }
 
