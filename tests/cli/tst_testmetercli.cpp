@@ -2,12 +2,12 @@
 // given by its plugin directory and description: read and the display work
 // from the meter's own plugin and files (writes in the meter's order are the
 // session's test).
+#include "cliprocess.h"
 #include "ctestmeterdevice.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSignalSpy>
 #include <QtTest>
 
 class tst_TestMeterCli : public QObject
@@ -17,7 +17,6 @@ class tst_TestMeterCli : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<QProcess::ExitStatus>();
         QVERIFY(m_device.start());
     }
 
@@ -125,24 +124,15 @@ private:
     // program's event loop meanwhile.
     int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        environment.insert(QStringLiteral("QT_LOGGING_RULES"), m_loggingRules);
-        process.setProcessEnvironment(environment);
-        QSignalSpy finished(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
-        process.start(QStringLiteral(LOOMWORK_CLI),
-                      QStringList{"--tcp", m_device.endpoint(), "--plugin-dir", QStringLiteral(TESTMETER_PLUGIN_DIR),
-                                  "--description", QStringLiteral(TESTMETER_DESCRIPTION)}
-                          + args);
-        if (!finished.wait(30000))
-            return -1;
+        const CliRun done = runCli(QStringList{"--tcp", m_device.endpoint(), "--plugin-dir",
+                                               QStringLiteral(TESTMETER_PLUGIN_DIR), "--description",
+                                               QStringLiteral(TESTMETER_DESCRIPTION)} + args,
+                                   m_loggingRules);
         if (out)
-            *out = process.readAllStandardOutput();
+            *out = done.out;
         if (err)
-            *err = process.readAllStandardError();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+            *err = done.err;
+        return done.code;
     }
 
     CTestMeterDevice m_device;
