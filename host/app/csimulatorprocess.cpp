@@ -1,5 +1,6 @@
 #include "csimulatorprocess.h"
 
+#include "cchildprocess.h"
 #include "chostapptr.h"
 #include "clinkendpoint.h"
 #include "items/cinstalllayout.h"
@@ -11,7 +12,7 @@
 
 CSimulatorProcess::CSimulatorProcess(QObject *parent)
     : QObject(parent)
-    , m_process(new QProcess(this))
+    , m_process(new CChildProcess(this))
 {
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(m_process, &QProcess::readyReadStandardOutput, this, &CSimulatorProcess::readLine);
