@@ -4,15 +4,44 @@
 
 #include "description/cparameterdescription.h"
 #include "description/descriptionreader.h"
+#include "description/xmltree.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+bool sameTree(const XmlElement &a, const XmlElement &b)
+{
+    if (a.tag != b.tag || a.attributes != b.attributes || a.children.size() != b.children.size())
+        return false;
+    for (size_t i = 0; i < a.children.size(); ++i) {
+        if (!sameTree(*a.children[i], *b.children[i]))
+            return false;
+    }
+    return true;
+}
+
+// The plain-form reader may only take documents the general reader reads,
+// and must build the same tree from them.
+void checkPlainReader(const QByteArray &bytes)
+{
+    const XmlParseResult fast = parseXml(bytes, true);
+    const XmlParseResult general = parseXmlGeneral(bytes, true);
+    if (fast.status != general.status || fast.reason != general.reason)
+        std::abort();
+    if (fast.status == XmlStatus::Ok && (!fast.root || !general.root || !sameTree(*fast.root, *general.root)))
+        std::abort();
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     crc16(bytes);
+    checkPlainReader(bytes);
     // Runs readDocumentBytes whenever the body alone does not parse.
     const XmlParseResult parsed = DescriptionReader::parseDescription(bytes);
     if (parsed.root) {

@@ -2,6 +2,7 @@
 
 #include "description/descriptionvocabulary.h"
 #include "description/xmllimits.h"
+#include "description/plainxmlreader.h"
 #include "description/cloomworktr.h"
 
 #include <QBuffer>
@@ -28,10 +29,6 @@ bool XmlElement::hasAttribute(const QString &name) const
     return false;
 }
 
-namespace {
-
-// Length of the valid UTF-8 sequence at data[i], or 0 when it is invalid
-// (overlong forms, surrogates and code points above U+10FFFF included).
 int utf8SequenceLength(const uchar *data, qsizetype i, qsizetype size)
 {
     const uchar lead = data[i];
@@ -60,6 +57,8 @@ int utf8SequenceLength(const uchar *data, qsizetype i, qsizetype size)
         return 0;
     return length;
 }
+
+namespace {
 
 // Offset of the first invalid UTF-8 sequence, or -1 when there is none.
 qsizetype firstInvalidUtf8(const QByteArray &bytes)
@@ -91,7 +90,7 @@ bool declaresOtherEncoding(const QByteArray &bytes)
     return !(rest.startsWith("\"utf-8\"") || rest.startsWith("\"utf8\""));
 }
 
-XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree);
+XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree, bool plainFirst = true);
 
 // True when the document is read as UTF-8 and its first bytes hold no zero
 // byte (which the control-character scan below leaves to the parser).
@@ -246,7 +245,7 @@ bool hasValidNames(const QXmlStreamReader &reader)
 class TreeBuilder
 {
 public:
-    explicit TreeBuilder(bool buildTree) : m_buildTree(buildTree) {}
+    TreeBuilder(bool buildTree, bool plainFirst) : m_buildTree(buildTree), m_plainFirst(plainFirst) {}
 
     XmlParseResult run(const QByteArray &bytes)
     {
@@ -259,6 +258,14 @@ public:
         const qsizetype control = firstForbiddenControl(bytes);
         if (control >= 0)
             return failAtControl(bytes, control);
+        if (m_plainFirst) {
+            PlainXmlReader plain(bytes, m_buildTree);
+            if (plain.read()) {
+                result.status = XmlStatus::Ok;
+                result.root = plain.takeRoot();
+                return result;
+            }
+        }
         // Read through a device, the reader decodes a few kilobytes at a
         // time instead of a copy of the whole text.
         QBuffer input;
@@ -362,10 +369,8 @@ private:
         return tag == Qvr::GroupTag || tag == Qvr::ValueTag;
     }
 
-    static const int MaxSharedValueLength = 12;
-    static const int MaxSharedStrings = 4096;
-
     bool m_buildTree;
+    bool m_plainFirst;
     QHash<QString, QString> m_strings;
     int m_depth = 0;
     int m_hiddenDepth = 0;
@@ -377,9 +382,9 @@ private:
 
 namespace {
 
-XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree)
+XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree, bool plainFirst)
 {
-    return TreeBuilder(buildTree).run(bytes);
+    return TreeBuilder(buildTree, plainFirst).run(bytes);
 }
 
 } // namespace
@@ -387,6 +392,11 @@ XmlParseResult parseChecked(const QByteArray &bytes, bool buildTree)
 XmlParseResult parseXml(const QByteArray &bytes, bool buildTree)
 {
     return parseChecked(bytes, buildTree);
+}
+
+XmlParseResult parseXmlGeneral(const QByteArray &bytes, bool buildTree)
+{
+    return parseChecked(bytes, buildTree, false);
 }
 
 XmlStatus statusWithTail(const QByteArray &document, const QByteArray &tail)

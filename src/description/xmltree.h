@@ -37,6 +37,10 @@ struct XmlParseResult
 // is refused before it can exhaust stack or memory.
 constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
 constexpr int MaxElementDepth = 256;
+// The tree shares one copy of each name and of each value up to this many
+// characters, for at most this many different texts.
+constexpr int MaxSharedValueLength = 12;
+constexpr int MaxSharedStrings = 4096;
 
 // Parses bytes without namespace processing. Refuses documents larger than
 // MaxDocumentBytes, over a limit of xmllimits.h, nested deeper than
@@ -44,7 +48,14 @@ constexpr int MaxElementDepth = 256;
 // predefined ones; a document type declaration without entities is accepted.
 // With buildTree, keeps the root and, below it, the "group" and "value"
 // elements (other elements and their content are checked but not kept).
+// Documents in the plain form of plainxmlreader.h are read by that reader.
 XmlParseResult parseXml(const QByteArray &bytes, bool buildTree);
+// The same, with every document read by the general reader.
+XmlParseResult parseXmlGeneral(const QByteArray &bytes, bool buildTree);
+
+// Length of the valid UTF-8 sequence at data[i], or 0 when it is invalid
+// (overlong forms, surrogates and code points above U+10FFFF included).
+int utf8SequenceLength(const uchar *data, qsizetype i, qsizetype size);
 
 // The status parseXml(document + tail) gives, for a document that parses.
 // Behind the root only blanks may follow, or an unfinished character that

@@ -107,6 +107,29 @@ private slots:
             << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR>&boom;</QVR>") << false;
         QTest::newRow("external subset, predefined entities")
             << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR a=\"&amp;&#65;&lt;\"/>") << true;
+        // The plain form that description files use (read without a general
+        // XML tokenizer) and its near misses.
+        QTest::newRow("plain: comments, instructions, CDATA, references, blanks")
+            << QByteArray("<?xml version='1.0' encoding='utf-8' ?>\n<?pi x?><QVR a = \"&amp;&lt;&gt;&quot;&apos;\" "
+                          "b='x\"]]>'>\r\n<!--c--><![CDATA[<a>]]]]><v/>a>b&amp;</QVR >\n<!---->\n")
+            << true;
+        QTest::newRow("plain: four-byte character in a value") << QByteArray("<QVR a=\"\xF0\x9F\x98\x80\"/>") << true;
+        QTest::newRow("attribute given twice") << QByteArray("<QVR a=\"1\" a=\"2\"/>") << false;
+        QTest::newRow("no blank between attributes") << QByteArray("<QVR a=\"1\"b=\"2\"/>") << false;
+        QTest::newRow("unquoted value") << QByteArray("<QVR a=1/>") << false;
+        QTest::newRow("< in a value") << QByteArray("<QVR a=\"<\"/>") << false;
+        QTest::newRow("]]> in text") << QByteArray("<QVR>]]></QVR>") << false;
+        QTest::newRow("-- in a comment") << QByteArray("<QVR><!-- a -- b --></QVR>") << false;
+        QTest::newRow("end tag of another element") << QByteArray("<QVR><a></b></QVR>") << false;
+        QTest::newRow("second root") << QByteArray("<QVR/><QVR/>") << false;
+        QTest::newRow("text after the root") << QByteArray("<QVR/>x") << false;
+        QTest::newRow("declaration not at the start") << QByteArray(" <?xml version=\"1.0\"?><QVR/>") << false;
+        QTest::newRow("reserved instruction target") << QByteArray("<QVR><?XmL x?></QVR>") << false;
+        QTest::newRow("reference without a semicolon") << QByteArray("<QVR a=\"&amp\"/>") << false;
+        QTest::newRow("noncharacter U+FFFF") << QByteArray("<QVR>\xEF\xBF\xBF</QVR>") << false;
+        QTest::newRow("unfinished CDATA section") << QByteArray("<QVR><![CDATA[x]]</QVR>") << false;
+        QTest::newRow("blank inside an empty-element tag") << QByteArray("<QVR a=\"1\"/ >") << false;
+        QTest::newRow("unfinished comment behind the root") << QByteArray("<QVR/>\n<!-- x --") << false;
         QTest::newRow("deepest nesting allowed") << nested(255) << true;
         QTest::newRow("nesting one level too deep") << nested(256) << false;
         QTest::newRow("oversized") << document("<v n=\"" + QByteArray(64 * 1024 * 1024, 'x') + "\"/>") << false;
@@ -303,8 +326,18 @@ private slots:
         QCOMPARE(::readDocumentBytes(bytes, 2, &why), ::readDocumentBytes(bytes, 2));
     }
 
+    // The same records whether the plain-form reader or, behind a document
+    // type, the general reader reads the file.
+    void objectsAndFeatures_data()
+    {
+        QTest::addColumn<QByteArray>("beforeRoot");
+        QTest::newRow("plain form") << QByteArray();
+        QTest::newRow("general reader") << QByteArray("<!DOCTYPE QVR>\n");
+    }
+
     void objectsAndFeatures()
     {
+        QFETCH(QByteArray, beforeRoot);
         const QByteArray messung = object(
             "Messung",
             "<group name=\"QVR_LINE\"><value name=\"Base\" Default=\"1\"/><value name=\"NoDefault\"/>"
@@ -317,10 +350,12 @@ private slots:
             "<group name=\"Uhr\"><value name=\"Address\" Default=\"0x10\"/></group><group><value name=\"x\"/></group>"
             "</group><group name=\"IOMapping\"/></group>";
         CParameterDescription loaded;
-        QVERIFY(loaded.load(writeFile(sealed(description(messung + listObject("A", "first") + listObject("A", "second")
-                                                         + "<group name=\"QVR_OBJECT\"/>" + features)))));
+        QByteArray bytes = description(messung + listObject("A", "first") + listObject("A", "second &amp; &lt;third&gt;")
+                                       + "<group name=\"QVR_OBJECT\"/>" + features);
+        bytes.insert(bytes.indexOf("<QVR>"), beforeRoot);
+        QVERIFY(loaded.load(writeFile(sealed(bytes))));
         QCOMPARE(loaded.objects().keys(), (QStringList{"A", "Messung"}));
-        QCOMPARE(loaded.object("A")->listTypes.first().value("name"), QStringLiteral("second"));
+        QCOMPARE(loaded.object("A")->listTypes.first().value("name"), QStringLiteral("second & <third>"));
         const ObjectDescription *object = loaded.object(QStringLiteral("Messung"));
         QCOMPARE(object->defaults, (QList<DefaultValue>{{"Base", "1"}}));
         QCOMPARE(object->lines.size(), 1);
