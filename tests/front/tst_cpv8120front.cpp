@@ -109,23 +109,19 @@ private slots:
         QTEST(!readButton(front)->isHidden(), "button");
     }
 
+    // The cycle itself is the button bar's; the front says which way it goes.
     void readCycle()
     {
         CPV8120Front front;
         front.setButtonsEnabled(true);
-        front.setCycleInterval(30);
         QSignalSpy reads(&front, &CPV8120Front::read);
         CPushButton *button = readButton(front);
         button->click();
         QVERIFY(button->isChecked());
         QCOMPARE(reads.count(), 1);
         QCOMPARE(button->toolTip(), QStringLiteral("Front Stop"));
-        QTRY_VERIFY_WITH_TIMEOUT(reads.count() >= 3, 10000);
         button->click();
         QCOMPARE(button->toolTip(), QStringLiteral("Front Play"));
-        const int stopped = reads.count();
-        QTest::qWait(120);
-        QCOMPARE(reads.count(), stopped);
     }
 
     void disablingStopsReading()
