@@ -72,38 +72,18 @@ private slots:
                                 << detail;
         };
         // Modbus TCP answers to a read of 2 registers in transaction 0x0105.
+        // Wrong headers, functions, counts and lengths are the master's test,
+        // against a device that sends them.
         row("tcp answer", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
         row("tcp input answer", "tcp", 4, "0105 0000 0007 01 04 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
         row("tcp header so far", "tcp", 3, "0105 0000 0007 01", Verdict::Incomplete, "");
         row("tcp one byte missing", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bb", Verdict::Incomplete, "");
         row("tcp exception", "tcp", 3, "0105 0000 0003 01 83 02", Verdict::Exception, "2");
-        row("tcp busy", "tcp", 3, "0105 0000 0003 01 83 06", Verdict::Exception, "6");
-        row("tcp protocol id", "tcp", 3, "0105 0001", Verdict::Invalid, "protocol id 1 instead of 0");
         row("tcp foreign transaction", "tcp", 3, "9105 0000 0007 01 03 04 aaaa bbbb", Verdict::Invalid,
             "transaction 37125 instead of 261");
-        row("tcp later transaction", "tcp", 3, "0106 0000 0007 01 03 04 aaaa bbbb", Verdict::Invalid,
-            "transaction 262 instead of 261");
         row("tcp earlier transaction", "tcp", 3, "0104 0000 0007 01 03 04 aaaa bbbb", Verdict::Stale, "");
         row("tcp earlier, unfinished", "tcp", 3, "0104 0000 0007 01 03", Verdict::Incomplete, "");
         row("tcp earlier, impossible length", "tcp", 3, "0104 0000 0001 01", Verdict::Invalid, "transaction 260");
-        row("tcp unit id", "tcp", 3, "0105 0000 0007 02 03 04 aaaa bbbb", Verdict::Invalid, "unit id 2 instead of 1");
-        row("tcp function", "tcp", 3, "0105 0000 0007 01 04 04 aaaa bbbb", Verdict::Invalid,
-            "function code 4 instead of 3");
-        row("tcp write echo for a read", "tcp", 3, "0105 0000 0006 01 10 0010 0002", Verdict::Invalid,
-            "function code 16 instead of 3");
-        row("tcp other exception", "tcp", 3, "0105 0000 0003 01 84 02", Verdict::Invalid, "function code 132");
-        row("tcp byte count short", "tcp", 3, "0105 0000 0005 01 03 02 aaaa", Verdict::Invalid,
-            "byte count 2 instead of 4 (2 registers)");
-        row("tcp byte count long", "tcp", 3, "0105 0000 0009 01 03 06 aaaa bbbb cccc", Verdict::Invalid,
-            "byte count 6 instead of 4");
-        row("tcp length short", "tcp", 3, "0105 0000 0006 01 03 04 aaaa bbbb", Verdict::Invalid,
-            "length field 6 instead of 7");
-        row("tcp length long", "tcp", 3, "0105 0000 0008 01 03 04 aaaa bbbb", Verdict::Invalid,
-            "length field 8 instead of 7");
-        row("tcp exception length", "tcp", 3, "0105 0000 0004 01 83 02 00", Verdict::Invalid,
-            "length field 4 instead of 3");
-        row("tcp trailing bytes", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bbbb 00", Verdict::Invalid,
-            "1 bytes beyond the answer");
         // Write answers echo what was written.
         row("tcp write single echo", "tcp", 6, "0105 0000 0006 01 06 0010 1234", Verdict::Answer, "");
         row("tcp write single, other value", "tcp", 6, "0105 0000 0006 01 06 0010 1235", Verdict::Invalid,
