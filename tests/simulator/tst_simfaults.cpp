@@ -1,6 +1,5 @@
 // The simulator's fault front: pv8120-sim itself on a socket, with each of
 // its fault options, its answers to malformed requests and its command line.
-#include "cframemangler.h"
 #include "cmbapframe.h"
 
 #include <QElapsedTimer>
@@ -310,23 +309,6 @@ private slots:
         QCOMPARE(sim.process().exitCode(), 0);
         QCOMPARE(sim.process().readAllStandardOutput(), QByteArray()); // only the first line, already read
         QCOMPARE(sim.process().readAllStandardError(), QByteArray());
-    }
-
-    void commandLine()
-    {
-        QProcess help;
-        help.start(QStringLiteral(SIM_PROGRAM), {"--help"});
-        QVERIFY(help.waitForFinished(5000));
-        QCOMPARE(help.exitCode(), 0);
-        const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-        const QStringList options = QStringLiteral("--host --port --description --seed --pressure --delay --drop-every "
-                                                   "--exception-every --disconnect-after --wrong-status-address "
-                                                   "--frame-fault --frame-fault-every --fault-rate --fault-seed "
-                                                   "--exit-on-stdin-eof --verbose --unit-ids --endpoints --serial-number "
-                                                   "--order-number --gateway --fault-ids --line-baud")
-                                        .split(' ');
-        for (const QString &option : options + CFrameMangler::faultNames())
-            QVERIFY2(text.contains(option), qPrintable(option));
     }
 
     void badCommandLine_data()
