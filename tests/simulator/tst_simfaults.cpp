@@ -12,7 +12,6 @@
 namespace {
 
 const QByteArray StatusPdu = QByteArray::fromHex("037000000c");
-const QByteArray SerialNumberPdu = QByteArray::fromHex("0300050002"); // the nameplate's serial number
 
 // A running pv8120-sim and a raw client connection to it.
 class Simulator
@@ -129,6 +128,8 @@ private slots:
                                              << L{"ok", "ok", "exception 6 on 83"} << false;
         QTest::newRow("exception default code") << L{"--exception-every", "1"} << one << L{"exception 4 on 83"}
                                                 << false;
+        QTest::newRow("gateway, no device at the unit id") << L{"--unit-ids", "2", "--gateway"} << one
+                                                          << L{"exception 11 on 83"} << false;
         QTest::newRow("disconnect after 2") << L{"--disconnect-after", "2"} << three << L{"ok", "ok", "none"} << true;
         auto fault = [](const char *name) { return L{"--frame-fault", name}; };
         QTest::newRow("header only") << fault("header-only") + L{"--frame-fault-every", "2"} << two << L{"ok", "header"}
@@ -190,71 +191,6 @@ private slots:
         QVERIFY(sim.closesAfter(CMbapFrame::withProtocolId(CMbapFrame::build(2, 1, StatusPdu), 1)));
         QVERIFY(sim.connectClient());
         QCOMPARE(classify(sim.exchange(3, 1, StatusPdu), 3), QStringLiteral("ok"));
-    }
-
-    // Devices per unit id: each answers under its own id with its own serial
-    // number; the faults hit only the devices named.
-    void devicesPerUnitId_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QList<int>>("units");
-        QTest::addColumn<QStringList>("outcomes"); // of a status read; "ok N": the serial number
-        using L = QStringList;
-        const QList<int> oneToFour{1, 2, 3, 4};
-        QTest::newRow("devices 1-3") << L{"--unit-ids", "1-3", "--serial-number", "500"} << oneToFour
-                                     << L{"ok 500", "ok 501", "ok 502", "none"};
-        QTest::newRow("a list") << L{"--unit-ids", "4,2"} << oneToFour << L{"none", "ok 10002", "none", "ok 10001"};
-        QTest::newRow("gateway") << L{"--unit-ids", "2", "--gateway"} << QList<int>{1, 2}
-                                 << L{"exception 11 on 83", "ok 10001"};
-        QTest::newRow("exceptions from one device")
-            << L{"--unit-ids", "1-3", "--fault-ids", "2", "--exception-every", "1:4"} << QList<int>{1, 2, 3}
-            << L{"ok 10001", "exception 4 on 83", "ok 10003"};
-        QTest::newRow("one silent device") << L{"--unit-ids", "1-3", "--fault-ids", "3", "--drop-every", "1"}
-                                           << QList<int>{3, 1} << L{"none", "ok 10001"};
-        QTest::newRow("one device for all") << L{} << QList<int>{1, 200} << L{"ok 10001", "ok 10001"};
-    }
-
-    void devicesPerUnitId()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QList<int>, units);
-        QFETCH(QStringList, outcomes);
-        Simulator sim;
-        QVERIFY(sim.start(arguments));
-        for (int i = 0; i < units.size(); ++i) {
-            const quint8 unit = quint8(units.at(i));
-            const quint16 transaction = quint16(20 + i);
-            QString outcome = classify(sim.exchange(transaction, unit, StatusPdu, 300), transaction, unit);
-            if (outcome == "ok") {
-                const QByteArray serial = sim.exchange(transaction, unit, SerialNumberPdu);
-                QCOMPARE(serial.size(), 7 + 2 + 4);
-                QCOMPARE(CMbapFrame::unitId(serial), unit);
-                // A 32-bit value is held low word first.
-                const quint32 number = (quint32(quint8(serial.at(11))) << 24) | (quint32(quint8(serial.at(12))) << 16)
-                    | (quint32(quint8(serial.at(9))) << 8) | quint8(serial.at(10));
-                outcome += QStringLiteral(" %1").arg(number);
-            }
-            QCOMPARE(outcome, outcomes.at(i));
-        }
-    }
-
-    // Several endpoints, each with devices of its own, numbered on.
-    void endpoints()
-    {
-        Simulator sim;
-        QVERIFY(sim.start({"--endpoints", "3", "--unit-ids", "1-2", "--serial-number", "70"}));
-        QList<quint16> ports{sim.port()};
-        while (ports.size() < 3 && (sim.process().canReadLine() || sim.process().waitForReadyRead(5000)))
-            ports.append(quint16(QString::fromLatin1(sim.process().readLine()).trimmed().section(':', -1).toUInt()));
-        QCOMPARE(ports.size(), 3);
-        QTcpSocket socket;
-        socket.connectToHost(QStringLiteral("127.0.0.1"), ports.at(2));
-        QVERIFY(socket.waitForConnected(5000));
-        socket.write(CMbapFrame::build(1, 2, SerialNumberPdu));
-        QVERIFY(socket.waitForReadyRead(5000));
-        const QByteArray serial = socket.readAll();
-        QCOMPARE(serial.size(), 13);
-        QCOMPARE(quint8(serial.at(10)), quint8(75)); // the sixth device: 70 + 5
     }
 
     // With a fault rate every kind turns up, and the simulator says on exit
