@@ -181,9 +181,7 @@ private slots:
     void chartSettings()
     {
         QFETCH(QString, attributes);
-        QFETCH(bool, visible);
         QFETCH(QString, color);
-        QFETCH(int, axis);
         QFETCH(QString, problem);
         using namespace TestFiles;
         const QByteArray content = object(
@@ -197,9 +195,9 @@ private slots:
         builder.build(&root);
         const CItem *item = lookup(&root, "P");
         QVERIFY(item);
-        QCOMPARE(item->isChartVisible(), visible);
+        QTEST(item->isChartVisible(), "visible");
         QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
-        QCOMPARE(item->yAxis(), axis);
+        QTEST(item->yAxis(), "axis");
         QCOMPARE(builder.problems().size(), problem.isEmpty() ? 0 : 1);
         if (!problem.isEmpty())
             QVERIFY2(builder.problems().first().contains(problem), qPrintable(builder.problems().first()));

@@ -138,8 +138,7 @@ private slots:
     void wellFormedness()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, wellFormed);
-        QCOMPARE(isWellFormedXml(bytes), wellFormed);
+        QTEST(isWellFormedXml(bytes), "wellFormed");
     }
 
     void readDocumentBytes_data()
@@ -180,9 +179,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, argument);
-        QFETCH(QByteArray, result);
         appArgv[1] = argument.data();
-        QCOMPARE(::readDocumentBytes(bytes, 2), result);
+        QTEST(::readDocumentBytes(bytes, 2), "result");
     }
 
     void tableVersions_data()

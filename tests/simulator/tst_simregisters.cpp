@@ -94,11 +94,10 @@ private slots:
         QFETCH(int, unit);
         QFETCH(int, start);
         QFETCH(QVector<quint16>, words);
-        QFETCH(int, result);
         QFETCH(QString, name);
         QFETCH(double, value);
         m_map->item("Einheit")->setValue(unit);
-        QCOMPARE(int(m_map->write(quint16(start), words)), result);
+        QTEST(int(m_map->write(quint16(start), words)), "result");
         QCOMPARE(m_map->item(name)->value().toDouble(), value);
     }
 
@@ -126,7 +125,6 @@ private slots:
     void deviceRules()
     {
         QFETCH(QVariantMap, changes);
-        QFETCH(bool, accepted);
         QVariantMap held{{"Kennlinie", 0}, {"Einheit", 0}, {"MessbereichAnfang", 0.0}, {"MessbereichEnde", 250.0},
                          {"AnzeigewertAnfang", 0.0}, {"AnzeigewertEnde", 100.0}, {"GrenzwertMaxAlarm", 200.0},
                          {"GrenzwertMinAlarm", 20.0}, {"Sollwert", 100.0}, {"AnzahlStuetzstellen", 3},
@@ -135,7 +133,7 @@ private slots:
             held.insert(it.key(), it.value());
         const auto value = [&](const QString &name) { return held.value(name); };
         const auto factor = [](int index) { return index == 1 ? 100.0 : 1.0; };
-        QCOMPARE(CSimDeviceRules::accepts(changes.keys(), value, factor), accepted);
+        QTEST(CSimDeviceRules::accepts(changes.keys(), value, factor), "accepted");
     }
 
     void serverAnswers_data()

@@ -136,8 +136,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QVariant, edit);
         QFETCH(QVariant, stored);
-        QFETCH(QString, text);
-        QFETCH(QStringList, emitted);
         QFETCH(double, factor);
         ItemTreeFixture f;
         f.limit->setDecimalFactor(factor);
@@ -158,9 +156,9 @@ private slots:
         const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
         QCOMPARE(bool(index.flags() & Qt::ItemIsEditable), name != "Seriennummer");
         QCOMPARE(model.setData(index, edit), name != "Seriennummer");
-        QCOMPARE(order, emitted);
+        QTEST(order, "emitted");
         QCOMPARE(valueAtEdit, stored);
-        QCOMPARE(index.data().toString(), text);
+        QTEST(index.data().toString(), "text");
         QVERIFY(!(model.indexOf(item, CParameterModel::CaptionColumn).flags() & Qt::ItemIsEditable));
     }
 
@@ -179,7 +177,6 @@ private slots:
     void editorsMatchTheItem()
     {
         QFETCH(QString, name);
-        QFETCH(QString, editorClass);
         QFETCH(QString, shape);
         ItemTreeFixture f;
         CParameterModel model;
@@ -188,7 +185,7 @@ private slots:
         QWidget parent;
         const QModelIndex index = model.indexOf(f.root.findChild<CItem *>(name), CParameterModel::ValueColumn);
         QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
-        QCOMPARE(QString(editor->metaObject()->className()), editorClass);
+        QTEST(QString(editor->metaObject()->className()), "editorClass");
         delegate.setEditorData(editor, index);
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             QStringList entries;
@@ -227,7 +224,6 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
-        QFETCH(int, stored);
         ItemTreeFixture f;
         f.limit->setValue(250);
         CParameterModel model;
@@ -242,7 +238,7 @@ private slots:
         editor->findChild<QLineEdit *>()->setText(typed);
         QCOMPARE(editor->isAcceptable(), taken);
         delegate.setModelData(editor, &model, index);
-        QCOMPARE(f.limit->value().toInt(), stored);
+        QTEST(f.limit->value().toInt(), "stored");
         QCOMPARE(refused.count(), taken ? 0 : 1);
         if (!taken) {
             const QString text = refused.first().first().toString();
@@ -266,7 +262,6 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QVariant, value);
-        QFETCH(QString, shown);
         ItemTreeFixture f;
         f.gain->setRange(0.0, 100.0);
         CItem *item = f.root.findChild<CItem *>(name);
@@ -276,7 +271,7 @@ private slots:
         CParameterDelegate delegate;
         QWidget parent;
         const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
-        QCOMPARE(index.data().toString(), shown);
+        QTEST(index.data().toString(), "shown");
         QSignalSpy edited(item, &CItem::valueEdited);
         QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
         delegate.setEditorData(editor, index);

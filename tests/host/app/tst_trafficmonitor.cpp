@@ -64,9 +64,7 @@ private slots:
         QFETCH(bool, write);
         QFETCH(int, address);
         QFETCH(QVector<quint16>, words);
-        QFETCH(QString, request);
         QFETCH(QString, response);
-        QFETCH(QString, result);
 
         Rig rig;
         QVERIFY(rig.start({}));
@@ -83,7 +81,7 @@ private slots:
         const CTrafficRecord &sent = model->record(0);
         const CTrafficRecord &answer = model->record(1);
         QCOMPARE(sent.direction, CTrafficRecord::Request);
-        QCOMPARE(sent.hex(), request);
+        QTEST(sent.hex(), "request");
         QCOMPARE(sent.unitId, 1);
         QCOMPARE(int(sent.address), address);
         QCOMPARE(int(sent.count), words.size());
@@ -96,7 +94,7 @@ private slots:
         }
         QCOMPARE(answer.hex(), response);
         QVERIFY(answer.roundTripUs >= 0);
-        QCOMPARE(CTrafficModel::resultText(answer), result);
+        QTEST(CTrafficModel::resultText(answer), "result");
         QCOMPARE(model->data(model->index(1, CTrafficModel::Bytes)).toString(), response);
         QCOMPARE(model->data(model->index(0, CTrafficModel::Address)).toString(),
                  QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0')));
@@ -158,7 +156,6 @@ private slots:
         QFETCH(int, capacity);
         QFETCH(bool, paused);
         QFETCH(int, records);
-        QFETCH(int, rows);
         QFETCH(int, firstAttempt);
 
         CModbusMaster master;
@@ -170,7 +167,7 @@ private slots:
             record.attempt = quint64(i);
             emit master.traffic(record);
         }
-        QCOMPARE(monitor.model()->rowCount(), rows);
+        QTEST(monitor.model()->rowCount(), "rows");
         QCOMPARE(monitor.statistics().requests(), quint64(records));
         if (firstAttempt > 0)
             QCOMPARE(int(monitor.model()->record(0).attempt), firstAttempt);
@@ -195,7 +192,6 @@ private slots:
     {
         QFETCH(QVector<int>, roundTrips);
         QFETCH(int, p99);
-        QFETCH(double, mean);
 
         CTrafficStatistics stats;
         for (int us : roundTrips) {
@@ -206,7 +202,7 @@ private slots:
             stats.add(record);
         }
         QCOMPARE(stats.percentileRoundTripUs(99), qint64(p99));
-        QCOMPARE(stats.meanRoundTripUs(), mean);
+        QTEST(stats.meanRoundTripUs(), "mean");
     }
 };
 
