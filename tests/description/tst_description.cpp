@@ -209,7 +209,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("versions"); // parameter/PabOut; empty when refused
-        const QByteArray noOrder = "<group name=\"QVR_PROJECT\"><value QVR_PROJECT_NAME=\"PV 8120\"/></group>";
         const QByteArray good = sealed(description(object("A", "")));
         QTest::newRow("versions from Parameter and PabOut")
             << sealed(description(object("Parameter", versionLine("250", "100"))
@@ -220,8 +219,6 @@ private slots:
             << sealed("<?xml version=\"1.0\"?>\n<!DOCTYPE QVR SYSTEM \"qvr.dtd\" [<!ELEMENT QVR ANY>]>\n"
                       + description().mid(description().indexOf("<QVR>")))
             << "0.00/0.00";
-        // Its sealed bytes still parse as XML, so it counts as unsealed.
-        QTest::newRow("trailer that reads as XML") << withTrailer(bodyWithXmlTrailer()) << "";
         QTest::newRow("object name after the lines")
             << sealed(description("<group name=\"QVR_OBJECT\">" + versionLine("250", "100")
                                   + "<value QVR_OBJECT_NAME=\"Parameter\"/></group>"))
@@ -231,18 +228,12 @@ private slots:
         QTest::newRow("project after the version object")
             << sealed(document(object("Parameter", versionLine("7", "1")) + project("PV 8120", "8120-0001")))
             << "7.00/0.00";
-        QTest::newRow("no order number") << sealed(document(noOrder)) << "";
-        QTest::newRow("table version below the application's")
-            << sealed(document(project("PV 8120", "1", "499"))) << "";
         QTest::newRow("table version 0") << sealed(document(project("PV 8120", "1", "0"))) << "";
         QTest::newRow("table version not a number") << sealed(document(project("PV 8120", "1", "x"))) << "";
         // Hostile files: refused (or loaded) without a crash.
         QTest::newRow("truncated") << good.left(good.size() / 2) << "";
-        QTest::newRow("trailer one byte short") << good.left(good.size() - 1) << "";
         QTest::newRow("exponential entities") << sealed(exponentialEntityBomb(9)) << "";
         QTest::newRow("quadratic entities") << sealed(quadraticEntityBomb(50000)) << "";
-        QTest::newRow("deep nesting") << sealed(nested(30000)) << "";
-        QTest::newRow("wrong root tag") << sealed("<QVX>" + project("PV 8120", "1") + "</QVX>") << "";
         QTest::newRow("non-UTF-8 bytes") << sealed(description("<value name=\"\xFF\xFE\xC0\x80\"/>")) << "";
         QTest::newRow("zero bytes") << sealed(QByteArray(1000, '\0')) << "";
         QTest::newRow("longest attribute value")
@@ -300,8 +291,8 @@ private slots:
                                        << "a text of more than 65536 bytes (line 4, column 8)";
         QTest::newRow("comment too long") << sealed(description("<!--" + QByteArray(65537, '-') + "-->"))
                                           << "a comment of more than 65536 bytes";
-        QTest::newRow("table version") << sealed(document(project("PV 8120", "1", "200")))
-                                       << "table version \"200\" is not supported (this program reads 500 and later)";
+        QTest::newRow("table version") << sealed(document(project("PV 8120", "1", "499")))
+                                       << "table version \"499\" is not supported (this program reads 500 and later)";
         QTest::newRow("no order number") << sealed(document(project("PV 8120", ""))) 
             << "the project header lacks the project name or the order number";
         QTest::newRow("wrong root") << sealed("<QVX>" + project("PV 8120", "1") + "</QVX>")
