@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
+  qtbase5-dev qtbase5-private-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
   libqt5serialbus5-dev libqt5serialport5-dev libqt5svg5 qt5-image-formats-plugins
   qttranslations5-l10n libqt5charts5-dev
   clang libclang-rt-14-dev llvm

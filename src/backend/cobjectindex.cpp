@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QRegularExpression>
+#include <QtCore/private/qobject_p.h>
 
 #include <cstring>
 
@@ -68,17 +69,18 @@ QObject *walk(const QObject *root, const Matches &matches)
     return nullptr;
 }
 
-// QObject keeps its deletion state in its d-pointer, which it shows only to
-// subclasses; a pointer to that member formed through a subclass reads it for
-// any object. An object inside QObject's destructor must not be watched or
-// guarded any more.
-struct ObjectData : QObject
+// An object inside QObject's destructor must not be watched or guarded any
+// more.
+bool isBeingDeleted(const QObject *object)
 {
-    static bool isBeingDeleted(const QObject *object)
-    {
-        return (object->*(&ObjectData::d_ptr))->wasDeleted;
-    }
-};
+    return QObjectPrivate::get(const_cast<QObject *>(object))->wasDeleted;
+}
+
+// The address of a string's shared data, read without touching the data.
+const void *dataOf(const QString &text)
+{
+    return const_cast<QString &>(text).data_ptr();
+}
 
 // Visits every descendant in pre-order; a null entry (a child being deleted)
 // is passed on as null.
@@ -120,11 +122,8 @@ QObject *CObjectIndex::find(const QObject *root, const QString &pattern)
         return nullptr;
     if (m_runs == 0)
         m_checked = false;
-    if (m_valid && m_root == root && !m_checked) {
-        size_t next = 0;
-        if (!matchesLiveTree(root, next) || next != m_entries.size())
-            invalidate();
-    }
+    if (m_valid && m_root == root && !m_checked && !matchesLiveTree())
+        invalidate();
     if ((!m_valid || m_root != root) && !rebuild(root))
         return searchLiveTree(root, pattern);
     m_checked = true;
@@ -175,23 +174,15 @@ void CObjectIndex::endRun()
     --m_runs;
 }
 
-// Whether the children of parent and all their descendants are, in order,
-// the snapshot's entries from next on, with the same names. A rename always
-// assigns new string data, so comparing the data pointers is enough unless
-// they differ.
-bool CObjectIndex::matchesLiveTree(const QObject *parent, size_t &next) const
+// Whether every object of the snapshot still has the children and the name it
+// had. The snapshot shares the data of each child list and name, so a list
+// that was changed in any way, or a name that was replaced, now has other
+// data. The checks are in pre-order: a parent's unchanged child list shows
+// that its children are still alive before their own data is read.
+bool CObjectIndex::matchesLiveTree() const
 {
-    for (const QObject *child : parent->children()) {
-        if (next == m_entries.size())
-            return false;
-        const Entry &entry = m_entries[next++];
-        if (child != entry.object)
-            return false;
-        const QString name = child->objectName();
-        if ((name.constData() != entry.name.constData() || name.size() != entry.name.size())
-            && name != entry.name)
-            return false;
-        if (!matchesLiveTree(child, next))
+    for (const Check &check : m_checks) {
+        if (check.children->constBegin() != check.childData || dataOf(*check.name) != check.nameData)
             return false;
     }
     return true;
@@ -212,11 +203,15 @@ bool CObjectIndex::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
+// Also lets go of the shared child lists, so that further changes to them are
+// made in place.
 void CObjectIndex::invalidate()
 {
     m_valid = false;
     m_answers.clear();
+    m_childLists.clear();
 }
+
 // Takes a new snapshot of root's descendants and watches them. Without an
 // application object no events are delivered, objects of other threads cannot
 // be watched, and a subtree that is being deleted must not get new
@@ -224,29 +219,45 @@ void CObjectIndex::invalidate()
 bool CObjectIndex::rebuild(const QObject *root)
 {
     m_entries.clear();
+    m_checks.clear();
     invalidate();
     m_root = root;
-    if (!QCoreApplication::instance() || root->thread() != thread() || ObjectData::isBeingDeleted(root))
+    if (!QCoreApplication::instance() || root->thread() != thread() || isBeingDeleted(root))
         return false;
     bool watchable = true;
     forEachDescendant(root, [this, &watchable](QObject *object) {
-        watchable = watchable && object && !ObjectData::isBeingDeleted(object) && object->thread() == thread();
+        watchable = watchable && object && !isBeingDeleted(object) && object->thread() == thread();
         if (watchable)
-            m_entries.push_back({object, object, object->objectName()});
+            m_entries.push_back({object, object, QString()});
     });
-    if (!watchable) {
+    auto *liveRoot = const_cast<QObject *>(root);
+    if (!watchable || !addCheck(liveRoot)) {
         m_entries.clear();
         return false;
     }
-    watch(const_cast<QObject *>(root));
-    for (const Entry &entry : m_entries)
-        watch(entry.object);
+    m_rootName = liveRoot->objectName();
+    for (Entry &entry : m_entries) {
+        if (!addCheck(entry.object)) {
+            m_entries.clear();
+            return false;
+        }
+        entry.name = entry.object->objectName();
+    }
     m_valid = true;
     return true;
 }
 
-void CObjectIndex::watch(QObject *object)
+// Watches object and records where it keeps its child list and name. Watching
+// gives every object the extra data that holds its name.
+bool CObjectIndex::addCheck(QObject *object)
 {
     object->installEventFilter(this);
     connect(object, &QObject::objectNameChanged, this, &CObjectIndex::invalidate, Qt::UniqueConnection);
+    const QObjectPrivate *d = QObjectPrivate::get(object);
+    if (!d->extraData)
+        return false;
+    m_childLists.push_back(d->children);
+    const QString &name = d->extraData->objectName;
+    m_checks.push_back({&d->children, &name, d->children.constBegin(), dataOf(name)});
+    return true;
 }

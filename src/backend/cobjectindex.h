@@ -16,14 +16,17 @@
 // The answer is the same as walking the tree each time. To keep lookups cheap
 // on large trees the index keeps a pre-order snapshot of the objects and their
 // names, and remembers the answer to each pattern until the snapshot is
-// dropped. Before a snapshot is trusted it is compared with the live tree,
-// object by object and name by name: once per run (see Run) and on every
-// lookup made outside a run. That comparison sees what no signal reports, such
-// as a rename while the object's signals are blocked or after everything was
-// disconnected from it. Between comparisons the index still drops the snapshot
-// as soon as it sees children being added, removed or reordered or an object
-// being renamed, and an answer destroyed meanwhile sends the lookup back to
-// the live tree.
+// dropped. Before a snapshot is trusted it is compared with the live tree:
+// once per run (see Run) and on every lookup made outside a run. The
+// comparison sees what no signal reports, such as a rename while the object's
+// signals are blocked or after everything was disconnected from it, or
+// children deleted without an event. It costs two memory reads per object: the
+// snapshot shares each object's child list and name with the object, so an
+// unchanged list or name still has the data the snapshot holds, and any
+// change gives it new data. Between comparisons the index still drops the
+// snapshot as soon as it sees children being added, removed or reordered or
+// an object being renamed, and an answer destroyed meanwhile sends the lookup
+// back to the live tree.
 class CObjectIndex : public QObject
 {
     Q_OBJECT
@@ -61,17 +64,32 @@ private:
         QPointer<QObject> guard;
         QString name;
     };
+    // Where an object of the snapshot keeps its child list and its name, and
+    // where their data was when the snapshot was taken.
+    struct Check
+    {
+        const QObjectList *children;
+        const QString *name;
+        QObjectList::const_iterator childData;
+        const void *nameData;
+    };
 
     void beginRun();
     void endRun();
     void invalidate();
     bool rebuild(const QObject *root);
-    bool matchesLiveTree(const QObject *parent, size_t &next) const;
+    bool matchesLiveTree() const;
+    bool addCheck(QObject *object);
     QObject *lookUp(const QObject *root, const QString &pattern);
-    void watch(QObject *object);
 
     QPointer<const QObject> m_root;
     std::vector<Entry> m_entries;
+    // Root first, then the entries' objects in the same order.
+    std::vector<Check> m_checks;
+    // Shared with the live objects, which keeps the data the checks compare
+    // against from being changed in place or reused.
+    std::vector<QObjectList> m_childLists;
+    QString m_rootName;
     struct Answer
     {
         QObject *object;

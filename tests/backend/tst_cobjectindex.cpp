@@ -24,6 +24,25 @@ QObject *child(QObject *root, const char *name) { return root->findChild<QObject
 
 typedef std::function<void(QObject *root)> Mutation;
 
+// An event filter of the host's that keeps child events from every filter
+// installed before it. It lives outside the tree, so installing it changes
+// nothing there.
+class ChildEventEater : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved;
+    }
+};
+
+void swallowChildEvents(QObject *root, const QList<const char *> &names)
+{
+    static ChildEventEater eater;
+    for (const char *name : names)
+        child(root, name)->installEventFilter(&eater);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Mutation)
@@ -96,6 +115,14 @@ private slots:
         });
         QTest::newRow("object added in front")
             << "Target" << Mutation([](QObject *root) { named(child(root, "First"), "New_Target"); });
+        QTest::newRow("object added below a leaf, child events swallowed") << "Target" << Mutation([](QObject *root) {
+            swallowChildEvents(root, {"First"});
+            named(child(root, "First"), "New_Target");
+        });
+        QTest::newRow("match moved behind a sibling, child events swallowed") << "Target" << Mutation([](QObject *root) {
+            swallowChildEvents(root, {"Group", "Last_Target"});
+            child(root, "Target_A")->setParent(child(root, "Last_Target"));
+        });
         QTest::newRow("match deleted unwatched") << "Target" << Mutation([](QObject *root) {
             QObject *target = child(root, "Target_A");
             target->disconnect();
