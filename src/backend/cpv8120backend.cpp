@@ -204,6 +204,11 @@ void CPV8120Backend::setDeviceType()
 void CPV8120Backend::setCurrentFactor()
 {
     const CObjectIndex::Run run(*objectIndex);
+    readCurrentFactor();
+}
+
+void CPV8120Backend::readCurrentFactor()
+{
     const CItem *unitItem = findItem(Pv8120::einheit);
     if (!unitItem)
         return;
@@ -233,7 +238,7 @@ void CPV8120Backend::recalcValues()
 void CPV8120Backend::convertUnitDependents(bool withValues)
 {
     scaleUnitDependents(currentFactor, false, withValues);
-    setCurrentFactor();
+    readCurrentFactor();
     scaleUnitDependents(currentFactor, true, withValues);
 }
 
@@ -257,6 +262,11 @@ void CPV8120Backend::scaleUnitDependents(double factor, bool multiply, bool with
 void CPV8120Backend::setUnits(const QVariant &value)
 {
     const CObjectIndex::Run run(*objectIndex);
+    applyUnit(value);
+}
+
+void CPV8120Backend::applyUnit(const QVariant &value)
+{
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     if (!characteristic)
         return;
@@ -271,14 +281,19 @@ void CPV8120Backend::setUnits(const QVariant &value)
 void CPV8120Backend::setUnits()
 {
     const CObjectIndex::Run run(*objectIndex);
+    applyUnitOfUnitItem();
+}
+
+void CPV8120Backend::applyUnitOfUnitItem()
+{
     if (const CItem *unitItem = findItem(Pv8120::einheit))
-        setUnits(QVariant(unitItem->valueText()));
+        applyUnit(QVariant(unitItem->valueText()));
 }
 
 void CPV8120Backend::reorganizeUnits()
 {
     const CObjectIndex::Run run(*objectIndex);
-    setUnits();
+    applyUnitOfUnitItem();
 }
 
 void CPV8120Backend::messbereichChanged()
@@ -286,7 +301,7 @@ void CPV8120Backend::messbereichChanged()
     const CObjectIndex::Run run(*objectIndex);
     const double min = itemValue(Pv8120::messbereichMin);
     const double max = itemValue(Pv8120::messbereichMax);
-    setGrenzwertLimits();
+    applyLimitRanges();
     for (const QString &name : {Pv8120::offset, Pv8120::messbereichAnfang, Pv8120::messbereichEnde})
         setItemRange(name, min, max);
 
@@ -304,7 +319,11 @@ void CPV8120Backend::messbereichChanged()
 void CPV8120Backend::setStuetpunkteMode(const QVariant &value)
 {
     const CObjectIndex::Run run(*objectIndex);
-    const int count = value.toInt();
+    layOutPoints(value.toInt());
+}
+
+void CPV8120Backend::layOutPoints(int count)
+{
     for (int i = 1; i <= Pv8120::pointCount; ++i) {
         layOutInputPoint(i, count);
         layOutOutputPoint(i, count);
@@ -359,12 +378,17 @@ void CPV8120Backend::recalcStuetzpunkte()
     const CObjectIndex::Run run(*objectIndex);
     const CItem *countItem = findItem(Pv8120::anzahlStuetzstellen);
     if (countItem && countItem->isVisible())
-        setStuetpunkteMode(QVariant(countItem->value()));
+        layOutPoints(countItem->value().toInt());
 }
 
 void CPV8120Backend::setStuetzpunktVisibility(const QVariant &value)
 {
     const CObjectIndex::Run run(*objectIndex);
+    applyPointVisibility(value);
+}
+
+void CPV8120Backend::applyPointVisibility(const QVariant &value)
+{
     const bool table = value.toString() == translated("Tabelle");
     for (int i = 1; i <= Pv8120::pointCount; ++i) {
         setItemVisible(Pv8120::pointName(Pv8120::stuetzpunktEingang, i), table);
@@ -377,6 +401,11 @@ void CPV8120Backend::setStuetzpunktVisibility(const QVariant &value)
 void CPV8120Backend::setVisibility(const QVariant &value)
 {
     const CObjectIndex::Run run(*objectIndex);
+    applyVisibility(value);
+}
+
+void CPV8120Backend::applyVisibility(const QVariant &value)
+{
     const QString text = value.toString();
     const bool linear = text == translated("linear");
     const bool root = text == translated("radiziert");
@@ -393,8 +422,8 @@ void CPV8120Backend::setVisibility()
     if (!characteristic)
         return;
     const QVariant text(characteristic->valueText());
-    setVisibility(text);
-    setStuetzpunktVisibility(text);
+    applyVisibility(text);
+    applyPointVisibility(text);
 }
 
 void CPV8120Backend::setSchleichVisibility()
@@ -421,6 +450,11 @@ void CPV8120Backend::setSchleichLimits()
 void CPV8120Backend::setGrenzwertLimits()
 {
     const CObjectIndex::Run run(*objectIndex);
+    applyLimitRanges();
+}
+
+void CPV8120Backend::applyLimitRanges()
+{
     const CItem *characteristic = findItem(Pv8120::kennlinie);
     const bool linear = characteristic && characteristic->valueText() == translated("linear");
     double min = 0.0;

@@ -37,6 +37,9 @@ public:
     // match of name (case-sensitive regular expression); null if none. The
     // answer is the live tree's: each slot run compares the tree with the
     // lookup snapshot once, and a call from outside a slot run every time.
+    // A slot entered through a signal, also while another slot runs, is a
+    // run of its own; a slot's calls to the backend's other functions belong
+    // to its run.
     QObject *findObject(const QString &name) const;
     // findObject(name) as a CItem; null when the first match is no CItem.
     CItem *findItem(const QString &name) const;
@@ -83,6 +86,16 @@ private slots:
 private:
     // One run-time connection: sender name, signal, receiver name, slot.
     typedef QStringList Connection;
+
+    // What the slots of the same names do, for calls from other slots: such a
+    // call belongs to the caller's slot run and shares its tree comparison.
+    void readCurrentFactor();
+    void applyUnit(const QVariant &value);
+    void applyUnitOfUnitItem();
+    void applyVisibility(const QVariant &value);
+    void applyPointVisibility(const QVariant &value);
+    void applyLimitRanges();
+    void layOutPoints(int count);
 
     void connectByName(const QList<Connection> &connections);
     void connectByExactName(const QList<Connection> &connections);
