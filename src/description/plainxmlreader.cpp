@@ -235,12 +235,19 @@ bool PlainXmlReader::startTag()
 bool PlainXmlReader::attributes(XmlElement *element)
 {
     m_seenNames.clear();
+    m_pending.clear();
     for (;;) {
         const bool space = skipSpace();
         if (m_pos >= m_size)
             return false;
-        if (m_data[m_pos] == '>' || m_data[m_pos] == '/')
+        if (m_data[m_pos] == '>' || m_data[m_pos] == '/') {
+            if (element) {
+                element->attributes.reserve(int(m_pending.size()));
+                for (auto &attribute : m_pending)
+                    element->attributes.append(std::move(attribute));
+            }
             return true;
+        }
         const qsizetype name = m_pos;
         const qsizetype end = nameEnd(name);
         const qsizetype length = end - name;
@@ -270,7 +277,7 @@ bool PlainXmlReader::attributes(XmlElement *element)
         if (!attributeValue(m_pos + 1, valueEnd, element ? &value : nullptr))
             return false;
         if (element)
-            element->attributes.append(qMakePair(shared(name, length, hash), value));
+            m_pending.emplace_back(shared(name, length, hash), value);
         m_pos = valueEnd + 1;
     }
 }

@@ -75,6 +75,9 @@ private:
         uint hash;
     };
     std::vector<SeenName> m_seenNames; // the attributes of the current tag
+    // Their texts, handed to the element at the tag's end with the capacity
+    // they need: a growing vector would keep spare room in every element.
+    std::vector<QPair<QString, QString>> m_pending;
 
     // The shared texts by their bytes: open addressing over indexes into
     // m_texts, at most half full.
