@@ -2,7 +2,8 @@
 #define XMLTREE_H
 
 // Internal to the parameter-description reader: a small element tree built
-// from a QXmlStreamReader pass that also enforces the reader's safety limits.
+// by the plain-form reader or, for any other document, a QXmlStreamReader
+// pass, after the checks that enforce the reader's safety limits.
 
 #include <QByteArray>
 #include <QPair>
