@@ -121,8 +121,6 @@ private slots:
         using L = QStringList;
         const L one{""}, two{"", ""}, three{"", "", ""};
         QTest::newRow("no faults") << L{} << three << L{"ok", "ok", "ok"} << false;
-        QTest::newRow("unknown function") << L{} << L{"4100", ""} << L{"exception 1 on c1", "ok"} << false;
-        QTest::newRow("read without count") << L{} << L{"037000", ""} << L{"exception 3 on 83", "ok"} << false;
         QTest::newRow("drop every 2nd") << L{"--drop-every", "2"} << three << L{"ok", "none", "ok"} << false;
         QTest::newRow("exception every 3rd") << L{"--exception-every", "3:6"} << three
                                              << L{"ok", "ok", "exception 6 on 83"} << false;
