@@ -16,6 +16,8 @@ namespace {
 // answers stopped; the host blanks it again until then.
 const int blankInterval = 400; // ms
 const int blankRounds = 20;
+// LED code 0 is the state the family's fronts start with: no lamp lit.
+const int ledUnlit = 0;
 
 QPixmap stopSymbol(int size)
 {
@@ -209,7 +211,7 @@ void CFrontMonitor::blankDisplay()
     if (meta->indexOfSlot("setDisplayText(QString)") >= 0)
         QMetaObject::invokeMethod(m_front, "setDisplayText", Q_ARG(QString, QString()));
     if (meta->indexOfSlot("setDisplayLed(int)") >= 0)
-        QMetaObject::invokeMethod(m_front, "setDisplayLed", Q_ARG(int, 0));
+        QMetaObject::invokeMethod(m_front, "setDisplayLed", Q_ARG(int, ledUnlit));
 }
 
 void CFrontMonitor::retranslate()

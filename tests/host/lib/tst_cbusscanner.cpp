@@ -133,7 +133,9 @@ private slots:
         CBusScanner scanner(&m_session, m_session.plugin());
         scanner.setCandidates({link(sim.port())});
         scanner.setUnitIds(1, 8);
-        scanner.setTimeout(60);
+        // Room for a loaded machine: a late answer would look like a
+        // missing device. Five silent ids cost five timeouts.
+        scanner.setTimeout(250);
         QSignalSpy found(&scanner, &CBusScanner::deviceFound);
         QSignalSpy progress(&scanner, &CBusScanner::progress);
         QSignalSpy finished(&scanner, &CBusScanner::finished);
