@@ -223,31 +223,6 @@ private slots:
                  QStringLiteral("saved"));
     }
 
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("with a link") << QStringList{"--tcp", "127.0.0.1:1", "diff", "x.json", "--devices", "f"} << 1
-                                     << "without --tcp";
-        QTest::newRow("read") << QStringList{"read", "--devices", "f"} << 1 << "save, diff or apply";
-        QTest::newRow("jobs 0") << QStringList{"save", "d", "--devices", "f", "--jobs", "0"} << 1 << "1 .. 64";
-        QTest::newRow("no fleet file") << QStringList{"save", "d", "--devices", "/nonexistent.txt"} << 8
-                                       << "/nonexistent.txt";
-        QTest::newRow("scan range") << QStringList{"--tcp", "127.0.0.1:1", "scan", "--unit-ids", "5-300"} << 1
-                                    << "FIRST-LAST within 1 .. 247";
-    }
-
-    void usage()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(int, code);
-        QFETCH(QString, message);
-        const Run run = cli(args);
-        QCOMPARE(run.code, code);
-        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
-    }
-
 private:
     QString endpoint(int index) const { return QStringLiteral("127.0.0.1:%1").arg(m_ports.at(index)); }
 
