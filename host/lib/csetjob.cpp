@@ -17,6 +17,7 @@
 #include "plugin/cloomworkplugin.h"
 
 #include <QDir>
+#include <QHostAddress>
 #include <QRegularExpression>
 
 namespace {
@@ -242,6 +243,15 @@ QString CSetJob::backupName(const CDeviceRecord &record)
     const QString endpoint =
         CLinkAddress::parse(record.link, &link, &error) ? CLinkAddress::endpoint(link) : record.link;
     QString name = endpoint.section(QLatin1Char(':'), 1);
+    // An IPv6 address keeps all its groups ("[::1]" and "1" must not meet).
+    const int close = name.indexOf(QLatin1Char(']'));
+    if (name.startsWith(QLatin1Char('[')) && close > 0) {
+        const Q_IPV6ADDR address = QHostAddress(name.mid(1, close - 1)).toIPv6Address();
+        QStringList groups;
+        for (int i = 0; i < 16; i += 2)
+            groups << QString::number(address[i] << 8 | address[i + 1], 16);
+        name = groups.join(QLatin1Char('-')) + name.mid(close + 1);
+    }
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.-]+")), QStringLiteral("_"));
     name.remove(QRegularExpression(QStringLiteral("^_+")));
     QString serial = record.identity.serialNumber;

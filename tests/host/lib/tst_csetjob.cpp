@@ -190,6 +190,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("tcp") << "tcp:10.0.0.5:502" << "81200017" << "10.0.0.5_502_u5_81200017.json";
         QTest::newRow("rtu") << "rtu:/dev/ttyUSB0:19200:8E1" << "7" << "dev_ttyUSB0_u5_7.json";
+        QTest::newRow("ipv6") << "tcp:[::1]:502" << "7" << "0-0-0-0-0-0-0-1_502_u5_7.json";
         QTest::newRow("no serial number") << "tcp:gw:502" << "" << "gw_502_u5.json";
         QTest::newRow("a serial number with a slash") << "tcp:gw:502" << "A/7" << "gw_502_u5_A_7.json";
     }
