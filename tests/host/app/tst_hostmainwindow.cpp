@@ -126,7 +126,7 @@ private slots:
         CParameterModel *model = m_window->parameterModel();
         CItem *damping = item("Daempfung");
         const QVariant held = damping->value();
-        QVERIFY(model->setData(model->indexOf(damping, CParameterModel::ValueColumn), 3.0));
+        QVERIFY(edit(damping, 3.0));
         QCOMPARE(m_window->pendingEdits()->count(), 1);
         QVERIFY(model->indexOf(damping, CParameterModel::CaptionColumn).data(Qt::FontRole).value<QFont>().bold());
         QVERIFY(m_window->isWindowModified());
@@ -162,7 +162,7 @@ private slots:
         CItem *limit = item("GrenzwertMaxAlarm");
         QCOMPARE(valueText("Einheit"), QString("mbar"));
         const double mbar = limit->value().toDouble();
-        QVERIFY(model->setData(model->indexOf(unit, CParameterModel::ValueColumn), 1));
+        QVERIFY(edit(unit, 1));
         QCOMPARE(valueText("Einheit"), QString("Pa"));
         QCOMPARE(model->indexOf(limit, CParameterModel::UnitColumn).data().toString(), QString("Pa"));
         QCOMPARE(limit->value().toDouble(), mbar * 100.0);
@@ -178,10 +178,7 @@ private slots:
         QCOMPARE(rowTexts(preview, "Einheit"), QStringList({"mbar", "Pa", ""}));
         QCOMPARE(rowTexts(preview, "GrenzwertMaxAlarm"), QStringList({"200 mbar", "20000", "Pa"}));
         QVERIFY(preview->lineWarning()->isHidden());
-        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
-        preview->accept();
-        QVERIFY(written.wait(10000));
-        QCOMPARE(written.first().first().toBool(), true);
+        QVERIFY(writeConfirmed(preview));
         QCOMPARE(model->valueState(unit), CParameterModel::Unmarked);
         QCOMPARE(model->valueState(limit), CParameterModel::Unmarked);
     }
@@ -189,37 +186,33 @@ private slots:
     // A write that breaks a device rule is refused before any preview.
     void writeAgainstTheRulesIsRefused()
     {
-        CParameterModel *model = m_window->parameterModel();
         CItem *min = item("GrenzwertMinAlarm");
         const CItem *max = item("GrenzwertMaxAlarm");
         const QVariant held = min->value();
         const double aboveMax = max->value().toDouble() / max->decimalFactor() + 1.0;
-        QVERIFY(model->setData(model->indexOf(min, CParameterModel::ValueColumn), aboveMax));
+        QVERIFY(edit(min, aboveMax));
         m_window->writeModified();
         QVERIFY(!m_window->transfers()->preview());
         const QString log = m_window->logText().right(400);
         QVERIFY2(log.contains("(GrenzwertMaxAlarm): ") && log.contains("is not above") && log.contains("(GrenzwertMinAlarm)"),
                  qPrintable(log));
-        QCOMPARE(model->valueState(min), CParameterModel::Pending);
-        QVERIFY(model->setData(model->indexOf(min, CParameterModel::ValueColumn), held.toDouble()));
-        QCOMPARE(model->valueState(min), CParameterModel::Unmarked);
+        QCOMPARE(m_window->parameterModel()->valueState(min), CParameterModel::Pending);
+        QVERIFY(edit(min, held.toDouble()));
+        QCOMPARE(m_window->parameterModel()->valueState(min), CParameterModel::Unmarked);
     }
 
     // A new device address: the preview warns, and afterwards the window
     // offers to reconnect with it.
     void lineSettingChangeOffersReconnect()
     {
-        CParameterModel *model = m_window->parameterModel();
-        QVERIFY(model->setData(model->indexOf(item("ModbusAdresse"), CParameterModel::ValueColumn), 5.0));
+        QVERIFY(edit(item("ModbusAdresse"), 5.0));
         m_window->writeModified();
         CWritePreviewDialog *preview = m_window->transfers()->preview();
         QVERIFY(preview);
         QVERIFY(!preview->lineWarning()->isHidden());
         QVERIFY2(preview->lineWarning()->text().contains("(ModbusAdresse): 1 -> 5"),
                  qPrintable(preview->lineWarning()->text()));
-        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
-        preview->accept();
-        QVERIFY(written.wait(10000));
+        QVERIFY(writeConfirmed(preview));
         auto *question = m_window->findChild<CMessageBox *>("ReconnectQuestion");
         QVERIFY(question);
         QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
@@ -355,9 +348,8 @@ private slots:
     // Disconnect with an edit: Write writes it first.
     void disconnectWritesTheEditFirst()
     {
-        CParameterModel *model = m_window->parameterModel();
         CItem *damping = item("Daempfung");
-        QVERIFY(model->setData(model->indexOf(damping, CParameterModel::ValueColumn), 2.0));
+        QVERIFY(edit(damping, 2.0));
         m_window->disconnectDevice();
         QVERIFY(answer(QDialogButtonBox::Save));
         CWritePreviewDialog *preview = m_window->transfers()->preview();
@@ -433,6 +425,19 @@ private:
             return false;
         question->done(button);
         return true;
+    }
+    // Edits the item's value in the tree as the user does.
+    bool edit(CItem *item, const QVariant &value) const
+    {
+        CParameterModel *model = m_window->parameterModel();
+        return model->setData(model->indexOf(item, CParameterModel::ValueColumn), value);
+    }
+    // Confirms the write preview; true when the write then succeeded.
+    bool writeConfirmed(CWritePreviewDialog *preview) const
+    {
+        QSignalSpy written(m_window->transfers(), &CTransferRunner::writeFinished);
+        preview->accept();
+        return written.wait(10000) && written.first().first().toBool();
     }
     QLabel *display() const { return m_window->frontWidget()->findChild<QLabel *>("l_lcd"); }
     CPushButton *readButton() const

@@ -22,6 +22,28 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// The hand-built tree in a parameter model, with the tree view's delegate.
+struct ModelFixture : ItemTreeFixture
+{
+    CParameterModel model;
+    CParameterDelegate delegate;
+    QWidget parent;
+
+    ModelFixture() { model.setRoot(&root); }
+    QModelIndex valueIndex(const CItem *item) const { return model.indexOf(item, CParameterModel::ValueColumn); }
+    // The delegate's editor for item, filled with the item's value.
+    QWidget *editor(const CItem *item)
+    {
+        QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), valueIndex(item));
+        delegate.setEditorData(editor, valueIndex(item));
+        return editor;
+    }
+};
+
+} // namespace
+
 class TestHostParameterModel : public QObject
 {
     Q_OBJECT
@@ -32,9 +54,8 @@ private slots:
 
     void rowsAndColumnsFollowTheItemTree()
     {
-        ItemTreeFixture f;
-        CParameterModel model;
-        model.setRoot(&f.root);
+        ModelFixture f;
+        CParameterModel &model = f.model;
         // The object container is left out; its group stands at the top.
         QCOMPARE(model.rowCount(), 2);
         QVERIFY(!model.indexOf(f.object).isValid());
@@ -67,11 +88,9 @@ private slots:
 
     void hiddenItemsAreFilteredLive()
     {
-        ItemTreeFixture f;
-        CParameterModel model;
-        model.setRoot(&f.root);
+        ModelFixture f;
         CVisibleItemFilter filter;
-        filter.setParameterModel(&model);
+        filter.setParameterModel(&f.model);
         const QModelIndex group = filter.index(0, 0);
         QCOMPARE(filter.rowCount(group), 5);
         QSignalSpy removed(&filter, &QAbstractItemModel::rowsRemoved);
@@ -92,11 +111,9 @@ private slots:
     // A group whose items are all hidden goes too, and comes back with one.
     void emptyGroupsAreHidden()
     {
-        ItemTreeFixture f;
-        CParameterModel model;
-        model.setRoot(&f.root);
+        ModelFixture f;
         CVisibleItemFilter filter;
-        filter.setParameterModel(&model);
+        filter.setParameterModel(&f.model);
         QCOMPARE(filter.rowCount(), 2);
         for (CItem *item : {f.unit, f.limit, f.flag, f.name, f.gain})
             item->setVisible(false);
@@ -137,13 +154,11 @@ private slots:
         QFETCH(QVariant, edit);
         QFETCH(QVariant, stored);
         QFETCH(double, factor);
-        ItemTreeFixture f;
+        ModelFixture f;
         f.limit->setDecimalFactor(factor);
         f.limit->setPrecision(std::log10(factor));
         f.limit->setRange(-10 * factor, 100 * factor);
         f.limit->setValue(qRound(25 * factor));
-        CParameterModel model;
-        model.setRoot(&f.root);
         auto *item = f.root.findChild<CItem *>(name);
         // valueEdited must come after the value is stored: record it then.
         QVariant valueAtEdit;
@@ -153,13 +168,13 @@ private slots:
             order << "edited";
             valueAtEdit = item->value();
         });
-        const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
+        const QModelIndex index = f.valueIndex(item);
         QCOMPARE(bool(index.flags() & Qt::ItemIsEditable), name != "Seriennummer");
-        QCOMPARE(model.setData(index, edit), name != "Seriennummer");
+        QCOMPARE(f.model.setData(index, edit), name != "Seriennummer");
         QTEST(order, "emitted");
         QCOMPARE(valueAtEdit, stored);
         QTEST(index.data().toString(), "text");
-        QVERIFY(!(model.indexOf(item, CParameterModel::CaptionColumn).flags() & Qt::ItemIsEditable));
+        QVERIFY(!(f.model.indexOf(item, CParameterModel::CaptionColumn).flags() & Qt::ItemIsEditable));
     }
 
     void editorsMatchTheItem_data()
@@ -178,15 +193,9 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, shape);
-        ItemTreeFixture f;
-        CParameterModel model;
-        model.setRoot(&f.root);
-        CParameterDelegate delegate;
-        QWidget parent;
-        const QModelIndex index = model.indexOf(f.root.findChild<CItem *>(name), CParameterModel::ValueColumn);
-        QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
+        ModelFixture f;
+        QWidget *editor = f.editor(f.root.findChild<CItem *>(name));
         QTEST(QString(editor->metaObject()->className()), "editorClass");
-        delegate.setEditorData(editor, index);
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             QStringList entries;
             for (int i = 0; i < combo->count(); ++i)
@@ -200,7 +209,7 @@ private slots:
             // What the editor shows and takes is in display units.
             QCOMPARE(spin->value(), 25.0);
             spin->setValue(99.9);
-            delegate.setModelData(editor, &model, index);
+            f.delegate.setModelData(editor, &f.model, f.valueIndex(f.limit));
             QCOMPARE(f.limit->value().toInt(), 999);
         }
     }
@@ -224,20 +233,13 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
-        ItemTreeFixture f;
-        f.limit->setValue(250);
-        CParameterModel model;
-        model.setRoot(&f.root);
-        CParameterDelegate delegate;
-        QSignalSpy refused(&delegate, &CParameterDelegate::inputRefused);
-        QWidget parent;
-        const QModelIndex index = model.indexOf(f.limit, CParameterModel::ValueColumn);
-        auto *editor = qobject_cast<CNumberEditor *>(delegate.createEditor(&parent, QStyleOptionViewItem(), index));
+        ModelFixture f;
+        QSignalSpy refused(&f.delegate, &CParameterDelegate::inputRefused);
+        auto *editor = qobject_cast<CNumberEditor *>(f.editor(f.limit));
         QVERIFY(editor);
-        delegate.setEditorData(editor, index);
         editor->findChild<QLineEdit *>()->setText(typed);
         QCOMPARE(editor->isAcceptable(), taken);
-        delegate.setModelData(editor, &model, index);
+        f.delegate.setModelData(editor, &f.model, f.valueIndex(f.limit));
         QTEST(f.limit->value().toInt(), "stored");
         QCOMPARE(refused.count(), taken ? 0 : 1);
         if (!taken) {
@@ -262,20 +264,13 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QVariant, value);
-        ItemTreeFixture f;
+        ModelFixture f;
         f.gain->setRange(0.0, 100.0);
         CItem *item = f.root.findChild<CItem *>(name);
         item->setValue(value);
-        CParameterModel model;
-        model.setRoot(&f.root);
-        CParameterDelegate delegate;
-        QWidget parent;
-        const QModelIndex index = model.indexOf(item, CParameterModel::ValueColumn);
-        QTEST(index.data().toString(), "shown");
+        QTEST(f.valueIndex(item).data().toString(), "shown");
         QSignalSpy edited(item, &CItem::valueEdited);
-        QWidget *editor = delegate.createEditor(&parent, QStyleOptionViewItem(), index);
-        delegate.setEditorData(editor, index);
-        delegate.setModelData(editor, &model, index);
+        f.delegate.setModelData(f.editor(item), &f.model, f.valueIndex(item));
         QCOMPARE(item->value(), value);
         QCOMPARE(edited.count(), 0);
     }
