@@ -86,23 +86,22 @@ private slots:
         QTest::addColumn<QString>("message"); // part of it, or of a problem
         QTest::addColumn<int>("differences");
         const QVariant saved;
-        QTest::newRow("holds the set") << int(CSetJob::Diff) << 1 << saved << "900" << false
-                                       << int(CDeviceRecord::Unchanged) << "holds the set" << 0;
-        QTest::newRow("differs") << int(CSetJob::Diff) << 1 << QVariant(42) << "" << false
-                                 << int(CDeviceRecord::Differs) << "differ from the set" << 1;
-        QTest::newRow("dry run") << int(CSetJob::Apply) << 2 << QVariant(42) << "" << false
-                                 << int(CDeviceRecord::WouldChange) << "dry run" << 1;
-        QTest::newRow("another serial number") << int(CSetJob::Apply) << 2 << QVariant(42) << "4711" << false
-                                               << int(CDeviceRecord::WrongSerial) << "serial number 901, expected 4711"
-                                               << 0;
-        QTest::newRow("another model") << int(CSetJob::Apply) << 1 << QVariant(42) << "" << true
-                                       << int(CDeviceRecord::WrongModel) << "\"9999-0001\"" << 0;
-        QTest::newRow("exceptions only") << int(CSetJob::Diff) << 4 << saved << "" << false
-                                         << int(CDeviceRecord::ReadFailed) << "exception 4" << 0;
-        QTest::newRow("no device") << int(CSetJob::Diff) << 7 << saved << "" << false
-                                   << int(CDeviceRecord::NoAnswer) << "does not answer" << 0;
-        QTest::newRow("a value out of range") << int(CSetJob::Apply) << 2 << QVariant(99999) << "" << false
-                                              << int(CDeviceRecord::SetRefused) << "Daempfung" << 0;
+        const int diff = CSetJob::Diff;
+        const int apply = CSetJob::Apply;
+        using R = CDeviceRecord;
+        auto row = [](const char *name, int command, int unit, const QVariant &damping, const char *serial,
+                      bool otherModel, int outcome, const char *message, int differences = 0) {
+            QTest::newRow(name) << command << unit << damping << QString(serial) << otherModel << outcome
+                                << QString(message) << differences;
+        };
+        row("holds the set", diff, 1, saved, "900", false, R::Unchanged, "holds the set");
+        row("differs", diff, 1, 42, "", false, R::Differs, "differ from the set", 1);
+        row("dry run", apply, 2, 42, "", false, R::WouldChange, "dry run", 1);
+        row("another serial number", apply, 2, 42, "4711", false, R::WrongSerial, "serial number 901, expected 4711");
+        row("another model", apply, 1, 42, "", true, R::WrongModel, "\"9999-0001\"");
+        row("exceptions only", diff, 4, saved, "", false, R::ReadFailed, "exception 4");
+        row("no device", diff, 7, saved, "", false, R::NoAnswer, "does not answer");
+        row("a value out of range", apply, 2, 99999, "", false, R::SetRefused, "Daempfung");
     }
 
     void outcomes()
@@ -143,10 +142,9 @@ private slots:
         QCOMPARE(record.outcome, CDeviceRecord::Changed);
         QCOMPARE(record.identity.serialNumber, QStringLiteral("902"));
         QCOMPARE(record.changes.size(), 1);
-        QCOMPARE(record.changes.first().name, QStringLiteral("Daempfung"));
-        QCOMPARE(record.changes.first().before, QStringLiteral("1.0 s"));
-        QCOMPARE(record.changes.first().after, QStringLiteral("3.3 s"));
-        QCOMPARE(record.changes.first().readBack, CDeviceRecord::Confirmed);
+        const CDeviceRecord::Change change = record.changes.first();
+        QCOMPARE(change.name + ": " + change.before + " -> " + change.after, QStringLiteral("Daempfung: 1.0 s -> 3.3 s"));
+        QCOMPARE(change.readBack, CDeviceRecord::Confirmed);
         Device second;
         QVERIFY(second.open(m_sim.port(), 3));
         record = second.run(request);
@@ -169,8 +167,8 @@ private slots:
         QVERIFY(device.write("Daempfung", 20));
         QVERIFY(device.write("Daempfung", 30));
         QCOMPARE(journal.changes().size(), 1);
-        QCOMPARE(journal.changes().first().before, QStringLiteral("1.0 s"));
-        QCOMPARE(journal.changes().first().after, QStringLiteral("3.0 s"));
+        QCOMPARE(journal.changes().first().before + " -> " + journal.changes().first().after,
+                 QStringLiteral("1.0 s -> 3.0 s"));
         QVERIFY(journal.allConfirmed());
         // Written back to what it was: no change.
         QVERIFY(device.write("Daempfung", 10));
