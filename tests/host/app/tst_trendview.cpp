@@ -10,6 +10,7 @@
 #include "simrig.h"
 
 #include <QAction>
+#include <QtCharts/QAbstractAxis>
 
 namespace {
 
@@ -106,6 +107,28 @@ private slots:
         QVERIFY(view.data().range(CTrendData::Value, view.data().firstTime(), view.data().lastTime(), &low, &high));
         QVERIFY2(qAbs(high - 50 * factor) < 1e-6 * qMax(1.0, 50 * factor), qPrintable(QString::number(high)));
         QVERIFY(view.chart()->cursorText(view.data().lastTime()).contains(unit));
+    }
+
+    // A unit written while the trend runs: the device's display takes a
+    // moment to follow, so the value axis changes with the first sample in
+    // the new unit, after the write has finished.
+    void unitWrittenWhileRunning()
+    {
+        Rig rig;
+        QVERIFY(rig.start({QStringLiteral("--pressure"), QStringLiteral("50")}));
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->readAll(); }));
+        CTrendView view(&rig.session);
+        QVERIFY(view.attach());
+        rig.startPolling(50);
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().unit() == QLatin1String("mbar"); }, 5000));
+        CItem *selector = rig.item(QStringLiteral("Einheit"));
+        selector->setValue(2); // kPa
+        emit selector->valueEdited();
+        QVERIFY(rig.transfer([&] { rig.session.parameters()->writeModified(); }));
+        QVERIFY(QTest::qWaitFor([&]() { return view.data().unit() == QLatin1String("kPa"); }, 5000));
+        const auto axes = view.chart()->chart()->axes(Qt::Vertical);
+        QVERIFY(!axes.isEmpty());
+        QCOMPARE(axes.first()->titleText(), QStringLiteral("Value (kPa)"));
     }
 
     // A device that stops answering: no line bridges the silence, the view
