@@ -13,10 +13,6 @@
 
 namespace {
 
-using Run = CliRun;
-
-Run cli(const QStringList &args) { return runCli(args); }
-
 // Outcome by "PORT-INDEX/UNIT-ID" ("0/1": first endpoint, unit id 1).
 QMap<QString, QString> outcomes(const QJsonObject &report, const QList<quint16> &ports)
 {
@@ -101,7 +97,7 @@ private slots:
     // What scan finds is a fleet list as it stands.
     void scan()
     {
-        const Run text = cli({"--tcp", endpoint(1), "scan", "--unit-ids", "1-5", "--timeout", "60"});
+        const CliRun text = runCli({"--tcp", endpoint(1), "scan", "--unit-ids", "1-5", "--timeout", "60"});
         QCOMPARE(text.code, 0);
         const QList<QByteArray> lines = text.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 4); // the header and three devices
@@ -110,7 +106,7 @@ private slots:
         QVERIFY2(lines.at(3).contains("  3  -") && lines.at(3).contains("exception 4"), lines.at(3).constData());
         QVERIFY2(text.err.contains("3 devices found"), text.err.constData());
 
-        const Run json = cli({"--tcp", endpoint(0), "scan", "--unit-ids", "2-9", "--timeout", "60", "--json"});
+        const CliRun json = runCli({"--tcp", endpoint(0), "scan", "--unit-ids", "2-9", "--timeout", "60", "--json"});
         QCOMPARE(json.code, 0);
         const QJsonArray found = QJsonDocument::fromJson(json.out).array();
         QCOMPARE(found.size(), 2);
@@ -121,7 +117,7 @@ private slots:
         QVERIFY2(list.parse(json.out, CLinkSettings(), &error), qPrintable(error));
         QCOMPARE(list.devices().size(), 2);
 
-        const Run none = cli({"--tcp", endpoint(0), "scan", "--unit-ids", "7-8", "--timeout", "60"});
+        const CliRun none = runCli({"--tcp", endpoint(0), "scan", "--unit-ids", "7-8", "--timeout", "60"});
         QCOMPARE(none.code, 3);
         QVERIFY(none.err.contains("no device answered"));
     }
@@ -132,7 +128,7 @@ private slots:
         const QString set = makeSet("Daempfung", "4,2");
         const QString fleet = writeFleet("good.txt", {"0 1 500", "0 2 501", "1 1 503", "1 2"});
         const QString report = m_dir.filePath("first");
-        Run run = cli({"apply", set, "--devices", fleet, "--jobs", "2", "--report", report});
+        CliRun run = runCli({"apply", set, "--devices", fleet, "--jobs", "2", "--report", report});
         QCOMPARE(run.code, 0);
         QJsonObject json = readJson(report + "/report.json");
         QCOMPARE(json.value("command").toString(), QStringLiteral("apply"));
@@ -147,20 +143,20 @@ private slots:
         QCOMPARE(devices.at(2).toObject().value("identity").toObject().value("serialNumber").toString(),
                  QStringLiteral("503"));
 
-        run = cli({"apply", set, "--devices", fleet, "--report", m_dir.filePath("second")});
+        run = runCli({"apply", set, "--devices", fleet, "--report", m_dir.filePath("second")});
         QCOMPARE(run.code, 0);
         json = readJson(m_dir.filePath("second/report.json"));
         QCOMPARE(outcomes(json, m_ports).values(), QStringList({"unchanged", "unchanged", "unchanged", "unchanged"}));
         for (const QJsonValue &value : json.value("devices").toArray())
             QVERIFY(value.toObject().value("changes").toArray().isEmpty());
-        QCOMPARE(cli({"diff", set, "--devices", fleet}).code, 0);
-        QCOMPARE(cli({"--tcp", endpoint(1), "--unit-id", "2", "write", "Daempfung", "3"}).code, 0);
-        run = cli({"diff", set, "--devices", fleet, "--json"});
+        QCOMPARE(runCli({"diff", set, "--devices", fleet}).code, 0);
+        QCOMPARE(runCli({"--tcp", endpoint(1), "--unit-id", "2", "write", "Daempfung", "3"}).code, 0);
+        run = runCli({"diff", set, "--devices", fleet, "--json"});
         QCOMPARE(run.code, 7);
         json = QJsonDocument::fromJson(run.out).object();
         QCOMPARE(outcomes(json, m_ports).value("1/2"), QStringLiteral("differs"));
         QCOMPARE(outcomes(json, m_ports).value("0/1"), QStringLiteral("unchanged"));
-        QCOMPARE(cli({"apply", set, "--devices", fleet}).code, 0);
+        QCOMPARE(runCli({"apply", set, "--devices", fleet}).code, 0);
     }
 
     // Devices that fail or are not the ones expected are reported and
@@ -178,8 +174,8 @@ private slots:
         const QString set = makeSet("Daempfung", QString::number(jobs) + ",5");
         const QString fleet = writeFleet("faulty.txt", {"0 1", "0 2 999", "0 3", "0 7", "1 1", "1 3", "1 2"});
         const QString report = m_dir.filePath(QStringLiteral("faulty%1").arg(jobs));
-        const Run run = cli({"apply", set, "--devices", fleet, "--jobs", QString::number(jobs), "--report", report,
-                             "--timeout", "100", "--retries", "0"});
+        const CliRun run = runCli({"apply", set, "--devices", fleet, "--jobs", QString::number(jobs), "--report",
+                                   report, "--timeout", "100", "--retries", "0"});
         QCOMPARE(run.code, 9);
         const QJsonObject json = readJson(report + "/report.json");
         const QMap<QString, QString> expected{{"0/1", "changed"},     {"0/2", "wrong-serial"}, {"0/3", "read-failed"},
@@ -209,7 +205,7 @@ private slots:
     {
         const QString fleet = writeFleet("save.txt", {"0 1", "1 2", "1 3"});
         const QString folder = m_dir.filePath("backup");
-        const Run run = cli({"save", folder, "--devices", fleet, "--jobs", "2", "--report", folder + "/report"});
+        const CliRun run = runCli({"save", folder, "--devices", fleet, "--jobs", "2", "--report", folder + "/report"});
         QCOMPARE(run.code, 9);
         const QStringList files = QDir(folder).entryList({"*.json"}, QDir::Files, QDir::Name);
         const QString second = QStringLiteral("127.0.0.1_%1_u2_504.json").arg(m_ports.at(1));
@@ -231,10 +227,10 @@ private:
     {
         const QString file = m_dir.filePath(name + value + ".json");
         const QString link = endpoint(0);
-        const Run before = cli({"--tcp", link, "--unit-id", "2", "save", m_dir.filePath("before.json")});
-        if (before.code != 0 || cli({"--tcp", link, "--unit-id", "2", "write", name, value}).code != 0
-            || cli({"--tcp", link, "--unit-id", "2", "save", file}).code != 0
-            || cli({"--tcp", link, "--unit-id", "2", "apply", m_dir.filePath("before.json")}).code != 0)
+        const CliRun before = runCli({"--tcp", link, "--unit-id", "2", "save", m_dir.filePath("before.json")});
+        if (before.code != 0 || runCli({"--tcp", link, "--unit-id", "2", "write", name, value}).code != 0
+            || runCli({"--tcp", link, "--unit-id", "2", "save", file}).code != 0
+            || runCli({"--tcp", link, "--unit-id", "2", "apply", m_dir.filePath("before.json")}).code != 0)
             return QString();
         return file;
     }

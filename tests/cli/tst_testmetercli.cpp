@@ -46,7 +46,8 @@ private slots:
     }
 
     // The display comes from the meter's status block, its LED names from
-    // the meter's device data file, in the language asked for.
+    // the meter's device data file, in the language asked for; it has one
+    // frame: every change is frame 1.
     void watchShowsTheDisplay_data()
     {
         QTest::addColumn<QString>("language");
@@ -58,32 +59,25 @@ private slots:
     void watchShowsTheDisplay()
     {
         QFETCH(QString, language);
-        QFETCH(QString, ledName);
         m_device.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
         m_device.setWord(CTestMeterDevice::StatusLed, 1);
-        QByteArray out;
-        QCOMPARE(run({"watch", "--json", "--count", "1", "--language", language}, &out), 0);
-        const QJsonObject shown = QJsonDocument::fromJson(out.trimmed()).object();
-        QCOMPARE(shown.value("text").toString(), QStringLiteral("-7.3"));
-        QCOMPARE(shown.value("led").toInt(), 1);
-        QCOMPARE(shown.value("ledName").toString(), ledName);
-        QVERIFY(!m_device.requests().isEmpty());
-        for (const CTestMeterDevice::Request &request : m_device.requests())
-            QCOMPARE(request.address, int(CTestMeterDevice::StatusValue));
-    }
-
-    // The meter's display has one frame: every change is frame 1.
-    void watchKeepsTheOneFrame()
-    {
         m_device.setMeasuringStep(5);
         QByteArray out;
-        const int code = run({"watch", "--json", "--count", "3", "--interval", "10"}, &out);
+        const int code = run({"watch", "--json", "--count", "3", "--interval", "10", "--language", language}, &out);
         m_device.setMeasuringStep(0);
         QCOMPARE(code, 0);
         const QList<QByteArray> lines = out.trimmed().split('\n');
         QCOMPARE(lines.size(), 3);
-        for (const QByteArray &line : lines)
-            QCOMPARE(QJsonDocument::fromJson(line).object().value("frame").toInt(), 1);
+        QCOMPARE(QJsonDocument::fromJson(lines.first()).object().value("text").toString(), QStringLiteral("-7.3"));
+        for (const QByteArray &line : lines) {
+            const QJsonObject shown = QJsonDocument::fromJson(line).object();
+            QCOMPARE(shown.value("led").toInt(), 1);
+            QTEST(shown.value("ledName").toString(), "ledName");
+            QCOMPARE(shown.value("frame").toInt(), 1);
+        }
+        QVERIFY(!m_device.requests().isEmpty());
+        for (const CTestMeterDevice::Request &request : m_device.requests())
+            QCOMPARE(request.address, int(CTestMeterDevice::StatusValue));
     }
 
     // What the client tells of its work, by logging category.

@@ -50,37 +50,25 @@ struct Rig
 
     CItem *item(const QString &name) const { return session.parameters()->item(name); }
 
-    // Writes (or, without words, reads) item's registers on the simulator
-    // directly; the words it holds afterwards, empty on failure.
-    QVector<quint16> device(const CItem *item, const QVector<quint16> &words = {})
+    // The words item's registers hold on the simulator, read directly;
+    // empty on failure. The reply is awaited in an event loop that ends with
+    // it (a polling wait costs 10 ms a request).
+    QVector<quint16> device(const CItem *item)
     {
         const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item),
                                    quint16(CItemRegisters::registerCount(item)));
-        QModbusReply *reply = words.isEmpty() ? raw.sendReadRequest(unit, 1)
-                                              : raw.sendWriteRequest(QModbusDataUnit(unit.registerType(),
-                                                                                     unit.startAddress(), words), 1);
-        const bool ok = reply && finishes(reply) && reply->error() == QModbusDevice::NoError;
-        if (reply)
-            reply->deleteLater();
-        return !ok ? QVector<quint16>() : words.isEmpty() ? reply->result().values() : words;
-    }
-
-    // Waits up to 5 s for reply in an event loop that ends with it (a
-    // polling wait costs 10 ms a request).
-    static bool finishes(QModbusReply *reply)
-    {
+        QModbusReply *reply = raw.sendReadRequest(unit, 1);
+        if (!reply)
+            return {};
         if (!reply->isFinished()) {
             QEventLoop loop;
             QObject::connect(reply, &QModbusReply::finished, &loop, &QEventLoop::quit);
             QTimer::singleShot(5000, &loop, &QEventLoop::quit);
             loop.exec();
         }
-        return reply->isFinished();
-    }
-
-    static QVector<quint16> held(const CItem *item)
-    {
-        return CItemRegisters::toWords(CItemRegisters::registerBytes(item));
+        reply->deleteLater();
+        return reply->isFinished() && reply->error() == QModbusDevice::NoError ? reply->result().values()
+                                                                                : QVector<quint16>();
     }
 
     bool transfer(const std::function<void()> &run)
@@ -91,13 +79,12 @@ struct Rig
     }
 
     // Polls the status as the front panel does, every intervalMs.
-    QObject *startPolling(int intervalMs)
+    void startPolling(int intervalMs)
     {
         QObject *backend = session.backend();
         QObject::connect(&poll, &QTimer::timeout, backend,
                          [backend]() { QMetaObject::invokeMethod(backend, "cyclicTimeout"); });
         poll.start(intervalMs);
-        return backend;
     }
 };
 
@@ -108,6 +95,5 @@ inline QVector<quint16> floatWords(float value)
     memcpy(&bits, &value, sizeof bits);
     return {quint16(bits & 0xFFFF), quint16(bits >> 16)};
 }
-
 
 #endif // SIMRIG_H

@@ -27,9 +27,9 @@ private slots:
 
     void init()
     {
-        m_device.setWord(CTestMeterDevice::Range, 100);
-        m_device.setFloat(CTestMeterDevice::Setpoint, 50.0f);
-        m_device.setWord(CTestMeterDevice::Mode, 0);
+        m_device.setWord(CTestMeterDevice::Range, 250);
+        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
+        m_device.setWord(CTestMeterDevice::Mode, 1);
         m_device.clearRequests();
     }
 
@@ -71,23 +71,9 @@ private slots:
         QCOMPARE(session.root()->findChildren<CItem *>(QStringLiteral("Setpoint")).size(), 1);
     }
 
-    void readsWhatTheDeviceHolds()
-    {
-        m_device.setWord(CTestMeterDevice::Range, 250);
-        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
-        m_device.setWord(CTestMeterDevice::Mode, 1);
-        CDeviceSession session;
-        QVERIFY(connectTo(session));
-        QVERIFY(transfer(session, [&]() { session.parameters()->readAll(); }));
-        QCOMPARE(item(session, "Range")->value().toInt(), 250);
-        QCOMPARE(item(session, "Setpoint")->value().toDouble(), 42.5);
-        QCOMPARE(item(session, "Mode")->value().toInt(), 1);
-        // The plugin's rule followed what was read: the setpoint's bound.
-        QCOMPARE(item(session, "Setpoint")->maximum(), 250.0);
-    }
-
-    // Edits as a user makes them, one after the other in this order; what
-    // the device then holds, or that nothing was sent.
+    // What the device holds is read, then edits as a user makes them, one
+    // after the other in this order; what the device then holds, or that
+    // nothing was sent.
     void writesInTheDevicesOrder_data()
     {
         QTest::addColumn<QStringList>("names");
@@ -96,9 +82,9 @@ private slots:
         QTest::addColumn<QList<int>>("addresses"); // written, in order
         QTest::newRow("setpoint within the range")
             << QStringList{"Setpoint"} << QVariantList{12.5} << true << QList<int>{CTestMeterDevice::Setpoint};
-        QTest::newRow("list entry") << QStringList{"Mode"} << QVariantList{1} << true
+        QTest::newRow("list entry") << QStringList{"Mode"} << QVariantList{0} << true
                                     << QList<int>{CTestMeterDevice::Mode};
-        QTest::newRow("setpoint above the range") << QStringList{"Setpoint"} << QVariantList{150.0} << false
+        QTest::newRow("setpoint above the range") << QStringList{"Setpoint"} << QVariantList{260.0} << false
                                                   << QList<int>{};
         // The range governs: it goes first although it lies behind the
         // setpoint and was edited last, or the meter would refuse the setpoint.
@@ -116,6 +102,11 @@ private slots:
         QVERIFY(connectTo(session));
         CParameterTransfer *parameters = session.parameters();
         QVERIFY(transfer(session, [&]() { parameters->readAll(); }));
+        QCOMPARE(item(session, "Range")->value().toInt(), 250);
+        QCOMPARE(item(session, "Setpoint")->value().toDouble(), 42.5);
+        QCOMPARE(item(session, "Mode")->value().toInt(), 1);
+        // The plugin's rule followed what was read: the setpoint's bound.
+        QCOMPARE(item(session, "Setpoint")->maximum(), 250.0);
         m_device.clearRequests();
         QList<CItem *> items;
         for (int i = 0; i < names.size(); ++i) {
@@ -126,10 +117,10 @@ private slots:
         QCOMPARE(transfer(session, [&]() { parameters->writeItems(items); }), written);
         QTEST(m_device.writtenAddresses(), "addresses");
         QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint),
-                 float(written && names.contains("Setpoint") ? values.at(names.indexOf("Setpoint")).toDouble() : 50.0));
+                 float(written && names.contains("Setpoint") ? values.at(names.indexOf("Setpoint")).toDouble() : 42.5));
         QCOMPARE(int(m_device.word(CTestMeterDevice::Range)),
-                 written && names.contains("Range") ? values.at(names.indexOf("Range")).toInt() : 100);
-        QCOMPARE(int(m_device.word(CTestMeterDevice::Mode)), written && names.contains("Mode") ? 1 : 0);
+                 written && names.contains("Range") ? values.at(names.indexOf("Range")).toInt() : 250);
+        QCOMPARE(int(m_device.word(CTestMeterDevice::Mode)), written && names.contains("Mode") ? 0 : 1);
     }
 
     // A poll of the meter's status block reaches its display; polls are
