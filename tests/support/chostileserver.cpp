@@ -102,7 +102,6 @@ void CHostileServer::serve(QTcpSocket *socket)
 
 void CHostileServer::answer(QTcpSocket *socket, const Request &request)
 {
-    ++m_requests;
     const Fault fault = m_faultsLeft > 0 ? m_fault : None;
     m_faultsLeft = qMax(0, m_faultsLeft - 1);
     const bool done = fault != Silent && fault != ExceptionBusy && fault != ExceptionIllegalAddress;

@@ -59,7 +59,6 @@ public:
     void setFault(Fault fault, int count);
     // The value the server holds at address.
     quint16 held(quint16 address) const;
-    int requestCount() const { return m_requests; }
 
 private:
     struct Request
@@ -84,7 +83,6 @@ private:
     QHash<quint16, quint16> m_registers;
     Fault m_fault = None;
     int m_faultsLeft = 0;
-    int m_requests = 0;
     quint16 m_port = 0;
 };
 

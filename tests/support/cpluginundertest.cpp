@@ -23,8 +23,3 @@ bool CPluginUnderTest::load(QString *error)
         *error = QStringLiteral("%1 does not cast to CLoomworkPlugin").arg(moduleFile());
     return m_plugin;
 }
-
-CLoomworkPlugin *CPluginUnderTest::plugin() const
-{
-    return m_plugin;
-}

@@ -19,7 +19,7 @@ public:
     // Loads the module; false with *error set when it cannot be used.
     bool load(QString *error);
     // The plugin interface; null before a successful load().
-    CLoomworkPlugin *plugin() const;
+    CLoomworkPlugin *plugin() const { return m_plugin; }
 
 private:
     QPluginLoader m_loader;

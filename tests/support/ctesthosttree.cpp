@@ -73,31 +73,6 @@ void CTestHostTree::addPadding(QObject *parent, int count)
         addNumber(parent, QStringLiteral("Pad_%1").arg(m_padded), CItem::DATA_TYPE_INT16, 1, 0, 100, 0);
 }
 
-QObject *CTestHostTree::root() const
-{
-    return m_root.get();
-}
-
-CItem *CTestHostTree::item(const QString &name) const
-{
-    return m_root->findChild<CItem *>(name);
-}
-
-CTestModbusMaster *CTestHostTree::master() const
-{
-    return m_master;
-}
-
-CTestParameter *CTestHostTree::parameter() const
-{
-    return m_parameter;
-}
-
-int CTestHostTree::itemCount() const
-{
-    return m_root->findChildren<CItem *>().size();
-}
-
 bool CTestHostTree::selectText(CItem *item, const QString &text)
 {
     const int index = item->textList().indexOf(text);
@@ -107,21 +82,19 @@ bool CTestHostTree::selectText(CItem *item, const QString &text)
     return true;
 }
 
+// A group or container; the list and number items start as one too.
 CItem *CTestHostTree::addGroup(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type)
 {
-    auto *group = new CItem(parent);
-    group->setObjectName(name);
-    group->setType(type);
-    group->setCaption(name);
-    return group;
+    auto *item = new CItem(parent);
+    item->setObjectName(name);
+    item->setType(type);
+    item->setCaption(name);
+    return item;
 }
 
 CItem *CTestHostTree::addList(QObject *parent, const QString &name, const QString &texts, int index)
 {
-    auto *item = new CItem(parent);
-    item->setObjectName(name);
-    item->setCaption(name);
-    item->setType(CItem::DATA_TYPE_LIST16);
+    CItem *item = addGroup(parent, name, CItem::DATA_TYPE_LIST16);
     item->setTextList(texts);
     item->setRange(0, texts.count(QLatin1Char(',')));
     item->setValue(index);
@@ -131,10 +104,7 @@ CItem *CTestHostTree::addList(QObject *parent, const QString &name, const QStrin
 CItem *CTestHostTree::addNumber(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type,
                                 double factor, double min, double max, double value)
 {
-    auto *item = new CItem(parent);
-    item->setObjectName(name);
-    item->setCaption(name);
-    item->setType(type);
+    CItem *item = addGroup(parent, name, type);
     item->setDecimalFactor(factor);
     item->setPrecision(factor > 1 ? 1 : 0);
     // Ranges and values are stored in device units: displayed number times factor.

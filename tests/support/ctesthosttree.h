@@ -24,13 +24,13 @@ public:
     ~CTestHostTree();
 
     // The object to hand to the plugin's init(); owns everything.
-    QObject *root() const;
+    QObject *root() const { return m_root.get(); }
     // The item with exactly this object name, or null.
-    CItem *item(const QString &name) const;
-    CTestModbusMaster *master() const;
-    CTestParameter *parameter() const;
+    CItem *item(const QString &name) const { return m_root->findChild<CItem *>(name); }
+    CTestModbusMaster *master() const { return m_master; }
+    CTestParameter *parameter() const { return m_parameter; }
     // Number of CItems below root (groups included).
-    int itemCount() const;
+    int itemCount() const { return m_root->findChildren<CItem *>().size(); }
 
     // Selects the entry with this text of a list item; false if there is none.
     static bool selectText(CItem *item, const QString &text);

@@ -14,19 +14,22 @@ class CTestModbusMaster : public QObject
     Q_OBJECT
 
 public:
-    explicit CTestModbusMaster(QObject *parent = nullptr);
+    explicit CTestModbusMaster(QObject *parent = nullptr) : QObject(parent)
+    {
+        setObjectName(QStringLiteral("ModbusMaster"));
+    }
 
     // Requests received so far, oldest first.
-    const QList<CRequest> &requests() const;
-    void clearRequests();
+    const QList<CRequest> &requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
     // Emits dataResponse(response).
-    void respond(const QByteArray &response);
+    void respond(const QByteArray &response) { emit dataResponse(response); }
 
 signals:
     void dataResponse(const QByteArray &);
 
 public slots:
-    void buildRequest(const CRequest &request);
+    void buildRequest(const CRequest &request) { m_requests.append(request); }
 
 private:
     QList<CRequest> m_requests;

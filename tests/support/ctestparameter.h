@@ -11,10 +11,13 @@ class CTestParameter : public QObject
     Q_OBJECT
 
 public:
-    explicit CTestParameter(QObject *parent = nullptr);
+    explicit CTestParameter(QObject *parent = nullptr) : QObject(parent)
+    {
+        setObjectName(QStringLiteral("Parameter"));
+    }
 
     // Emits dataFinished() as after a completed transfer.
-    void finishTransfer();
+    void finishTransfer() { emit dataFinished(QByteArray()); }
 
 signals:
     void dataFinished(const QByteArray &);

@@ -45,26 +45,11 @@ quint16 CTestMeterDevice::port() const
     return socket ? socket->serverPort() : 0;
 }
 
-QString CTestMeterDevice::endpoint() const
-{
-    return QStringLiteral("127.0.0.1:%1").arg(port());
-}
-
-int CTestMeterDevice::clients() const
-{
-    return m_clients;
-}
-
 quint16 CTestMeterDevice::word(quint16 address) const
 {
     quint16 value = 0;
     data(QModbusDataUnit::HoldingRegisters, address, &value);
     return value;
-}
-
-void CTestMeterDevice::setWord(quint16 address, quint16 value)
-{
-    setData(QModbusDataUnit::HoldingRegisters, address, value);
 }
 
 float CTestMeterDevice::floatAt(quint16 address) const
@@ -88,21 +73,6 @@ void CTestMeterDevice::setText(quint16 address, const QByteArray &text, int regi
     const QByteArray padded = text.leftJustified(2 * registers, '\0', true);
     for (int i = 0; i < registers; ++i)
         setWord(quint16(address + i), quint16(quint8(padded.at(2 * i)) | (quint8(padded.at(2 * i + 1)) << 8)));
-}
-
-void CTestMeterDevice::setMeasuringStep(qint16 tenths)
-{
-    m_step = tenths;
-}
-
-const QList<CTestMeterDevice::Request> &CTestMeterDevice::requests() const
-{
-    return m_requests;
-}
-
-void CTestMeterDevice::clearRequests()
-{
-    m_requests.clear();
 }
 
 QList<int> CTestMeterDevice::writtenAddresses() const

@@ -42,23 +42,23 @@ public:
     bool start();
     quint16 port() const;
     // "127.0.0.1:<port>", as a link names the device.
-    QString endpoint() const;
+    QString endpoint() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
     // Hosts connected now. A test waits for none before it ends: the server
     // frees what it keeps for a connection only when it sees it close.
-    int clients() const;
+    int clients() const { return m_clients; }
 
     quint16 word(quint16 address) const;
-    void setWord(quint16 address, quint16 value);
+    void setWord(quint16 address, quint16 value) { setData(QModbusDataUnit::HoldingRegisters, address, value); }
     float floatAt(quint16 address) const;
     void setText(quint16 address, const QByteArray &text, int registers);
     void setFloat(quint16 address, float value);
 
     // After each read of the status block the measured value moves on by
     // tenths (0: it stays).
-    void setMeasuringStep(qint16 tenths);
+    void setMeasuringStep(qint16 tenths) { m_step = tenths; }
 
-    const QList<Request> &requests() const;
-    void clearRequests();
+    const QList<Request> &requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
     // The addresses written, in the order the requests came.
     QList<int> writtenAddresses() const;
 

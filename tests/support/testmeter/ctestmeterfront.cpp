@@ -24,18 +24,3 @@ CTestMeterFront::CTestMeterFront(QWidget *parent)
     layout->addWidget(m_led);
     layout->addWidget(m_bar);
 }
-
-CButtonBar *CTestMeterFront::buttonBar() const
-{
-    return m_bar;
-}
-
-void CTestMeterFront::showText(const QString &text)
-{
-    m_display->setText(text);
-}
-
-void CTestMeterFront::showLed(int code)
-{
-    m_led->setText(QString::number(code));
-}

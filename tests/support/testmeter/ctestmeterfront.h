@@ -3,8 +3,9 @@
 
 #include "widgets/cbasewidget.h"
 
+#include <QLabel>
+
 class CButtonBar;
-class QLabel;
 
 // The test meter's front: its display text and LED code, and a button bar
 // with the cyclic-read button.
@@ -15,11 +16,11 @@ class CTestMeterFront : public CBaseWidget
 public:
     explicit CTestMeterFront(QWidget *parent = nullptr);
 
-    CButtonBar *buttonBar() const;
+    CButtonBar *buttonBar() const { return m_bar; }
 
 public slots:
-    void showText(const QString &text);
-    void showLed(int code);
+    void showText(const QString &text) { m_display->setText(text); }
+    void showLed(int code) { m_led->setText(QString::number(code)); }
 
 private:
     CButtonBar *m_bar;

@@ -12,36 +12,6 @@ bool CTestMeterPlugin::init(QObject *parent)
     return true;
 }
 
-bool CTestMeterPlugin::supportsModel(const QString &identification)
-{
-    return identification.startsWith(QLatin1String("TM100"));
-}
-
-QString CTestMeterPlugin::modelName()
-{
-    return QStringLiteral("TM 100");
-}
-
-QString CTestMeterPlugin::modelNumber()
-{
-    return QStringLiteral("100");
-}
-
-QStringList CTestMeterPlugin::nameList(const QString &name)
-{
-    return {name};
-}
-
-LineSettings CTestMeterPlugin::defaultLineSettings()
-{
-    return {19200, LineSettings::NoParity, LineSettings::NoFlowControl, 8, LineSettings::OneStop};
-}
-
-QList<CItem *> CTestMeterPlugin::extraItems()
-{
-    return {};
-}
-
 CBaseWidget *CTestMeterPlugin::frontWidget()
 {
     if (!m_front) {

@@ -20,12 +20,18 @@ class CTestMeterPlugin : public QObject, public CLoomworkPlugin
 
 public:
     bool init(QObject *parent) override;
-    bool supportsModel(const QString &identification) override;
-    QString modelName() override;
-    QString modelNumber() override;
-    QStringList nameList(const QString &name) override;
-    LineSettings defaultLineSettings() override;
-    QList<CItem *> extraItems() override;
+    bool supportsModel(const QString &identification) override
+    {
+        return identification.startsWith(QLatin1String("TM100"));
+    }
+    QString modelName() override { return QStringLiteral("TM 100"); }
+    QString modelNumber() override { return QStringLiteral("100"); }
+    QStringList nameList(const QString &name) override { return {name}; }
+    LineSettings defaultLineSettings() override
+    {
+        return {19200, LineSettings::NoParity, LineSettings::NoFlowControl, 8, LineSettings::OneStop};
+    }
+    QList<CItem *> extraItems() override { return {}; }
     CBaseWidget *frontWidget() override;
 
 private:
