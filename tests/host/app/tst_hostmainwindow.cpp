@@ -241,12 +241,9 @@ private slots:
         const QString file = m_dir.filePath("problems.json");
         CParameterSet set = CParameterSet::fromItems(m_window->session()->root());
         set.orderNumber = "8120-0001";
-        for (auto &entry : set.values) {
-            if (entry.first == "GrenzwertMaxAlarm")
-                entry.second = 99999;
-            if (entry.first == "Daempfung")
-                entry.second = 55;
-        }
+        const QMap<QString, QVariant> changed{{"GrenzwertMaxAlarm", 99999}, {"Daempfung", 55}};
+        for (auto &entry : set.values)
+            entry.second = changed.value(entry.first, entry.second);
         set.values.append({"Nichts", 1});
         QVERIFY(set.save(file));
         const QVariant limit = item("GrenzwertMaxAlarm")->value();

@@ -15,20 +15,13 @@ CTestMeterBackend::CTestMeterBackend(QObject *parent)
     : QObject(parent)
 {
     setObjectName(QStringLiteral("TM 100_Backend"));
-    bind();
-    boundSetpoint();
-}
-
-void CTestMeterBackend::bind()
-{
-    QObject *root = parent();
-    if (CItem *range = root->findChild<CItem *>(QLatin1String(RangeName)))
+    if (CItem *range = parent->findChild<CItem *>(QLatin1String(RangeName)))
         connect(range, SIGNAL(valueChanged(QVariant)), this, SLOT(boundSetpoint()));
-    QObject *master = root->findChild<QObject *>(QStringLiteral("ModbusMaster"));
-    if (master) {
+    if (QObject *master = parent->findChild<QObject *>(QStringLiteral("ModbusMaster"))) {
         connect(this, SIGNAL(buildRequest(CRequest)), master, SLOT(buildRequest(CRequest)));
         connect(master, SIGNAL(dataResponse(QByteArray)), this, SLOT(decodeData(QByteArray)));
     }
+    boundSetpoint();
 }
 
 // The setpoint cannot go beyond the range the meter is set to.

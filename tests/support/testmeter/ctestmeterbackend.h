@@ -32,9 +32,6 @@ public slots:
 private slots:
     void decodeData(const QByteArray &data);
     void boundSetpoint();
-
-private:
-    void bind();
 };
 
 #endif // CTESTMETERBACKEND_H
