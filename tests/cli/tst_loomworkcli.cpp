@@ -2,7 +2,6 @@
 // and how a user's text becomes an item's stored value.
 #include "citeminput.h"
 #include "cliprocess.h"
-#include "clinkendpoint.h"
 #include "items/citem.h"
 #include "simprocess.h"
 
@@ -107,38 +106,6 @@ private slots:
         row("scan range", {"scan", "--unit-ids", "5-300"}, 1, "FIRST-LAST within 1 .. 247");
     }
 
-    void endpoint_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("host"); // empty: refused
-        QTest::addColumn<int>("port");
-        QTest::newRow("IPv4") << "127.0.0.1:502" << "127.0.0.1" << 502;
-        QTest::newRow("name") << "plc-7.local:1502" << "plc-7.local" << 1502;
-        QTest::newRow("IPv6") << "[::1]:502" << "::1" << 502;
-        QTest::newRow("IPv6 long") << "[fe80::1:2]:5020" << "fe80::1:2" << 5020;
-        QTest::newRow("IPv6 without brackets") << "::1:502" << "" << 0;
-        QTest::newRow("no port") << "localhost" << "" << 0;
-        QTest::newRow("no host") << ":502" << "" << 0;
-        QTest::newRow("port 0") << "[::1]:0" << "" << 0;
-        QTest::newRow("port too large") << "host:65536" << "" << 0;
-        QTest::newRow("half a bracket") << "[::1:502" << "" << 0;
-    }
-
-    void endpoint()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, host);
-        QString parsedHost;
-        quint16 parsedPort = 0;
-        QString error;
-        QCOMPARE(CLinkEndpoint::parse(text, &parsedHost, &parsedPort, &error), !host.isEmpty());
-        QCOMPARE(error.isEmpty(), !host.isEmpty());
-        QCOMPARE(parsedHost, host);
-        QTEST(int(parsedPort), "port");
-        if (!host.isEmpty())
-            QCOMPARE(CLinkEndpoint::format(parsedHost, parsedPort), text);
-    }
-
     void exitCodes()
     {
         QFETCH(QStringList, args);
@@ -147,25 +114,23 @@ private slots:
         SimProcess own;
         if (!simulator.isEmpty())
             QVERIFY(own.start(simulator));
-        QByteArray err;
-        QTEST(runOn(simulator.isEmpty() ? m_sim : own, args, nullptr, &err), "code");
-        QVERIFY2(QString::fromUtf8(err).contains(message), err.constData());
+        QTEST(runOn(simulator.isEmpty() ? m_sim : own, args), "code");
+        QVERIFY2(QString::fromUtf8(m_err).contains(message), m_err.constData());
     }
 
     void writeThenReadJson()
     {
-        QByteArray out;
-        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}, &out), 0);
-        QVERIFY2(out.contains("Sollwert = 12.5 mbar"), out.constData());
+        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "12,5"}), 0);
+        QVERIFY2(m_out.contains("Sollwert = 12.5 mbar"), m_out.constData());
         // A value the device holds already: nothing to write, done at once.
         // Numbers follow the language.
-        QCOMPARE(run({"--tcp", "@", "--language", "de", "write", "Sollwert", "12.5"}, &out), 0);
-        QCOMPARE(out, QByteArray("Sollwert = 12,5 mbar (unverändert)\n"));
-        QCOMPARE(run({"--tcp", "@", "read"}, &out), 0);
-        QVERIFY2(QString::fromUtf8(out).contains(QRegularExpression(QStringLiteral("\nSollwert +12.5 mbar\n"))),
-                 out.constData());
-        QCOMPARE(run({"--tcp", "@", "read", "--json"}, &out), 0);
-        const QHash<QString, QJsonObject> items = byName(out);
+        QCOMPARE(run({"--tcp", "@", "--language", "de", "write", "Sollwert", "12.5"}), 0);
+        QCOMPARE(m_out, QByteArray("Sollwert = 12,5 mbar (unverändert)\n"));
+        QCOMPARE(run({"--tcp", "@", "read"}), 0);
+        QVERIFY2(QString::fromUtf8(m_out).contains(QRegularExpression(QStringLiteral("\nSollwert +12.5 mbar\n"))),
+                 m_out.constData());
+        QCOMPARE(run({"--tcp", "@", "read", "--json"}), 0);
+        const QHash<QString, QJsonObject> items = byName(m_out);
         const QJsonObject setpoint = items.value("Sollwert");
         QCOMPARE(setpoint.value("value").toDouble(), 12.5);
         QCOMPARE(setpoint.value("text").toString(), QStringLiteral("12.5"));
@@ -175,9 +140,9 @@ private slots:
         QCOMPARE(items.value("Einheit").value("text").toString(), QStringLiteral("mbar"));
         QCOMPARE(items.value("Einheit").value("address").toInt(), 0x011A);
         QCOMPARE(items.value("Paritaet").value("text").toString(), QStringLiteral("even"));
-        QCOMPARE(run({"--tcp", "@", "--language", "de", "read", "--json"}, &out), 0);
-        QCOMPARE(byName(out).value("Paritaet").value("text").toString(), QStringLiteral("gerade"));
-        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "100"}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "--language", "de", "read", "--json"}), 0);
+        QCOMPARE(byName(m_out).value("Paritaet").value("text").toString(), QStringLiteral("gerade"));
+        QCOMPARE(run({"--tcp", "@", "write", "Sollwert", "100"}), 0);
     }
 
     // A device that does not answer: no value is printed as if read.
@@ -186,14 +151,12 @@ private slots:
         SimProcess silent;
         QVERIFY(silent.start({"--drop-every", "1"}));
         const QStringList args{"--tcp", "@", "--timeout", "50", "--retries", "0", "read"};
-        QByteArray out;
-        QByteArray err;
-        QCOMPARE(runOn(silent, args, &out, &err), 4);
-        QVERIFY2(err.contains("not every parameter could be read"), err.constData());
-        QVERIFY2(out.contains("Einheit") && !out.contains("mbar"), out.constData());
-        QCOMPARE(out.count("(not read)"), out.count("\n"));
-        QCOMPARE(runOn(silent, args + QStringList{"--json"}, &out), 4);
-        const QHash<QString, QJsonObject> items = byName(out);
+        QCOMPARE(runOn(silent, args), 4);
+        QVERIFY2(m_err.contains("not every parameter could be read"), m_err.constData());
+        QVERIFY2(m_out.contains("Einheit") && !m_out.contains("mbar"), m_out.constData());
+        QCOMPARE(m_out.count("(not read)"), m_out.count("\n"));
+        QCOMPARE(runOn(silent, args + QStringList{"--json"}), 4);
+        const QHash<QString, QJsonObject> items = byName(m_out);
         QVERIFY(!items.isEmpty());
         for (const QJsonObject &item : items) {
             QCOMPARE(item.value("read").toBool(), false);
@@ -206,38 +169,36 @@ private slots:
     void saveDiffApply()
     {
         const QString file = m_dir.filePath("device.json");
-        QByteArray out;
-        QByteArray err;
-        QCOMPARE(run({"--tcp", "@", "save", file}, &out), 0);
-        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 0);
-        QCOMPARE(run({"--tcp", "@", "write", "Einheit", "kPa"}, &out), 0);
-        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 7);
-        QVERIFY2(out.contains("Einheit  kPa -> mbar") && out.contains("GrenzwertMaxAlarm  20 kPa -> 200 mbar"),
-                 out.constData());
+        QCOMPARE(run({"--tcp", "@", "save", file}), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}), 0);
+        QCOMPARE(run({"--tcp", "@", "write", "Einheit", "kPa"}), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}), 7);
+        QVERIFY2(m_out.contains("Einheit  kPa -> mbar") && m_out.contains("GrenzwertMaxAlarm  20 kPa -> 200 mbar"),
+                 m_out.constData());
         // One device gets a report as a fleet does.
         const QString report = m_dir.filePath("dry");
-        QCOMPARE(run({"--tcp", "@", "apply", file, "--dry-run", "--report", report}, &out), 0);
-        QCOMPARE(run({"--tcp", "@", "diff", file}, &out), 7);
+        QCOMPARE(run({"--tcp", "@", "apply", file, "--dry-run", "--report", report}), 0);
+        QCOMPARE(run({"--tcp", "@", "diff", file}), 7);
         QFile json(report + "/report.json");
         QVERIFY(json.open(QIODevice::ReadOnly));
         const QJsonObject dry = QJsonDocument::fromJson(json.readAll()).object();
         QVERIFY(dry.value("dryRun").toBool());
         QCOMPARE(dry.value("devices").toArray().at(0).toObject().value("outcome").toString(),
                  QStringLiteral("would-change"));
-        QCOMPARE(run({"--tcp", "@", "apply", file}, &out, &err), 0);
-        QVERIFY2(out.contains("the device holds the set"), out.constData() + err);
-        QCOMPARE(run({"--tcp", "@", "diff", file, "--json"}, &out), 0);
-        QCOMPARE(QJsonDocument::fromJson(out).array().size(), 0);
+        QCOMPARE(run({"--tcp", "@", "apply", file}), 0);
+        QVERIFY2(m_out.contains("the device holds the set"), m_out.constData() + m_err);
+        QCOMPARE(run({"--tcp", "@", "diff", file, "--json"}), 0);
+        QCOMPARE(QJsonDocument::fromJson(m_out).array().size(), 0);
 
         // A set with an offending value is refused; --force applies the rest,
         // but the device cannot hold the set.
         const QString bad = m_dir.filePath("bad.json");
         QVERIFY(QFile::copy(file, bad) && editSet(bad, {{"GrenzwertMaxAlarm", 99999}, {"Daempfung", 42}}));
-        QCOMPARE(run({"--tcp", "@", "apply", bad}, &out, &err), 5);
-        QVERIFY2(err.contains("(GrenzwertMaxAlarm): 99999 mbar is outside 0 .. 250 mbar"), err.constData());
-        QCOMPARE(run({"--tcp", "@", "apply", bad, "--force"}, &out, &err), 7);
-        QVERIFY2(out.contains("Daempfung  1.0 s -> 4.2 s"), out.constData());
-        QCOMPARE(run({"--tcp", "@", "apply", file}, &out), 0);
+        QCOMPARE(run({"--tcp", "@", "apply", bad}), 5);
+        QVERIFY2(m_err.contains("(GrenzwertMaxAlarm): 99999 mbar is outside 0 .. 250 mbar"), m_err.constData());
+        QCOMPARE(run({"--tcp", "@", "apply", bad, "--force"}), 7);
+        QVERIFY2(m_out.contains("Daempfung  1.0 s -> 4.2 s"), m_out.constData());
+        QCOMPARE(run({"--tcp", "@", "apply", file}), 0);
     }
 
     // A unit change is an edit the plugin follows: the limits and the
@@ -268,12 +229,11 @@ private slots:
         QFETCH(QStringList, printed);
         SimProcess device;
         QVERIFY(device.start({}));
-        QByteArray out;
-        QCOMPARE(runOn(device, {"--tcp", "@", "write", "Einheit", unit}, &out), 0);
+        QCOMPARE(runOn(device, {"--tcp", "@", "write", "Einheit", unit}), 0);
         for (const QString &line : printed)
-            QVERIFY2(out.contains(line.toUtf8() + '\n'), out.constData());
-        QCOMPARE(runOn(device, {"--tcp", "@", "read", "--json"}, &out), 0);
-        const QHash<QString, QJsonObject> items = byName(out);
+            QVERIFY2(m_out.contains(line.toUtf8() + '\n'), m_out.constData());
+        QCOMPARE(runOn(device, {"--tcp", "@", "read", "--json"}), 0);
+        const QHash<QString, QJsonObject> items = byName(m_out);
         QList<double> held;
         for (const char *name : {"GrenzwertMaxAlarm", "GrenzwertMaxHysterese", "GrenzwertMinAlarm",
                                  "GrenzwertMinHysterese", "Sollwert"})
@@ -317,15 +277,14 @@ private slots:
         QFETCH(QString, ledName);
         SimProcess device;
         QVERIFY(device.start({"--pressure", pressure}));
-        QByteArray out;
         for (int i = 0; i + 1 < setup.size(); i += 2)
             QCOMPARE(runOn(device, {"--tcp", "@", "write", setup.at(i), setup.at(i + 1)}), 0);
-        QCOMPARE(runOn(device, QStringList{"--tcp", "@", "watch", "--interval", "100"} + options, &out), 0);
-        const QList<QByteArray> printed = out.trimmed().split('\n');
+        QCOMPARE(runOn(device, QStringList{"--tcp", "@", "watch", "--interval", "100"} + options), 0);
+        const QList<QByteArray> printed = m_out.trimmed().split('\n');
         if (lines > 0)
             QCOMPARE(printed.size(), lines);
         else
-            QVERIFY2(printed.size() >= 2, out.constData());
+            QVERIFY2(printed.size() >= 2, m_out.constData());
         const QRegularExpression pattern(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3}  (.+)  LED (\\d) \\((.+)\\)  "
                                                         "(?:frame|Bild) ([12])$"));
         int lastFrame = 0;
@@ -446,22 +405,18 @@ private slots:
     }
 
 private:
-    // Runs the client; "@" in args stands for the simulator's HOST:PORT,
-    // "SET" for a set that asks for a setpoint of 60 mbar.
-    int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
-    {
-        return runOn(m_sim, args, out, err);
-    }
-    int runOn(const SimProcess &sim, QStringList args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    // Runs the client, keeping its output in m_out and m_err; "@" in args
+    // stands for the simulator's HOST:PORT, "SET" for a set that asks for a
+    // setpoint of 60 mbar.
+    int run(const QStringList &args) { return runOn(m_sim, args); }
+    int runOn(const SimProcess &sim, QStringList args)
     {
         args.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), sim.endpoint());
         args.replaceInStrings(QRegularExpression(QStringLiteral("^SET$")),
                               m_dir.filePath(QStringLiteral("set60.json")));
         const CliRun run = runCli(args);
-        if (out)
-            *out = run.out;
-        if (err)
-            *err = run.err;
+        m_out = run.out;
+        m_err = run.err;
         return run.code;
     }
     // Changes values of the parameter set in file.
@@ -487,6 +442,8 @@ private:
 
     SimProcess m_sim;
     QTemporaryDir m_dir;
+    QByteArray m_out; // of the last run
+    QByteArray m_err;
 };
 
 QTEST_GUILESS_MAIN(tst_LoomworkCli)

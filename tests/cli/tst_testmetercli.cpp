@@ -32,10 +32,9 @@ private slots:
 
     void readPrintsWhatTheDeviceHolds()
     {
-        QByteArray out;
-        QCOMPARE(run({"read", "--json"}, &out), 0);
+        QCOMPARE(run({"read", "--json"}), 0);
         QHash<QString, QJsonObject> items;
-        for (const QJsonValue &value : QJsonDocument::fromJson(out).array())
+        for (const QJsonValue &value : QJsonDocument::fromJson(m_out).array())
             items.insert(value.toObject().value("name").toString(), value.toObject());
         QCOMPARE(items.keys().size(), 6);
         QCOMPARE(items.value("OrderNumber").value("text").toString(), QStringLiteral("TM100-0001"));
@@ -62,11 +61,10 @@ private slots:
         m_device.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
         m_device.setWord(CTestMeterDevice::StatusLed, 1);
         m_device.setMeasuringStep(5);
-        QByteArray out;
-        const int code = run({"watch", "--json", "--count", "3", "--interval", "10", "--language", language}, &out);
+        const int code = run({"watch", "--json", "--count", "3", "--interval", "10", "--language", language});
         m_device.setMeasuringStep(0);
         QCOMPARE(code, 0);
-        const QList<QByteArray> lines = out.trimmed().split('\n');
+        const QList<QByteArray> lines = m_out.trimmed().split('\n');
         QCOMPARE(lines.size(), 3);
         QCOMPARE(QJsonDocument::fromJson(lines.first()).object().value("text").toString(), QStringLiteral("-7.3"));
         for (const QByteArray &line : lines) {
@@ -103,34 +101,33 @@ private slots:
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
         m_loggingRules = rules;
-        QByteArray err;
-        const int code = run({"read"}, nullptr, &err);
+        const int code = run({"read"});
         m_loggingRules.clear();
         QCOMPARE(code, 0);
         for (const QString &text : present)
-            QVERIFY2(err.contains(text.toUtf8()), qPrintable(text));
+            QVERIFY2(m_err.contains(text.toUtf8()), qPrintable(text));
         for (const QString &text : absent)
-            QVERIFY2(!err.contains(text.toUtf8()), err.constData());
+            QVERIFY2(!m_err.contains(text.toUtf8()), m_err.constData());
     }
 
 private:
-    // Runs the client against the meter; the meter answers from this
-    // program's event loop meanwhile.
-    int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
+    // Runs the client against the meter, keeping its output in m_out and
+    // m_err; the meter answers from this program's event loop meanwhile.
+    int run(const QStringList &args)
     {
         const CliRun done = runCli(QStringList{"--tcp", m_device.endpoint(), "--plugin-dir",
                                                QStringLiteral(TESTMETER_PLUGIN_DIR), "--description",
                                                QStringLiteral(TESTMETER_DESCRIPTION)} + args,
                                    m_loggingRules);
-        if (out)
-            *out = done.out;
-        if (err)
-            *err = done.err;
+        m_out = done.out;
+        m_err = done.err;
         return done.code;
     }
 
     CTestMeterDevice m_device;
     QString m_loggingRules;
+    QByteArray m_out; // of the last run
+    QByteArray m_err;
 };
 
 QTEST_GUILESS_MAIN(tst_TestMeterCli)

@@ -32,13 +32,17 @@ private slots:
         QTest::newRow("tcp") << "tcp:10.0.0.5:502" << "tcp:10.0.0.5:502" << "tcp:10.0.0.5:502";
         QTest::newRow("bare host and port") << "plant-gw:1502" << "tcp:plant-gw:1502" << "tcp:plant-gw:1502";
         QTest::newRow("IPv6") << "tcp:[::1]:502" << "tcp:[::1]:502" << "tcp:[::1]:502";
+        QTest::newRow("IPv6 long, bare") << "[fe80::1:2]:5020" << "tcp:[fe80::1:2]:5020" << "tcp:[fe80::1:2]:5020";
         QTest::newRow("rtu, line settings kept") << "rtu:/dev/ttyUSB0" << "rtu:/dev/ttyUSB0:115200:8E1"
                                                  << "rtu:/dev/ttyUSB0";
         QTest::newRow("rtu with line") << "rtu:/dev/ttyS1:19200:8N2" << "rtu:/dev/ttyS1:19200:8N2"
                                        << "rtu:/dev/ttyS1";
         QTest::newRow("no port") << "tcp:10.0.0.5" << "" << "";
+        QTest::newRow("no host") << ":502" << "" << "";
         QTest::newRow("port 0") << "10.0.0.5:0" << "" << "";
-        QTest::newRow("port too high") << "10.0.0.5:70000" << "" << "";
+        QTest::newRow("port too high") << "10.0.0.5:65536" << "" << "";
+        QTest::newRow("IPv6 without brackets") << "::1:502" << "" << "";
+        QTest::newRow("half a bracket") << "[::1:502" << "" << "";
         QTest::newRow("rtu without port") << "rtu:" << "" << "";
     }
 
@@ -56,6 +60,7 @@ private slots:
             return;
         QCOMPARE(CLinkAddress::text(settings), written);
         QCOMPARE(CLinkAddress::endpoint(settings), endpoint);
+        QVERIFY2(!settings.host.contains('['), qPrintable(settings.host)); // as the socket takes it
         CLinkSettings again;
         QVERIFY(CLinkAddress::parse(written, &again, &error));
         QCOMPARE(CLinkAddress::text(again), written);

@@ -111,9 +111,7 @@ private slots:
         QFETCH(QVariant, damping);
         QFETCH(QString, expectedSerial);
         QFETCH(bool, otherModel);
-        QFETCH(int, outcome);
         QFETCH(QString, message);
-        QFETCH(int, differences);
         Device device;
         QVERIFY(device.open(otherModel ? m_other.port() : m_sim.port(), unit));
         CSetJob::Request request;
@@ -121,9 +119,9 @@ private slots:
         request.set = withDamping(damping);
         request.dryRun = true;
         const CDeviceRecord record = device.run(request, expectedSerial);
-        QCOMPARE(int(record.outcome), outcome);
+        QTEST(int(record.outcome), "outcome");
         QVERIFY2((record.message + record.problems.join(' ')).contains(message), qPrintable(record.message));
-        QCOMPARE(record.differences.size(), differences);
+        QTEST(int(record.differences.size()), "differences");
         QVERIFY(record.changes.isEmpty());
         QVERIFY(record.started.isValid() && record.finished >= record.started);
         if (record.outcome == CDeviceRecord::WouldChange)
