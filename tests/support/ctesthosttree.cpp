@@ -7,6 +7,37 @@ namespace {
 
 constexpr int deviceGroups = 5;
 
+// A group or container; the list and number items start as one too.
+CItem *addGroup(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type)
+{
+    auto *item = new CItem(parent);
+    item->setObjectName(name);
+    item->setType(type);
+    item->setCaption(name);
+    return item;
+}
+
+CItem *addList(QObject *parent, const QString &name, const QString &texts, int index)
+{
+    CItem *item = addGroup(parent, name, CItem::DATA_TYPE_LIST16);
+    item->setTextList(texts);
+    item->setRange(0, texts.count(QLatin1Char(',')));
+    item->setValue(index);
+    return item;
+}
+
+CItem *addNumber(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type, double factor, double min,
+                 double max, double value)
+{
+    CItem *item = addGroup(parent, name, type);
+    item->setDecimalFactor(factor);
+    item->setPrecision(factor > 1 ? 1 : 0);
+    // Ranges and values are stored in device units: displayed number times factor.
+    item->setRange(min * factor, max * factor);
+    item->setValue(type == CItem::DATA_TYPE_FLOAT ? QVariant(value) : QVariant(int(value * factor)));
+    return item;
+}
+
 } // namespace
 
 CTestHostTree::CTestHostTree(int padding) : m_root(new QObject)
@@ -80,35 +111,4 @@ bool CTestHostTree::selectText(CItem *item, const QString &text)
         return false;
     item->setValue(index);
     return true;
-}
-
-// A group or container; the list and number items start as one too.
-CItem *CTestHostTree::addGroup(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type)
-{
-    auto *item = new CItem(parent);
-    item->setObjectName(name);
-    item->setType(type);
-    item->setCaption(name);
-    return item;
-}
-
-CItem *CTestHostTree::addList(QObject *parent, const QString &name, const QString &texts, int index)
-{
-    CItem *item = addGroup(parent, name, CItem::DATA_TYPE_LIST16);
-    item->setTextList(texts);
-    item->setRange(0, texts.count(QLatin1Char(',')));
-    item->setValue(index);
-    return item;
-}
-
-CItem *CTestHostTree::addNumber(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type,
-                                double factor, double min, double max, double value)
-{
-    CItem *item = addGroup(parent, name, type);
-    item->setDecimalFactor(factor);
-    item->setPrecision(factor > 1 ? 1 : 0);
-    // Ranges and values are stored in device units: displayed number times factor.
-    item->setRange(min * factor, max * factor);
-    item->setValue(type == CItem::DATA_TYPE_FLOAT ? QVariant(value) : QVariant(int(value * factor)));
-    return item;
 }

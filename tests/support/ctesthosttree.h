@@ -34,10 +34,6 @@ public:
 
     // Selects the entry with this text of a list item; false if there is none.
     static bool selectText(CItem *item, const QString &text);
-    static CItem *addGroup(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type);
-    static CItem *addList(QObject *parent, const QString &name, const QString &texts, int index);
-    static CItem *addNumber(QObject *parent, const QString &name, CItem::ENUM_DATA_TYPES type,
-                            double factor, double min, double max, double value);
 
 private:
     void addPadding(QObject *parent, int count);
