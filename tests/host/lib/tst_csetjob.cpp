@@ -207,10 +207,8 @@ private:
     CParameterSet withDamping(const QVariant &damping) const
     {
         CParameterSet set = m_set;
-        if (!damping.isValid())
-            return set;
         for (auto &value : set.values) {
-            if (value.first == QLatin1String("Daempfung"))
+            if (value.first == QLatin1String("Daempfung") && damping.isValid())
                 value.second = damping;
         }
         return set;
