@@ -120,20 +120,6 @@ private slots:
         QCOMPARE(order, QStringList({"leaf", "group", "below", "top"}));
     }
 
-    void featureTyping()
-    {
-        CItem item;
-        item.setFeatures({{"Function_RD", "0x10"}, {"Enabled", "true"}, {"Address_WRS", "0x1A"},
-                          {"Anzahl", "many"}, {"Enabled", "false"}});
-        // Text, first entry wins as bool, hex address, other names as numbers, missing.
-        const QVariantList expected = {QStringLiteral("0x10"), true, uint(0x1A), uint(0), QVariant()};
-        const QStringList names = {"Function_RD", "Enabled", "Address_WRS", "Anzahl", "Format"};
-        for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(item.feature(names.at(i)), expected.at(i));
-            QCOMPARE(item.feature(names.at(i)).userType(), expected.at(i).userType());
-        }
-    }
-
     void treeQueries()
     {
         CItem object;
@@ -171,7 +157,7 @@ private slots:
     void featureValue_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("section"); // empty: an item's feature
         QTest::addColumn<QVariant>("expected");
         QTest::newRow("text") << "Access" << "Base" << QVariant(QStringLiteral("dynamic"));
         QTest::newRow("list keeps empty parts") << "List" << "Base" << QVariant(QStringList({"a", "", "b"}));
@@ -180,6 +166,11 @@ private slots:
         QTest::newRow("first entry wins") << "FC_RD" << "Base" << QVariant(uint(3));
         QTest::newRow("other section") << "Anzahl" << "Entry" << QVariant(uint(0));
         QTest::newRow("missing entry") << "Format" << "Base" << QVariant();
+        QTest::newRow("item: function text") << "Function_RD" << "" << QVariant(QStringLiteral("0x10"));
+        QTest::newRow("item: first entry wins") << "Enabled" << "" << QVariant(true);
+        QTest::newRow("item: hex address") << "Address_WRS" << "" << QVariant(uint(0x1A));
+        QTest::newRow("item: other names as numbers") << "Anzahl" << "" << QVariant(uint(0));
+        QTest::newRow("item: missing") << "Format" << "" << QVariant();
     }
 
     void featureValue()
@@ -192,7 +183,10 @@ private slots:
                                      {entry("Access", "dynamic"), entry("List", "a,,b"), entry("Enabled", "true"),
                                       entry("Address_RD", "0x7000"), entry("FC_RD", "3"), entry("FC_RD", "4")}},
                                     {"Entry", {entry("Anzahl", "n/a")}}});
-        const QVariant actual = feature.featureValue(name, section);
+        CItem item;
+        item.setFeatures({{"Function_RD", "0x10"}, {"Enabled", "true"}, {"Address_WRS", "0x1A"},
+                          {"Anzahl", "many"}, {"Enabled", "false"}});
+        const QVariant actual = section.isEmpty() ? item.feature(name) : feature.featureValue(name, section);
         QCOMPARE(actual, expected);
         QCOMPARE(actual.userType(), expected.userType());
     }
