@@ -74,8 +74,9 @@ private slots:
         QTEST(openAfterEscape, "openAfterEscape");
     }
 
-    // The static openers show their kind's picture and the caption given.
-    void staticOpenerShowsItsIcon()
+    // The static openers show their kind's picture and the caption given; icon
+    // code 0 shows none, another code the picture passed.
+    void pictures()
     {
         const QImage expected = QPixmap(QStringLiteral(":/svg-icons/icon_warnung.svg")).toImage();
         QVERIFY(!expected.isNull());
@@ -92,6 +93,14 @@ private slots:
                  int(QDialogButtonBox::Ok));
         QCOMPARE(title, QStringLiteral("Caption"));
         QCOMPARE(shown, expected);
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        CMessageBox none(0, QString(), QStringLiteral("Text"), picture, QDialogButtonBox::Ok);
+        QVERIFY(none.iconPixmap().isNull());
+        CMessageBox withIcon(2, QString(), QString(), picture, QDialogButtonBox::Ok);
+        QCOMPARE(withIcon.iconPixmap().size(), QSize(16, 16));
+        QVERIFY(withIcon.isModal());
+        QVERIFY(withIcon.windowFlags() & Qt::WindowCloseButtonHint);
     }
 
     void clickedButtonWinsOverClose()
@@ -104,18 +113,6 @@ private slots:
         QCOMPARE(box.exec(), int(QDialogButtonBox::Yes));
         box.close();
         QCOMPARE(box.result(), int(QDialogButtonBox::Yes));
-    }
-
-    void iconCodeZeroShowsNoPicture()
-    {
-        QPixmap picture(16, 16);
-        picture.fill(Qt::red);
-        CMessageBox none(0, QString(), QStringLiteral("Text"), picture, QDialogButtonBox::Ok);
-        QVERIFY(none.iconPixmap().isNull());
-        CMessageBox withIcon(2, QString(), QString(), picture, QDialogButtonBox::Ok);
-        QCOMPARE(withIcon.iconPixmap().size(), QSize(16, 16));
-        QVERIFY(withIcon.isModal());
-        QVERIFY(withIcon.windowFlags() & Qt::WindowCloseButtonHint);
     }
 
     void progressTexts()
