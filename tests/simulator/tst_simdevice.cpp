@@ -1,8 +1,5 @@
-// The simulated device: parameter registers with their codec layout, write
-// checks in the selected unit, the device server's answers; the measurement
-// and display (pressure waveform, characteristic, creep suppression, display
-// scaling, limit supervision, seven-segment encoding and the status block),
-// and the whole chain on the device's own parameter description.
+// The simulated device: its registers and server, the measurement chain and
+// display, and the whole chain on the device's own parameter description.
 #include "cdeviceparameters.h"
 #include "cdeviceserver.h"
 #include "cdisplayencoder.h"

@@ -67,7 +67,6 @@ public:
 
     bool clientClosed() const { return m_socket.state() != QAbstractSocket::ConnectedState; }
     QProcess &process() { return m_process; }
-    quint16 port() const { return m_port; }
 
 private:
     QProcess m_process;
