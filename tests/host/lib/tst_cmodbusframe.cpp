@@ -118,27 +118,18 @@ private slots:
         QFETCH(QString, detail);
         const CModbusFrame::Answer answer = CModbusFrame::check(transportOf(transport), requestFor(fc), received);
         QCOMPARE(int(answer.verdict), int(verdict));
-        switch (verdict) {
-        case Verdict::Answer: {
-            QByteArray registers;
-            for (quint16 word : answer.registers)
-                registers += QByteArray::number(word, 16);
+        QByteArray registers;
+        for (quint16 word : answer.registers)
+            registers += QByteArray::number(word, 16);
+        if (verdict == Verdict::Answer)
             QCOMPARE(QString::fromLatin1(registers), detail);
-            QCOMPARE(answer.size, received.size());
-            break;
-        }
-        case Verdict::Exception:
+        if (verdict == Verdict::Exception)
             QCOMPARE(QString::number(answer.exceptionCode), detail);
-            break;
-        case Verdict::Stale:
-            QCOMPARE(answer.size, 13);
-            break;
-        case Verdict::Invalid:
+        if (verdict == Verdict::Invalid)
             QVERIFY2(answer.reason.contains(detail), qPrintable(answer.reason));
-            break;
-        case Verdict::Incomplete:
-            break;
-        }
+        // An answer, or a stale one to skip, is taken off the stream whole.
+        if (verdict == Verdict::Answer || verdict == Verdict::Stale)
+            QCOMPARE(answer.size, received.size());
     }
 };
 

@@ -200,8 +200,7 @@ private slots:
         master.read(5, 2, [&](const CModbusMaster::Result &r) {
             order << QStringLiteral("user %1 %2").arg(r.registers.value(0)).arg(r.registers.value(1));
         });
-        QTRY_COMPARE_WITH_TIMEOUT(order.size(), 3, 5000);
-        QCOMPARE(order, (QStringList{"7000", "user 5 6", "7000"}));
+        QTRY_COMPARE_WITH_TIMEOUT(order, (QStringList{"7000", "user 5 6", "7000"}), 5000);
         // A status answer starts with the start address it answers.
         QCOMPARE(firstPoll, StatusAnswer);
         QCOMPARE(master.statistics().skippedPolls, quint64(1));

@@ -74,8 +74,7 @@ private slots:
         const bool version = type == CItem::DATA_TYPE_VERSION16;
         QCOMPARE(CValueFormat::text(&item), version ? text : QString(text).replace(',', '.'));
         QLocale::setDefault(CLanguageManager::locale(QStringLiteral("de")));
-        QCOMPARE(CValueFormat::shownNumber(&item, value).toDouble(),
-                 parseShown(text));
+        QCOMPARE(CValueFormat::shownNumber(&item, value).toDouble(), parseShown(text));
         QVERIFY(CValueFormat::editorDecimals(&item) >= CValueFormat::decimals(&item, value));
     }
 
