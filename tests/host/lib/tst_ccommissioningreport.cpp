@@ -42,15 +42,12 @@ private slots:
     {
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("succeeded");
-        const QList<QPair<CDeviceRecord::Outcome, bool>> outcomes = {
-            {CDeviceRecord::Unchanged, true},    {CDeviceRecord::Changed, true},
-            {CDeviceRecord::WouldChange, true},  {CDeviceRecord::Saved, true},
-            {CDeviceRecord::Differs, false},     {CDeviceRecord::WrongSerial, false},
-            {CDeviceRecord::WrongModel, false},  {CDeviceRecord::NoAnswer, false},
-            {CDeviceRecord::SetRefused, false},  {CDeviceRecord::ReadFailed, false},
-            {CDeviceRecord::WriteFailed, false}, {CDeviceRecord::FileFailed, false}};
-        for (const auto &entry : outcomes)
-            QTest::newRow(qPrintable(CDeviceRecord::outcomeName(entry.first))) << int(entry.first) << entry.second;
+        using R = CDeviceRecord;
+        for (const R::Outcome outcome : {R::Unchanged, R::Changed, R::WouldChange, R::Saved})
+            QTest::newRow(qPrintable(R::outcomeName(outcome))) << int(outcome) << true;
+        for (const R::Outcome outcome : {R::Differs, R::WrongSerial, R::WrongModel, R::NoAnswer, R::SetRefused,
+                                         R::ReadFailed, R::WriteFailed, R::FileFailed})
+            QTest::newRow(qPrintable(R::outcomeName(outcome))) << int(outcome) << false;
     }
 
     void recordRoundTrip()
