@@ -1,13 +1,22 @@
 #include "items/cfeature.h"
 #include "items/citem.h"
+#include "items/datatypes.h"
+#include "items/itemkeys.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QtTest>
 
-// Behaviour of CItem's slots, signals and tree operations; feature records.
+typedef QHash<QString, QString> Attributes;
+
+// CItem: slots, signals and tree operations; type names and attributes, device
+// byte layouts, display texts, caption paths and display forms of its values;
+// feature records.
 class TestCItem : public QObject
 {
     Q_OBJECT
+
+    enum Direction { Both, Encode, Decode };
 
     static CFeature::Entry entry(const QString &name, const QString &value)
     {
@@ -189,6 +198,223 @@ private slots:
         const QVariant actual = section.isEmpty() ? item.feature(name) : feature.featureValue(name, section);
         QCOMPARE(actual, expected);
         QCOMPARE(actual.userType(), expected.userType());
+    }
+
+    void namesRoundTrip()
+    {
+        QStringList seen;
+        for (int type = 0; type <= 27; ++type) {
+            const QString name = dataTypeName(type);
+            const bool named = type >= 3 && type <= 26 && type != 20;
+            QCOMPARE(name.isEmpty(), !named);
+            QCOMPARE(dataTypeFromName(name), named ? type : 0);
+            for (const QString &alias : dataTypeNames().value(type)) {
+                QVERIFY2(!seen.contains(alias), qPrintable(alias));
+                seen << alias;
+            }
+        }
+        QCOMPARE(dataTypeFromName(QStringLiteral("double")), int(CItem::DATA_TYPE_FLOAT));
+        QCOMPARE(dataTypeFromName(QStringLiteral("Text16_t")), 0);
+        const QList<QPair<QString, int>> dividers = {{"100", 2}, {"1", 0}, {"1000.0", 3}, {"0.01", 0},
+                                                     {"-10", 1}, {"10,5", 1}, {"", 0}};
+        for (const auto &divider : dividers)
+            QVERIFY2(decimalsFromDivider(divider.first) == divider.second, qPrintable(divider.first));
+    }
+
+    void setAttributes_data()
+    {
+        QTest::addColumn<Attributes>("attributes");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QByteArray>("encoded");
+        QTest::newRow("type is lowered") << Attributes{{"Datatype", "Text16_t"}} << 3 << 1.0 << true
+                                         << QByteArray("00300000000000000000");
+        QTest::newRow("unknown type kept") << Attributes{{"Datatype", "quad"}, {"Divider", "10"}} << 5 << 10.0
+                                           << true << QByteArray("0000");
+        QTest::newRow("default after type") << Attributes{{"Datatype", "uint16_t"}, {"Default", "12.7"}} << 5
+                                            << 1.0 << true << QByteArray("000d");
+        QTest::newRow("divider 0") << Attributes{{"Divider", "0"}} << 5 << 1.0 << true << QByteArray("0000");
+        QTest::newRow("divider 0.5") << Attributes{{"Divider", "0.5"}} << 5 << 0.5 << true << QByteArray("0000");
+        QTest::newRow("capital False stays visible") << Attributes{{"Visibility", "False"}} << 5 << 1.0 << true
+                                                     << QByteArray("0000");
+        QTest::newRow("false hides") << Attributes{{"Visibility", "false"}} << 5 << 1.0 << false << QByteArray("0000");
+    }
+
+    void setAttributes()
+    {
+        QFETCH(Attributes, attributes);
+        CItem item;
+        item.setType(CItem::DATA_TYPE_UINT16);
+        QSignalSpy factorSpy(&item, &CItem::decimalFactorChanged);
+        QCOMPARE(item.setAttributes(attributes), QTest::currentDataTag() == QByteArray("unknown type kept"));
+        QTEST(int(item.type()), "type");
+        QTEST(item.decimalFactor(), "factor");
+        QCOMPARE(item.precision(), double(decimalsFromDivider(attributes.value("Divider"))));
+        QTEST(item.isVisible(), "visible");
+        QTEST(item.toByteArray().toHex(), "encoded");
+        QCOMPARE(factorSpy.count(), item.decimalFactor() == 1.0 ? 0 : 1);
+    }
+
+    void setAttributesFields()
+    {
+        CItem item;
+        item.setAttributes({{Keys::DataId, "12"}, {Keys::ReadOnly, "yes"}, {Keys::Min, "-1.5"}});
+        QCOMPARE(item.id(), 12);
+        QVERIFY(item.isReadOnly());
+        QCOMPARE(item.minimum(), 0.0); // "Min" alone is ignored
+        item.setAttributes({{Keys::Min, "-1.5"}, {Keys::Max, "x"}, {Keys::Default, "3"}});
+        QCOMPARE(item.minimum(), -1.5);
+        QCOMPARE(item.maximum(), 0.0);
+        QCOMPARE(item.defaultValue().userType(), int(QMetaType::Float));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("direction");
+        const QDateTime saturday(QDate(2026, 12, 5), QTime(14, 30, 15));
+        QTest::newRow("uint16") << 5 << QVariant(4660) << QByteArray("1234") << int(Both);
+        QTest::newRow("int16 negative") << 4 << QVariant(-2) << QByteArray("fffe") << int(Both);
+        QTest::newRow("uint16 low bits") << 5 << QVariant(70000) << QByteArray("1170") << int(Encode);
+        QTest::newRow("int8") << 6 << QVariant(-1) << QByteArray("ff") << int(Both);
+        QTest::newRow("uint8") << 7 << QVariant(128) << QByteArray("80") << int(Decode);
+        QTest::newRow("uint32 low word first") << 9 << QVariant(uint(65538)) << QByteArray("00020001") << int(Both);
+        QTest::newRow("uint32 short input") << 9 << QVariant(uint(2)) << QByteArray("0002") << int(Decode);
+        QTest::newRow("int32") << 8 << QVariant(-2) << QByteArray("fffeffff") << int(Decode);
+        QTest::newRow("float") << 11 << QVariant(1.0f) << QByteArray("00003f80") << int(Both);
+        QTest::newRow("float lowest") << 11 << QVariant(-3.4028235e38f) << QByteArray("ffffff7f") << int(Decode);
+        QTest::newRow("text16 swapped") << 3 << QVariant("abc") << QByteArray("62610063000000000000") << int(Both);
+        QTest::newRow("text16 cut") << 3 << QVariant("abcdefghijkl") << QByteArray("62616463666568676a69")
+                                    << int(Encode);
+        QTest::newRow("builddate keeps 12") << 26 << QVariant("abcdefghijkl")
+                                            << QByteArray("62616463666568676a696c6b") << int(Encode);
+        QTest::newRow("text8") << 25 << QVariant("abc") << QByteArray("61626300000000000000") << int(Both);
+        QTest::newRow("datetime") << 21 << QVariant(saturday) << QByteArray("0f060e1e0c0507ea") << int(Both);
+        QTest::newRow("datetime invalid") << 21 << QVariant(QDateTime()) << QByteArray("0000000000000000")
+                                          << int(Both);
+        QTest::newRow("not convertible") << 5 << QVariant("abc") << QByteArray("0000") << int(Encode);
+        QTest::newRow("bit-field entry") << 20 << QVariant() << QByteArray("0001") << int(Decode);
+        QTest::newRow("beyond the table") << 27 << QVariant() << QByteArray("0001") << int(Decode);
+    }
+
+    void layout()
+    {
+        QFETCH(int, type);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, hex);
+        QFETCH(int, direction);
+        if (direction != Decode) {
+            CItem item;
+            item.setType(CItem::ENUM_DATA_TYPES(type));
+            item.setValue(value);
+            QCOMPARE(item.toByteArray().toHex(), hex);
+        }
+        if (direction != Encode) {
+            const QVariant decoded = CItem::fromByteArray(QByteArray::fromHex(hex), CItem::ENUM_DATA_TYPES(type));
+            QCOMPARE(decoded, value);
+            QCOMPARE(decoded.userType(), value.userType());
+        }
+    }
+
+    void setByteArrayGoesThroughSetValue()
+    {
+        CItem item;
+        item.setType(CItem::DATA_TYPE_UINT16);
+        QSignalSpy changed(&item, &CItem::valueChanged);
+        item.setByteArray(QByteArray::fromHex("0102"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(item.value(), QVariant(0x0102));
+        item.setType(CItem::DATA_TYPE_GROUP);
+        item.setByteArray(QByteArray::fromHex("0304"));
+        QCOMPARE(item.value(), QVariant(0x0102));
+    }
+
+    void valueText_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<double>("precision");
+        QTest::addColumn<bool>("useFactor");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        const QDateTime when(QDate(2026, 12, 5), QTime(14, 30, 15));
+        QTest::newRow("int16 scaled") << 4 << 10.0 << 1.0 << true << QVariant(1234) << "123,4";
+        QTest::newRow("int16 unscaled") << 4 << 10.0 << 1.0 << false << QVariant(1234) << "1234,0";
+        QTest::newRow("precision truncated") << 9 << 1.0 << 2.9 << true << QVariant(1) << "1,00";
+        QTest::newRow("float ignores factor") << 11 << 10.0 << 2.0 << true << QVariant(3.14159) << "3,14";
+        QTest::newRow("version keeps point") << 15 << 100.0 << 2.0 << true << QVariant(123) << "1.23";
+        QTest::newRow("password padded") << 14 << 10.0 << 4.0 << true << QVariant(42) << "0042";
+        QTest::newRow("short time15") << 23 << 1.0 << 0.0 << true << QVariant(37) << "09:15";
+        QTest::newRow("no wrap at 24 h") << 23 << 1.0 << 0.0 << true << QVariant(100) << "25:00";
+        QTest::newRow("time15 scaled") << 22 << 2.0 << 0.0 << true << QVariant(10) << "01:15";
+        QTest::newRow("bool on") << 10 << 1.0 << 0.0 << true << QVariant(1) << "On";
+        QTest::newRow("list entry") << 12 << 1.0 << 0.0 << true << QVariant(2) << "two";
+        QTest::newRow("list out of range") << 13 << 1.0 << 0.0 << true << QVariant(3) << "?";
+        QTest::newRow("bit-field entry number") << 20 << 1.0 << 3.0 << false << QVariant(5) << "005";
+        QTest::newRow("datetime") << 21 << 1.0 << 0.0 << true << QVariant(when) << "05.12.2026 14:30:15";
+        QTest::newRow("datetime invalid") << 21 << 1.0 << 0.0 << true << QVariant(QDateTime()) << "?";
+    }
+
+    void valueText()
+    {
+        QFETCH(int, type);
+        QFETCH(double, factor);
+        QFETCH(double, precision);
+        QFETCH(bool, useFactor);
+        QFETCH(QVariant, value);
+        CItem item;
+        item.setType(CItem::ENUM_DATA_TYPES(type));
+        item.setDecimalFactor(factor);
+        item.setPrecision(precision);
+        item.setTextList(QStringLiteral("zero,one,two"));
+        QTEST(item.valueText(value, useFactor), "expected");
+    }
+
+    void emptyTextList()
+    {
+        CItem item;
+        item.setType(CItem::DATA_TYPE_LIST16);
+        QCOMPARE(item.valueText(0), QString());
+        QCOMPARE(item.valueText(1), QStringLiteral("?"));
+    }
+
+    void captionPath()
+    {
+        CItem object;
+        object.setType(CItem::DATA_TYPE_OBJECT);
+        auto *limits = new CItem(&object);
+        auto *alarm = new CItem(limits);
+        auto *max = new CItem(alarm);
+        limits->setType(CItem::DATA_TYPE_GROUP);
+        alarm->setType(CItem::DATA_TYPE_GROUP);
+        limits->setCaption(QStringLiteral("Limits"));
+        alarm->setCaption(QStringLiteral("Alarm"));
+        max->setCaption(QStringLiteral("Max"));
+        QCOMPARE(limits->captionPath(), QString());
+        QCOMPARE(max->fullCaption(), QStringLiteral("Limits - Alarm - Max"));
+        // Translations reach the whole subtree; a language without them gives raw texts.
+        CItem::Translations dictionary;
+        dictionary["de"]["Limits"] = QStringLiteral("Grenzen");
+        object.setTranslations(dictionary);
+        object.setLanguageId(QStringLiteral("de"));
+        QCOMPARE(max->captionPath(), QStringLiteral("Grenzen - Alarm"));
+        QCOMPARE(max->captionPath(QStringLiteral("fr")), QStringLiteral("Limits - Alarm"));
+    }
+
+    void displayAndBitFieldValue()
+    {
+        const QVariant raw(25);
+        QCOMPARE(CItem::displayValue(raw, CItem::DATA_TYPE_LONG_TIME15, 10.0), QVariant(2.5));
+        QCOMPARE(CItem::displayValue(raw, CItem::DATA_TYPE_FLOAT, 10.0), QVariant(25.0));
+        QCOMPARE(CItem::displayValue(raw, CItem::DATA_TYPE_BOOL, 10.0).userType(), int(QMetaType::Bool));
+        QVERIFY(!CItem::displayValue(raw, CItem::DATA_TYPE_TEXT16, 10.0).isValid());
+        const auto entry = CItem::DATA_TYPE_BITFIELD_ENTRY;
+        QCOMPARE(CItem::bitFieldValue(QVariant(0xF3), entry, 4, 4), QVariant(uint(15)));
+        QCOMPARE(CItem::bitFieldValue(QVariant(0xF3), entry, 0, 0), QVariant(uint(0)));
+        QVERIFY(!CItem::bitFieldValue(QVariant(0xF3), CItem::DATA_TYPE_BIT16, 0, 4).isValid());
     }
 };
 
