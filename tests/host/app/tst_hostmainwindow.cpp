@@ -392,23 +392,16 @@ private slots:
     void pluginRecognisesChoicesInEveryLanguage()
     {
         QFETCH(QString, language);
-        CLanguageManager manager;
-        QVERIFY(manager.setLanguage(language));
-        CDeviceSession session;
-        session.setLanguageManager(&manager);
-        QVERIFY2(session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), LOOMWORK_PLUGIN_DIR),
-                 qPrintable(session.errorString()));
-        auto *characteristic = session.root()->findChild<CItem *>("Kennlinie");
-        auto *creep = session.root()->findChild<CItem *>("Schleichmengenfunktion");
-        auto *unit = session.root()->findChild<CItem *>("Einheit");
-        auto *limit = session.root()->findChild<CItem *>("GrenzwertMaxAlarm");
+        QVERIFY(m_window->setLanguage(language));
+        CItem *characteristic = item("Kennlinie");
+        CItem *unit = item("Einheit");
+        const CItem *limit = item("GrenzwertMaxAlarm");
         characteristic->setValue(1); // radiziert
-        QVERIFY(creep->isVisible());
+        QVERIFY(item("Schleichmengenfunktion")->isVisible());
         characteristic->setValue(0); // linear
-        QVERIFY(!creep->isVisible());
+        QVERIFY(!item("Schleichmengenfunktion")->isVisible());
         const double before = limit->value().toDouble();
-        unit->setValue(1); // Pa
-        emit unit->valueEdited();
+        QVERIFY(edit(unit, 1)); // Pa
         QCOMPARE(limit->value().toDouble(), before * 100.0);
         QCOMPARE(limit->unit(), unit->valueText());
     }

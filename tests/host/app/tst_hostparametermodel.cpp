@@ -214,65 +214,60 @@ private slots:
         }
     }
 
-    void inputOutsideTheRangeIsRefused_data()
+    void editorHandsBackWhatItMay_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("taken");
-        QTest::addColumn<int>("stored");
-        // The limit's range is -10 .. 100 in display units, one decimal.
-        QTest::newRow("far above") << "99999999" << false << 250;
-        QTest::newRow("just above") << "100,1" << false << 250;
-        QTest::newRow("below") << "-10,5" << false << 250;
-        QTest::newRow("upper end") << "100" << true << 1000;
-        QTest::newRow("lower end") << "-10" << true << -100;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value"); // the item's before editing
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed"); // empty: what the editor shows is confirmed
+        QTest::addColumn<QVariant>("stored");
+        // A number outside the limit's range (-10 .. 100 in display units)
+        // is not cut to fit: it is not taken.
+        const QString limit = QStringLiteral("GrenzwertMaxAlarm");
+        const QVariant held(250);
+        QTest::newRow("far above") << limit << held << "25,0" << "99999999" << held;
+        QTest::newRow("just above") << limit << held << "25,0" << "100,1" << held;
+        QTest::newRow("below") << limit << held << "25,0" << "-10,5" << held;
+        QTest::newRow("upper end") << limit << held << "25,0" << "100" << QVariant(1000);
+        QTest::newRow("lower end") << limit << held << "25,0" << "-10" << QVariant(-100);
+        // Confirmed as shown, a value keeps its digits: more than any editor
+        // shows, or in a coarse unit.
+        const QVariant digits(0.2900754);
+        QTest::newRow("float, many digits") << "Verstaerkung" << digits << "0,29" << "" << digits;
+        QTest::newRow("float, half step") << "Verstaerkung" << QVariant(0.125f) << "0,13" << "" << QVariant(0.125f);
+        QTest::newRow("scaled integer") << limit << QVariant(-75) << "-7,5" << "" << QVariant(-75);
     }
 
-    // A number outside the range is not cut to fit: it is not taken, and
-    // the message names it and the allowed range.
-    void inputOutsideTheRangeIsRefused()
+    // The message for a refused number names it and the allowed range; an
+    // unchanged value is no edit.
+    void editorHandsBackWhatItMay()
     {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
         QFETCH(QString, typed);
-        QFETCH(bool, taken);
+        QFETCH(QVariant, stored);
         ModelFixture f;
+        f.gain->setRange(0.0, 100.0);
+        CItem *item = f.root.findChild<CItem *>(name);
+        item->setValue(value);
+        QTEST(f.valueIndex(item).data().toString(), "shown");
         QSignalSpy refused(&f.delegate, &CParameterDelegate::inputRefused);
-        auto *editor = qobject_cast<CNumberEditor *>(f.editor(f.limit));
+        QSignalSpy edited(item, &CItem::valueEdited);
+        auto *editor = qobject_cast<CNumberEditor *>(f.editor(item));
         QVERIFY(editor);
-        editor->findChild<QLineEdit *>()->setText(typed);
+        if (!typed.isEmpty())
+            editor->findChild<QLineEdit *>()->setText(typed);
+        const bool taken = typed.isEmpty() || stored != value;
         QCOMPARE(editor->isAcceptable(), taken);
-        f.delegate.setModelData(editor, &f.model, f.valueIndex(f.limit));
-        QTEST(f.limit->value().toInt(), "stored");
+        f.delegate.setModelData(editor, &f.model, f.valueIndex(item));
+        QCOMPARE(item->value(), stored);
+        QCOMPARE(edited.count(), stored != value ? 1 : 0);
         QCOMPARE(refused.count(), taken ? 0 : 1);
         if (!taken) {
             const QString text = refused.first().first().toString();
             QVERIFY2(text.contains(typed) && text.contains("-10,0 mbar") && text.contains("100,0 mbar"),
                      qPrintable(text));
         }
-    }
-
-    void confirmingAnEditorKeepsTheValue_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QString>("shown");
-        // More digits than any editor shows; a value in a coarse unit.
-        QTest::newRow("float, many digits") << "Verstaerkung" << QVariant(0.2900754) << "0,29";
-        QTest::newRow("float, half step") << "Verstaerkung" << QVariant(0.125f) << "0,13";
-        QTest::newRow("scaled integer") << "GrenzwertMaxAlarm" << QVariant(-75) << "-7,5";
-    }
-
-    void confirmingAnEditorKeepsTheValue()
-    {
-        QFETCH(QString, name);
-        QFETCH(QVariant, value);
-        ModelFixture f;
-        f.gain->setRange(0.0, 100.0);
-        CItem *item = f.root.findChild<CItem *>(name);
-        item->setValue(value);
-        QTEST(f.valueIndex(item).data().toString(), "shown");
-        QSignalSpy edited(item, &CItem::valueEdited);
-        f.delegate.setModelData(f.editor(item), &f.model, f.valueIndex(item));
-        QCOMPARE(item->value(), value);
-        QCOMPARE(edited.count(), 0);
     }
 
     void roundTripRestoresEveryValue()
