@@ -42,9 +42,7 @@ private slots:
     // The limits of the description's chart items, the hysteresis where it
     // takes effect, in the unit the device holds; an edit not written moves
     // no line, and a unit other than the value's draws none on its axis. A
-    // unit written while the trend runs: the device's display takes a moment
-    // to follow, so the value axis changes with the first sample in the new
-    // unit, after the write has finished.
+    // unit written while the trend runs moves the axis with its first sample.
     void limitsInTheSelectedUnit_data()
     {
         QTest::addColumn<int>("unitIndex");
