@@ -1,7 +1,11 @@
 // loomwork-cli as a user runs it: against the simulator, with its exit codes;
-// and how a user's text becomes an item's stored value.
+// and how a user's text becomes an item's stored value. With a second device
+// of the family, the TM 100 test meter, given by its plugin directory and
+// description: read and the display work from the meter's own plugin and
+// files (writes in the meter's order are the session's test).
 #include "citeminput.h"
 #include "cliprocess.h"
+#include "ctestmeterdevice.h"
 #include "items/citem.h"
 #include "simprocess.h"
 
@@ -34,7 +38,18 @@ private slots:
         const QString set = m_dir.filePath(QStringLiteral("set60.json"));
         QCOMPARE(run({"--tcp", "@", "save", set}), 0);
         QVERIFY(editSet(set, {{"Sollwert", 60}}));
+        QVERIFY(m_meter.start());
     }
+
+    void init()
+    {
+        m_meter.setWord(CTestMeterDevice::Range, 250);
+        m_meter.setFloat(CTestMeterDevice::Setpoint, 42.5f);
+        m_meter.setWord(CTestMeterDevice::Mode, 1);
+        m_meter.clearRequests();
+    }
+
+    void cleanup() { QTRY_COMPARE(m_meter.clients(), 0); }
 
     // Every exit code a script can meet; "@" is the shared simulator, or one
     // started with the simulator arguments when they are given.
@@ -396,6 +411,84 @@ private slots:
             QCOMPARE(parsed, value);
     }
 
+    void readPrintsWhatTheMeterHolds()
+    {
+        QCOMPARE(runMeter({"read", "--json"}), 0);
+        const QHash<QString, QJsonObject> items = byName(m_out);
+        QCOMPARE(items.keys().size(), 6);
+        QCOMPARE(items.value("OrderNumber").value("text").toString(), QStringLiteral("TM100-0001"));
+        QCOMPARE(items.value("Range").value("value").toInt(), 250);
+        QCOMPARE(items.value("Setpoint").value("text").toString(), QStringLiteral("42.5"));
+        QCOMPARE(items.value("Mode").value("text").toString(), QStringLiteral("on"));
+        QCOMPARE(items.value("Setpoint").value("address").toInt(), int(CTestMeterDevice::Setpoint));
+    }
+
+    // The display comes from the meter's status block, its LED names from
+    // the meter's device data file, in the language asked for; it has one
+    // frame: every change is frame 1.
+    void watchShowsTheMetersDisplay_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("ledName");
+        QTest::newRow("en") << "en" << "alarm";
+        QTest::newRow("de") << "de" << "Alarm";
+    }
+
+    void watchShowsTheMetersDisplay()
+    {
+        QFETCH(QString, language);
+        m_meter.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
+        m_meter.setWord(CTestMeterDevice::StatusLed, 1);
+        m_meter.setMeasuringStep(5);
+        const int code = runMeter({"watch", "--json", "--count", "3", "--interval", "10", "--language", language});
+        m_meter.setMeasuringStep(0);
+        QCOMPARE(code, 0);
+        const QList<QByteArray> lines = m_out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(QJsonDocument::fromJson(lines.first()).object().value("text").toString(), QStringLiteral("-7.3"));
+        for (const QByteArray &line : lines) {
+            const QJsonObject shown = QJsonDocument::fromJson(line).object();
+            QCOMPARE(shown.value("led").toInt(), 1);
+            QTEST(shown.value("ledName").toString(), "ledName");
+            QCOMPARE(shown.value("frame").toInt(), 1);
+        }
+        QVERIFY(!m_meter.requests().isEmpty());
+        for (const CTestMeterDevice::Request &request : m_meter.requests())
+            QCOMPARE(request.address, int(CTestMeterDevice::StatusValue));
+    }
+
+    // What the client tells of its work (with the meter), by logging category.
+    void loggingCategories_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("default") << QString() << QStringList() << QStringList{"loomwork."};
+        QTest::newRow("frames") << "loomwork.link.frames=true"
+                                << QStringList{"loomwork.link.frames: sent 00 01 00 00 00 06 01 03 00 00",
+                                               "loomwork.link.frames: received 00 01 00 00"}
+                                << QStringList{"loomwork.link:", "loomwork.description", "loomwork.host"};
+        QTest::newRow("all") << "loomwork.*=true"
+                             << QStringList{"loomwork.link: ", "loomwork.link.frames: ", "loomwork.description: ",
+                                            "loomwork.host: "}
+                             << QStringList();
+    }
+
+    void loggingCategories()
+    {
+        QFETCH(QString, rules);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        m_loggingRules = rules;
+        const int code = runMeter({"read"});
+        m_loggingRules.clear();
+        QCOMPARE(code, 0);
+        for (const QString &text : present)
+            QVERIFY2(m_err.contains(text.toUtf8()), qPrintable(text));
+        for (const QString &text : absent)
+            QVERIFY2(!m_err.contains(text.toUtf8()), m_err.constData());
+    }
+
 private:
     // Runs the client, keeping its output in m_out and m_err; "@" in args
     // stands for the simulator's HOST:PORT, "SET" for a set that asks for a
@@ -410,6 +503,18 @@ private:
         m_out = run.out;
         m_err = run.err;
         return run.code;
+    }
+    // Runs the client against the meter as run() does; the meter answers from
+    // this program's event loop meanwhile.
+    int runMeter(const QStringList &args)
+    {
+        const CliRun done = runCli(QStringList{"--tcp", m_meter.endpoint(), "--plugin-dir",
+                                               QStringLiteral(TESTMETER_PLUGIN_DIR), "--description",
+                                               QStringLiteral(TESTMETER_DESCRIPTION)} + args,
+                                   m_loggingRules);
+        m_out = done.out;
+        m_err = done.err;
+        return done.code;
     }
     // Changes values of the parameter set in file.
     static bool editSet(const QString &file, const QVariantMap &changes)
@@ -433,6 +538,8 @@ private:
     }
 
     SimProcess m_sim;
+    CTestMeterDevice m_meter;
+    QString m_loggingRules; // for runMeter()
     QTemporaryDir m_dir;
     QByteArray m_out; // of the last run
     QByteArray m_err;

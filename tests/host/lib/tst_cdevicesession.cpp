@@ -1,16 +1,22 @@
-// The session with a second device of the family, the TM 100 test meter:
-// plugin, write order, status block and line settings all come from the
-// meter's own plugin and files, none from what the host knows of the PV 8120.
+// Plugin discovery: the real plugin is found beside a broken file and a
+// plugin of another interface, each refusal is reported, the rest load. The
+// session with a second device of the family, the TM 100 test meter: plugin,
+// write order, status block and line settings all come from the meter's own
+// plugin and files, none from what the host knows of the PV 8120.
 #include "cdeviceconnection.h"
 #include "cdevicedata.h"
 #include "cdevicesession.h"
 #include "cmodbusmaster.h"
 #include "cparametertransfer.h"
+#include "cpluginregistry.h"
 #include "ctestmeterdevice.h"
 #include "items/citem.h"
 #include "plugin/cloomworkplugin.h"
 
+#include <QFile>
+#include <QPluginLoader>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class tst_CDeviceSession : public QObject
@@ -23,6 +29,16 @@ private slots:
         // The description reader accepts tables by the host's version.
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
         QVERIFY(m_device.start());
+        QVERIFY(m_dir.isValid());
+        const QString real = QStringLiteral(LOOMWORK_PLUGIN_DIR "/plugin_PV8120.so");
+        QVERIFY2(QFile::exists(real), qPrintable(real));
+        QVERIFY(QFile::copy(real, m_dir.filePath("plugin_PV8120.so")));
+        QVERIFY(QFile::copy(QStringLiteral(FOREIGN_PLUGIN_FILE), m_dir.filePath("libforeign.so")));
+        QFile broken(m_dir.filePath("libbroken.so"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("this is not a shared library\n");
+        QFile notes(m_dir.filePath("README.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
     }
 
     void init()
@@ -34,6 +50,37 @@ private slots:
     }
 
     void cleanup() { QTRY_COMPARE(m_device.clients(), 0); }
+
+    void findsTheRealPluginBesideBrokenOnes()
+    {
+        CPluginRegistry registry;
+        QSignalSpy failed(&registry, &CPluginRegistry::loadFailed);
+        QCOMPARE(registry.load(m_dir.path()), 1);
+        QCOMPARE(registry.plugins().size(), 1);
+        QCOMPARE(registry.plugins().first()->modelName(), QString("PV 8120"));
+        QVERIFY(registry.fileNames().first().endsWith("plugin_PV8120.so"));
+
+        // Refused in file-name order: the broken library, then the foreign one;
+        // a file that is no library is not even tried.
+        const QStringList errors = registry.errors();
+        QCOMPARE(errors.size(), 2);
+        QCOMPARE(failed.count(), 2);
+        QVERIFY2(errors.at(0).contains("libbroken.so"), qPrintable(errors.at(0)));
+        QPluginLoader probe(m_dir.filePath("libbroken.so"));
+        probe.load();
+        QVERIFY2(errors.at(0).endsWith(probe.errorString()), qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).contains("libforeign.so"), qPrintable(errors.at(1)));
+        QVERIFY2(errors.at(1).contains("org.example.other.plugin"), qPrintable(errors.at(1)));
+        // The plugin is picked by the model number that starts the identification.
+        for (const char *identification : {"8120", "8120-000417"})
+            QVERIFY2(registry.pluginFor(identification), identification);
+        for (const char *identification : {"8130", " 8120", ""})
+            QVERIFY2(!registry.pluginFor(identification), identification);
+        // A directory that is not there is reported as well.
+        CPluginRegistry missing;
+        QCOMPARE(missing.load(m_dir.filePath("nowhere")), 0);
+        QCOMPARE(missing.errors().size(), 1);
+    }
 
     // The plugin is chosen by the description's order number, from the
     // directory given; the PV 8120's plugin does not take the meter.
@@ -185,6 +232,7 @@ private:
     }
 
     CTestMeterDevice m_device;
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(tst_CDeviceSession)
