@@ -1,8 +1,5 @@
-// The main window against the simulator: it connects by itself, reads all
-// parameters, runs the front's cyclic reading only while connected, passes
-// edits to the plugin, asks about edits not written and switches language.
-// Every test function also runs alone: init() brings the window into the
-// state the start-up test leaves it in.
+// The main window against the simulator. Every test function also runs
+// alone: init() brings the window into the state the start-up test leaves.
 #include "cconnectionbar.h"
 #include "cdevicesession.h"
 #include "cfrontmonitor.h"

@@ -1,7 +1,7 @@
 // The main window with a second device of the family, the TM 100 test
 // meter, given by its plugin directory and description: it shows the meter's
 // front and values and reads its display cyclically (the meter's write order
-// is the session's test). Every test function also runs alone: init() connects.
+// is the session's test).
 #include "chostsettings.h"
 #include "cfrontmonitor.h"
 #include "cmainwindow.h"
@@ -47,18 +47,12 @@ private slots:
         QTRY_COMPARE(m_device.clients(), 0);
     }
 
-    void init()
+    void showsTheMetersFrontValuesAndDisplay()
     {
-        if (m_window->frontWidget())
-            return;
         QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
         QVERIFY(m_window->start());
         QVERIFY2(initialRead.wait(20000), qPrintable(m_window->logText().right(400)));
         QCOMPARE(initialRead.first().first().toBool(), true);
-    }
-
-    void showsTheMetersFrontAndValues()
-    {
         QCOMPARE(m_window->frontWidget()->objectName(), QStringLiteral("TM 100_Front"));
         CParameterModel *model = m_window->parameterModel();
         QCOMPARE(model->indexOf(item("Setpoint"), CParameterModel::ValueColumn).data().toString(),
@@ -68,10 +62,6 @@ private slots:
         QCOMPARE(model->indexOf(item("OrderNumber"), CParameterModel::ValueColumn).data().toString(),
                  QStringLiteral("TM100-0001"));
         QVERIFY(m_window->logText().contains("Device TM 100 (TM100-0001)"));
-    }
-
-    void readsTheDisplayCyclically()
-    {
         m_window->setCyclicReading(true);
         QTRY_COMPARE_WITH_TIMEOUT(m_window->frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
         const auto *display = m_window->frontWidget()->findChild<QLabel *>("l_display");

@@ -1,7 +1,5 @@
-// The traffic monitor against the simulator: each request and its response
-// as they went over the wire (function, address, count, bytes), exceptions
-// and timeouts named, the link statistics, and the table's filter, pause
-// and bound.
+// The traffic monitor: frames as they went over the wire to the simulator,
+// the link statistics, and the table's filter, pause and bound.
 #include "ctrafficmodel.h"
 #include "ctrafficmonitor.h"
 #include "simrig.h"

@@ -1,7 +1,5 @@
-// The trend against the simulator: limit and hysteresis lines where the
-// device holds them, in the value's unit, a stale link that breaks the line
-// and says so, the time window, and the recording the GUI writes. How drawn
-// values follow a unit change is the trend data's test.
+// The trend view against the simulator. How drawn values follow a unit
+// change is the trend data's test.
 #include "ccsvrecorder.h"
 #include "chostsettings.h"
 #include "ctrendchart.h"
