@@ -37,6 +37,9 @@ private slots:
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
     }
 
+    // The value text tests choose their language; the others run in the system's.
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+
     void valueProblem_data()
     {
         QTest::addColumn<int>("type");
