@@ -2,7 +2,6 @@
 // the normal way, its simulator child included, and writes its settings
 // only where it was told to. Killed outright, it still takes its simulator
 // with it.
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
