@@ -60,10 +60,13 @@ private slots:
         QCOMPARE(item.value().userType(), changedArgument.isValid() ? value.userType() : int(QMetaType::Int));
     }
 
-    void newTextListReappliesDefault()
+    // Without texts index 0 shows nothing and others "?"; a new text list re-applies the default.
+    void textList()
     {
         CItem item;
         item.setType(CItem::DATA_TYPE_LIST16);
+        QCOMPARE(item.valueText(0), QString());
+        QCOMPARE(item.valueText(1), QStringLiteral("?"));
         item.setTextList(QStringLiteral("x,y"));
         item.setValue(1);
         QSignalSpy changed(&item, &CItem::valueChanged);
@@ -371,14 +374,6 @@ private slots:
         item.setPrecision(precision);
         item.setTextList(QStringLiteral("zero,one,two"));
         QTEST(item.valueText(value, useFactor), "expected");
-    }
-
-    void emptyTextList()
-    {
-        CItem item;
-        item.setType(CItem::DATA_TYPE_LIST16);
-        QCOMPARE(item.valueText(0), QString());
-        QCOMPARE(item.valueText(1), QStringLiteral("?"));
     }
 
     void captionPath()

@@ -22,8 +22,7 @@ private slots:
 
         const QByteArray body = TestFiles::description();
         const QByteArray sealed = TestFiles::sealed(body);
-        QByteArray tampered = sealed;
-        tampered.replace("8120-0001", "8120-0002");
+        const QByteArray tampered = QByteArray(sealed).replace("8120-0001", "8120-0002");
         const QStringList check{"check", "FILE"}, seal{"seal", "FILE", "OUT"};
         const QByteArray none, bad("not a well-formed"), usage("Usage");
         QTest::newRow("sealed") << check << sealed << 0 << QByteArray("checksum valid") << none;
