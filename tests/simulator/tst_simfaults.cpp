@@ -256,6 +256,5 @@ private slots:
     }
 };
 
-
 QTEST_GUILESS_MAIN(TestSimFaults)
 #include "tst_simfaults.moc"
