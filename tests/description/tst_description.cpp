@@ -1,6 +1,4 @@
-// Descriptions: checksum and trailer, well-formedness, table versions, loading
-// (header, objects, features, hostile files), language files, the file search;
-// the items built from the device's description and from faulty ones.
+// Description files: checks, loading, language files, the file search and the items built from them.
 
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"

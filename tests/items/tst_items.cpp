@@ -11,9 +11,7 @@
 
 typedef QHash<QString, QString> Attributes;
 
-// CItem: slots, signals and tree operations; type names and attributes, device
-// byte layouts, display texts, caption paths and display forms of its values;
-// feature records; where plugins, data and programs are looked for.
+// The items library: CItem and its values, feature records, the install layout.
 class TestItems : public QObject
 {
     Q_OBJECT
@@ -414,9 +412,7 @@ private slots:
         QVERIFY(!CItem::bitFieldValue(QVariant(0xF3), CItem::DATA_TYPE_BIT16, 0, 4).isValid());
     }
 
-    // Relative to the program and to libloomwork in the installed layout first,
-    // then in the build tree found the same way, and only then in the system's
-    // install paths.
+    // The build tree is found relative to the program, as an installed tree is.
     void buildTreeFoundRelativeToItself()
     {
         QCOMPARE(CInstallLayout::pluginDirectory(), QDir::cleanPath(QStringLiteral(LOOMWORK_PLUGIN_DIR)));

@@ -1,5 +1,4 @@
-// The simulated device: its registers and server, the measurement chain and
-// display, and the whole chain on the device's own parameter description.
+// The simulated device: registers, server, measurement chain and display.
 #include "cdeviceparameters.h"
 #include "cdeviceserver.h"
 #include "cdisplayencoder.h"

@@ -1,5 +1,4 @@
-// The button bar with its buttons and base widget, the message box and the
-// progress dialog.
+// The button bar and base widget, the message box and the progress dialog.
 #include "widgets/cbasewidget.h"
 #include "widgets/cbuttonbar.h"
 #include "widgets/cmessagebox.h"
