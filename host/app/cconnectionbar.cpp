@@ -251,11 +251,21 @@ void CConnectionBar::setSimulatorEndpoint(const QString &host, quint16 port)
     retranslate();
 }
 
+// Hides the other pages before showing the chosen one: showing a page lays
+// the window out at once, and with two pages shown it would grow to fit both
+// and stay that wide.
 void CConnectionBar::showPage()
 {
-    m_simulatorPage->setVisible(link() == SimulatorLink);
-    m_tcpPage->setVisible(link() == TcpLink);
-    m_rtuPage->setVisible(link() == RtuLink);
+    QWidget *chosen = m_rtuPage;
+    if (link() == SimulatorLink)
+        chosen = m_simulatorPage;
+    else if (link() == TcpLink)
+        chosen = m_tcpPage;
+    for (QWidget *page : {m_simulatorPage, m_tcpPage, m_rtuPage}) {
+        if (page != chosen)
+            page->hide();
+    }
+    chosen->show();
 }
 
 // The field's width for text as the style draws it (frame, margins and a

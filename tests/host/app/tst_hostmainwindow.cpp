@@ -301,7 +301,8 @@ private slots:
                     <= tree->viewport()->width());
         QVERIFY(header->sectionSize(CParameterModel::UnitColumn) >= tree->fontMetrics().horizontalAdvance("mbar"));
         QVERIFY(header->sectionSize(CParameterModel::CaptionColumn) > 100);
-        // Whatever the link and the language, the window fits 1024 pixels.
+        // Whatever the link and the language, the window fits 1024 pixels
+        // and keeps its width when the link changes.
         const CConnectionBar::Link link = m_window->connectionBar()->link();
         for (const char *language : {"de", "en"}) {
             QVERIFY(m_window->setLanguage(language));
@@ -309,6 +310,7 @@ private slots:
                                                CConnectionBar::RtuLink}) {
                 m_window->connectionBar()->setLink(shown);
                 QCoreApplication::processEvents();
+                QCOMPARE(m_window->width(), 1024);
                 QVERIFY2(m_window->minimumSizeHint().width() <= 1024,
                          qPrintable(QStringLiteral("%1, link %2: %3 pixels")
                                         .arg(language).arg(shown).arg(m_window->minimumSizeHint().width())));
