@@ -16,6 +16,21 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
+
+// Runs a transfer and waits for its end; true when it succeeded.
+inline bool transferred(CParameterTransfer *parameters, const std::function<void()> &run, int timeout = 20000)
+{
+    QSignalSpy finished(parameters, &CParameterTransfer::finished);
+    run();
+    return finished.wait(timeout) && finished.first().first().toBool();
+}
+
+// The PV 8120's description and plugin, as installed in the build tree.
+inline bool openPv8120(CDeviceSession &session)
+{
+    return session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR));
+}
 
 // A session on a fresh simulator, with an independent view of the simulator's
 // registers through a plain QtSerialBus client for checking what the link did.
@@ -33,7 +48,7 @@ struct Rig
         raw.setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
         raw.setConnectionParameter(QModbusDevice::NetworkPortParameter, sim.port());
         raw.connectDevice();
-        if (!session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)))
+        if (!openPv8120(session))
             return false;
         CLinkSettings settings;
         settings.port = sim.port();
@@ -51,32 +66,22 @@ struct Rig
     CItem *item(const QString &name) const { return session.parameters()->item(name); }
 
     // The words item's registers hold on the simulator, read directly;
-    // empty on failure. The reply is awaited in an event loop that ends with
-    // it (a polling wait costs 10 ms a request).
+    // empty on failure. The spy's wait ends with the reply (a polling wait
+    // costs 10 ms a request).
     QVector<quint16> device(const CItem *item)
     {
         const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item),
                                    quint16(CItemRegisters::registerCount(item)));
-        QModbusReply *reply = raw.sendReadRequest(unit, 1);
+        const std::unique_ptr<QModbusReply> reply(raw.sendReadRequest(unit, 1));
         if (!reply)
             return {};
-        if (!reply->isFinished()) {
-            QEventLoop loop;
-            QObject::connect(reply, &QModbusReply::finished, &loop, &QEventLoop::quit);
-            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        reply->deleteLater();
+        if (!reply->isFinished())
+            QSignalSpy(reply.get(), &QModbusReply::finished).wait(5000);
         return reply->isFinished() && reply->error() == QModbusDevice::NoError ? reply->result().values()
                                                                                 : QVector<quint16>();
     }
 
-    bool transfer(const std::function<void()> &run)
-    {
-        QSignalSpy finished(session.parameters(), &CParameterTransfer::finished);
-        run();
-        return finished.wait(20000) && finished.first().first().toBool();
-    }
+    bool transfer(const std::function<void()> &run) { return transferred(session.parameters(), run); }
 
     // Polls the status as the front panel does, every intervalMs.
     void startPolling(int intervalMs)

@@ -1,31 +1,21 @@
-// Plugin discovery: the real plugin is found beside a broken file and a
-// plugin of another interface, each refusal is reported, the rest load. The
-// session with a second device of the family, the TM 100 test meter: plugin,
-// write order, status block and line settings all come from the meter's own
-// plugin and files, none from what the host knows of the PV 8120. Finding
-// devices: link notation, what a scan tries and how long it may take, and
-// scans of simulated buses with devices that answer, answer with an
-// exception, or are not there.
+// Plugin discovery beside broken files; a second device of the family, the
+// TM 100 test meter, whose plugin, write order, status block and line settings
+// all come from its own plugin and files; link notation, scan plans, and scans
+// of simulated buses.
 #include "cbusscanner.h"
 #include "cdeviceconnection.h"
 #include "cdevicedata.h"
-#include "cdevicesession.h"
 #include "clinkaddress.h"
-#include "cmodbusmaster.h"
-#include "cparametertransfer.h"
 #include "cpluginregistry.h"
 #include "cscanplan.h"
 #include "ctestmeterdevice.h"
-#include "items/citem.h"
 #include "plugin/cloomworkplugin.h"
-#include "simprocess.h"
+#include "simrig.h"
 
 #include <QFile>
 #include <QPluginLoader>
 #include <QSerialPort>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest>
 
 class tst_CDeviceSession : public QObject
 {
@@ -47,8 +37,7 @@ private slots:
         broken.write("this is not a shared library\n");
         QFile notes(m_dir.filePath("README.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly));
-        QVERIFY2(m_session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)),
-                 qPrintable(m_session.errorString()));
+        QVERIFY2(openPv8120(m_session), qPrintable(m_session.errorString()));
     }
 
     void init()
@@ -158,20 +147,20 @@ private slots:
         CDeviceSession session;
         QVERIFY(connectTo(session));
         CParameterTransfer *parameters = session.parameters();
-        QVERIFY(transfer(session, [&]() { parameters->readAll(); }));
-        QCOMPARE(item(session, "Range")->value().toInt(), 250);
-        QCOMPARE(item(session, "Setpoint")->value().toDouble(), 42.5);
-        QCOMPARE(item(session, "Mode")->value().toInt(), 1);
+        QVERIFY(transferred(parameters, [&]() { parameters->readAll(); }));
+        QCOMPARE(parameters->item("Range")->value().toInt(), 250);
+        QCOMPARE(parameters->item("Setpoint")->value().toDouble(), 42.5);
+        QCOMPARE(parameters->item("Mode")->value().toInt(), 1);
         // The plugin's rule followed what was read: the setpoint's bound.
-        QCOMPARE(item(session, "Setpoint")->maximum(), 250.0);
+        QCOMPARE(parameters->item("Setpoint")->maximum(), 250.0);
         m_device.clearRequests();
         QList<CItem *> items;
         for (int i = 0; i < names.size(); ++i) {
-            items << item(session, names.at(i));
+            items << parameters->item(names.at(i));
             items.last()->setValue(values.at(i));
         }
         QCOMPARE(parameters->checkWrite(items).isEmpty(), written);
-        QCOMPARE(transfer(session, [&]() { parameters->writeItems(items); }), written);
+        QCOMPARE(transferred(parameters, [&]() { parameters->writeItems(items); }), written);
         QTEST(m_device.writtenAddresses(), "addresses");
         QCOMPARE(m_device.floatAt(CTestMeterDevice::Setpoint),
                  float(written && names.contains("Setpoint") ? values.at(names.indexOf("Setpoint")).toDouble() : 42.5));
@@ -406,18 +395,6 @@ private:
         settings.port = m_device.port();
         QString error;
         return session.connection()->openAndWait(settings, &error);
-    }
-
-    static CItem *item(const CDeviceSession &session, const QString &name)
-    {
-        return session.parameters()->item(name);
-    }
-
-    static bool transfer(const CDeviceSession &session, const std::function<void()> &run)
-    {
-        QSignalSpy finished(session.parameters(), &CParameterTransfer::finished);
-        run();
-        return finished.wait(10000) && finished.first().first().toBool();
     }
 
     CTestMeterDevice m_device;

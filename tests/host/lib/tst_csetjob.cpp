@@ -1,12 +1,8 @@
-// Parameter sets restore exactly: saved on one simulated device in every unit
-// and characteristic, restored onto a fresh one through the whole host path;
-// sets with problems are refused naming each offending entry. One device's
-// set job through the simulator, as a fleet runs it for each device: every
-// way a device can end, a first and a second apply, and the journal of what
-// the writes did. Its record and the commissioning report: what goes to
-// machines (JSON, also between fleet workers and their parent) comes back the
-// same, what goes to people is escaped and self-contained, and the files are
-// written whole.
+// Sets restore exactly through the whole host path, in every unit and
+// characteristic; sets with problems are refused naming each entry. One
+// device's set job through the simulator as a fleet runs it, the write
+// journal, and the record and report: what goes to machines comes back the
+// same, what goes to people is escaped and self-contained.
 #include "ccommissioningreport.h"
 #include "cdeviceconnection.h"
 #include "cparameterset.h"
@@ -72,7 +68,7 @@ struct Device
 
     bool open(quint16 port, int unit)
     {
-        if (!session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)))
+        if (!openPv8120(session))
             return false;
         CLinkSettings link;
         link.port = port;
@@ -96,9 +92,7 @@ struct Device
         CParameterTransfer *parameters = session.parameters();
         CItem *item = parameters->item(name);
         item->setValue(value);
-        QSignalSpy finished(parameters, &CParameterTransfer::finished);
-        parameters->writeItem(item);
-        return finished.wait(5000) && finished.first().first().toBool();
+        return transferred(parameters, [&]() { parameters->writeItem(item); }, 5000);
     }
 };
 
@@ -232,9 +226,7 @@ private slots:
     {
         Device device;
         QVERIFY(device.open(m_sim.port(), 2));
-        QSignalSpy read(device.session.parameters(), &CParameterTransfer::finished);
-        device.session.parameters()->readAll();
-        QVERIFY(read.wait(5000));
+        QVERIFY(transferred(device.session.parameters(), [&]() { device.session.parameters()->readAll(); }));
         CWriteJournal journal(device.session.parameters());
         QVERIFY(device.write("Daempfung", 20));
         QVERIFY(device.write("Daempfung", 30));
@@ -302,9 +294,6 @@ private slots:
         CDeviceRecord received;
         QVERIFY(CDeviceRecord::fromJson(QJsonDocument::fromJson(line).object(), &received));
         QCOMPARE(received.toJson(), sent.toJson());
-        QCOMPARE(received.started, sent.started);
-        QCOMPARE(received.changes.at(1).readBack, CDeviceRecord::NotReadBack);
-        QCOMPARE(received.differences.at(0).refused, true);
         QCOMPARE(received.toJson().value("succeeded").toBool(), succeeded);
     }
 
@@ -452,7 +441,7 @@ private slots:
         QFETCH(bool, restUsable);
         QFETCH(QString, text);
         CDeviceSession session;
-        QVERIFY(session.open(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"), QStringLiteral(LOOMWORK_PLUGIN_DIR)));
+        QVERIFY(openPv8120(session));
         CParameterSet set = CParameterSet::fromItems(session.root());
         set.orderNumber = orderNumber;
         for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
