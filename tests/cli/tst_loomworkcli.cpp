@@ -1,8 +1,6 @@
 // loomwork-cli as a user runs it: against the simulator, with its exit codes;
-// and how a user's text becomes an item's stored value. With a second device
-// of the family, the TM 100 test meter, given by its plugin directory and
-// description: read and the display work from the meter's own plugin and
-// files (writes in the meter's order are the session's test).
+// how a user's text becomes an item's stored value; and with the TM 100 test
+// meter, read and display from the meter's own plugin and files.
 #include "citeminput.h"
 #include "cliprocess.h"
 #include "ctestmeterdevice.h"
@@ -499,22 +497,21 @@ private:
         args.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), sim.endpoint());
         args.replaceInStrings(QRegularExpression(QStringLiteral("^SET$")),
                               m_dir.filePath(QStringLiteral("set60.json")));
-        const CliRun run = runCli(args);
-        m_out = run.out;
-        m_err = run.err;
-        return run.code;
+        return keep(runCli(args));
     }
     // Runs the client against the meter as run() does; the meter answers from
     // this program's event loop meanwhile.
     int runMeter(const QStringList &args)
     {
-        const CliRun done = runCli(QStringList{"--tcp", m_meter.endpoint(), "--plugin-dir",
-                                               QStringLiteral(TESTMETER_PLUGIN_DIR), "--description",
-                                               QStringLiteral(TESTMETER_DESCRIPTION)} + args,
-                                   m_loggingRules);
-        m_out = done.out;
-        m_err = done.err;
-        return done.code;
+        const QStringList meter{"--tcp", m_meter.endpoint(), "--plugin-dir", QStringLiteral(TESTMETER_PLUGIN_DIR),
+                                "--description", QStringLiteral(TESTMETER_DESCRIPTION)};
+        return keep(runCli(meter + args, m_loggingRules));
+    }
+    int keep(const CliRun &run)
+    {
+        m_out = run.out;
+        m_err = run.err;
+        return run.code;
     }
     // Changes values of the parameter set in file.
     static bool editSet(const QString &file, const QVariantMap &changes)

@@ -1,8 +1,6 @@
-// Checks before a write: each value against its own range, list and type, the
-// device's rules from its device data on the real item tree and plugin, and
-// how the device data file is read. Shown values identify the held value: the
-// host's number texts in every unit of the device, and the rules for items
-// without a range.
+// Checks before a write: each value against its range, list and type, the
+// device's rules from its device data on the real item tree, and the device
+// data file. Shown number texts identify the held value in every unit.
 #include "cdevicedata.h"
 #include "cdevicesession.h"
 #include "citeminput.h"
@@ -229,14 +227,12 @@ private slots:
     void writeOrder()
     {
         QFETCH(QString, name);
-        QFETCH(int, rank);
-        QFETCH(bool, governs);
         CDeviceData data;
         QString error;
         QVERIFY2(data.load(CDeviceData::fileFor(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")), &error),
                  qPrintable(error));
-        QCOMPARE(data.rank(name), rank);
-        QCOMPARE(data.governs(name), governs);
+        QTEST(data.rank(name), "rank");
+        QTEST(data.governs(name), "governs");
     }
 
     void text_data()
