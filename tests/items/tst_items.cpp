@@ -71,8 +71,7 @@ private slots:
         item.setValue(1);
         QSignalSpy changed(&item, &CItem::valueChanged);
         item.setTextList(QStringLiteral("p,q,r"));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0), QVariant(QStringLiteral("p")));
+        QCOMPARE(changed, (QList<QVariantList>{{QStringLiteral("p")}}));
         QCOMPARE(item.value(), QVariant(0));
         QSignalSpy axis(&item, &CItem::yAxisChanged); // on change only
         for (int index : {5, 1, 1})
@@ -97,14 +96,11 @@ private slots:
         QCOMPARE(children.at(1)->value().toUInt(), 15u);
         // Each child reports while the old value is still stored, so the
         // intermediate combination comes first and the final value last.
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(changed.at(0).at(0).toUInt(), 0x03u);
-        QCOMPARE(changed.at(1).at(0).toUInt(), 0xF3u);
+        QCOMPARE(changed, (QList<QVariantList>{{0x03u}, {0xF3u}}));
         QSignalSpy childChanged(parent, &CItem::childChanged);
         children.at(0)->setValue(0);
         QCOMPARE(parent->value().toUInt(), 0xF0u);
-        QCOMPARE(childChanged.count(), 1);
-        QCOMPARE(childChanged.at(0).at(0), QVariant(uint(0xF0)));
+        QCOMPARE(childChanged, (QList<QVariantList>{{0xF0u}}));
         // The parent is visible while any child is.
         children.at(0)->setVisible(false);
         QVERIFY(parent->isVisible());
@@ -420,10 +416,7 @@ private slots:
         QVERIFY(QFileInfo::exists(CInstallLayout::dataFile(QStringLiteral("pv8120.xml"))));
         const QString self = QCoreApplication::applicationFilePath();
         QCOMPARE(CInstallLayout::programFile(QFileInfo(self).fileName()), self);
-    }
-
-    void missingFilesNameTheFirstPlace()
-    {
+        // A missing file is named at the first place searched.
         QCOMPARE(CInstallLayout::dataFile(QStringLiteral("no-such.xml")),
                  QDir(CInstallLayout::dataDirectory()).filePath(QStringLiteral("no-such.xml")));
         QCOMPARE(CInstallLayout::programFile(QStringLiteral("no-such-program")),
