@@ -104,57 +104,52 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("wellFormed");
-        QTest::newRow("predefined entities, character references, umlaut")
-            << QByteArray("<QVR a=\"&amp;&lt;&#228;\" b=\"\xC3\xA4\"/>") << true;
-        QTest::newRow("umlaut in a name") << QByteArray("<QVR Gr\xC3\xB6\xC3\x9F" "e=\"1\"/>") << true;
-        QTest::newRow("private-use character in a name") << QByteArray("<QVR a\xEF\x9A\x98=\"1\"/>") << false;
-        QTest::newRow("@ in an attribute name") << QByteArray("<QVR n@me=\"1\"/>") << false;
-        QTest::newRow("backquote in a tag") << QByteArray("<QVR><gr`oup/></QVR>") << false;
-        QTest::newRow("control character in a value") << QByteArray("<QVR name=\"\x01\"/>") << false;
-        QTest::newRow("invalid UTF-8") << QByteArray("<QVR name=\"\xC0\x80\"/>") << false;
-        QTest::newRow("undeclared entity") << QByteArray("<QVR name=\"&boom;\"/>") << false;
-        QTest::newRow("document type") << QByteArray("<!DOCTYPE QVR>\n<QVR/>") << true;
-        QTest::newRow("document type, system id") << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR/>") << true;
-        QTest::newRow("document type, public id")
-            << QByteArray("<!DOCTYPE QVR PUBLIC \"-//Loomwork//QVR//EN\" \"qvr.dtd\"><QVR/>") << true;
-        QTest::newRow("document type, element declarations")
-            << QByteArray("<!DOCTYPE QVR [<!ELEMENT QVR (group|value)*><!ELEMENT value EMPTY>]><QVR/>") << true;
-        QTest::newRow("entity declaration") << QByteArray("<!DOCTYPE QVR [<!ENTITY e \"x\">]><QVR/>") << false;
-        QTest::newRow("parameter entity") << QByteArray("<!DOCTYPE QVR [<!ENTITY % p \"x\">]><QVR/>") << false;
-        QTest::newRow("external entity")
-            << QByteArray("<!DOCTYPE QVR [<!ENTITY e SYSTEM \"/etc/passwd\">]><QVR>&e;</QVR>") << false;
-        QTest::newRow("external subset, undeclared entity in a value")
-            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR name=\"&boom;\"/>") << false;
-        QTest::newRow("external subset, undeclared entity in text")
-            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR>&boom;</QVR>") << false;
-        QTest::newRow("external subset, predefined entities")
-            << QByteArray("<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR a=\"&amp;&#65;&lt;\"/>") << true;
+        const auto good = [](const char *name, const QByteArray &bytes) { QTest::newRow(name) << bytes << true; };
+        const auto bad = [](const char *name, const QByteArray &bytes) { QTest::newRow(name) << bytes << false; };
+        good("predefined entities, character references, umlaut", "<QVR a=\"&amp;&lt;&#228;\" b=\"\xC3\xA4\"/>");
+        good("umlaut in a name", "<QVR Gr\xC3\xB6\xC3\x9F" "e=\"1\"/>");
+        bad("private-use character in a name", "<QVR a\xEF\x9A\x98=\"1\"/>");
+        bad("@ in an attribute name", "<QVR n@me=\"1\"/>");
+        bad("backquote in a tag", "<QVR><gr`oup/></QVR>");
+        bad("control character in a value", "<QVR name=\"\x01\"/>");
+        bad("invalid UTF-8", "<QVR name=\"\xC0\x80\"/>");
+        bad("undeclared entity", "<QVR name=\"&boom;\"/>");
+        good("document type", "<!DOCTYPE QVR>\n<QVR/>");
+        good("document type, system id", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR/>");
+        good("document type, public id", "<!DOCTYPE QVR PUBLIC \"-//Loomwork//QVR//EN\" \"qvr.dtd\"><QVR/>");
+        good("document type, element declarations",
+             "<!DOCTYPE QVR [<!ELEMENT QVR (group|value)*><!ELEMENT value EMPTY>]><QVR/>");
+        bad("entity declaration", "<!DOCTYPE QVR [<!ENTITY e \"x\">]><QVR/>");
+        bad("parameter entity", "<!DOCTYPE QVR [<!ENTITY % p \"x\">]><QVR/>");
+        bad("external entity", "<!DOCTYPE QVR [<!ENTITY e SYSTEM \"/etc/passwd\">]><QVR>&e;</QVR>");
+        bad("external subset, undeclared entity in a value", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR name=\"&boom;\"/>");
+        bad("external subset, undeclared entity in text", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR>&boom;</QVR>");
+        good("external subset, predefined entities", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR a=\"&amp;&#65;&lt;\"/>");
         // The plain form that description files use (read without a general
         // XML tokenizer) and its near misses.
-        QTest::newRow("plain: comments, instructions, CDATA, references, blanks")
-            << QByteArray("<?xml version='1.0' encoding='utf-8' ?>\n<?pi x?><QVR a = \"&amp;&lt;&gt;&quot;&apos;\" "
-                          "b='x\"]]>'>\r\n<!--c--><![CDATA[<a>]]]]><v/>a>b&amp;</QVR >\n<!---->\n")
-            << true;
-        QTest::newRow("plain: four-byte character in a value") << QByteArray("<QVR a=\"\xF0\x9F\x98\x80\"/>") << true;
-        QTest::newRow("attribute given twice") << QByteArray("<QVR a=\"1\" a=\"2\"/>") << false;
-        QTest::newRow("no blank between attributes") << QByteArray("<QVR a=\"1\"b=\"2\"/>") << false;
-        QTest::newRow("unquoted value") << QByteArray("<QVR a=1/>") << false;
-        QTest::newRow("< in a value") << QByteArray("<QVR a=\"<\"/>") << false;
-        QTest::newRow("]]> in text") << QByteArray("<QVR>]]></QVR>") << false;
-        QTest::newRow("-- in a comment") << QByteArray("<QVR><!-- a -- b --></QVR>") << false;
-        QTest::newRow("end tag of another element") << QByteArray("<QVR><a></b></QVR>") << false;
-        QTest::newRow("second root") << QByteArray("<QVR/><QVR/>") << false;
-        QTest::newRow("text after the root") << QByteArray("<QVR/>x") << false;
-        QTest::newRow("declaration not at the start") << QByteArray(" <?xml version=\"1.0\"?><QVR/>") << false;
-        QTest::newRow("reserved instruction target") << QByteArray("<QVR><?XmL x?></QVR>") << false;
-        QTest::newRow("reference without a semicolon") << QByteArray("<QVR a=\"&amp\"/>") << false;
-        QTest::newRow("noncharacter U+FFFF") << QByteArray("<QVR>\xEF\xBF\xBF</QVR>") << false;
-        QTest::newRow("unfinished CDATA section") << QByteArray("<QVR><![CDATA[x]]</QVR>") << false;
-        QTest::newRow("blank inside an empty-element tag") << QByteArray("<QVR a=\"1\"/ >") << false;
-        QTest::newRow("unfinished comment behind the root") << QByteArray("<QVR/>\n<!-- x --") << false;
-        QTest::newRow("deepest nesting allowed") << nested(255) << true;
-        QTest::newRow("nesting one level too deep") << nested(256) << false;
-        QTest::newRow("oversized") << document("<v n=\"" + QByteArray(64 * 1024 * 1024, 'x') + "\"/>") << false;
+        good("plain: comments, instructions, CDATA, references, blanks",
+             "<?xml version='1.0' encoding='utf-8' ?>\n<?pi x?><QVR a = \"&amp;&lt;&gt;&quot;&apos;\" "
+             "b='x\"]]>'>\r\n<!--c--><![CDATA[<a>]]]]><v/>a>b&amp;</QVR >\n<!---->\n");
+        good("plain: four-byte character in a value", "<QVR a=\"\xF0\x9F\x98\x80\"/>");
+        bad("attribute given twice", "<QVR a=\"1\" a=\"2\"/>");
+        bad("no blank between attributes", "<QVR a=\"1\"b=\"2\"/>");
+        bad("unquoted value", "<QVR a=1/>");
+        bad("< in a value", "<QVR a=\"<\"/>");
+        bad("]]> in text", "<QVR>]]></QVR>");
+        bad("-- in a comment", "<QVR><!-- a -- b --></QVR>");
+        bad("end tag of another element", "<QVR><a></b></QVR>");
+        bad("second root", "<QVR/><QVR/>");
+        bad("text after the root", "<QVR/>x");
+        bad("declaration not at the start", " <?xml version=\"1.0\"?><QVR/>");
+        bad("reserved instruction target", "<QVR><?XmL x?></QVR>");
+        bad("reference without a semicolon", "<QVR a=\"&amp\"/>");
+        bad("noncharacter U+FFFF", "<QVR>\xEF\xBF\xBF</QVR>");
+        bad("unfinished CDATA section", "<QVR><![CDATA[x]]</QVR>");
+        bad("blank inside an empty-element tag", "<QVR a=\"1\"/ >");
+        bad("unfinished comment behind the root", "<QVR/>\n<!-- x --");
+        good("deepest nesting allowed", nested(255));
+        bad("nesting one level too deep", nested(256));
+        bad("oversized", document("<v n=\"" + QByteArray(64 * 1024 * 1024, 'x') + "\"/>"));
     }
 
     void wellFormedness()
@@ -513,21 +508,16 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, bitfields);
         QFETCH(QStringList, problems);
-        const QByteArray content = object(
-            "O", "<group name=\"QVR_LINE\"><group name=\"L\"><group>" + value
-                     + "<value name=\"Fine\" Datatype=\"uint16_t\" Address_RW=\"0x10\"/></group></group></group>"
-                     + bitfields);
-        CParameterDescription faulty;
-        QVERIFY(faulty.load(writeFile(sealed(description(content)))));
         QObject root;
-        CItemBuilder builder(faulty);
-        const QList<CItem *> objects = builder.build(&root);
-        QCOMPARE(objects.size(), 1);
-        QCOMPARE(builder.problems().size(), problems.size());
+        const QStringList reported =
+            buildLine(value + "<value name=\"Fine\" Datatype=\"uint16_t\" Address_RW=\"0x10\"/>", &root, bitfields);
+        QCOMPARE(reported.size(), problems.size());
         for (int i = 0; i < problems.size(); ++i)
-            QVERIFY2(builder.problems().at(i).contains(problems.at(i)), qPrintable(builder.problems().at(i)));
+            QVERIFY2(reported.at(i).contains(problems.at(i)), qPrintable(reported.at(i)));
         // Nothing is dropped: the faulty item exists next to the good one.
-        const QList<CItem *> built = objects.first()->findChildren<CItem *>();
+        const CItem *objectItem = root.findChild<CItem *>(QStringLiteral("O"));
+        QVERIFY2(objectItem, qPrintable(reported.join('\n')));
+        const QList<CItem *> built = objectItem->findChildren<CItem *>();
         const auto isValue = [](const CItem *item) {
             return item->objectName() != "L" && item->type() != CItem::DATA_TYPE_BITFIELD_ENTRY;
         };
@@ -556,22 +546,17 @@ private slots:
         QFETCH(QString, attributes);
         QFETCH(QString, color);
         QFETCH(QString, problem);
-        const QByteArray content = object(
-            "O", "<group name=\"QVR_LINE\"><group name=\"L\"><group><value name=\"P\" Datatype=\"float\" "
-                     + attributes.toUtf8() + "/></group></group></group>");
-        CParameterDescription parsed;
-        QVERIFY(parsed.load(writeFile(sealed(description(content)))));
         QObject root;
-        CItemBuilder builder(parsed);
-        builder.build(&root);
+        const QStringList reported =
+            buildLine("<value name=\"P\" Datatype=\"float\" " + attributes.toUtf8() + "/>", &root);
         const CItem *item = lookup(&root, "P");
         QVERIFY(item);
         QTEST(item->isChartVisible(), "visible");
         QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
         QTEST(item->yAxis(), "axis");
-        QCOMPARE(builder.problems().size(), problem.isEmpty() ? 0 : 1);
+        QCOMPARE(reported.size(), problem.isEmpty() ? 0 : 1);
         if (!problem.isEmpty())
-            QVERIFY2(builder.problems().first().contains(problem), qPrintable(builder.problems().first()));
+            QVERIFY2(reported.first().contains(problem), qPrintable(reported.first()));
     }
 
 private:
@@ -579,6 +564,20 @@ private:
     {
         const QString path = m_dir.filePath(QStringLiteral("file.xml"));
         return write(path, bytes) ? path : QString();
+    }
+
+    // Builds object "O" whose line "L" holds values, with extra content after
+    // the line, under root; returns the builder's problems.
+    QStringList buildLine(const QByteArray &values, QObject *root, const QByteArray &extra = QByteArray())
+    {
+        const QByteArray content = "<group name=\"QVR_LINE\"><group name=\"L\"><group>" + values
+                                   + "</group></group></group>" + extra;
+        CParameterDescription parsed;
+        if (!parsed.load(writeFile(sealed(description(object("O", content))))))
+            return {parsed.errorString()};
+        CItemBuilder builder(parsed);
+        builder.build(root);
+        return builder.problems();
     }
     QTemporaryDir m_dir;
     CParameterDescription m_device; // the device's own description
