@@ -14,19 +14,6 @@
 
 namespace {
 
-// Moves object to the front of its parent's children, so lookups meet it first.
-void moveToFront(QObject *object)
-{
-    QObject *parent = object->parent();
-    const QObjectList children = parent->children();
-    for (QObject *child : children) {
-        if (child != object) {
-            child->setParent(nullptr);
-            child->setParent(parent);
-        }
-    }
-}
-
 // A status response whose registers put exactly these 12 bytes into the
 // backend's display data (registers travel big-endian, are kept little-endian).
 QByteArray responseFor(const QByteArray &displayBytes)
@@ -85,6 +72,14 @@ QObject *reference(const QObject *root, const QString &pattern)
 }
 
 QObject *child(QObject *root, const char *name) { return root->findChild<QObject *>(QString::fromLatin1(name)); }
+
+// The named child with every connection to its signals cut.
+QObject *unwatched(QObject *root, const char *name)
+{
+    QObject *object = child(root, name);
+    object->disconnect();
+    return object;
+}
 
 // Renames object with its signals blocked: no one hears of the change.
 void renameUnseen(QObject *object, const char *name)
@@ -217,11 +212,8 @@ private slots:
     {
         for (const auto &row : {qMakePair(false, 10.0), qMakePair(true, 100.0)}) {
             Device device;
-            if (row.first) {
-                auto *foreign = new QObject(device.tree.root());
-                foreign->setObjectName(QStringLiteral("StuetzpunktEingang_1_Label"));
-                moveToFront(foreign);
-            }
+            if (row.first) // in the group in front of the device's, so lookups meet it first
+                named(device.tree.root()->findChild<QObject *>(QStringLiteral("Extras")), "StuetzpunktEingang_1_Label");
             device.set("MessbereichMax", 5);
             device.set("MessbereichMin", 10);
             for (const char *name : {"Offset", "MessbereichAnfang", "MessbereichEnde"})
@@ -493,16 +485,10 @@ private slots:
             << "Target" << Mutation([](QObject *root) { renameUnseen(child(root, "Target_A"), "Gone"); });
         QTest::newRow("earlier object renamed to match, signals blocked")
             << "Target" << Mutation([](QObject *root) { renameUnseen(child(root, "First"), "First_Target"); });
-        QTest::newRow("earlier object renamed to match after disconnecting it") << "Target" << Mutation([](QObject *root) {
-            QObject *first = child(root, "First");
-            first->disconnect();
-            first->setObjectName("First_Target");
-        });
-        QTest::newRow("match renamed away after disconnecting it") << "Target" << Mutation([](QObject *root) {
-            QObject *target = child(root, "Target_A");
-            target->disconnect();
-            target->setObjectName("Gone");
-        });
+        QTest::newRow("earlier object renamed to match after disconnecting it")
+            << "Target" << Mutation([](QObject *root) { unwatched(root, "First")->setObjectName("First_Target"); });
+        QTest::newRow("match renamed away after disconnecting it")
+            << "Target" << Mutation([](QObject *root) { unwatched(root, "Target_A")->setObjectName("Gone"); });
         QTest::newRow("object added in front")
             << "Target" << Mutation([](QObject *root) { named(child(root, "First"), "New_Target"); });
         QTest::newRow("object added below a leaf, child events swallowed") << "Target" << Mutation([](QObject *root) {
@@ -513,11 +499,8 @@ private slots:
             swallowChildEvents(root, {"Group", "Last_Target"});
             child(root, "Target_A")->setParent(child(root, "Last_Target"));
         });
-        QTest::newRow("match deleted unwatched") << "Target" << Mutation([](QObject *root) {
-            QObject *target = child(root, "Target_A");
-            target->disconnect();
-            delete target;
-        });
+        QTest::newRow("match deleted unwatched")
+            << "Target" << Mutation([](QObject *root) { delete unwatched(root, "Target_A"); });
         QTest::newRow("later match moved to the front") << "Target" << Mutation([](QObject *root) {
             QObject *first = child(root, "First");
             first->setParent(nullptr);
