@@ -129,10 +129,9 @@ private slots:
         QFETCH(int, start);
         QFETCH(QVector<quint16>, words);
         QFETCH(QString, name);
-        QFETCH(double, value);
         m_map->item("Einheit")->setValue(unit);
         QTEST(int(m_map->write(quint16(start), words)), "result");
-        QCOMPARE(m_map->item(name)->value().toDouble(), value);
+        QTEST(m_map->item(name)->value().toDouble(), "value");
     }
 
     void deviceRules_data()
@@ -373,17 +372,14 @@ private slots:
 
     void statusBlockLayout()
     {
-        // Frames, LED code 3, output -1.5 %, limit state, pressure 1.0 mbar, counter 7.
+        // Frames, LED code 3, output -1.5 %, limit state 2, pressure 1.0 mbar, counter 7.
         const CStatusBlock::Content content{
-            QByteArray::fromHex("01020304"), QByteArray::fromHex("11121314"), 3, -1.5, 0, 1.0, 7};
-        const QVector<quint16> words = CStatusBlock::registers(content);
-        QCOMPARE(words.size(), 12);
+            QByteArray::fromHex("01020304"), QByteArray::fromHex("11121314"), 3, -1.5, 2, 1.0, 7};
         // Display bytes low byte first: frame 1 in R0/R1 with status in R5,
-        // frame 2 in R3/R4 with status in R2; output in 0.01 %, the pressure as
-        // a float (1.0f = 0x3F800000) low register first, the counter.
-        QCOMPARE(words.mid(0, 6), QVector<quint16>({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150}));
-        QCOMPARE(qint16(words.at(6)), qint16(-150));
-        QCOMPARE(words.mid(8, 3), QVector<quint16>({0x0000, 0x3F80, 7}));
+        // frame 2 in R3/R4 with status in R2; output in 0.01 %, the limit state,
+        // the pressure as a float (1.0f = 0x3F800000) low register first, the counter.
+        QCOMPARE(CStatusBlock::registers(content), QVector<quint16>({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150,
+                                                                     quint16(-150), 2, 0x0000, 0x3F80, 7, 0}));
         // The panel reads each LED code back from its status bytes.
         for (int led = 0; led <= 5; ++led) {
             const QPair<quint8, quint8> status = CStatusBlock::statusBytes(led);
