@@ -412,24 +412,23 @@ private slots:
         QTest::addColumn<QStringList>("offending");
         QTest::addColumn<bool>("restUsable");
         QTest::addColumn<QString>("text"); // part of the first problem
-        QTest::newRow("fine") << QVariantMap{{"Sollwert", 120.5}} << OrderNumber << QStringList() << true << "";
-        QTest::newRow("another model") << QVariantMap() << "8130-0001" << QStringList{""} << false << "8130-0001";
-        QTest::newRow("unknown name") << QVariantMap{{"Nichts", 1}} << OrderNumber << QStringList{"Nichts"} << true
-                                      << "no such parameter";
-        QTest::newRow("out of range") << QVariantMap{{"GrenzwertMaxAlarm", 99999}} << OrderNumber
-                                      << QStringList{"GrenzwertMaxAlarm"} << true << "99999 mbar is outside 0 .. 250";
-        QTest::newRow("huge number") << QVariantMap{{"Daempfung", 1e124}} << OrderNumber << QStringList{"Daempfung"}
-                                     << true << "cannot be held";
-        QTest::newRow("text for a number") << QVariantMap{{"Sollwert", "abc"}} << OrderNumber
-                                           << QStringList{"Sollwert"} << true << "\"abc\" is not a number";
-        QTest::newRow("not in the list") << QVariantMap{{"Einheit", 9}} << OrderNumber << QStringList{"Einheit"}
-                                         << false << "no entry of the list";
-        QTest::newRow("max below min") << QVariantMap{{"GrenzwertMaxAlarm", 10}, {"GrenzwertMinAlarm", 20}}
-                                       << OrderNumber << QStringList{"GrenzwertMaxAlarm"} << true << "not above";
-        QTest::newRow("falling points")
-            << QVariantMap{{"Kennlinie", 2}, {"AnzahlStuetzstellen", 4}, {"StuetzpunktEingang_2", 20000},
-                           {"StuetzpunktEingang_3", 10000}, {"GrenzwertMaxAlarm", 80}}
-            << OrderNumber << QStringList{"StuetzpunktEingang_3"} << true << "not above";
+        auto row = [](const char *name, const QVariantMap &entries, const QStringList &offending, const char *text,
+                      bool restUsable = true, const QString &orderNumber = OrderNumber) {
+            QTest::newRow(name) << entries << orderNumber << offending << restUsable << QString(text);
+        };
+        row("fine", {{"Sollwert", 120.5}}, {}, "");
+        row("another model", {}, {""}, "8130-0001", false, "8130-0001");
+        row("unknown name", {{"Nichts", 1}}, {"Nichts"}, "no such parameter");
+        row("out of range", {{"GrenzwertMaxAlarm", 99999}}, {"GrenzwertMaxAlarm"}, "99999 mbar is outside 0 .. 250");
+        row("huge number", {{"Daempfung", 1e124}}, {"Daempfung"}, "cannot be held");
+        row("text for a number", {{"Sollwert", "abc"}}, {"Sollwert"}, "\"abc\" is not a number");
+        row("not in the list", {{"Einheit", 9}}, {"Einheit"}, "no entry of the list", false);
+        row("max below min", {{"GrenzwertMaxAlarm", 10}, {"GrenzwertMinAlarm", 20}}, {"GrenzwertMaxAlarm"},
+            "not above");
+        row("falling points",
+            {{"Kennlinie", 2}, {"AnzahlStuetzstellen", 4}, {"StuetzpunktEingang_2", 20000},
+             {"StuetzpunktEingang_3", 10000}, {"GrenzwertMaxAlarm", 80}},
+            {"StuetzpunktEingang_3"}, "not above");
     }
 
     // The tree is left as it was; what the problems name stays out of the

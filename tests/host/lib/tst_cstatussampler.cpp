@@ -151,10 +151,7 @@ private slots:
         QTest::newRow("point first") << "-.5" << true << -0.5 << 1;
         QTest::newRow("overflow") << "----" << false << 0.0 << 0;
         QTest::newRow("message") << "Err " << false << 0.0 << 0;
-        QTest::newRow("two points") << "1.2.3" << false << 0.0 << 0;
         QTest::newRow("blank") << "    " << false << 0.0 << 0;
-        QTest::newRow("minus alone") << "   -" << false << 0.0 << 0;
-        QTest::newRow("minus inside") << "1-2" << false << 0.0 << 0;
     }
 
     void number()
@@ -324,8 +321,8 @@ private slots:
         QVERIFY(recorder.open(fileName));
         recorder.setInterval(0);
         QVERIFY(recorder.add(sample()));
-        QTRY_COMPARE_WITH_TIMEOUT(lines(fileName).size(), 2, CCsvRecorder::MaxUnflushedMs + 200);
-        QCOMPARE(lines(fileName).last(), CCsvRecorder::row(sample()));
+        QTRY_COMPARE_WITH_TIMEOUT(lines(fileName), (QStringList{CCsvRecorder::header(), CCsvRecorder::row(sample())}),
+                                  CCsvRecorder::MaxUnflushedMs + 200);
         QVERIFY(recorder.isOpen());
     }
 

@@ -82,27 +82,25 @@ private slots:
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<QStringList>("offending");
         QTest::addColumn<QString>("text"); // part of the first problem
+        auto row = [](const char *name, const Edits &edits, const QStringList &written, const QStringList &offending,
+                      const char *text = "") {
+            QTest::newRow(name) << edits << written << offending << QString(text);
+        };
         const QStringList max{"GrenzwertMaxAlarm"};
-        QTest::newRow("defaults") << Edits{} << max << QStringList() << "";
-        QTest::newRow("own range") << Edits{{"GrenzwertMaxAlarm", "300"}} << max << max << "outside 0 .. 250 mbar";
-        QTest::newRow("configured range")
-            << Edits{{"MessbereichEnde", "150"}} << max << max << "outside the configured range 0 .. 150 mbar";
-        QTest::newRow("a written bound checks the limits")
-            << Edits{{"MessbereichEnde", "150"}} << QStringList{"MessbereichEnde"} << max << "configured range";
-        QTest::newRow("configured range in kPa")
-            << Edits{{"Einheit", "kPa"}, {"GrenzwertMaxAlarm", "24"}} << max << QStringList() << "";
-        QTest::newRow("max above min")
-            << Edits{{"GrenzwertMinAlarm", "210"}} << QStringList{"GrenzwertMinAlarm"} << max
-            << "200 mbar is not above Grenzwert Min (GrenzwertMinAlarm) (210 mbar)";
-        QTest::newRow("table mode: display range")
-            << Edits{{"Kennlinie", "Tabelle"}} << QStringList{"Kennlinie"} << max << "configured range 0 .. 100";
-        QTest::newRow("table mode: rising points")
-            << Edits{{"Kennlinie", "Tabelle"}, {"AnzahlStuetzstellen", "4"}, {"StuetzpunktEingang_2", "100"},
-                     {"StuetzpunktEingang_3", "50"}}
-            << QStringList{"StuetzpunktEingang_2", "StuetzpunktEingang_3"} << QStringList{"StuetzpunktEingang_3"}
-            << "50.00 mbar is not above";
-        QTest::newRow("points unchecked outside table mode")
-            << Edits{{"StuetzpunktEingang_2", "100"}} << QStringList{"StuetzpunktEingang_2"} << QStringList() << "";
+        row("defaults", {}, max, {});
+        row("own range", {{"GrenzwertMaxAlarm", "300"}}, max, max, "outside 0 .. 250 mbar");
+        row("configured range", {{"MessbereichEnde", "150"}}, max, max, "outside the configured range 0 .. 150 mbar");
+        row("a written bound checks the limits", {{"MessbereichEnde", "150"}}, {"MessbereichEnde"}, max,
+            "configured range");
+        row("configured range in kPa", {{"Einheit", "kPa"}, {"GrenzwertMaxAlarm", "24"}}, max, {});
+        row("max above min", {{"GrenzwertMinAlarm", "210"}}, {"GrenzwertMinAlarm"}, max,
+            "200 mbar is not above Grenzwert Min (GrenzwertMinAlarm) (210 mbar)");
+        row("table mode: display range", {{"Kennlinie", "Tabelle"}}, {"Kennlinie"}, max, "configured range 0 .. 100");
+        row("table mode: rising points",
+            {{"Kennlinie", "Tabelle"}, {"AnzahlStuetzstellen", "4"}, {"StuetzpunktEingang_2", "100"},
+             {"StuetzpunktEingang_3", "50"}},
+            {"StuetzpunktEingang_2", "StuetzpunktEingang_3"}, {"StuetzpunktEingang_3"}, "50.00 mbar is not above");
+        row("points unchecked outside table mode", {{"StuetzpunktEingang_2", "100"}}, {"StuetzpunktEingang_2"}, {});
     }
 
     void deviceRules()
