@@ -346,7 +346,6 @@ private slots:
         QTest::newRow("float ignores factor") << 11 << 10.0 << 2.0 << true << QVariant(3.14159) << "3,14";
         QTest::newRow("version keeps point") << 15 << 100.0 << 2.0 << true << QVariant(123) << "1.23";
         QTest::newRow("password padded") << 14 << 10.0 << 4.0 << true << QVariant(42) << "0042";
-        QTest::newRow("short time15") << 23 << 1.0 << 0.0 << true << QVariant(37) << "09:15";
         QTest::newRow("no wrap at 24 h") << 23 << 1.0 << 0.0 << true << QVariant(100) << "25:00";
         QTest::newRow("time15 scaled") << 22 << 2.0 << 0.0 << true << QVariant(10) << "01:15";
         QTest::newRow("bool on") << 10 << 1.0 << 0.0 << true << QVariant(1) << "On";
