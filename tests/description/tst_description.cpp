@@ -394,9 +394,7 @@ private slots:
     void findDescriptionFiles()
     {
         QTemporaryDir dir;
-        DescriptionHeader wanted;
-        wanted.projectName = QStringLiteral("PV 8120");
-        wanted.orderNumber = QStringLiteral("8120-0001");
+        const DescriptionHeader &wanted = m_device.header(); // PV 8120, 8120-0001
         QVERIFY(::findDescriptionFiles(wanted, dir.path()).isEmpty());
         write(dir.filePath("plain.xml"), description());
         write(dir.filePath("sealed.xml"), sealed(description()));
