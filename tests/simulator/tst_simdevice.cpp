@@ -15,6 +15,8 @@ Q_DECLARE_METATYPE(CMeasurementChain::Settings)
 
 namespace {
 
+typedef QVector<quint16> Words; // register values
+
 // Range 0..250 mbar unless rangeStart is given; a creep threshold below 0: no creep suppression.
 CMeasurementChain::Settings settings(CMeasurementChain::Characteristic characteristic, double unitFactor = 1.0,
                                      double offset = 0.0, double creep = -1.0, double displayStart = 0.0,
@@ -24,7 +26,7 @@ CMeasurementChain::Settings settings(CMeasurementChain::Characteristic character
             creep >= 0.0, qMax(creep, 0.0), {}};
 }
 
-QString frameText(const QVector<quint16> &status, int first)
+QString frameText(const Words &status, int first)
 {
     QByteArray digits;
     for (int i = first; i < first + 2; ++i)
@@ -70,22 +72,22 @@ private slots:
     {
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("count");
-        QTest::addColumn<QVector<quint16>>("words"); // empty: exception 2
+        QTest::addColumn<Words>("words"); // empty: exception 2
         QTest::newRow("neighbours, float low register first")
-            << 0x013F << 6 << QVector<quint16>{0, 0x0000, 0x4348, 4, 0xFFFE, 0xFFFF};
-        QTest::newRow("second half of a parameter") << 0x0141 << 1 << QVector<quint16>{0x4348};
-        QTest::newRow("odd byte padded") << 0x0145 << 1 << QVector<quint16>{0x0500};
-        QTest::newRow("text8 in natural order") << 0x0000 << 5 << QVector<quint16>{0x6162, 0x6300, 0, 0, 0};
-        QTest::newRow("gap") << 0x0146 << 1 << QVector<quint16>{};
-        QTest::newRow("past a text parameter") << 0x0000 << 6 << QVector<quint16>{};
+            << 0x013F << 6 << Words{0, 0x0000, 0x4348, 4, 0xFFFE, 0xFFFF};
+        QTest::newRow("second half of a parameter") << 0x0141 << 1 << Words{0x4348};
+        QTest::newRow("odd byte padded") << 0x0145 << 1 << Words{0x0500};
+        QTest::newRow("text8 in natural order") << 0x0000 << 5 << Words{0x6162, 0x6300, 0, 0, 0};
+        QTest::newRow("gap") << 0x0146 << 1 << Words{};
+        QTest::newRow("past a text parameter") << 0x0000 << 6 << Words{};
     }
 
     void read()
     {
         QFETCH(int, start);
         QFETCH(int, count);
-        QFETCH(QVector<quint16>, words);
-        QVector<quint16> values;
+        QFETCH(Words, words);
+        Words values;
         QCOMPARE(int(m_map->read(quint16(start), quint16(count), &values)), words.isEmpty() ? 2 : 0);
         QCOMPARE(values, words);
     }
@@ -94,40 +96,37 @@ private slots:
     {
         QTest::addColumn<int>("unit"); // index into mbar, Pa, kPa before the write
         QTest::addColumn<int>("start");
-        QTest::addColumn<QVector<quint16>>("words");
+        QTest::addColumn<Words>("words");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("value"); // afterwards
         const QString limit = QStringLiteral("GrenzwertMaxAlarm");
-        QTest::newRow("in range") << 0 << 0x0142 << QVector<quint16>{30} << 0 << "Count" << 30.0;
-        QTest::newRow("above max") << 0 << 0x0142 << QVector<quint16>{31} << 3 << "Count" << 4.0;
-        QTest::newRow("float at max") << 0 << 0x0140 << QVector<quint16>{0x0000, 0x437A} << 0 << limit << 250.0;
-        QTest::newRow("float above max") << 0 << 0x0140 << QVector<quint16>{0x0000, 0x447A} << 3 << limit << 200.0;
-        QTest::newRow("negative int32") << 0 << 0x0143 << QVector<quint16>{0xFFF6, 0xFFFF} << 0 << "Input" << -10.0;
-        QTest::newRow("list index past the texts") << 0 << 0x013F << QVector<quint16>{3} << 3 << "Einheit" << 0.0;
-        QTest::newRow("half a float") << 0 << 0x0140 << QVector<quint16>{0x0000} << 2 << limit << 200.0;
-        QTest::newRow("starts mid-parameter") << 0 << 0x0141 << QVector<quint16>{0x4348} << 2 << limit << 200.0;
-        QTest::newRow("starts mid-parameter, words for two") << 0 << 0x0141 << QVector<quint16>{0x4348, 5} << 2
-                                                             << limit << 200.0;
-        QTest::newRow("read-only parameter") << 0 << 0x0110 << QVector<quint16>{1} << 2 << "Sensor" << 7.0;
-        QTest::newRow("no parameter") << 0 << 0x0300 << QVector<quint16>{1} << 2 << "Count" << 4.0;
-        QTest::newRow("several at once") << 0 << 0x0140 << QVector<quint16>{0, 0x4320, 12} << 0 << "Count" << 12.0;
-        QTest::newRow("all or nothing") << 0 << 0x0140 << QVector<quint16>{0, 0x4320, 99} << 3 << limit << 200.0;
+        QTest::newRow("in range") << 0 << 0x0142 << Words{30} << 0 << "Count" << 30.0;
+        QTest::newRow("above max") << 0 << 0x0142 << Words{31} << 3 << "Count" << 4.0;
+        QTest::newRow("float at max") << 0 << 0x0140 << Words{0x0000, 0x437A} << 0 << limit << 250.0;
+        QTest::newRow("float above max") << 0 << 0x0140 << Words{0x0000, 0x447A} << 3 << limit << 200.0;
+        QTest::newRow("negative int32") << 0 << 0x0143 << Words{0xFFF6, 0xFFFF} << 0 << "Input" << -10.0;
+        QTest::newRow("list index past the texts") << 0 << 0x013F << Words{3} << 3 << "Einheit" << 0.0;
+        QTest::newRow("half a float") << 0 << 0x0140 << Words{0x0000} << 2 << limit << 200.0;
+        QTest::newRow("starts mid-parameter") << 0 << 0x0141 << Words{0x4348} << 2 << limit << 200.0;
+        QTest::newRow("starts mid-parameter, words for two") << 0 << 0x0141 << Words{0x4348, 5} << 2 << limit << 200.0;
+        QTest::newRow("read-only parameter") << 0 << 0x0110 << Words{1} << 2 << "Sensor" << 7.0;
+        QTest::newRow("no parameter") << 0 << 0x0300 << Words{1} << 2 << "Count" << 4.0;
+        QTest::newRow("several at once") << 0 << 0x0140 << Words{0, 0x4320, 12} << 0 << "Count" << 12.0;
+        QTest::newRow("all or nothing") << 0 << 0x0140 << Words{0, 0x4320, 99} << 3 << limit << 200.0;
         // The limit's range 0..250 is in mbar; the device holds it in the selected unit.
-        QTest::newRow("Pa: 20000 Pa taken") << 1 << 0x0140 << QVector<quint16>{0x4000, 0x469C} << 0 << limit << 20000.0;
-        QTest::newRow("Pa: 30000 Pa refused") << 1 << 0x0140 << QVector<quint16>{0x6000, 0x46EA} << 3 << limit << 200.0;
-        QTest::newRow("unit alone keeps the limit") << 0 << 0x013F << QVector<quint16>{1} << 0 << limit << 200.0;
-        QTest::newRow("unit, then limit in it") << 0 << 0x013F << QVector<quint16>{1, 0x4000, 0x469C} << 0 << limit
-                                                << 20000.0;
-        QTest::newRow("back to mbar, then limit") << 1 << 0x013F << QVector<quint16>{0, 0x4000, 0x469C} << 3 << limit
-                                                  << 200.0;
+        QTest::newRow("Pa: 20000 Pa taken") << 1 << 0x0140 << Words{0x4000, 0x469C} << 0 << limit << 20000.0;
+        QTest::newRow("Pa: 30000 Pa refused") << 1 << 0x0140 << Words{0x6000, 0x46EA} << 3 << limit << 200.0;
+        QTest::newRow("unit alone keeps the limit") << 0 << 0x013F << Words{1} << 0 << limit << 200.0;
+        QTest::newRow("unit, then limit in it") << 0 << 0x013F << Words{1, 0x4000, 0x469C} << 0 << limit << 20000.0;
+        QTest::newRow("back to mbar, then limit") << 1 << 0x013F << Words{0, 0x4000, 0x469C} << 3 << limit << 200.0;
     }
 
     void write()
     {
         QFETCH(int, unit);
         QFETCH(int, start);
-        QFETCH(QVector<quint16>, words);
+        QFETCH(Words, words);
         QFETCH(QString, name);
         m_map->item("Einheit")->setValue(unit);
         QTEST(int(m_map->write(quint16(start), words)), "result");
@@ -319,7 +318,7 @@ private slots:
         CSimDevice device(&map, 1);
         device.setFixedPressure(pressure);
         device.sample(100);
-        const QVector<quint16> status = device.statusRegisters();
+        const Words status = device.statusRegisters();
         QTEST(frameText(status, 0), "frame1");
         QTEST(frameText(status, 3), "frame2");
         QCOMPARE(status.at(2), status.at(5));
@@ -378,7 +377,7 @@ private slots:
         // Display bytes low byte first: frame 1 in R0/R1 with status in R5,
         // frame 2 in R3/R4 with status in R2; output in 0.01 %, the limit state,
         // the pressure as a float (1.0f = 0x3F800000) low register first, the counter.
-        QCOMPARE(CStatusBlock::registers(content), QVector<quint16>({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150,
+        QCOMPARE(CStatusBlock::registers(content), Words({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150,
                                                                      quint16(-150), 2, 0x0000, 0x3F80, 7, 0}));
         // The panel reads each LED code back from its status bytes.
         for (int led = 0; led <= 5; ++led) {
