@@ -39,8 +39,6 @@ private slots:
         CPushButton *button = readButton(front);
         QVERIFY(button && button->isCheckable() && !button->isEnabled() && !button->isChecked());
         QCOMPARE(button->toolTip(), QStringLiteral("Front Play"));
-        front.setButtonsEnabled(true);
-        QVERIFY(button->isEnabled() && !button->isChecked());
         // Whatever font stands in for "7Segment", the placeholder fits the display.
         QLabel *lcd = label(front, "l_lcd");
         QCOMPARE(lcd->font().family(), QStringLiteral("7Segment"));
