@@ -386,8 +386,7 @@ private slots:
         QString error;
         QVERIFY(readLanguageFile(writeFile(body + QByteArray(4 << 20, ' ')), &error).texts.isEmpty());
         QCOMPARE(error, QStringLiteral("larger than 4 MB"));
-        QVERIFY(readLanguageFile(writeFile(document("<value" + QByteArray(" a=\"\"").repeated(1) + "/>\n<x")), &error)
-                    .texts.isEmpty());
+        QVERIFY(readLanguageFile(writeFile(document("<value a=\"\"/>\n<x")), &error).texts.isEmpty());
         QVERIFY2(error.startsWith("not XML at line"), qPrintable(error));
     }
 
