@@ -74,7 +74,6 @@ private slots:
             QByteArray output;
             QCOMPARE(runSeal({"seal", m_dir.filePath("file.xml"), m_dir.filePath("out.xml")}, output), 0);
             const QByteArray sealed = readFile(m_dir.filePath(QStringLiteral("out.xml")));
-            QVERIFY(hasValidChecksum(sealed));
             QVERIFY(!isWellFormedXml(sealed));
             QCOMPARE(sealed.left(sealed.size() - 2).trimmed(), body.trimmed());
             CParameterDescription description;
