@@ -149,9 +149,7 @@ private slots:
                 written << start + i;
         });
         QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
-        // Unit, measuring range, characteristic, point count, points, limits,
-        // the rest, as the device data orders them; the read-only item is
-        // left alone.
+        // As the device data orders them; the read-only item is left alone.
         auto at = [&](const QString &name) { return int(CItemRegisters::address(m_transfer->item(name))); };
         QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("AnzahlStuetzstellen"),
                                       at("StuetzpunktEingang_1"), at("GrenzwertMaxAlarm"), at("Sonstiges")}));

@@ -9,7 +9,6 @@
 #include "csetjob.h"
 #include "csetrestore.h"
 #include "cwritejournal.h"
-#include "description/cparameterdescription.h"
 #include "device/pv8120units.h"
 #include "simrig.h"
 
@@ -127,9 +126,6 @@ private slots:
     void initTestCase()
     {
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
-        CParameterDescription description;
-        QVERIFY(description.loadHeader(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml")));
-        QCOMPARE(description.header().orderNumber, OrderNumber);
         // Unit ids 1 to 3 answer, 4 only with exceptions; 7 is no device.
         QVERIFY(m_sim.start({"--unit-ids", "1-4", "--fault-ids", "4", "--exception-every", "1:4", "--serial-number",
                              "900"}));

@@ -25,16 +25,6 @@ QVector<quint16> block(std::initializer_list<int> bytes)
     return registers;
 }
 
-QByteArray response(quint16 start, const QVector<quint16> &registers)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << start;
-    for (const quint16 word : registers)
-        out << word;
-    return bytes;
-}
-
 const QDateTime Start(QDate(2026, 12, 5), QTime(14, 30, 15, 123), Qt::OffsetFromUTC, 3600);
 
 CStatusSample sample(qint64 msecs = 0)
@@ -71,32 +61,6 @@ class tst_CStatusSampler : public QObject
     CStatusSampler *m_sampler = nullptr;
     QTemporaryDir m_dir;
 
-    // The two frames the plugin's backend shows for registers (both refreshes
-    // of one status answer), in the order of the device data's frames.
-    QList<Shown> pluginShows(const QVector<quint16> &registers)
-    {
-        QObject *backend = m_session.backend();
-        QSignalSpy texts(backend, SIGNAL(displayText(QString)));
-        QSignalSpy leds(backend, SIGNAL(displayLed(int)));
-        emit m_session.master()->dataResponse(response(0x7000, registers));
-        QMetaObject::invokeMethod(backend, "setDisplay");
-        QMetaObject::invokeMethod(backend, "setDisplay");
-        if (texts.size() != 2 || leds.size() != 2)
-            return {};
-        return {{texts.at(0).at(0).toString(), leds.at(0).at(0).toInt()},
-                {texts.at(1).at(0).toString(), leds.at(1).at(0).toInt()}};
-    }
-
-    QList<Shown> decoderShows(const QVector<quint16> &registers)
-    {
-        QList<Shown> shown;
-        for (const CDisplayDecoder::Frame &frame : m_sampler->decoder().frames()) {
-            const CDisplayDecoder::Reading reading = m_sampler->decoder().read(frame, registers);
-            shown.append({reading.text, reading.led});
-        }
-        return shown;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -127,9 +91,28 @@ private slots:
     void agreesWithThePlugin()
     {
         QFETCH(QVector<quint16>, registers);
-        const QList<Shown> plugin = pluginShows(registers);
-        QCOMPARE(plugin.size(), 2);
-        QList<Shown> decoded = decoderShows(registers);
+        // The status answer (its start address, then the registers) shown by
+        // the plugin's backend: both refreshes, one frame each.
+        QByteArray answer;
+        QDataStream out(&answer, QIODevice::WriteOnly);
+        out << quint16(0x7000);
+        for (const quint16 word : registers)
+            out << word;
+        QObject *backend = m_session.backend();
+        QSignalSpy texts(backend, SIGNAL(displayText(QString)));
+        QSignalSpy leds(backend, SIGNAL(displayLed(int)));
+        emit m_session.master()->dataResponse(answer);
+        QMetaObject::invokeMethod(backend, "setDisplay");
+        QMetaObject::invokeMethod(backend, "setDisplay");
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(leds.size(), 2);
+        const QList<Shown> plugin{{texts.at(0).at(0).toString(), leds.at(0).at(0).toInt()},
+                                  {texts.at(1).at(0).toString(), leds.at(1).at(0).toInt()}};
+        QList<Shown> decoded;
+        for (const CDisplayDecoder::Frame &frame : m_sampler->decoder().frames()) {
+            const CDisplayDecoder::Reading reading = m_sampler->decoder().read(frame, registers);
+            decoded.append({reading.text, reading.led});
+        }
         QCOMPARE(decoded.size(), 2);
         // The plugin shows the frames in turn, the first frame of the device
         // data first; which one came first is the plugin's business.
