@@ -268,7 +268,6 @@ private slots:
         const QStringList none;
         QTest::newRow("between the limits") << "100" << none << three << 3 << 2 << "green";
         QTest::newRow("above the upper limit") << "240" << none << three << 3 << 5 << "red";
-        QTest::newRow("below the lower limit") << "10" << none << three << 3 << 4 << "yellow+red";
         QTest::newRow("German") << "240" << none << (three + QStringList{"--language", "de"}) << 3 << 5 << "rot";
         QTest::newRow("JSON") << "10" << none << (three + QStringList{"--json"}) << 3 << 4 << "yellow+red";
         QTest::newRow("until the duration ends") << "100" << none << QStringList{"--duration", "2"} << 0 << 2
