@@ -3,6 +3,7 @@
 // good ones), diff and save, with their reports.
 #include "cfleetlist.h"
 #include "cliprocess.h"
+#include "clinkaddress.h"
 #include "simprocess.h"
 
 #include <QJsonArray>
@@ -71,7 +72,7 @@ private slots:
         QTest::newRow("broken json") << QByteArray("[{]") << QStringList() << "not a JSON list";
         QTest::newRow("empty json") << QByteArray(" [ ] ") << QStringList() << "names no device";
         QTest::newRow("IPv6 lines") << QByteArray("[::1]:502 1\ntcp:[fe80::2]:1502 2 77\n")
-                                    << QStringList{"tcp:::1:502#1 ", "tcp:fe80::2:1502#2 77"} << QString();
+                                    << QStringList{"tcp:[::1]:502#1 ", "tcp:[fe80::2]:1502#2 77"} << QString();
         QTest::newRow("IPv6 without brackets") << QByteArray("::1:502 1\n") << QStringList() << "in brackets";
     }
 
@@ -86,11 +87,8 @@ private slots:
         QVERIFY2(found.contains(error), qPrintable(found));
         QStringList seen;
         for (const CFleetDevice &device : list.devices())
-            seen << QStringLiteral("%1#%2 %3")
-                        .arg(device.link.transport == CLinkSettings::Tcp
-                                 ? QStringLiteral("tcp:%1:%2").arg(device.link.host).arg(device.link.port)
-                                 : QStringLiteral("rtu:%1").arg(device.link.serialPort))
-                        .arg(device.unitId).arg(device.serialNumber);
+            seen << CLinkAddress::endpoint(device.link)
+                        + QStringLiteral("#%1 %2").arg(device.unitId).arg(device.serialNumber);
         QCOMPARE(seen, devices);
     }
 
