@@ -369,7 +369,7 @@ private slots:
         row("list number beyond", list, 1.0, "3", QVariant());
         row("display units, comma", uint16, 10.0, "2,5", qint64(25));
         row("display units, point", uint16, 10.0, "2.5", qint64(25));
-        row("rounded to the register", uint16, 10.0, "2.54", qint64(25));
+        row("rounded to the register", uint16, 10.0, "2.56", qint64(26));
         row("below the range", uint16, 10.0, "-1", QVariant());
         row("not a number", uint16, 1.0, "abc", QVariant());
         row("float ignores the factor", f, 10.0, "12,5", 12.5);
