@@ -26,10 +26,6 @@ private slots:
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
         CHostSettings().clear();
         QVERIFY(m_device.start());
-        m_device.setWord(CTestMeterDevice::Range, 250);
-        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
-        m_device.setWord(CTestMeterDevice::StatusValue, quint16(qint16(-73)));
-        m_device.setWord(CTestMeterDevice::StatusLed, 1);
         CHostOptions options;
         options.pluginDirectory = QStringLiteral(TESTMETER_PLUGIN_DIR);
         options.descriptionFile = QStringLiteral(TESTMETER_DESCRIPTION);

@@ -40,13 +40,7 @@ private slots:
         QVERIFY2(openPv8120(m_session), qPrintable(m_session.errorString()));
     }
 
-    void init()
-    {
-        m_device.setWord(CTestMeterDevice::Range, 250);
-        m_device.setFloat(CTestMeterDevice::Setpoint, 42.5f);
-        m_device.setWord(CTestMeterDevice::Mode, 1);
-        m_device.clearRequests();
-    }
+    void init() { m_device.reset(); }
 
     void cleanup() { QTRY_COMPARE(m_device.clients(), 0); }
 

@@ -22,8 +22,18 @@ CTestMeterDevice::CTestMeterDevice(QObject *parent)
     setText(OrderNumber, "TM100-0001", 5);
     setWord(SerialNumber, 4711);
     setWord(Firmware, 100);
-    setWord(Range, 100);
-    setFloat(Setpoint, 50.0f);
+    reset();
+}
+
+void CTestMeterDevice::reset()
+{
+    setWord(Range, 250);
+    setFloat(Setpoint, 42.5f);
+    setWord(Mode, 1);
+    setWord(StatusValue, quint16(qint16(-73)));
+    setWord(StatusLed, 1);
+    m_step = 0;
+    m_requests.clear();
 }
 
 bool CTestMeterDevice::start()

@@ -38,6 +38,10 @@ public:
 
     explicit CTestMeterDevice(QObject *parent = nullptr);
 
+    // Back to the state every test starts from: range 250, setpoint 42.5,
+    // mode 1, a steady measured value of -7.3 with the LED on, no requests.
+    void reset();
+
     // Listens on a free loopback port; false when it cannot.
     bool start();
     quint16 port() const;
