@@ -1,36 +1,26 @@
 // The simulator's fault front: pv8120-sim itself on a socket, with each of
 // its fault options, its answers to malformed requests and its command line.
 #include "cmbapframe.h"
+#include "simprocess.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTcpSocket>
 #include <QtTest>
-
-#include <csignal>
 
 namespace {
 
 const QByteArray StatusPdu = QByteArray::fromHex("037000000c");
 
 // A running pv8120-sim and a raw client connection to it.
-class Simulator
+class Simulator : public SimProcess
 {
 public:
-    bool start(const QStringList &arguments)
-    {
-        m_process.start(QStringLiteral(SIM_PROGRAM), arguments);
-        if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000))
-            return false;
-        const QString line = QString::fromLatin1(m_process.readLine()).trimmed();
-        m_port = quint16(line.section(':', -1).toUInt());
-        return line.startsWith(QLatin1String("listening on 127.0.0.1:")) && connectClient();
-    }
+    bool start(const QStringList &arguments) { return SimProcess::start(arguments) && connectClient(); }
 
     bool connectClient()
     {
         m_socket.abort();
-        m_socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
+        m_socket.connectToHost(QStringLiteral("127.0.0.1"), port());
         return m_socket.waitForConnected(5000);
     }
 
@@ -53,12 +43,9 @@ public:
     }
 
     bool clientClosed() const { return m_socket.state() != QAbstractSocket::ConnectedState; }
-    QProcess &process() { return m_process; }
 
 private:
-    QProcess m_process;
     QTcpSocket m_socket;
-    quint16 m_port = 0;
 };
 
 // What a master would make of the bytes that answered a status read of
@@ -173,7 +160,7 @@ private slots:
                 QVERIFY(sim.connectClient());
             outcomes << classify(sim.exchange(CMbapFrame::build(quint16(i), 1, StatusPdu), 300), quint16(i));
         }
-        ::kill(pid_t(sim.process().processId()), SIGTERM);
+        sim.process().terminate();
         QVERIFY(sim.process().waitForFinished(5000));
         const QString summary = QString::fromLatin1(sim.process().readAllStandardOutput()).trimmed();
         const QRegularExpression pattern(QStringLiteral("^faults injected: (\\d+) in %1 requests \\((.*)\\)$")
@@ -198,6 +185,7 @@ private slots:
     {
         QFETCH(bool, byStdin);
         Simulator sim;
+        sim.process().setProcessChannelMode(QProcess::SeparateChannels);
         const QStringList stdinExit = byStdin ? QStringList{"--exit-on-stdin-eof"} : QStringList();
         QVERIFY(sim.start(QStringList{"--delay", "600"} + stdinExit));
         // The delay holds the response back; a client stays connected while the simulator stops.
@@ -206,7 +194,7 @@ private slots:
         if (byStdin)
             sim.process().closeWriteChannel();
         else
-            ::kill(pid_t(sim.process().processId()), SIGTERM);
+            sim.process().terminate();
         QVERIFY(sim.process().waitForFinished(5000));
         QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.process().exitCode(), 0);
@@ -235,7 +223,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QProcess wrong;
-        wrong.start(QStringLiteral(SIM_PROGRAM), arguments);
+        wrong.start(QStringLiteral(PV8120_SIM), arguments);
         QVERIFY(wrong.waitForFinished(5000));
         QCOMPARE(wrong.exitCode(), 1);
         const QByteArray error = wrong.readAllStandardError();

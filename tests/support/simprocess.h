@@ -10,6 +10,7 @@
 class SimProcess
 {
 public:
+    SimProcess() { m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel); }
     ~SimProcess()
     {
         if (m_process.state() == QProcess::NotRunning)
@@ -24,7 +25,6 @@ public:
     // Starts the simulator with args and waits for its "listening on" line.
     bool start(const QStringList &args)
     {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QStringLiteral(PV8120_SIM), QStringList{QStringLiteral("--port"), QStringLiteral("0")} + args);
         if (!m_process.waitForStarted(5000))
             return false;
@@ -54,6 +54,8 @@ public:
     // Freezes and thaws the simulator: it neither reads nor answers meanwhile.
     void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
     void resume() { ::kill(pid_t(m_process.processId()), SIGCONT); }
+    // Its standard error is forwarded unless set otherwise before start().
+    QProcess &process() { return m_process; }
 
 private:
     QProcess m_process;
