@@ -1,5 +1,3 @@
-// Description files: checks, loading, language files, the file search and the items built from them.
-
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
 #include "descriptiontestfiles.h"
@@ -507,8 +505,7 @@ private slots:
         const QStringList reported =
             buildLine(value + "<value name=\"Fine\" Datatype=\"uint16_t\" Address_RW=\"0x10\"/>", &root, bitfields);
         QCOMPARE(reported.size(), problem.isEmpty() ? 0 : 1);
-        if (!problem.isEmpty())
-            QVERIFY2(reported.first().contains(problem), qPrintable(reported.first()));
+        QVERIFY2(reported.join('\n').contains(problem), qPrintable(reported.join('\n')));
         // Nothing is dropped: the faulty item exists next to the good one.
         const CItem *objectItem = root.findChild<CItem *>(QStringLiteral("O"));
         QVERIFY2(objectItem, qPrintable(reported.join('\n')));
@@ -550,8 +547,7 @@ private slots:
         QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
         QTEST(item->yAxis(), "axis");
         QCOMPARE(reported.size(), problem.isEmpty() ? 0 : 1);
-        if (!problem.isEmpty())
-            QVERIFY2(reported.first().contains(problem), qPrintable(reported.first()));
+        QVERIFY2(reported.join('\n').contains(problem), qPrintable(reported.join('\n')));
     }
 
 private:

@@ -1,8 +1,6 @@
-// Loads every device plugin of an installed Loomwork package the way a
-// generic Qt program does: this program links only Qt Core, so the plugin
-// must find libloomwork through its own search path. Checks the metadata,
-// the interface and a few operations, and that the library came from the
-// same installed tree. Exit status 0 when every check passed.
+// Loads the device plugin of an installed Loomwork package the way a generic
+// Qt program does: this program links only Qt Core, so the plugin must find
+// libloomwork, from the same installed tree, through its own search path.
 #include <plugin/cloomworkplugin.h>
 
 #include <QCoreApplication>

@@ -11,7 +11,6 @@
 
 typedef QHash<QString, QString> Attributes;
 
-// The items library: CItem and its values, feature records, the install layout.
 class TestItems : public QObject
 {
     Q_OBJECT
@@ -144,6 +143,21 @@ private slots:
         QVERIFY(object.hasFilledContainer());
         QCOMPARE(group->visibleChildren(), QList<CItem *>({text}));
         QCOMPARE(text->row(), 1);
+        auto *alarm = new CItem(group);
+        auto *max = new CItem(alarm);
+        alarm->setType(CItem::DATA_TYPE_GROUP);
+        group->setCaption(QStringLiteral("Limits"));
+        alarm->setCaption(QStringLiteral("Alarm"));
+        max->setCaption(QStringLiteral("Max"));
+        QCOMPARE(group->captionPath(), QString());
+        QCOMPARE(max->fullCaption(), QStringLiteral("Limits - Alarm - Max"));
+        // Translations reach the whole subtree; a language without them gives raw texts.
+        CItem::Translations dictionary;
+        dictionary["de"]["Limits"] = QStringLiteral("Grenzen");
+        object.setTranslations(dictionary);
+        object.setLanguageId(QStringLiteral("de"));
+        QCOMPARE(max->captionPath(), QStringLiteral("Grenzen - Alarm"));
+        QCOMPARE(max->captionPath(QStringLiteral("fr")), QStringLiteral("Limits - Alarm"));
     }
 
     void kindAndEnabled()
@@ -369,29 +383,6 @@ private slots:
         item.setPrecision(precision);
         item.setTextList(QStringLiteral("zero,one,two"));
         QTEST(item.valueText(value, useFactor), "expected");
-    }
-
-    void captionPath()
-    {
-        CItem object;
-        object.setType(CItem::DATA_TYPE_OBJECT);
-        auto *limits = new CItem(&object);
-        auto *alarm = new CItem(limits);
-        auto *max = new CItem(alarm);
-        limits->setType(CItem::DATA_TYPE_GROUP);
-        alarm->setType(CItem::DATA_TYPE_GROUP);
-        limits->setCaption(QStringLiteral("Limits"));
-        alarm->setCaption(QStringLiteral("Alarm"));
-        max->setCaption(QStringLiteral("Max"));
-        QCOMPARE(limits->captionPath(), QString());
-        QCOMPARE(max->fullCaption(), QStringLiteral("Limits - Alarm - Max"));
-        // Translations reach the whole subtree; a language without them gives raw texts.
-        CItem::Translations dictionary;
-        dictionary["de"]["Limits"] = QStringLiteral("Grenzen");
-        object.setTranslations(dictionary);
-        object.setLanguageId(QStringLiteral("de"));
-        QCOMPARE(max->captionPath(), QStringLiteral("Grenzen - Alarm"));
-        QCOMPARE(max->captionPath(QStringLiteral("fr")), QStringLiteral("Limits - Alarm"));
     }
 
     void displayAndBitFieldValue()

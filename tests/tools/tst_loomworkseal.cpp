@@ -1,5 +1,3 @@
-// The loomwork-seal program: exit status, messages and written files.
-
 #include "descriptiontestfiles.h"
 
 #include <QCoreApplication>

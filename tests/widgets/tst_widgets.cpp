@@ -1,4 +1,3 @@
-// The button bar and base widget, the message box and the progress dialog.
 #include "widgets/cbasewidget.h"
 #include "widgets/cbuttonbar.h"
 #include "widgets/cmessagebox.h"
