@@ -272,7 +272,6 @@ private slots:
                 "a comment of more than 65536 bytes");
         refused("table version", sealed(document(project("PV 8120", "1", "499"))),
                 "table version \"499\" is not supported (this program reads 500 and later)");
-        refused("table version 0", sealed(document(project("PV 8120", "1", "0"))), "table version \"0\"");
         refused("table version not a number", sealed(document(project("PV 8120", "1", "x"))), "table version \"x\"");
         refused("no order number", sealed(document(project("PV 8120", ""))),
                 "the project header lacks the project name or the order number");

@@ -156,21 +156,18 @@ private slots:
     {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("action");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<bool>("openAfterEscape");
+        QTest::addColumn<int>("result"); // 0: Escape left the box open
         using B = QDialogButtonBox;
-        QTest::newRow("yes/no escape") << int(B::Yes | B::No) << int(Escape) << int(B::No) << false;
-        QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << int(Escape) << int(B::Cancel) << false;
-        QTest::newRow("cancel before abort") << int(B::Abort | B::Cancel) << int(Escape) << int(B::Cancel) << false;
-        QTest::newRow("ok only escape") << int(B::Ok) << int(Escape) << int(B::Ok) << false;
-        QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << int(EscapeThenClose) << 0 << true;
-        QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << int(Escape) << int(B::Abort)
-                                            << false;
-        QTest::newRow("reject role before no role") << int(B::Yes | B::No | B::Abort) << int(Escape) << int(B::Abort)
-                                                    << false;
+        QTest::newRow("yes/no escape") << int(B::Yes | B::No) << int(Escape) << int(B::No);
+        QTest::newRow("ok/cancel escape") << int(B::Ok | B::Cancel) << int(Escape) << int(B::Cancel);
+        QTest::newRow("cancel before abort") << int(B::Abort | B::Cancel) << int(Escape) << int(B::Cancel);
+        QTest::newRow("ok only escape") << int(B::Ok) << int(Escape) << int(B::Ok);
+        QTest::newRow("ok/apply escape ignored") << int(B::Ok | B::Apply) << int(EscapeThenClose) << 0;
+        QTest::newRow("save/discard/abort") << int(B::Save | B::Discard | B::Abort) << int(Escape) << int(B::Abort);
+        QTest::newRow("reject role before no role") << int(B::Yes | B::No | B::Abort) << int(Escape) << int(B::Abort);
         QTest::newRow("reject role before no role, close")
-            << int(B::Yes | B::No | B::Abort) << int(Close) << int(B::Abort) << false;
-        QTest::newRow("no buttons") << int(B::NoButton) << int(EscapeThenClose) << 0 << true;
+            << int(B::Yes | B::No | B::Abort) << int(Close) << int(B::Abort);
+        QTest::newRow("no buttons") << int(B::NoButton) << int(EscapeThenClose) << 0;
     }
 
     void escapeRules()
@@ -193,7 +190,7 @@ private slots:
         const int result = CMessageBox::information(nullptr, QStringLiteral("Title"), QStringLiteral("Text"),
                                                     QDialogButtonBox::StandardButtons(buttons));
         QTEST(result, "result");
-        QTEST(openAfterEscape, "openAfterEscape");
+        QCOMPARE(openAfterEscape, result == 0);
     }
 
     // The static openers show their kind's picture and the caption given; icon
