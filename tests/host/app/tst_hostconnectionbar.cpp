@@ -4,6 +4,7 @@
 #include "cconnectionbar.h"
 #include "chostsettings.h"
 #include "clanguagemanager.h"
+#include "clinkaddress.h"
 #include "clogview.h"
 
 #include <QComboBox>
@@ -28,35 +29,23 @@ private slots:
 
     void lineSettingsRoundTrip_data()
     {
-        QTest::addColumn<int>("baudRate");
-        QTest::addColumn<int>("parity");
-        QTest::addColumn<int>("stopBits");
-        QTest::newRow("8N1 at 9600") << 9600 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
-        QTest::newRow("8E1 at 115200") << 115200 << int(QSerialPort::EvenParity) << int(QSerialPort::OneStop);
-        QTest::newRow("8O2 at a rate off the list") << 250000 << int(QSerialPort::OddParity)
-                                                    << int(QSerialPort::TwoStop);
+        QTest::addColumn<QString>("link");
+        QTest::newRow("8N1 at 9600") << "rtu:/dev/ttyUSB7:9600:8N1";
+        QTest::newRow("8E1 at 115200") << "rtu:/dev/ttyUSB7:115200:8E1";
+        QTest::newRow("8O2 at a rate off the list") << "rtu:/dev/ttyUSB7:250000:8O2";
     }
 
     // Whatever the entries' order, the codes that reach the link are the
     // ones chosen; no entry stands for an invalid code.
     void lineSettingsRoundTrip()
     {
-        QFETCH(int, baudRate);
-        QFETCH(int, parity);
-        QFETCH(int, stopBits);
+        QFETCH(QString, link);
         CConnectionBar bar;
         CLinkSettings settings;
-        settings.transport = CLinkSettings::Rtu;
-        settings.serialPort = QStringLiteral("/dev/ttyUSB7");
-        settings.baudRate = baudRate;
-        settings.parity = parity;
-        settings.stopBits = stopBits;
+        QString error;
+        QVERIFY2(CLinkAddress::parse(link, &settings, &error), qPrintable(error));
         bar.setSettings(settings);
-        const CLinkSettings shown = bar.settings();
-        QCOMPARE(shown.transport, CLinkSettings::Rtu);
-        QCOMPARE(shown.baudRate, baudRate);
-        QCOMPARE(shown.parity, parity);
-        QCOMPARE(shown.stopBits, stopBits);
+        QCOMPARE(CLinkAddress::text(bar.settings()), link);
         auto *parities = bar.findChild<QComboBox *>(QStringLiteral("Parity"));
         for (int i = 0; i < parities->count(); ++i) {
             QVERIFY(!parities->itemText(i).isEmpty());
@@ -125,11 +114,7 @@ private slots:
         QCOMPARE(bar.link(), CConnectionBar::SimulatorLink);
         bar.restoreFrom(CHostSettings());
         QCOMPARE(bar.link(), CConnectionBar::TcpLink);
-        const CLinkSettings restored = bar.settings();
-        QCOMPARE(restored.host, QStringLiteral("plant-7.example"));
-        QCOMPARE(int(restored.port), 1502);
-        QCOMPARE(restored.serverAddress, 17);
-        QVERIFY(bar.linkText().contains(QStringLiteral("plant-7.example:1502")));
+        QCOMPARE(bar.linkText(), QStringLiteral("Modbus TCP plant-7.example:1502, address 17"));
         // The test's settings file, never the user's.
         QVERIFY(CHostSettings::fileName().startsWith(
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));

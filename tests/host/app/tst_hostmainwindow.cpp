@@ -154,9 +154,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->transfers()->isRunning(), 10000);
     }
 
-    // A unit edit converts the limits in the tree; the edits are marked
-    // pending, previewed with the device's and the new values, and written on
-    // confirmation.
+    // The limits converted by a unit edit are pending edits like it.
     void unitEditIsConvertedPreviewedAndWritten()
     {
         CParameterModel *model = m_window->parameterModel();

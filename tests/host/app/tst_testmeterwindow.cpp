@@ -1,7 +1,5 @@
-// The main window with a second device of the family, the TM 100 test
-// meter, given by its plugin directory and description: it shows the meter's
-// front and values and reads its display cyclically (the meter's write order
-// is the session's test).
+// The main window with the TM 100 test meter, given by its plugin directory
+// and description: the meter's front, values and display.
 #include "chostsettings.h"
 #include "cfrontmonitor.h"
 #include "cmainwindow.h"

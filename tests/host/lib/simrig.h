@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -92,13 +91,5 @@ struct Rig
         poll.start(intervalMs);
     }
 };
-
-// A float as the device stores it: the low half of its bits first.
-inline QVector<quint16> floatWords(float value)
-{
-    quint32 bits = 0;
-    memcpy(&bits, &value, sizeof bits);
-    return {quint16(bits & 0xFFFF), quint16(bits >> 16)};
-}
 
 #endif // SIMRIG_H

@@ -1,7 +1,5 @@
-// Plugin discovery beside broken files; a second device of the family, the
-// TM 100 test meter, whose plugin, write order, status block and line settings
-// all come from its own plugin and files; link notation, scan plans, and scans
-// of simulated buses.
+// Plugin discovery; the TM 100 test meter, whose every detail comes from its
+// own plugin and files; link notation, scan plans and scans of simulated buses.
 #include "cbusscanner.h"
 #include "cdeviceconnection.h"
 #include "cdevicedata.h"

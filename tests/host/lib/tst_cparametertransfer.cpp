@@ -261,12 +261,9 @@ private slots:
         QVERIFY(!m_transfer->wasCancelled());
     }
 
-    // A write that fails is reported once per parameter, by name, and the
-    // parameter stays edited; a block the device refuses is split to find
-    // the parameter it refuses, while a block that failed on the link is not
-    // sent again parameter by parameter. Limits set up for a new unit are
-    // not written when the unit's write fails: in the old unit they would
-    // move the alarm points.
+    // A refused block is split to find the parameter refused; one failed on
+    // the link is not sent again. Limits for a new unit are not written when
+    // the unit's write fails: in the old unit they would move the alarms.
     void writeFailuresAreReportedOnce_data()
     {
         QTest::addColumn<QStringList>("names"); // at 0x10, 0x11, 0x12; by the device data's order at 0x10, 0x20, 0x30

@@ -1,8 +1,5 @@
-// Sets restore exactly through the whole host path, in every unit and
-// characteristic; sets with problems are refused naming each entry. One
-// device's set job through the simulator as a fleet runs it, the write
-// journal, and the record and report: what goes to machines comes back the
-// same, what goes to people is escaped and self-contained.
+// Sets through the whole host path and one device's set job as a fleet runs
+// it: what goes to machines comes back the same, what goes to people is escaped.
 #include "ccommissioningreport.h"
 #include "cdeviceconnection.h"
 #include "cparameterset.h"

@@ -1,7 +1,5 @@
-// Status samples: the device data's display description reads the status
-// block exactly as the plugin shows it; the value's unit is the one the device
-// holds, known only once read. Recorded to CSV, the rows say exactly what the
-// display showed, keep to the interval and reach the disk within a second.
+// Status samples read as the plugin shows them, in the unit the device holds
+// once that is known; recorded to CSV as shown, on the interval, soon on disk.
 #include "ccsvrecorder.h"
 #include "cdevicedata.h"
 #include "cstatussampler.h"
