@@ -1,6 +1,5 @@
-// The host's commissioning commands against a simulated bus: Find devices
-// lists what answers and connects to the device chosen; the commissioning
-// report of the connected device says what was written to it.
+// The host's commissioning commands against a simulated bus: Find devices,
+// and the report of what was written to the connected device.
 #include "ccommissioningactions.h"
 #include "cdevicesession.h"
 #include "cfinddevicesdialog.h"

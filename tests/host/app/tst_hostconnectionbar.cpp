@@ -1,6 +1,5 @@
-// The connection bar: codes travel as item data, typed baud rates are
-// checked, names show whole, the last connection is remembered; and the
-// log view's file and its one-line-per-event rule.
+// The connection bar: codes travel as item data, typed baud rates are checked,
+// names show whole, the last link is remembered; the log view and its file.
 #include "cconnectionbar.h"
 #include "chostsettings.h"
 #include "clanguagemanager.h"

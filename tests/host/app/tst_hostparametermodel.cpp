@@ -1,6 +1,5 @@
-// The parameter tree (rows, texts, visibility filter, editing and editors)
-// and parameter sets (save and load round trip, comparison with the items,
-// applying only what differs).
+// The parameter tree, its filter and editors; parameter sets saved, loaded,
+// compared with the items and applied where they differ.
 #include "ccomparedialog.h"
 #include "clanguagemanager.h"
 #include "cnumbereditor.h"

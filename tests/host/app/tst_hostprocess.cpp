@@ -1,7 +1,5 @@
-// The host program as the session sees it: ended by a signal, it leaves
-// the normal way, its simulator child included, and writes its settings
-// only where it was told to. Killed outright, it still takes its simulator
-// with it.
+// The host program ended by a signal leaves the normal way with its simulator
+// and writes settings only where told; killed, it still takes the simulator.
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -10,22 +10,6 @@
 #include <QAction>
 #include <QtCharts/QAbstractAxis>
 
-namespace {
-
-// "caption=value" per line, sorted by caption, the value to five digits;
-// dashed lines are marked.
-QString describe(const QVector<CTrendData::Line> &lines)
-{
-    QStringList parts;
-    for (const CTrendData::Line &line : lines)
-        parts << QStringLiteral("%1%2=%3").arg(line.caption, line.dashed ? QStringLiteral(" (dashed)") : QString())
-                     .arg(line.value, 0, 'g', 5);
-    parts.sort();
-    return parts.join(QStringLiteral(", "));
-}
-
-} // namespace
-
 class tst_TrendView : public QObject
 {
     Q_OBJECT
@@ -82,7 +66,14 @@ private slots:
         }
         rig.item(QStringLiteral("GrenzwertMaxAlarm"))->setValue(123.0 * factor); // edited, not written
 
-        QTEST(describe(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), unit)), "lines");
+        // "caption=value" sorted by caption, the value to five digits.
+        QStringList drawn;
+        for (const CTrendData::Line &line :
+             CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), unit))
+            drawn << QStringLiteral("%1%2=%3").arg(line.caption, line.dashed ? QStringLiteral(" (dashed)") : QString())
+                         .arg(line.value, 0, 'g', 5);
+        drawn.sort();
+        QTEST(drawn.join(QStringLiteral(", ")), "lines");
         const QString other = unit == QLatin1String("mbar") ? QStringLiteral("kPa") : QStringLiteral("mbar");
         QVERIFY(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), other).isEmpty());
 
