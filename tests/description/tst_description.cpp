@@ -282,7 +282,6 @@ private slots:
         refused("quadratic entities", sealed(quadraticEntityBomb(50000)), "");
         refused("non-UTF-8 bytes", sealed(description("<value name=\"\xFF\xFE\xC0\x80\"/>")), "");
         refused("zero bytes", sealed(QByteArray(1000, '\0')), "");
-        refused("huge attribute value", sealed(description("<value name=\"" + QByteArray(20 << 20, 'x') + "\"/>")), "");
     }
 
     void load()
@@ -372,15 +371,14 @@ private slots:
             "<group name=\"QVR_LINE\"><value Text=\"old\" value=\"gone\"/></group>"
             "<group name=\"QVR_LINE\"><value Text=\"Einheit\" value=\"Unit\"/><value Text=\"Einheit\" value=\"U2\"/>"
             "<value Text=\"leer\" value=\"\"/><value value=\"no key\"/></group></group>");
+        QString error;
         for (const QByteArray &bytes : {body, sealed(body)}) {
-            QString error;
             const LanguageTable table = readLanguageFile(writeFile(bytes), &error);
             QCOMPARE(table.languageName, QStringLiteral("english"));
             QCOMPARE(table.texts, (QHash<QString, QString>{{"Einheit", "U2"}}));
             QVERIFY(error.isEmpty());
         }
         // A language file is small; a large or hostile one is not read.
-        QString error;
         QVERIFY(readLanguageFile(writeFile(body + QByteArray(4 << 20, ' ')), &error).texts.isEmpty());
         QCOMPARE(error, QStringLiteral("larger than 4 MB"));
         QVERIFY(readLanguageFile(writeFile(document("<value a=\"\"/>\n<x")), &error).texts.isEmpty());

@@ -175,8 +175,7 @@ private slots:
         QObject root;
         CItemBuilder(description).build(&root);
 
-        QStringList compared = {QStringLiteral("linear"), QStringLiteral("radiziert"), QStringLiteral("Tabelle"),
-                                QStringLiteral("keine")};
+        QStringList compared{"linear", "radiziert", "Tabelle", "keine"};
         for (const Pv8120::Unit &unit : Pv8120::units())
             compared << QString::fromLatin1(unit.text);
         QSet<QString> seen;
