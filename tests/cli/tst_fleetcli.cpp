@@ -14,19 +14,6 @@
 
 namespace {
 
-// Outcome by "PORT-INDEX/UNIT-ID" ("0/1": first endpoint, unit id 1).
-QMap<QString, QString> outcomes(const QJsonObject &report, const QList<quint16> &ports)
-{
-    QMap<QString, QString> result;
-    for (const QJsonValue &value : report.value("devices").toArray()) {
-        const QJsonObject device = value.toObject();
-        const int endpoint = ports.indexOf(quint16(device.value("link").toString().section(':', -1).toUInt()));
-        result.insert(QStringLiteral("%1/%2").arg(endpoint).arg(device.value("unitId").toInt()),
-                      device.value("outcome").toString());
-    }
-    return result;
-}
-
 QJsonObject readJson(const QString &fileName)
 {
     QFile file(fileName);
@@ -46,7 +33,6 @@ private slots:
         // request with an exception.
         QVERIFY(m_sim.start({"--endpoints", "2", "--unit-ids", "1-3", "--fault-ids", "3", "--exception-every", "1:4",
                              "--serial-number", "500"}));
-        m_ports = m_sim.ports();
     }
 
     void fleetFiles_data()
@@ -133,7 +119,7 @@ private slots:
         QCOMPARE(json.value("succeeded").toBool(), true);
         const QJsonArray devices = json.value("devices").toArray();
         QCOMPARE(devices.size(), 4);
-        QCOMPARE(outcomes(json, m_ports).values(), QStringList({"changed", "changed", "changed", "changed"}));
+        QCOMPARE(outcomes(json).values(), QStringList({"changed", "changed", "changed", "changed"}));
         const QJsonObject change = devices.at(3).toObject().value("changes").toArray().at(0).toObject();
         QCOMPARE(change.value("after").toString() + " " + change.value("readBack").toString(),
                  QStringLiteral("4.2 s confirmed"));
@@ -144,7 +130,7 @@ private slots:
         run = runCli({"apply", set, "--devices", fleet, "--report", m_dir.filePath("second")});
         QCOMPARE(run.code, 0);
         json = readJson(m_dir.filePath("second/report.json"));
-        QCOMPARE(outcomes(json, m_ports).values(), QStringList({"unchanged", "unchanged", "unchanged", "unchanged"}));
+        QCOMPARE(outcomes(json).values(), QStringList({"unchanged", "unchanged", "unchanged", "unchanged"}));
         for (const QJsonValue &value : json.value("devices").toArray())
             QVERIFY(value.toObject().value("changes").toArray().isEmpty());
         QCOMPARE(runCli({"diff", set, "--devices", fleet}).code, 0);
@@ -152,8 +138,8 @@ private slots:
         run = runCli({"diff", set, "--devices", fleet, "--json"});
         QCOMPARE(run.code, 7);
         json = QJsonDocument::fromJson(run.out).object();
-        QCOMPARE(outcomes(json, m_ports).value("1/2"), QStringLiteral("differs"));
-        QCOMPARE(outcomes(json, m_ports).value("0/1"), QStringLiteral("unchanged"));
+        QCOMPARE(outcomes(json).value("1/2"), QStringLiteral("differs"));
+        QCOMPARE(outcomes(json).value("0/1"), QStringLiteral("unchanged"));
         QCOMPARE(runCli({"apply", set, "--devices", fleet}).code, 0);
     }
 
@@ -179,7 +165,7 @@ private slots:
         const QMap<QString, QString> expected{{"0/1", "changed"},     {"0/2", "wrong-serial"}, {"0/3", "read-failed"},
                                               {"0/7", "no-answer"},   {"1/1", "changed"},      {"1/3", "read-failed"},
                                               {"1/2", "changed"}};
-        QCOMPARE(outcomes(json, m_ports), expected);
+        QCOMPARE(outcomes(json), expected);
         QCOMPARE(json.value("succeeded").toBool(), false);
         QCOMPARE(json.value("summary").toObject().value("changed").toInt(), 3);
         const QJsonObject wrong = json.value("devices").toArray().at(1).toObject();
@@ -206,9 +192,9 @@ private slots:
         const CliRun run = runCli({"save", folder, "--devices", fleet, "--jobs", "2", "--report", folder + "/report"});
         QCOMPARE(run.code, 9);
         const QStringList files = QDir(folder).entryList({"*.json"}, QDir::Files, QDir::Name);
-        const QString second = QStringLiteral("127.0.0.1_%1_u2_504.json").arg(m_ports.at(1));
+        const QString second = QStringLiteral("127.0.0.1_%1_u2_504.json").arg(m_sim.ports().at(1));
         QCOMPARE(QSet<QString>(files.cbegin(), files.cend()),
-                 (QSet<QString>{QStringLiteral("127.0.0.1_%1_u1_500.json").arg(m_ports.at(0)), second}));
+                 (QSet<QString>{QStringLiteral("127.0.0.1_%1_u1_500.json").arg(m_sim.ports().at(0)), second}));
         const QJsonObject saved = readJson(QDir(folder).filePath(second));
         QCOMPARE(saved.value("format").toString(), QStringLiteral("loomwork-parameter-set"));
         QCOMPARE(saved.value("values").toObject().value("Seriennummer").toInt(), 504);
@@ -218,7 +204,20 @@ private slots:
     }
 
 private:
-    QString endpoint(int index) const { return QStringLiteral("127.0.0.1:%1").arg(m_ports.at(index)); }
+    QString endpoint(int index) const { return QStringLiteral("127.0.0.1:%1").arg(m_sim.ports().at(index)); }
+
+    // Outcome by "ENDPOINT-INDEX/UNIT-ID" ("0/1": first endpoint, unit id 1).
+    QMap<QString, QString> outcomes(const QJsonObject &report) const
+    {
+        QMap<QString, QString> result;
+        for (const QJsonValue &value : report.value("devices").toArray()) {
+            const QJsonObject device = value.toObject();
+            const quint16 port = quint16(device.value("link").toString().section(':', -1).toUInt());
+            result.insert(QStringLiteral("%1/%2").arg(m_sim.ports().indexOf(port)).arg(device.value("unitId").toInt()),
+                          device.value("outcome").toString());
+        }
+        return result;
+    }
 
     // A set saved from the first device, with one value changed on the way.
     QString makeSet(const QString &name, const QString &value)
@@ -248,7 +247,6 @@ private:
     }
 
     SimProcess m_sim;
-    QList<quint16> m_ports;
     QTemporaryDir m_dir;
 };
 

@@ -466,10 +466,7 @@ private slots:
         QFETCH(QString, rules);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
-        m_loggingRules = rules;
-        const int code = runMeter({"read"});
-        m_loggingRules.clear();
-        QCOMPARE(code, 0);
+        QCOMPARE(runMeter({"read"}, rules), 0);
         for (const QString &text : present)
             QVERIFY2(m_err.contains(text.toUtf8()), qPrintable(text));
         for (const QString &text : absent)
@@ -488,13 +485,13 @@ private:
                               m_dir.filePath(QStringLiteral("set60.json")));
         return keep(runCli(args));
     }
-    // Runs the client against the meter as run() does; the meter answers from
-    // this program's event loop meanwhile.
-    int runMeter(const QStringList &args)
+    // Runs the client against the meter as run() does, with these logging
+    // rules; the meter answers from this program's event loop meanwhile.
+    int runMeter(const QStringList &args, const QString &loggingRules = QString())
     {
         const QStringList meter{"--tcp", m_meter.endpoint(), "--plugin-dir", QStringLiteral(TESTMETER_PLUGIN_DIR),
                                 "--description", QStringLiteral(TESTMETER_DESCRIPTION)};
-        return keep(runCli(meter + args, m_loggingRules));
+        return keep(runCli(meter + args, loggingRules));
     }
     int keep(const CliRun &run)
     {
@@ -525,7 +522,6 @@ private:
 
     SimProcess m_sim;
     CTestMeterDevice m_meter;
-    QString m_loggingRules; // for runMeter()
     QTemporaryDir m_dir;
     QByteArray m_out; // of the last run
     QByteArray m_err;
