@@ -1,6 +1,4 @@
-// Many devices from the command line, through simulated buses and gateways:
-// scan, fleet apply (first run, second run unchanged, faulty devices among
-// good ones), diff and save, with their reports.
+// Many devices from the command line, through simulated gateways.
 #include "cfleetlist.h"
 #include "cliprocess.h"
 #include "clinkaddress.h"

@@ -1,6 +1,5 @@
-// loomwork-cli as a user runs it: against the simulator, with its exit codes;
-// how a user's text becomes an item's stored value; and with the TM 100 test
-// meter, read and display from the meter's own plugin and files.
+// loomwork-cli as a user runs it, against the simulator and against the TM 100
+// test meter (from its own plugin and files); how a user's text becomes a value.
 #include "citeminput.h"
 #include "cliprocess.h"
 #include "ctestmeterdevice.h"
@@ -335,7 +334,6 @@ private slots:
         bool unitGiven = false;
         for (const QString &line : lines.mid(1)) {
             const QStringList fields = line.split(',');
-            QCOMPARE(fields.size(), 7);
             QVERIFY2(QDateTime::fromString(fields.at(0), Qt::ISODateWithMs).isValid(), qPrintable(line));
             unitGiven = unitGiven || !fields.at(3).isEmpty();
             QVERIFY2(unitGiven ? fields.mid(1) == settled : fields.mid(4) == settled.mid(3), qPrintable(line));

@@ -108,7 +108,6 @@ private slots:
         QTest::newRow("negative int32") << 0 << 0x0143 << Words{0xFFF6, 0xFFFF} << 0 << "Input" << -10.0;
         QTest::newRow("list index past the texts") << 0 << 0x013F << Words{3} << 3 << "Einheit" << 0.0;
         QTest::newRow("half a float") << 0 << 0x0140 << Words{0x0000} << 2 << limit << 200.0;
-        QTest::newRow("starts mid-parameter") << 0 << 0x0141 << Words{0x4348} << 2 << limit << 200.0;
         QTest::newRow("starts mid-parameter, words for two") << 0 << 0x0141 << Words{0x4348, 5} << 2 << limit << 200.0;
         QTest::newRow("read-only parameter") << 0 << 0x0110 << Words{1} << 2 << "Sensor" << 7.0;
         QTest::newRow("no parameter") << 0 << 0x0300 << Words{1} << 2 << "Count" << 4.0;
