@@ -369,9 +369,8 @@ private slots:
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    // With the plugin's catalogue installed, the backend recognises the
-    // user's choices in every language: it shows the creep function for a
-    // square-root characteristic and converts the limits on a unit change.
+    // Through the plugin's catalogue the backend recognises choices in every
+    // language: the creep function of a square root, the limits of a new unit.
     void pluginRecognisesChoicesInEveryLanguage()
     {
         QFETCH(QString, language);

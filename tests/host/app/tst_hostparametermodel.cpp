@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <cmath>
-#include <QDoubleSpinBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>

@@ -109,9 +109,8 @@ private slots:
         QCOMPARE(session.root()->findChildren<CItem *>(QStringLiteral("Setpoint")).size(), 1);
     }
 
-    // What the device holds is read, then edits as a user makes them, one
-    // after the other in this order; what the device then holds, or that
-    // nothing was sent.
+    // Edits made in this order after a read: what the device then holds, or
+    // that nothing was sent.
     void writesInTheDevicesOrder_data()
     {
         QTest::addColumn<QStringList>("names");
@@ -159,9 +158,8 @@ private slots:
         QCOMPARE(int(m_device.word(CTestMeterDevice::Mode)), written && names.contains("Mode") ? 0 : 1);
     }
 
-    // A poll of the meter's status block reaches its display; polls are
-    // known as polls from the device data file: one waits, a further one is
-    // dropped rather than queued.
+    // Polls, known as such from the device data file, reach the display: one
+    // waits, a further one is dropped rather than queued.
     void pollsTheStatusBlock_data()
     {
         QTest::addColumn<qint16>("tenths");

@@ -319,10 +319,9 @@ private slots:
         QVERIFY(runNow(master, 1, 1).ok);
     }
 
-    // A link that cannot work ends with the reason; one that may come back
-    // is retried and says when. Either way a request fails, the failure is
-    // reported once, and on the closed link a read fails at once and a
-    // cyclic poller is told once, not every cycle.
+    // A link that cannot work ends with the reason, one that may come back
+    // says when it retries; the failure is reported once, and on the closed
+    // link a read fails at once and a cyclic poller is told once, not each cycle.
     void failedConnection_data()
     {
         QTest::addColumn<bool>("serial");

@@ -131,7 +131,6 @@ private slots:
         QTest::newRow("point after the last digit") << "100." << true << 100.0 << 0;
         QTest::newRow("point first") << "-.5" << true << -0.5 << 1;
         QTest::newRow("overflow") << "----" << false << 0.0 << 0;
-        QTest::newRow("message") << "Err " << false << 0.0 << 0;
         QTest::newRow("exponent") << "1E2 " << false << 0.0 << 0;
         QTest::newRow("blank") << "    " << false << 0.0 << 0;
     }
