@@ -22,9 +22,8 @@
 
 namespace {
 
-// A small hand-built item tree: in an object container, a group "Grenzwerte"
-// with a list, a scaled int16, a bool, a text, a float and a hidden item; a
-// read-only item at top.
+// A small hand-built item tree: a group of items of several kinds, one of them
+// hidden, in an object container; a read-only item at top.
 struct ItemTreeFixture
 {
     QObject root;

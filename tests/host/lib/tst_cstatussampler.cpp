@@ -33,7 +33,6 @@ CStatusSample sample(qint64 msecs = 0)
     sample.value = -2.5;
     sample.valueDecimals = 2;
     sample.unit = QStringLiteral("kPa");
-    sample.outputText = QStringLiteral("37.5");
     sample.output = 37.5;
     sample.outputDecimals = 1;
     sample.led = 2;
