@@ -153,7 +153,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->transfers()->isRunning(), 10000);
     }
 
-    // The limits converted by a unit edit are pending edits like it.
+    // A unit edit converts the limits; all are pending, previewed and written.
     void unitEditIsConvertedPreviewedAndWritten()
     {
         CParameterModel *model = m_window->parameterModel();

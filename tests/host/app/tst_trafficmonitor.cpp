@@ -6,14 +6,6 @@
 
 namespace {
 
-QString hexOf(const QVector<quint16> &words)
-{
-    QStringList bytes;
-    for (quint16 word : words)
-        bytes << QStringLiteral("%1 %2").arg(word >> 8, 2, 16, QLatin1Char('0')).arg(word & 0xFF, 2, 16, QLatin1Char('0'));
-    return bytes.join(' ').toUpper();
-}
-
 // Runs one request and waits for its end.
 bool complete(const std::function<void(const CModbusMaster::Completion &)> &send)
 {
@@ -84,7 +76,10 @@ private slots:
         QCOMPARE(answer.direction, CTrafficRecord::Response);
         QCOMPARE(answer.attempt, sent.attempt);
         QCOMPARE(answer.functionCode, sent.functionCode);
-        response.replace('*', hexOf(rig.device(rig.item(QStringLiteral("GrenzwertMaxAlarm")))));
+        QByteArray held;
+        for (quint16 word : rig.device(rig.item(QStringLiteral("GrenzwertMaxAlarm"))))
+            held.append(char(word >> 8)).append(char(word & 0xFF));
+        response.replace('*', held.toHex(' ').toUpper());
         QVERIFY(answer.roundTripUs >= 0);
         QTEST(CTrafficModel::resultText(answer), "result");
         QCOMPARE(model->data(model->index(1, CTrafficModel::Bytes)).toString(), response);

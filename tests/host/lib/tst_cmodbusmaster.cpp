@@ -308,8 +308,7 @@ private slots:
         // A request during the outage gives up after its own timeout.
         QElapsedTimer clock;
         clock.start();
-        const CModbusMaster::Result lost = runNow(master, 1, 1);
-        QVERIFY(!lost.ok);
+        QVERIFY(!runNow(master, 1, 1).ok);
         QVERIFY2(clock.elapsed() < 300 + 200, qPrintable(QString::number(clock.elapsed())));
         QTest::qWait(3000); // long enough for the backoff to reach its ceiling
         QVERIFY(device.restart());
