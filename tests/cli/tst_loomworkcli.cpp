@@ -359,7 +359,6 @@ private slots:
         row("list entry by text", list, 1.0, "kPa", 2);
         row("last list entry by number", list, 1.0, "2", 2);
         row("list number beyond", list, 1.0, "3", QVariant());
-        row("display units, comma", uint16, 10.0, "2,5", qint64(25));
         row("display units, point", uint16, 10.0, "2.5", qint64(25));
         row("rounded to the register", uint16, 10.0, "2.56", qint64(26));
         row("below the range", uint16, 10.0, "-1", QVariant());

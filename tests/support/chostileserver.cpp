@@ -16,11 +16,6 @@ void appendWord(QByteArray &bytes, int word)
     bytes.append(char((word >> 8) & 0xFF)).append(char(word & 0xFF));
 }
 
-bool isRead(quint8 function)
-{
-    return function == 3 || function == 4;
-}
-
 } // namespace
 
 CHostileServer::CHostileServer(QObject *parent)
@@ -40,11 +35,6 @@ CHostileServer::CHostileServer(QObject *parent)
     m_server.listen(QHostAddress::LocalHost);
 }
 
-quint16 CHostileServer::port() const
-{
-    return m_server.serverPort();
-}
-
 void CHostileServer::stop()
 {
     m_port = m_server.serverPort();
@@ -58,20 +48,10 @@ void CHostileServer::stop()
     }
 }
 
-bool CHostileServer::restart()
-{
-    return m_server.listen(QHostAddress::LocalHost, m_port);
-}
-
 void CHostileServer::setFault(Fault fault, int count)
 {
     m_fault = fault;
     m_faultsLeft = count;
-}
-
-quint16 CHostileServer::held(quint16 address) const
-{
-    return m_registers.value(address, address);
 }
 
 void CHostileServer::serve(QTcpSocket *socket)
@@ -137,7 +117,7 @@ void CHostileServer::answer(QTcpSocket *socket, const Request &request)
 QByteArray CHostileServer::perform(const Request &request, bool done)
 {
     QByteArray pdu(1, char(request.function));
-    if (isRead(request.function)) {
+    if (request.function == 3 || request.function == 4) {
         pdu.append(char(2 * request.count));
         for (int i = 0; i < request.count; ++i)
             appendWord(pdu, held(quint16(request.start + i)));

@@ -50,15 +50,15 @@ public:
 
     explicit CHostileServer(QObject *parent = nullptr);
 
-    quint16 port() const;
+    quint16 port() const { return m_server.serverPort(); }
     // Ends every connection and stops listening, as a device that goes away.
     void stop();
     // Listens again on the same port; false when that fails.
-    bool restart();
+    bool restart() { return m_server.listen(QHostAddress::LocalHost, m_port); }
     // The next count answers carry fault.
     void setFault(Fault fault, int count);
     // The value the server holds at address.
-    quint16 held(quint16 address) const;
+    quint16 held(quint16 address) const { return m_registers.value(address, address); }
 
 private:
     struct Request

@@ -19,7 +19,9 @@ CTestMeterDevice::CTestMeterDevice(QObject *parent)
     map.insert(QModbusDataUnit::HoldingRegisters, QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0, RegisterCount));
     setMap(map);
     setServerAddress(1);
-    setText(OrderNumber, "TM100-0001", 5);
+    const QByteArray order("TM100-0001");
+    for (int i = 0; i < 5; ++i)
+        setWord(quint16(OrderNumber + i), quint16(quint8(order.at(2 * i)) | (quint8(order.at(2 * i + 1)) << 8)));
     setWord(SerialNumber, 4711);
     setWord(Firmware, 100);
     reset();
@@ -76,13 +78,6 @@ void CTestMeterDevice::setFloat(quint16 address, float value)
     std::memcpy(&bits, &value, sizeof bits);
     setWord(address, quint16(bits & 0xFFFF));
     setWord(address + 1, quint16(bits >> 16));
-}
-
-void CTestMeterDevice::setText(quint16 address, const QByteArray &text, int registers)
-{
-    const QByteArray padded = text.leftJustified(2 * registers, '\0', true);
-    for (int i = 0; i < registers; ++i)
-        setWord(quint16(address + i), quint16(quint8(padded.at(2 * i)) | (quint8(padded.at(2 * i + 1)) << 8)));
 }
 
 QList<int> CTestMeterDevice::writtenAddresses() const

@@ -54,7 +54,6 @@ public:
     quint16 word(quint16 address) const;
     void setWord(quint16 address, quint16 value) { setData(QModbusDataUnit::HoldingRegisters, address, value); }
     float floatAt(quint16 address) const;
-    void setText(quint16 address, const QByteArray &text, int registers);
     void setFloat(quint16 address, float value);
 
     // After each read of the status block the measured value moves on by
