@@ -60,7 +60,6 @@ private slots:
         auto bare = [](const char *name, const QStringList &args, int code, const QString &message) {
             QTest::newRow(name) << args << code << message << QStringList();
         };
-        row("read", {"read"}, 0);
         row("read over IPv6", {"read"}, 0, QString(), {"--host", "::1"});
         bare("no link", {"read"}, 1, "--tcp HOST:PORT");
         bare("bad address", {"--tcp", "localhost", "read"}, 1, "HOST:PORT");
