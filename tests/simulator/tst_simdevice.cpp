@@ -34,15 +34,6 @@ QString frameText(const Words &status, int first)
     return CDisplayEncoder::decode(digits).trimmed();
 }
 
-// The panel's reading of a status byte pair (counters A and B).
-int decodeLed(quint8 s1, quint8 s2)
-{
-    const int a = ((s1 & 0x40) ? 1 : 0) + ((s2 & 0x02) ? 2 : 0);
-    const int b = ((s1 & 0x30) ? 1 : 0) + ((s2 & 0x01) ? 2 : 0);
-    const QList<QPair<int, int>> codes = {{-1, -1}, {0, 3}, {1, 1}, {1, 3}, {2, 3}, {2, 2}};
-    return qMax(0, codes.indexOf(qMakePair(a, b)));
-}
-
 } // namespace
 
 class TestSimDevice : public QObject
@@ -378,10 +369,13 @@ private slots:
         // the pressure as a float (1.0f = 0x3F800000) low register first, the counter.
         QCOMPARE(CStatusBlock::registers(content), Words({0x0201, 0x0403, 0x0150, 0x1211, 0x1413, 0x0150,
                                                                      quint16(-150), 2, 0x0000, 0x3F80, 7, 0}));
-        // The panel reads each LED code back from its status bytes.
+        // The panel reads each LED code back from its status bytes (counters A and B).
+        const QList<QPair<int, int>> codes = {{-1, -1}, {0, 3}, {1, 1}, {1, 3}, {2, 3}, {2, 2}};
         for (int led = 0; led <= 5; ++led) {
             const QPair<quint8, quint8> status = CStatusBlock::statusBytes(led);
-            QCOMPARE(decodeLed(status.first, status.second), led);
+            const int a = ((status.first & 0x40) ? 1 : 0) + ((status.second & 0x02) ? 2 : 0);
+            const int b = ((status.first & 0x30) ? 1 : 0) + ((status.second & 0x01) ? 2 : 0);
+            QCOMPARE(qMax(0, codes.indexOf(qMakePair(a, b))), led);
         }
     }
 
