@@ -89,6 +89,8 @@ private:
     // Shared with the live objects, which keeps the data the checks compare
     // against from being changed in place or reused.
     std::vector<QObjectList> m_childLists;
+    // Never read: it holds the root's name data as the entries' names hold
+    // theirs, so that a new name cannot be given the same address.
     QString m_rootName;
     struct Answer
     {
