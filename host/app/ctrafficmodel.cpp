@@ -91,7 +91,7 @@ QString CTrafficModel::resultText(const CTrafficRecord &record)
     case CTrafficRecord::Exception:
         return CHostAppTr::tr("exception %1 (%2)")
             .arg(record.exceptionCode)
-            .arg(CModbusMaster::exceptionText(record.exceptionCode));
+            .arg(CModbusFrame::exceptionText(record.exceptionCode));
     case CTrafficRecord::Timeout:
         return CHostAppTr::tr("timeout");
     case CTrafficRecord::Failed:

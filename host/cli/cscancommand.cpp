@@ -103,7 +103,7 @@ void CScanCommand::print(const CBusScanner::Hit &hit, bool json)
     const CDeviceIdentity &identity = answer.identity;
     const QString rest = answer.kind == CIdentityReader::Answer::Exception
         ? CCliTr::tr("(answered with exception %1: %2)")
-              .arg(answer.exceptionCode).arg(CModbusMaster::exceptionText(answer.exceptionCode))
+              .arg(answer.exceptionCode).arg(CModbusFrame::exceptionText(answer.exceptionCode))
         : QStringLiteral("%1  %2  %3")
               .arg(identity.model.isEmpty() ? CCliTr::tr("(unknown)") : identity.model, -ModelWidth)
               .arg(identity.orderNumber, -OrderWidth).arg(identity.softwareVersion);

@@ -22,6 +22,16 @@ struct CLinkStatistics
     qint64 maxRoundTripUs = 0;
     qint64 totalRoundTripUs = 0; // sum over `answered`, for the mean
 
+    // Adds the round trip of an answer already counted in `answered`.
+    void addRoundTrip(qint64 microseconds)
+    {
+        lastRoundTripUs = microseconds;
+        totalRoundTripUs += microseconds;
+        if (answered == 1 || microseconds < minRoundTripUs)
+            minRoundTripUs = microseconds;
+        maxRoundTripUs = qMax(maxRoundTripUs, microseconds);
+    }
+
     // Mean round trip in microseconds; 0 before the first answer.
     double meanRoundTripUs() const
     {

@@ -217,3 +217,26 @@ CModbusFrame::Answer CModbusFrame::checkEcho(const Request &request, const QByte
     answer.verdict = Verdict::Answer;
     return answer;
 }
+
+QByteArray CModbusFrame::pdu(CLinkSettings::Transport transport, const QByteArray &frame)
+{
+    const int header = transport == CLinkSettings::Tcp ? MbapHeaderSize : 1;
+    const int trailer = transport == CLinkSettings::Tcp ? 0 : CrcSize;
+    return frame.size() > header + trailer ? frame.mid(header, frame.size() - header - trailer) : QByteArray();
+}
+
+QString CModbusFrame::exceptionText(int code)
+{
+    switch (code) {
+    case 1: return CHostTr::tr("illegal function");
+    case 2: return CHostTr::tr("illegal data address");
+    case 3: return CHostTr::tr("illegal data value");
+    case 4: return CHostTr::tr("server device failure");
+    case 5: return CHostTr::tr("acknowledge");
+    case ServerDeviceBusy: return CHostTr::tr("server device busy");
+    case 8: return CHostTr::tr("memory parity error");
+    case 10: return CHostTr::tr("gateway path unavailable");
+    case 11: return CHostTr::tr("gateway target device failed to respond");
+    default: return CHostTr::tr("unknown exception");
+    }
+}

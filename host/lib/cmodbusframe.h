@@ -22,6 +22,9 @@ public:
         WriteMultipleRegisters = 16
     };
 
+    // The exception a device answers when it cannot take a request now.
+    static const int ServerDeviceBusy = 6;
+
     // Transaction ids up to this far behind the request's are answers to
     // earlier attempts on the same connection (late, or sent twice).
     static const int StaleWindow = 32;
@@ -61,6 +64,14 @@ public:
 
     // Size of a normal answer's PDU (function code included) to request.
     static int answerPduSize(const Request &request);
+
+    // The protocol data unit of frame (function code, then its data): without
+    // the TCP header, or without the RTU address and CRC. Empty when frame is
+    // too short to hold one.
+    static QByteArray pdu(CLinkSettings::Transport transport, const QByteArray &frame);
+
+    // Text of a Modbus exception code ("illegal data address" ...).
+    static QString exceptionText(int code);
 
 private:
     static Answer checkTcp(const Request &request, const QByteArray &bytes);

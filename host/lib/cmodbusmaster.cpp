@@ -20,7 +20,6 @@ namespace {
 
 const int DrainQuietMs = 10;   // after a bad answer the line must stay quiet this long
 const int BusyPauseMs = 50;    // before asking a busy device again
-const int BusyException = 6;   // "server device busy"
 QString linkTitle()
 {
     return CHostTr::tr("Device link");
@@ -124,22 +123,6 @@ int CModbusMaster::pendingCount() const
 bool CModbusMaster::isIdle() const
 {
     return !m_current && pendingCount() == 0;
-}
-
-QString CModbusMaster::exceptionText(int code)
-{
-    switch (code) {
-    case 1: return CHostTr::tr("illegal function");
-    case 2: return CHostTr::tr("illegal data address");
-    case 3: return CHostTr::tr("illegal data value");
-    case 4: return CHostTr::tr("server device failure");
-    case 5: return CHostTr::tr("acknowledge");
-    case 6: return CHostTr::tr("server device busy");
-    case 8: return CHostTr::tr("memory parity error");
-    case 10: return CHostTr::tr("gateway path unavailable");
-    case 11: return CHostTr::tr("gateway target device failed to respond");
-    default: return CHostTr::tr("unknown exception");
-    }
 }
 
 // ---------------------------------------------------------------- connection
@@ -537,7 +520,7 @@ void CModbusMaster::onAnswer(const QVector<quint16> &registers)
 {
     const std::shared_ptr<CModbusJob> job = m_current;
     ++m_stats.answered;
-    recordRoundTrip(m_sentAt.nsecsElapsed() / 1000);
+    m_stats.addRoundTrip(m_sentAt.nsecsElapsed() / 1000);
     if (!job->verifying) {
         finishCurrent(Result{true, job->start, job->isWrite ? QVector<quint16>() : registers, 0, QString()});
         return;
@@ -557,8 +540,8 @@ void CModbusMaster::onAnswer(const QVector<quint16> &registers)
 void CModbusMaster::onException(int code)
 {
     ++m_stats.exceptions;
-    const QString reason = CHostTr::tr("Modbus exception %1 (%2)").arg(code).arg(exceptionText(code));
-    if (code == BusyException) {
+    const QString reason = CHostTr::tr("Modbus exception %1 (%2)").arg(code).arg(CModbusFrame::exceptionText(code));
+    if (code == CModbusFrame::ServerDeviceBusy) {
         pause(BusyPauseMs, false);
         retryOrFail(reason, Lost::Busy, code);
         return;
@@ -671,32 +654,10 @@ void CModbusMaster::report(const CModbusJob &job, const QString &reason)
         emit m_messages->errorMessage(linkTitle(), CHostTr::tr("%1 failed: %2").arg(job.describe(), reason));
 }
 
-void CModbusMaster::recordRoundTrip(qint64 microseconds)
-{
-    m_stats.lastRoundTripUs = microseconds;
-    m_stats.totalRoundTripUs += microseconds;
-    if (m_stats.answered == 1 || microseconds < m_stats.minRoundTripUs)
-        m_stats.minRoundTripUs = microseconds;
-    m_stats.maxRoundTripUs = qMax(m_stats.maxRoundTripUs, microseconds);
-}
-
 bool CModbusMaster::isTrafficWatched() const
 {
     return isSignalConnected(QMetaMethod::fromSignal(&CModbusMaster::traffic));
 }
-
-namespace {
-
-// The protocol data unit of a frame: without the TCP header, or without the
-// RTU address and CRC.
-QByteArray pduOf(CLinkSettings::Transport transport, const QByteArray &frame)
-{
-    const int header = transport == CLinkSettings::Tcp ? 7 : 1;
-    const int trailer = transport == CLinkSettings::Tcp ? 0 : 2;
-    return frame.size() > header + trailer ? frame.mid(header, frame.size() - header - trailer) : QByteArray();
-}
-
-} // namespace
 
 void CModbusMaster::reportRequest(const std::shared_ptr<CModbusJob> &job, const QByteArray &frame)
 {
@@ -704,34 +665,12 @@ void CModbusMaster::reportRequest(const std::shared_ptr<CModbusJob> &job, const 
     m_attemptJob = job;
     if (!isTrafficWatched())
         return;
-    CTrafficRecord record;
-    record.attempt = m_attempt.attempt + 1;
-    record.time = QDateTime::currentDateTime();
-    record.unitId = m_request.unitId;
-    record.functionCode = m_request.functionCode;
-    record.address = m_request.start;
-    record.count = m_request.count;
-    record.pdu = pduOf(m_settings.transport, frame);
-    record.retry = repeat;
-    m_attempt = record;
-    emit traffic(record);
+    m_attempt = CTrafficRecord::sent(m_attempt.attempt + 1, m_request, m_settings.transport, frame, repeat);
+    emit traffic(m_attempt);
 }
 
-// The end of the attempt on the wire: the answer's bytes when there are
-// any, and the time since the request went out.
 void CModbusMaster::reportAttemptEnd(CTrafficRecord::Outcome outcome, const QByteArray &frame, const QString &error)
 {
-    if (!isTrafficWatched())
-        return;
-    CTrafficRecord record = m_attempt;
-    record.time = QDateTime::currentDateTime();
-    record.direction = CTrafficRecord::Response;
-    record.outcome = outcome;
-    record.roundTripUs = m_sentAt.nsecsElapsed() / 1000;
-    record.retry = false;
-    record.error = error;
-    record.pdu = outcome == CTrafficRecord::Failed ? frame : pduOf(m_settings.transport, frame);
-    if (outcome == CTrafficRecord::Exception && record.pdu.size() >= 2)
-        record.exceptionCode = quint8(record.pdu.at(1));
-    emit traffic(record);
+    if (isTrafficWatched())
+        emit traffic(m_attempt.ended(outcome, m_settings.transport, frame, error, m_sentAt.nsecsElapsed() / 1000));
 }

@@ -98,9 +98,6 @@ public:
     // Writes words to holding registers from start; done runs once.
     void write(quint16 start, const QVector<quint16> &words, const Completion &done, bool reportFailure = true);
 
-    // Text of a Modbus exception code ("illegal data address" ...).
-    static QString exceptionText(int code);
-
 public slots:
     // Carries out a device request from a plugin backend. Function 3/4 read,
     // 6/16 write (payload: big-endian words). A completed request answers on
@@ -153,7 +150,6 @@ private:
     void scheduleReconnect();
     void openConnection();
     void setState(State state);
-    void recordRoundTrip(qint64 microseconds);
     bool isTrafficWatched() const;
     void reportRequest(const std::shared_ptr<CModbusJob> &job, const QByteArray &frame);
     void reportAttemptEnd(CTrafficRecord::Outcome outcome, const QByteArray &frame, const QString &error = {});

@@ -80,7 +80,7 @@ bool CSetJob::identify(CDeviceRecord *record) const
     if (answer.kind == CIdentityReader::Answer::Exception) {
         fail(record, CDeviceRecord::ReadFailed,
              CHostTr::tr("the device answered the nameplate read with exception %1 (%2)")
-                 .arg(answer.exceptionCode).arg(CModbusMaster::exceptionText(answer.exceptionCode)));
+                 .arg(answer.exceptionCode).arg(CModbusFrame::exceptionText(answer.exceptionCode)));
         return false;
     }
     const CDeviceIdentity &identity = answer.identity;

@@ -1,6 +1,9 @@
 #ifndef CTRAFFICRECORD_H
 #define CTRAFFICRECORD_H
 
+#include "cmodbusframe.h"
+#include "loomworkhost_global.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QMetaType>
@@ -10,7 +13,7 @@
 // that ended without an answer: what a traffic monitor lists. The bytes are
 // the protocol data unit (function code, then its data), the part that is
 // the same over TCP and RTU.
-struct CTrafficRecord
+struct LOOMWORKHOST_EXPORT CTrafficRecord
 {
     enum Direction { Request, Response };
     enum Outcome {
@@ -37,6 +40,16 @@ struct CTrafficRecord
 
     // The bytes as hex pairs, "03 01 00 00 0C".
     QString hex() const { return QString::fromLatin1(pdu.toHex(' ')).toUpper(); }
+
+    // The record of request put on the wire as frame over transport, now.
+    static CTrafficRecord sent(quint64 attempt, const CModbusFrame::Request &request,
+                               CLinkSettings::Transport transport, const QByteArray &frame, bool retry);
+
+    // How this request's attempt ended, now: with the answer's frame when
+    // there is one (kept whole when it failed, since its framing may be what
+    // is wrong) and the time since the request went out.
+    CTrafficRecord ended(Outcome outcome, CLinkSettings::Transport transport, const QByteArray &frame,
+                         const QString &error, qint64 roundTripUs) const;
 };
 
 Q_DECLARE_METATYPE(CTrafficRecord)

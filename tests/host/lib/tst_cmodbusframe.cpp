@@ -56,6 +56,10 @@ private slots:
         QFETCH(QString, transport);
         QFETCH(int, fc);
         QTEST(CModbusFrame::encode(transportOf(transport), requestFor(fc)).toHex(), "frame");
+        // The traffic monitor shows the same protocol data unit for both transports.
+        const CModbusFrame::Request request = requestFor(fc);
+        QCOMPARE(CModbusFrame::pdu(CLinkSettings::Rtu, CModbusFrame::encode(CLinkSettings::Rtu, request)),
+                 CModbusFrame::pdu(CLinkSettings::Tcp, CModbusFrame::encode(CLinkSettings::Tcp, request)));
     }
 
     void check_data()
