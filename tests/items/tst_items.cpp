@@ -28,14 +28,17 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QVariant>("changedArgument"); // invalid: no valueChanged
+        QTest::addColumn<QByteArray>("bytes");         // hex; when given, set through setByteArray()
         // Only typed items (not none or group) announce every new value.
-        QTest::newRow("type none stores") << 0 << QVariant(3) << QVariant(3);
-        QTest::newRow("group equal") << 2 << QVariant(0) << QVariant();
-        QTest::newRow("int16 double equal to int") << 4 << QVariant(0.0) << QVariant();
-        QTest::newRow("int16 changes") << 4 << QVariant(7) << QVariant(7);
-        QTest::newRow("list index 1") << 12 << QVariant(1) << QVariant(QStringLiteral("b"));
-        QTest::newRow("list index past end") << 12 << QVariant(3) << QVariant();
-        QTest::newRow("list negative index") << 13 << QVariant(-1) << QVariant();
+        QTest::newRow("type none stores") << 0 << QVariant(3) << QVariant(3) << QByteArray();
+        QTest::newRow("group equal") << 2 << QVariant(0) << QVariant() << QByteArray();
+        QTest::newRow("int16 double equal to int") << 4 << QVariant(0.0) << QVariant() << QByteArray();
+        QTest::newRow("int16 changes") << 4 << QVariant(7) << QVariant(7) << QByteArray();
+        QTest::newRow("list index 1") << 12 << QVariant(1) << QVariant(QStringLiteral("b")) << QByteArray();
+        QTest::newRow("list index past end") << 12 << QVariant(3) << QVariant() << QByteArray();
+        QTest::newRow("list negative index") << 13 << QVariant(-1) << QVariant() << QByteArray();
+        QTest::newRow("uint16 bytes") << 5 << QVariant(0x0102) << QVariant(0x0102) << QByteArray("0102");
+        QTest::newRow("group ignores bytes") << 2 << QVariant() << QVariant() << QByteArray("0304");
     }
 
     void setValueSignals()
@@ -43,13 +46,17 @@ private slots:
         QFETCH(int, type);
         QFETCH(QVariant, value);
         QFETCH(QVariant, changedArgument);
+        QFETCH(QByteArray, bytes);
         CItem item;
         item.setType(CItem::ENUM_DATA_TYPES(type));
         item.setTextList(QStringLiteral("a,b,c"));
         QStringList order, expected;
         connect(&item, &CItem::newValue, this, [&](const QVariant &v) { order << "new:" + v.toString(); });
         connect(&item, &CItem::valueChanged, this, [&](const QVariant &v) { order << "changed:" + v.toString(); });
-        item.setValue(value);
+        if (bytes.isEmpty())
+            item.setValue(value);
+        else
+            item.setByteArray(QByteArray::fromHex(bytes));
         if (type > CItem::DATA_TYPE_GROUP)
             expected << "new:" + value.toString();
         if (changedArgument.isValid())
@@ -93,8 +100,7 @@ private slots:
         parent->setValue(0x00F3);
         QCOMPARE(children.at(0)->value().toUInt(), 3u);
         QCOMPARE(children.at(1)->value().toUInt(), 15u);
-        // Each child reports while the old value is still stored, so the
-        // intermediate combination comes first and the final value last.
+        // Each child reports while the old value is still stored: the intermediate combination comes first.
         QCOMPARE(changed, (QList<QVariantList>{{0x03u}, {0xF3u}}));
         QSignalSpy childChanged(parent, &CItem::childChanged);
         children.at(0)->setValue(0);
@@ -241,17 +247,17 @@ private slots:
         QTest::addColumn<double>("factor");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<QByteArray>("encoded");
-        QTest::newRow("type is lowered") << Attributes{{"Datatype", "Text16_t"}} << 3 << 1.0 << true
-                                         << QByteArray("00300000000000000000");
-        QTest::newRow("unknown type kept") << Attributes{{"Datatype", "quad"}, {"Divider", "10"}} << 5 << 10.0
-                                           << true << QByteArray("0000");
-        QTest::newRow("default after type") << Attributes{{"Datatype", "uint16_t"}, {"Default", "12.7"}} << 5
-                                            << 1.0 << true << QByteArray("000d");
-        QTest::newRow("divider 0") << Attributes{{"Divider", "0"}} << 5 << 1.0 << true << QByteArray("0000");
-        QTest::newRow("divider 0.5") << Attributes{{"Divider", "0.5"}} << 5 << 0.5 << true << QByteArray("0000");
-        QTest::newRow("capital False stays visible") << Attributes{{"Visibility", "False"}} << 5 << 1.0 << true
-                                                     << QByteArray("0000");
-        QTest::newRow("false hides") << Attributes{{"Visibility", "false"}} << 5 << 1.0 << false << QByteArray("0000");
+        const auto row = [](const char *name, const Attributes &attributes, int type, double factor, bool visible,
+                            const char *encoded) {
+            QTest::newRow(name) << attributes << type << factor << visible << QByteArray(encoded);
+        };
+        row("type is lowered", {{"Datatype", "Text16_t"}}, 3, 1.0, true, "00300000000000000000");
+        row("unknown type kept", {{"Datatype", "quad"}, {"Divider", "10"}}, 5, 10.0, true, "0000");
+        row("default after type", {{"Datatype", "uint16_t"}, {"Default", "12.7"}}, 5, 1.0, true, "000d");
+        row("divider 0", {{"Divider", "0"}}, 5, 1.0, true, "0000");
+        row("divider 0.5", {{"Divider", "0.5"}}, 5, 0.5, true, "0000");
+        row("capital False stays visible", {{"Visibility", "False"}}, 5, 1.0, true, "0000");
+        row("false hides", {{"Visibility", "false"}}, 5, 1.0, false, "0000");
     }
 
     void setAttributes()
@@ -332,19 +338,6 @@ private slots:
         }
     }
 
-    void setByteArrayGoesThroughSetValue()
-    {
-        CItem item;
-        item.setType(CItem::DATA_TYPE_UINT16);
-        QSignalSpy changed(&item, &CItem::valueChanged);
-        item.setByteArray(QByteArray::fromHex("0102"));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(item.value(), QVariant(0x0102));
-        item.setType(CItem::DATA_TYPE_GROUP);
-        item.setByteArray(QByteArray::fromHex("0304"));
-        QCOMPARE(item.value(), QVariant(0x0102));
-    }
-
     void valueText_data()
     {
         QTest::addColumn<int>("type");
@@ -422,9 +415,8 @@ private slots:
         QTest::newRow("programs") << CInstallLayout::candidateProgramDirectories() << QStringLiteral("/bin");
     }
 
-    // The installed layout comes first; every candidate lies near the library
-    // or the program except the system's install paths, which come last, so a
-    // moved tree never reaches a path it was built or installed at.
+    // The installed layout comes first; every candidate lies near the library or the program except the
+    // system's install paths, which come last: a moved tree never reaches a path it was built or installed at.
     void candidates()
     {
         QFETCH(QStringList, candidates);
