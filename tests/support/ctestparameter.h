@@ -4,8 +4,7 @@
 #include <QByteArray>
 #include <QObject>
 
-// Stand-in for the host's object "Parameter", which reports completed data
-// transfers with the device.
+// Stand-in for the host's object "Parameter", which reports completed data transfers with the device.
 class CTestParameter : public QObject
 {
     Q_OBJECT
@@ -16,7 +15,6 @@ public:
         setObjectName(QStringLiteral("Parameter"));
     }
 
-    // Emits dataFinished() as after a completed transfer.
     void finishTransfer() { emit dataFinished(QByteArray()); }
 
 signals:

@@ -1,8 +1,6 @@
 #ifndef DESCRIPTIONTESTFILES_H
 #define DESCRIPTIONTESTFILES_H
 
-// Builders for description files used by the description tests.
-
 #include "description/cparameterdescription.h"
 
 #include <QByteArray>
@@ -18,8 +16,7 @@ inline QByteArray withTrailer(const QByteArray &body)
     return body + char(crc >> 8) + char(crc & 0xFF);
 }
 
-// body sealed as the seal tool does it; hostile texts that the library does
-// not seal get their checksum appended all the same.
+// body sealed as the seal tool does it; texts the library does not seal get their checksum all the same.
 inline QByteArray sealed(const QByteArray &body)
 {
     const QByteArray bytes = sealDocument(body);
@@ -75,9 +72,8 @@ inline QByteArray quadraticEntityBomb(int references)
            + QByteArray("&a;").repeated(references) + "\"/></QVR>\n";
 }
 
-// A description whose plain trailer reads as XML: the two bytes decode as
-// blanks or as an unfinished character that the parser drops, so the sealed
-// bytes parse as they stand. Found by varying a padding attribute.
+// A description whose plain trailer reads as XML (blanks, or an unfinished character the parser drops),
+// found by varying a padding attribute.
 inline QByteArray bodyWithXmlTrailer()
 {
     for (int pad = 0;; ++pad) {
