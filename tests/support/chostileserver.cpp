@@ -39,13 +39,9 @@ void CHostileServer::stop()
 {
     m_port = m_server.serverPort();
     m_server.close();
-    const QList<QTcpSocket *> sockets = m_buffers.keys();
-    m_buffers.clear();
-    for (QTcpSocket *socket : sockets) {
-        socket->disconnect(this);
+    // Each socket's disconnected() forgets it.
+    for (QTcpSocket *socket : m_buffers.keys())
         socket->abort();
-        socket->deleteLater();
-    }
 }
 
 void CHostileServer::setFault(Fault fault, int count)
@@ -63,17 +59,14 @@ void CHostileServer::serve(QTcpSocket *socket)
         if (buffer.size() < size)
             break;
         Request request;
-        request.frame = buffer.left(size);
-        buffer.remove(0, size);
-        request.transaction = wordAt(request.frame, 0);
-        request.unit = quint8(request.frame.at(6));
-        request.function = quint8(request.frame.at(7));
-        request.start = wordAt(request.frame, 8);
-        request.count = request.function == 6 ? 1 : wordAt(request.frame, 10);
-        if (request.function == 6)
-            request.words.append(wordAt(request.frame, 10));
+        request.transaction = wordAt(buffer, 0);
+        request.unit = quint8(buffer.at(6));
+        request.function = quint8(buffer.at(7));
+        request.start = wordAt(buffer, 8);
+        request.count = wordAt(buffer, 10);
         for (int i = 0; request.function == 16 && i < request.count && 13 + 2 * i + 1 < size; ++i)
-            request.words.append(wordAt(request.frame, 13 + 2 * i));
+            request.words.append(wordAt(buffer, 13 + 2 * i));
+        buffer.remove(0, size);
         answer(socket, request);
     }
     if (m_buffers.contains(socket))
@@ -85,31 +78,17 @@ void CHostileServer::answer(QTcpSocket *socket, const Request &request)
     const Fault fault = m_faultsLeft > 0 ? m_fault : None;
     m_faultsLeft = qMax(0, m_faultsLeft - 1);
     const bool done = fault != Silent && fault != ExceptionBusy && fault != ExceptionIllegalAddress;
-    const QByteArray pdu = perform(request, done);
-    const QByteArray good = frame(request.transaction, 0, 1 + pdu.size(), request.unit, pdu);
-    switch (fault) {
-    case Silent:
-    case AnswerLost:
+    const QByteArray bytes = faulty(fault, request, perform(request, done));
+    if (fault == SplitFrame) {
+        socket->write(bytes.left(7));
+        socket->flush();
+        QTimer::singleShot(20, socket, [socket, bytes]() { socket->write(bytes.mid(7)); });
         return;
-    case HeaderOnly:
-        socket->write(good.left(7));
-        return;
-    case CloseMidFrame:
-        socket->write(good.left(good.size() / 2));
+    }
+    socket->write(bytes);
+    if (fault == CloseMidFrame) {
         socket->flush();
         socket->disconnectFromHost();
-        return;
-    case SplitFrame:
-        socket->write(good.left(7));
-        socket->flush();
-        QTimer::singleShot(20, socket, [socket, good]() { socket->write(good.mid(7)); });
-        return;
-    case StaleThenAnswer:
-        socket->write(frame(quint16(request.transaction - 1), 0, 1 + pdu.size(), request.unit, pdu) + good);
-        return;
-    default:
-        socket->write(faulty(fault, request, pdu));
-        return;
     }
 }
 
@@ -117,18 +96,16 @@ void CHostileServer::answer(QTcpSocket *socket, const Request &request)
 QByteArray CHostileServer::perform(const Request &request, bool done)
 {
     QByteArray pdu(1, char(request.function));
-    if (request.function == 3 || request.function == 4) {
+    if (request.function != 16) {
         pdu.append(char(2 * request.count));
         for (int i = 0; i < request.count; ++i)
             appendWord(pdu, held(quint16(request.start + i)));
         return pdu;
     }
-    if (request.function != 6 && request.function != 16)
-        return QByteArray(1, char(request.function | 0x80)).append(char(1));
     for (int i = 0; done && i < request.words.size(); ++i)
         m_registers.insert(quint16(request.start + i), request.words.at(i));
     appendWord(pdu, request.start);
-    appendWord(pdu, request.function == 6 ? request.words.value(0) : request.count);
+    appendWord(pdu, request.count);
     return pdu;
 }
 
@@ -140,7 +117,13 @@ QByteArray CHostileServer::faulty(Fault fault, const Request &request, QByteArra
     int lengthChange = 0;
     QByteArray after;
     const char function = char(request.function);
+    const QByteArray good = frame(transaction, 0, 1 + pdu.size(), unit, pdu);
     switch (fault) {
+    case Silent:
+    case AnswerLost: return QByteArray();
+    case HeaderOnly: return good.left(7);
+    case CloseMidFrame: return good.left(good.size() / 2);
+    case StaleThenAnswer: return frame(quint16(transaction - 1), 0, 1 + pdu.size(), unit, pdu) + good;
     case Garbage: return QByteArray::fromHex("deadbeef0102030405060708").left(11);
     case WrongProtocol: protocol = 1; break;
     case WrongTransaction: transaction = quint16(transaction + 0x4000); break;
@@ -161,7 +144,6 @@ QByteArray CHostileServer::faulty(Fault fault, const Request &request, QByteArra
     case ByteCountOff: pdu[1] = char(pdu.at(1) - 1); break;
     case LengthShort: lengthChange = -1; break;
     case LengthLong: lengthChange = 1; break;
-    case ZeroLength: lengthChange = -(1 + pdu.size()); break;
     case TrailingGarbage: after = QByteArray("\x01\x02\x03", 3); break;
     case EchoWrongAddress: pdu[2] = char(pdu.at(2) + 1); break;
     case EchoWrongCount: pdu[4] = char(pdu.at(4) + 1); break;

@@ -9,9 +9,8 @@
 
 class QTcpSocket;
 
-// A Modbus TCP device for tests: it holds 16-bit registers (each reads as its
-// own address until written), answers functions 3, 4, 6 and 16, and while a
-// fault is set answers the way broken devices and networks do.
+// A Modbus TCP device for tests: it holds 16-bit registers (each reads as its own address until written), answers
+// reads (functions 3 and 4) and writes (16), and while a fault is set answers the way broken devices and networks do.
 class CHostileServer : public QObject
 {
     Q_OBJECT
@@ -38,12 +37,11 @@ public:
         ByteCountOff,           // byte count one short, the frame otherwise right
         LengthShort,            // length field one short
         LengthLong,             // length field one long
-        ZeroLength,             // length field 0
         TrailingGarbage,        // three bytes after the answer
         SplitFrame,             // header and PDU 20 ms apart (no fault for the client)
         StaleThenAnswer,        // an old answer, then the right one (no fault for the client)
         EchoWrongAddress,       // a write done, echoed with address + 1
-        EchoWrongCount,         // a write done, echoed with value or count + 1
+        EchoWrongCount,         // a write done, echoed with count + 1
         AnswerLost              // the request done, its answer never sent
     };
     Q_ENUM(Fault)
@@ -57,13 +55,11 @@ public:
     bool restart() { return m_server.listen(QHostAddress::LocalHost, m_port); }
     // The next count answers carry fault.
     void setFault(Fault fault, int count);
-    // The value the server holds at address.
     quint16 held(quint16 address) const { return m_registers.value(address, address); }
 
 private:
     struct Request
     {
-        QByteArray frame;
         quint16 transaction = 0;
         quint8 unit = 0;
         quint8 function = 0;

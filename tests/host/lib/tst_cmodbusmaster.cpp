@@ -14,30 +14,25 @@
 #include <netinet/in.h>
 #include <pty.h>
 #include <sys/socket.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
 
-// A Modbus RTU device on the far end of a pseudo terminal: answers reads of
-// holding registers with register value = address, or stays silent, or sends
-// damaged answers (one data bit flipped, two stray bytes behind).
+// A Modbus RTU device on the far end of a pseudo terminal (the master's serial port sets it raw): answers reads
+// with register value = address, or stays silent, or sends damaged answers (a data bit flipped, two stray bytes).
 class RtuDevice : public QObject
 {
 public:
     bool silent = false;
     int damagedLeft = 0;
+    QString portName;
 
     RtuDevice()
     {
         char name[128];
         if (openpty(&m_fd, &m_slave, name, nullptr, nullptr) != 0)
             return;
-        termios mode;
-        tcgetattr(m_slave, &mode);
-        cfmakeraw(&mode);
-        tcsetattr(m_slave, TCSANOW, &mode);
-        m_portName = QString::fromLatin1(name);
+        portName = QString::fromLatin1(name);
         connect(new QSocketNotifier(m_fd, QSocketNotifier::Read, this), &QSocketNotifier::activated, this,
                 [this]() { serve(); });
     }
@@ -46,7 +41,6 @@ public:
         ::close(m_fd);
         ::close(m_slave);
     }
-    QString portName() const { return m_portName; }
 
 private:
     void serve()
@@ -76,7 +70,6 @@ private:
 
     int m_fd = -1;
     int m_slave = -1;
-    QString m_portName;
     QByteArray m_request;
 };
 
@@ -132,20 +125,11 @@ bool connectMaster(CModbusMaster &master, const CLinkSettings &settings)
     return QTest::qWaitFor([&]() { return master.state() == CModbusMaster::Connected; }, 5000);
 }
 
-// The status poll's answer from a device whose registers hold their
-// addresses: the start address, then the registers.
-const QByteArray StatusAnswer = QByteArray::fromHex("7000" "7000700170027003" "7004700570067007" "70087009700a700b");
-
 // The PV 8120 backend's status poll: 12 registers from 0x7000.
-CRequest statusRequest()
-{
-    CRequest request;
-    request.requestType = CRequest::CyclicRead;
-    request.functionCode = CRequest::ReadHoldingRegisters;
-    request.startAddress = 0x7000;
-    request.registerCount = 12;
-    return request;
-}
+const CRequest StatusRequest{CRequest::CyclicRead, 0, CRequest::ReadHoldingRegisters, 0x7000, 12, 0, 0, {}};
+
+// The answer to StatusRequest from registers that hold their addresses: the start address, then the registers.
+const QByteArray StatusAnswer = QByteArray::fromHex("7000" "7000700170027003" "7004700570067007" "70087009700a700b");
 
 // Runs one read or write and waits for its completion.
 CModbusMaster::Result runNow(CModbusMaster &master, quint16 start, quint16 count, const QVector<quint16> &words = {})
@@ -189,82 +173,71 @@ private slots:
         QCOMPARE(master.objectName(), QStringLiteral("ModbusMaster"));
         QVERIFY(connectMaster(master, settingsFor(device.port())));
         QStringList order;
-        QByteArray firstPoll;
-        connect(&master, &CModbusMaster::dataResponse, this, [&](const QByteArray &bytes) {
-            firstPoll = firstPoll.isEmpty() ? bytes : firstPoll;
-            order << QString::fromLatin1(bytes.left(2).toHex());
-        });
+        connect(&master, &CModbusMaster::dataResponse, this,
+                [&](const QByteArray &bytes) { order << QString::fromLatin1(bytes.left(2).toHex()); });
         // The first poll goes on the wire at once; the second waits; the third
         // is dropped because one is already waiting; the user read overtakes.
         for (int i = 0; i < 3; ++i)
-            QVERIFY(QMetaObject::invokeMethod(&master, "buildRequest", Q_ARG(CRequest, statusRequest())));
+            QVERIFY(QMetaObject::invokeMethod(&master, "buildRequest", Q_ARG(CRequest, StatusRequest)));
         master.read(5, 2, [&](const CModbusMaster::Result &r) {
             order << QStringLiteral("user %1 %2").arg(r.registers.value(0)).arg(r.registers.value(1));
         });
         QTRY_COMPARE_WITH_TIMEOUT(order, (QStringList{"7000", "user 5 6", "7000"}), 5000);
-        // A status answer starts with the start address it answers.
-        QCOMPARE(firstPoll, StatusAnswer);
         QCOMPARE(master.statistics().skippedPolls, quint64(1));
         QCOMPARE(master.statistics().answered, quint64(3));
         QVERIFY(master.statistics().lastRoundTripUs > 0);
         QCOMPARE(master.pendingCount(), 0);
     }
 
-    // Every attempt of a request meets the fault (two attempts: one retry).
-    // Whatever the device sends, a value is taken only when it is the
+    // Every attempt of a request meets the fault (two attempts: one retry). A value is taken only when it is the
     // device's, and the next request is answered as if nothing had happened.
     void hostileAnswerIsNeverTaken_data()
     {
         QTest::addColumn<int>("fault");
         QTest::addColumn<bool>("write");
-        QTest::addColumn<bool>("ok");            // the request succeeds in the end
-        QTest::addColumn<int>("sent");           // attempts on the wire, read-back included
-        QTest::addColumn<QString>("reported");   // part of the error, empty: none
+        QTest::addColumn<int>("sent");         // attempts on the wire, read-back included
+        QTest::addColumn<QString>("reported"); // part of the error; empty: none, the request succeeds
         using H = CHostileServer;
         const QString invalid = QStringLiteral("Invalid answer from the device: ");
         const QString none = QStringLiteral("No answer within 150 ms");
-        auto row = [](const char *name, H::Fault fault, bool write, bool ok, int sent, const QString &reported) {
-            QTest::newRow(name) << int(fault) << write << ok << sent << reported;
+        auto row = [](const char *name, H::Fault fault, bool write, int sent, const QString &reported) {
+            QTest::newRow(name) << int(fault) << write << sent << reported;
         };
-        row("silent", H::Silent, false, false, 2, none);
-        row("header only", H::HeaderOnly, false, false, 2, none);
-        row("closed mid frame", H::CloseMidFrame, false, false, 2, "Connection closed by the device");
-        row("garbage", H::Garbage, false, false, 2, invalid + "protocol id 48879 instead of 0");
-        row("wrong protocol", H::WrongProtocol, false, false, 2, invalid + "protocol id 1 instead of 0");
-        row("wrong transaction", H::WrongTransaction, false, false, 2, invalid + "transaction 16386 instead of 2");
-        row("late transaction", H::LateTransaction, false, false, 2, none);
-        row("wrong unit id", H::WrongUnit, false, false, 2, invalid + "unit id 2 instead of 1");
-        row("wrong function", H::WrongFunction, false, false, 2, invalid + "function code 4 instead of 3");
-        row("write echo for a read", H::WriteEchoForRead, false, false, 2, invalid + "function code 16 instead of 3");
-        row("exception of another function", H::ExceptionWrongFunction, false, false, 2,
-            invalid + "function code 132 instead of 3");
-        row("illegal address, not retried", H::ExceptionIllegalAddress, false, false, 1,
-            "Modbus exception 2 (illegal data address)");
-        row("busy", H::ExceptionBusy, false, false, 2, "Modbus exception 6 (server device busy)");
-        row("exception too long", H::ExceptionLong, false, false, 2, invalid + "length field 4 instead of 3");
-        row("register short", H::ShortByteCount, false, false, 2, invalid + "byte count 2 instead of 4");
-        row("register too many", H::LongByteCount, false, false, 2, invalid + "byte count 6 instead of 4");
-        row("byte count off", H::ByteCountOff, false, false, 2, invalid + "byte count 3 instead of 4");
-        row("length one short", H::LengthShort, false, false, 2, invalid + "length field 6 instead of 7");
-        row("length one long", H::LengthLong, false, false, 2, invalid + "length field 8 instead of 7");
-        row("length zero", H::ZeroLength, false, false, 2, invalid + "length field 0 instead of 7");
-        row("trailing garbage", H::TrailingGarbage, false, false, 2, invalid + "3 bytes beyond the answer");
-        row("split frame", H::SplitFrame, false, true, 1, QString());
-        row("stale answer first", H::StaleThenAnswer, false, true, 1, QString());
+        row("silent", H::Silent, false, 2, none);
+        row("header only", H::HeaderOnly, false, 2, none);
+        row("closed mid frame", H::CloseMidFrame, false, 2, "Connection closed by the device");
+        row("garbage", H::Garbage, false, 2, invalid + "protocol id 48879 instead of 0");
+        row("wrong protocol", H::WrongProtocol, false, 2, invalid + "protocol id 1 instead of 0");
+        row("wrong transaction", H::WrongTransaction, false, 2, invalid + "transaction 16386 instead of 2");
+        row("late transaction", H::LateTransaction, false, 2, none);
+        row("wrong unit id", H::WrongUnit, false, 2, invalid + "unit id 2 instead of 1");
+        row("wrong function", H::WrongFunction, false, 2, invalid + "function code 4 instead of 3");
+        row("write echo for a read", H::WriteEchoForRead, false, 2, invalid + "function code 16 instead of 3");
+        row("exception of another function", H::ExceptionWrongFunction, false, 2, invalid + "function code 132");
+        row("illegal address", H::ExceptionIllegalAddress, false, 1, "Modbus exception 2 (illegal data address)");
+        row("busy", H::ExceptionBusy, false, 2, "Modbus exception 6 (server device busy)");
+        row("exception too long", H::ExceptionLong, false, 2, invalid + "length field 4 instead of 3");
+        row("register short", H::ShortByteCount, false, 2, invalid + "byte count 2 instead of 4");
+        row("register too many", H::LongByteCount, false, 2, invalid + "byte count 6 instead of 4");
+        row("byte count off", H::ByteCountOff, false, 2, invalid + "byte count 3 instead of 4");
+        row("length one short", H::LengthShort, false, 2, invalid + "length field 6 instead of 7");
+        row("length one long", H::LengthLong, false, 2, invalid + "length field 8 instead of 7");
+        row("trailing garbage", H::TrailingGarbage, false, 2, invalid + "3 bytes beyond the answer");
+        row("split frame", H::SplitFrame, false, 1, QString());
+        row("stale answer first", H::StaleThenAnswer, false, 1, QString());
         // A write whose answer is lost or wrong is read back: the device decides.
-        row("write done, echo of another address", H::EchoWrongAddress, true, true, 3, QString());
-        row("write done, echo of another count", H::EchoWrongCount, true, true, 3, QString());
-        row("write done, answer lost", H::AnswerLost, true, true, 3, QString());
-        row("write done, wrong unit id", H::WrongUnit, true, true, 3, QString());
-        row("write not done", H::Silent, true, false, 3, "the device does not hold the values written");
-        row("write refused as busy", H::ExceptionBusy, true, false, 2, "Modbus exception 6");
+        row("write done, echo of another address", H::EchoWrongAddress, true, 3, QString());
+        row("write done, echo of another count", H::EchoWrongCount, true, 3, QString());
+        row("write done, answer lost", H::AnswerLost, true, 3, QString());
+        row("write done, wrong unit id", H::WrongUnit, true, 3, QString());
+        row("write not done", H::Silent, true, 3, "the device does not hold the values written");
+        row("write refused as busy", H::ExceptionBusy, true, 2, "Modbus exception 6");
     }
 
     void hostileAnswerIsNeverTaken()
     {
         QFETCH(int, fault);
         QFETCH(bool, write);
-        QFETCH(bool, ok);
         QFETCH(QString, reported);
         CHostileServer device;
         CModbusMaster master;
@@ -277,6 +250,7 @@ private slots:
         const CModbusMaster::Result result = runNow(master, 8, 2, write ? words : QVector<quint16>());
         // Two attempts and a read-back, with reconnects on loopback.
         QVERIFY2(clock.elapsed() < 3 * 150 + 1500, qPrintable(QString::number(clock.elapsed())));
+        const bool ok = reported.isEmpty();
         QCOMPARE(result.ok, ok);
         if (result.ok && !write)
             QCOMPARE(result.registers, (QVector<quint16>{8, 9}));
@@ -285,11 +259,9 @@ private slots:
         QVERIFY2(reported.isEmpty() ? said.isEmpty() : !said.filter(reported).isEmpty(), qPrintable(said.join('\n')));
         if (write)
             QCOMPARE(QVector<quint16>({device.held(8), device.held(9)}) == words, ok);
-        // One faulty attempt is absorbed by the retry, as long as the device
-        // is asked again at all.
+        // One faulty attempt is absorbed by the retry, as long as the device is asked again at all.
         device.setFault(CHostileServer::Fault(fault), 1);
-        const bool retried = fault != CHostileServer::ExceptionIllegalAddress;
-        QCOMPARE(runNow(master, 20, 3).ok, retried);
+        QCOMPARE(runNow(master, 20, 3).ok, fault != CHostileServer::ExceptionIllegalAddress);
         // The link is in step: the next request is answered.
         const CModbusMaster::Result next = runNow(master, 100, 3);
         QVERIFY2(next.ok, qPrintable(next.error));
@@ -318,40 +290,30 @@ private slots:
         QVERIFY(runNow(master, 1, 1).ok);
     }
 
-    // A link that cannot work ends with the reason, one that may come back
-    // says when it retries; the failure is reported once, and on the closed
-    // link a read fails at once and a cyclic poller is told once, not each cycle.
+    // A link that cannot work ends with the reason, one that may come back says when it retries; the failure
+    // is reported once. On the closed link a read fails at once, a cyclic poller is told once, not each cycle.
     void failedConnection_data()
     {
-        QTest::addColumn<bool>("serial");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("target"); // a serial port or host:port
         QTest::addColumn<bool>("ends");
         QTest::addColumn<QString>("reason");
-        quint16 port = 0;
-        {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost);
-            port = probe.serverPort();
-        }
         static FullListener full;
-        QTest::newRow("no such serial port") << true << "/dev/loomwork-no-such-port" << true << "no such serial port";
-        QTest::newRow("unknown host") << false << "loomwork-no-such-host.invalid:502" << true << "host not found";
-        QTest::newRow("refused, may come back")
-            << false << QStringLiteral("127.0.0.1:%1").arg(port) << false << "connection refused; next attempt in";
-        QTest::newRow("connect hangs") << false << QStringLiteral("127.0.0.1:%1").arg(full.port()) << false
+        QTest::newRow("no such serial port") << "/dev/loomwork-no-such-port" << true << "no such serial port";
+        QTest::newRow("unknown host") << "loomwork-no-such-host.invalid:502" << true << "host not found";
+        QTest::newRow("refused, may come back") << "127.0.0.1:1" << false << "connection refused; next attempt in";
+        QTest::newRow("connect hangs") << QStringLiteral("127.0.0.1:%1").arg(full.port()) << false
                                        << "no connection within 500 ms; next attempt in";
     }
 
     void failedConnection()
     {
-        QFETCH(bool, serial);
         QFETCH(QString, target);
         QFETCH(bool, ends);
         QFETCH(QString, reason);
         CLinkSettings settings = settingsFor(quint16(target.section(':', 1).toUInt()));
         settings.host = target.section(':', 0, 0);
         settings.connectTimeout = 500;
-        settings.transport = serial ? CLinkSettings::Rtu : CLinkSettings::Tcp;
+        settings.transport = target.startsWith('/') ? CLinkSettings::Rtu : CLinkSettings::Tcp;
         settings.serialPort = target;
         settings.reconnectMinDelay = 100;
         CModbusMaster master;
@@ -362,11 +324,10 @@ private slots:
         QVERIFY2(master.stateReason().contains(reason), qPrintable(master.stateReason()));
         QCOMPARE(master.state(), ends ? CModbusMaster::Disconnected : CModbusMaster::Connecting);
         QTest::qWait(800); // several attempts when it retries
-        // The link's failure once; the request's own failure names it too.
-        const QString cannot = QStringLiteral("Cannot connect to the device at %1: ").arg(target);
-        const QStringList link = texts(errors).filter(QRegularExpression("^" + QRegularExpression::escape(cannot)));
-        QCOMPARE(link.size(), 1);
-        QVERIFY2(link.first().contains(reason.section(';', 0, 0)), qPrintable(link.first()));
+        // The link's failure once (the request's own failure names it too).
+        const QRegularExpression link(QStringLiteral("^Cannot connect to the device at %1: %2")
+                                          .arg(QRegularExpression::escape(target), reason.section(';', 0, 0)));
+        QVERIFY2(texts(errors).filter(link).size() == 1, qPrintable(texts(errors).join('\n')));
         master.disconnectDevice();
         QCOMPARE(master.state(), CModbusMaster::Disconnected);
         QCOMPARE(master.stateReason(), QString());
@@ -375,15 +336,14 @@ private slots:
         master.read(0, 1, [&](const CModbusMaster::Result &r) { failures += r.ok ? 0 : 1; });
         QCOMPARE(failures, 1);
         for (int i = 0; i < 3; ++i)
-            master.buildRequest(statusRequest());
+            master.buildRequest(StatusRequest);
         QCOMPARE(errors.count(), 2);
         QVERIFY(texts(errors).last().contains(QStringLiteral("not open")));
         QVERIFY(master.isIdle());
     }
 
-    // Attempts at a device that refuses the connection back off: from the
-    // least delay, doubling, up to the ceiling, and stay there; once the
-    // link was up, a loss starts again from the least delay.
+    // Attempts at a device that refuses the connection back off from the least delay, doubling, up to the
+    // ceiling, and stay there; once the link was up, a loss starts again from the least delay.
     void reconnectBacksOff_data()
     {
         QTest::addColumn<int>("minDelay");
@@ -452,25 +412,23 @@ private slots:
         QFETCH(int, damaged);
         QFETCH(QString, reported);
         RtuDevice device;
-        QVERIFY(!device.portName().isEmpty());
+        QVERIFY(!device.portName.isEmpty());
         device.silent = silent;
         device.damagedLeft = damaged;
         CModbusMaster master;
         CLinkSettings settings = settingsFor(0, 200, 1);
         settings.transport = CLinkSettings::Rtu;
-        settings.serialPort = device.portName();
+        settings.serialPort = device.portName;
         QVERIFY(connectMaster(master, settings));
         QSignalSpy responses(&master, &CModbusMaster::dataResponse);
         QSignalSpy errors(master.messageSender(), &CMessageSender::errorMessage);
         master.read(0x7000, 12, {}); // a user read: retried
         QTRY_COMPARE_WITH_TIMEOUT(master.isIdle(), true, 5000);
-        QCOMPARE(errors.count(), reported.isEmpty() ? 0 : 1);
-        if (!reported.isEmpty()) {
-            QVERIFY2(errors.first().at(1).toString().contains(reported), qPrintable(errors.first().at(1).toString()));
+        QCOMPARE(texts(errors).filter(reported).size(), reported.isEmpty() ? 0 : 1);
+        if (!reported.isEmpty())
             return;
-        }
         // The line is in step again: a status poll is answered.
-        master.buildRequest(statusRequest());
+        master.buildRequest(StatusRequest);
         QTRY_COMPARE_WITH_TIMEOUT(responses.count(), 1, 5000);
         QCOMPARE(responses.first().first().toByteArray(), StatusAnswer);
     }
