@@ -22,7 +22,6 @@ public:
     // Requests received so far, oldest first.
     const QList<CRequest> &requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
-    // Emits dataResponse(response).
     void respond(const QByteArray &response) { emit dataResponse(response); }
 
 signals:

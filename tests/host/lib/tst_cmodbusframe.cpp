@@ -8,8 +8,7 @@ namespace {
 
 typedef CModbusFrame::Verdict Verdict;
 
-// A request of function code fc, unit 1, transaction 0x0105; reads of
-// 2 registers from 0x0010, writes of 0x1234 (and 0x5678) there.
+// Function code fc to unit 1 in transaction 0x0105: reads of 2 registers from 0x0010, writes of 0x1234 (0x5678).
 CModbusFrame::Request requestFor(int fc)
 {
     CModbusFrame::Request request;
@@ -74,9 +73,8 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(transport) << fc << QByteArray::fromHex(hex) << verdict
                                 << detail;
         };
-        // Modbus TCP answers to a read of 2 registers in transaction 0x0105.
-        // Wrong headers, functions, counts and lengths are the master's test,
-        // against a device that sends them.
+        // Modbus TCP answers to a read of 2 registers in transaction 0x0105. Wrong headers, functions, counts and
+        // lengths are the master's test, against a device that sends them.
         row("tcp answer", "tcp", 3, "0105 0000 0007 01 03 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
         row("tcp input answer", "tcp", 4, "0105 0000 0007 01 04 04 aaaa bbbb", Verdict::Answer, "aaaabbbb");
         row("tcp header so far", "tcp", 3, "0105 0000 0007 01", Verdict::Incomplete, "");
