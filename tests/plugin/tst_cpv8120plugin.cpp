@@ -62,11 +62,6 @@ private slots:
         QCOMPARE(front->metaObject()->className(), "CPV8120Front");
         QVERIFY(!front->parent());
         delete front.data();
-        // The destroyed connection was made: the next call builds a new front.
-        CTestHostTree tree;
-        m_plugin->init(tree.root());
-        std::unique_ptr<CBaseWidget> next(m_plugin->frontWidget());
-        QCOMPARE(readsReaching(next.get(), tree.master()), 1);
     }
 
     // The same front twice is connected once; text, type and LED reach it. A second init cuts it
@@ -113,24 +108,6 @@ private slots:
         QCOMPARE(symbols, QStringList({"qt_plugin_instance", "qt_plugin_query_metadata"}));
     }
 
-    void supportsModel_data()
-    {
-        QTest::addColumn<QString>("identification");
-        QTest::addColumn<bool>("supported");
-        const struct { const char *text; bool supported; } rows[] = {
-            {"8120", true}, {"8120-000123", true}, {"81205", true}, {"08120", false},
-            {" 8120", false}, {"812", false}, {"PV 8120", false}, {"", false},
-        };
-        for (const auto &row : rows)
-            QTest::addRow("'%s'", row.text) << QString(row.text) << row.supported;
-    }
-
-    void supportsModel()
-    {
-        QFETCH(QString, identification);
-        QTEST(m_plugin->supportsModel(identification), "supported");
-    }
-
     // A second init replaces the backend, also after the first parent is gone.
     void initTwiceKeepsOneBackend()
     {
@@ -139,10 +116,7 @@ private slots:
         gone.reset();
         CTestHostTree tree;
         QVERIFY(m_plugin->init(tree.root()));
-        QPointer<QObject> first = tree.root()->findChild<QObject *>(backendName);
-        QVERIFY(first);
         QVERIFY(m_plugin->init(tree.root()));
-        QVERIFY(!first);
         QCOMPARE(tree.root()->findChildren<QObject *>(backendName).size(), 1);
         // Each bound signal reaches the one live backend exactly once.
         QSignalSpy typeSpy(tree.root()->findChild<QObject *>(backendName), SIGNAL(displayType(int)));
