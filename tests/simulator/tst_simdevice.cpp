@@ -311,7 +311,6 @@ private slots:
         const Words status = device.statusRegisters();
         QTEST(frameText(status, 0), "frame1");
         QTEST(frameText(status, 3), "frame2");
-        QCOMPARE(status.at(2), status.at(5));
         const QPair<quint8, quint8> bytes = CStatusBlock::statusBytes(led);
         QCOMPARE(status.at(5), quint16(bytes.first | (bytes.second << 8)));
     }
