@@ -1,10 +1,10 @@
-// The simulated device: registers, server, measurement chain and display.
 #include "cdeviceparameters.h"
 #include "cdeviceserver.h"
 #include "cdisplayencoder.h"
 #include "cregistermap.h"
 #include "csimdevice.h"
 #include "csimdevicerules.h"
+#include "device/pv8120constants.h"
 #include "device/pv8120status.h"
 #include "items/citem.h"
 
@@ -320,12 +320,13 @@ private slots:
         QTest::addColumn<QVariant>("input"); // a text, or a number shown with at most `decimals` decimals
         QTest::addColumn<int>("decimals");   // for a text: 1 aligns right, 0 left
         QTest::addColumn<QByteArray>("digits");
-        // Every shape of the character table, and look-alikes for characters without one.
-        const QString shapes = QStringLiteral("-:1 i:4 r:5 I:6 _:8 c:13 L:14 t:15 n:21 h:23 u:28 o:29 b:31 1:48 4:51 "
-                                              "H:55 J:56 y:59 d:61 U:62 \u00e1:64 F:71 C:78 E:79 5:91 G:94 6:95 P:103 "
-                                              "2:109 7:114 N:118 A:119 3:121 9:123 0:126 8:127 O:126 S:91 a:119 e:79 "
-                                              "%:0");
-        for (const QString &shape : shapes.split(' '))
+        // Every shape of the shared character table, and look-alikes for characters without one.
+        QStringList shapes = QStringLiteral("O:126 S:91 a:119 e:79 %:0").split(' ');
+        for (int pattern = 1; pattern < Pv8120::displayCharacters.size(); ++pattern) {
+            if (Pv8120::displayCharacter(pattern) != QLatin1String(" "))
+                shapes << Pv8120::displayCharacter(pattern) + ':' + QString::number(pattern);
+        }
+        for (const QString &shape : shapes)
             QTest::newRow(qPrintable(shape)) << QVariant(shape.left(1)) << 0
                                              << QByteArray(1, char(shape.mid(2).toInt())) + QByteArray(3, 0);
         QTest::newRow("point joins the digit before") << QVariant("104.2") << 0 << QByteArray::fromHex("307eb36d");
