@@ -64,9 +64,8 @@ struct Rig
 
     CItem *item(const QString &name) const { return session.parameters()->item(name); }
 
-    // The words item's registers hold on the simulator, read directly;
-    // empty on failure. The spy's wait ends with the reply (a polling wait
-    // costs 10 ms a request).
+    // The words item's registers hold on the simulator, read directly; empty
+    // on failure. A spy's wait ends with the reply, a polling one later.
     QVector<quint16> device(const CItem *item)
     {
         const QModbusDataUnit unit(QModbusDataUnit::HoldingRegisters, CItemRegisters::address(item),

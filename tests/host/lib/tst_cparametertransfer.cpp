@@ -1,23 +1,17 @@
 // The parameter transfer against an in-process Modbus TCP server: how reads
 // are merged, in which order writes go out, and what a read-back shows.
 #include "cdevicedata.h"
-#include "cmodbusmaster.h"
-#include "cparametertransfer.h"
-#include "description/citemregisters.h"
-#include "items/citem.h"
+#include "simrig.h"
 #include "widgets/cmessagesender.h"
 
 #include <QModbusTcpServer>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtTest>
 
 namespace {
 
 // A device that refuses writes touching some registers (exception 3) and
-// answers the first brokenWrites multi-register writes with a broken frame,
-// undone.
+// answers the first brokenWrites block writes with a broken frame, undone.
 class FaultyServer : public QModbusTcpServer
 {
 public:
@@ -64,21 +58,19 @@ private slots:
 
     void init()
     {
-        // Register value = address + 1000 on a server at a borrowed free port.
+        // Register value = address + 1000 on a server at a free port (its
+        // listening socket is a child of it).
         qRegisterMetaType<QTcpSocket *>();
         m_server = new FaultyServer(this);
         m_server->setMap({{QModbusDataUnit::HoldingRegisters, {QModbusDataUnit::HoldingRegisters, 0, 0x400}}});
         for (int address = 0; address < 0x400; ++address)
             m_server->setData(QModbusDataUnit::HoldingRegisters, quint16(address), quint16(address + 1000));
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        CLinkSettings settings;
-        settings.port = probe.serverPort();
-        probe.close();
         m_server->setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
-        m_server->setConnectionParameter(QModbusDevice::NetworkPortParameter, settings.port);
+        m_server->setConnectionParameter(QModbusDevice::NetworkPortParameter, 0);
         m_server->setServerAddress(1);
         QVERIFY(m_server->connectDevice());
+        CLinkSettings settings;
+        settings.port = m_server->findChild<QTcpServer *>()->serverPort();
         m_closed.reset(new QSignalSpy(m_server, &QModbusTcpServer::modbusClientDisconnected));
         m_root = new QObject(this);
         m_master = new CModbusMaster(m_root);
@@ -125,7 +117,7 @@ private slots:
         QCOMPARE(m_transfer->items().size(), addresses.size() + 1);
         QSignalSpy data(m_transfer, &CParameterTransfer::dataFinished);
         QSignalSpy progress(m_transfer, &CParameterTransfer::progress);
-        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QVERIFY(transferred(m_transfer, [&]() { m_transfer->readAll(); }));
         QCOMPARE(int(m_master->statistics().sent), requests + 1);
         QCOMPARE(data.count(), 1);
         QCOMPARE(progress.last().at(0), progress.last().at(1));
@@ -148,7 +140,7 @@ private slots:
             for (int i = 0; i < size; ++i)
                 written << start + i;
         });
-        QVERIFY(runTransfer([&]() { m_transfer->writeAll(); }));
+        QVERIFY(transferred(m_transfer, [&]() { m_transfer->writeAll(); }));
         // As the device data orders them; the read-only item is left alone.
         auto at = [&](const QString &name) { return int(CItemRegisters::address(m_transfer->item(name))); };
         QCOMPARE(written, (QList<int>{at("Einheit"), at("MessbereichEnde"), at("Kennlinie"), at("AnzahlStuetzstellen"),
@@ -173,7 +165,7 @@ private slots:
             QTimer::singleShot(2000, &loop, &QEventLoop::quit);
             loop.exec();
         });
-        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QVERIFY(transferred(m_transfer, [&]() { m_transfer->readAll(); }));
         disconnect(dialog);
         QVERIFY(answeredInDialog);
         // The device clamps the limit to 500 whatever is written.
@@ -186,7 +178,7 @@ private slots:
         QCOMPARE(m_transfer->modifiedItems().size(), 2);
         QSignalSpy mismatches(m_transfer, &CParameterTransfer::mismatch);
         QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
-        QVERIFY(!runTransfer([&]() { m_transfer->writeModified(); }));
+        QVERIFY(!transferred(m_transfer, [&]() { m_transfer->writeModified(); }));
         QCOMPARE(QList<QVariantList>(mismatches), (QList<QVariantList>{{"GrenzwertMaxAlarm", "900", "500"}}));
         QCOMPARE(errors.count(), 1);
         QCOMPARE(limit->value().toInt(), 500);
@@ -225,7 +217,7 @@ private slots:
             items << makeItem(QStringLiteral("P%1").arg(address), address);
         m_transfer->collectItems(m_root);
         if (write) {
-            QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+            QVERIFY(transferred(m_transfer, [&]() { m_transfer->readAll(); }));
             for (CItem *item : items)
                 item->setValue(7);
         }
@@ -236,7 +228,7 @@ private slots:
                     m_transfer->cancel();
                 });
         QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
-        QVERIFY(!runTransfer([&]() { write ? m_transfer->writeAll() : m_transfer->readAll(); }));
+        QVERIFY(!transferred(m_transfer, [&]() { write ? m_transfer->writeAll() : m_transfer->readAll(); }));
         disconnect(cancelling);
         QVERIFY(m_transfer->wasCancelled());
         QCOMPARE(errors.count(), 0);
@@ -257,7 +249,7 @@ private slots:
             QVERIFY(!m_transfer->wasRead(items.at(1)));
         }
         // The next transfer runs in full.
-        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QVERIFY(transferred(m_transfer, [&]() { m_transfer->readAll(); }));
         QVERIFY(!m_transfer->wasCancelled());
     }
 
@@ -299,14 +291,14 @@ private slots:
         for (const QString &name : names)
             items << makeItem(name, quint16(0x10 + items.size() * (ordered ? 0x10 : 1)));
         m_transfer->collectItems(m_root);
-        QVERIFY(runTransfer([&]() { m_transfer->readAll(); }));
+        QVERIFY(transferred(m_transfer, [&]() { m_transfer->readAll(); }));
         for (CItem *item : items)
             item->setValue(7);
         m_server->refused = QSet<int>(refused.begin(), refused.end());
         QFETCH(int, brokenWrites);
         m_server->brokenWrites = brokenWrites;
         QSignalSpy errors(m_master->messageSender(), &CMessageSender::errorMessage);
-        QCOMPARE(runTransfer([&]() { m_transfer->writeModified(); }), failed.isEmpty());
+        QCOMPARE(transferred(m_transfer, [&]() { m_transfer->writeModified(); }), failed.isEmpty());
         QTEST(int(m_server->writes.size()), "writes");
         QCOMPARE(errors.count(), failed.size());
         for (CItem *item : items) {
@@ -343,13 +335,6 @@ private:
         item->setFeatures({{QStringLiteral("Access"), access},
                            {QStringLiteral("Address_RW"), QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'))}});
         return item;
-    }
-
-    bool runTransfer(const std::function<void()> &run)
-    {
-        QSignalSpy finished(m_transfer, &CParameterTransfer::finished);
-        run();
-        return finished.wait(10000) && finished.first().first().toBool();
     }
 
     CDeviceData m_deviceData;
