@@ -223,8 +223,7 @@ private slots:
         QTest::newRow("unit and LED unknown") << unknown << time + ",-2.50,-2.50,,37.5,,";
         CStatusSample german = sample();
         german.ledName = QStringLiteral("gelb+weiß");
-        german.led = 1;
-        QTest::newRow("names in UTF-8") << german << time + QString::fromUtf8(",-2.50,-2.50,kPa,37.5,1,gelb+weiß");
+        QTest::newRow("names in UTF-8") << german << time + QString::fromUtf8(",-2.50,-2.50,kPa,37.5,2,gelb+weiß");
         CStatusSample quoted = sample();
         quoted.text = QStringLiteral("a\"b,c");
         QTest::newRow("quotes and commas") << quoted << time + ",\"a\"\"b,c\",-2.50,kPa,37.5,2,green";
