@@ -1,5 +1,4 @@
-// The traffic monitor: frames as they went over the wire to the simulator,
-// the link statistics, and the table's filter, pause and bound.
+// The traffic monitor: frames, link statistics, the table's filter, pause and bound.
 #include "ctrafficmodel.h"
 #include "ctrafficmonitor.h"
 #include "simrig.h"
@@ -21,13 +20,7 @@ class tst_TrafficMonitor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
-    // One request of each kind the master sends: the rows it leaves, with
-    // the bytes the simulator really answered.
+    // One request of each kind the master sends, with the bytes the simulator really answered.
     void framesDecoded_data()
     {
         QTest::addColumn<bool>("write");
@@ -87,8 +80,7 @@ private slots:
                  QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0')));
     }
 
-    // A device that drops every second request: timeouts and retries are
-    // counted, shown without bytes, and found by the filter.
+    // Timeouts and retries are counted, shown without bytes, and found by the filter.
     void timeoutsAndStatistics()
     {
         Rig rig;
@@ -123,8 +115,7 @@ private slots:
         QCOMPARE(texts.at(texts.indexOf(QStringLiteral("Timeouts:")) + 1), QString::number(stats.timeouts()));
     }
 
-    // Paused, the table holds still while the statistics count on; a full
-    // table lets the oldest rows go.
+    // Paused, the table holds still while the statistics count on; full, it lets the oldest go.
     void pauseAndBound_data()
     {
         QTest::addColumn<int>("capacity");

@@ -1,5 +1,4 @@
-// The trend view against the simulator. How drawn values follow a unit
-// change is the trend data's test.
+// The trend view against the simulator.
 #include "ccsvrecorder.h"
 #include "chostsettings.h"
 #include "ctrendchart.h"
@@ -15,16 +14,9 @@ class tst_TrendView : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        CHostSettings().clear();
-    }
+    void initTestCase() { CHostSettings().clear(); }
 
-    // The limits of the description's chart items, the hysteresis where it
-    // takes effect, in the unit the device holds; an edit not written moves
-    // no line, and a unit other than the value's draws none on its axis. A
-    // unit written while the trend runs moves the axis with its first sample.
+    // Limit lines in the unit the device holds: an edit not written moves none, another unit draws none.
     void limitsInTheSelectedUnit_data()
     {
         QTest::addColumn<int>("unitIndex");
@@ -77,8 +69,7 @@ private slots:
         const QString other = unit == QLatin1String("mbar") ? QStringLiteral("kPa") : QStringLiteral("mbar");
         QVERIFY(CTrendLimits::lines(*rig.session.parameters(), rig.session.deviceData(), other).isEmpty());
 
-        // The view draws the value in that unit, as the device shows it (50 mbar
-        // fit the display's four digits in every unit).
+        // 50 mbar fit the display's four digits in every unit.
         if (!running) {
             QVERIFY(view.attach());
             rig.startPolling(50);
@@ -94,8 +85,7 @@ private slots:
         QVERIFY(view.chart()->cursorText(view.data().lastTime()).contains(unit));
     }
 
-    // A device that stops answering: no line bridges the silence, the view
-    // says since when nothing came, and the line goes on when it answers.
+    // No line bridges a device's silence; the view says since when nothing came.
     void staleLink()
     {
         Rig rig;
@@ -122,8 +112,7 @@ private slots:
         QVERIFY(!view.statusText().contains(QLatin1String("No status answer")));
     }
 
-    // The chosen window is the span the chart follows; zooming stops the
-    // following until asked to follow again.
+    // Zooming stops the chart following its window until asked to follow again.
     void timeWindow_data()
     {
         QTest::addColumn<int>("window");
@@ -155,8 +144,7 @@ private slots:
         QCOMPARE(CHostSettings().value(CHostSettings::TrendWindow).toInt(), window);
     }
 
-    // Record to file from the GUI: the recorder's rows (its own test checks
-    // their interval), the interval kept as a setting, the action's state.
+    // The recorder's rows are its own test's; here the setting and the action's state.
     void recording()
     {
         Rig rig;
