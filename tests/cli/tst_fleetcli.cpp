@@ -27,8 +27,7 @@ class tst_FleetCli : public QObject
 private slots:
     void initTestCase()
     {
-        // Two gateways with three devices each; unit id 3 answers every
-        // request with an exception.
+        // Two gateways with three devices each; unit id 3 answers every request with an exception.
         QVERIFY(m_sim.start({"--endpoints", "2", "--unit-ids", "1-3", "--fault-ids", "3", "--exception-every", "1:4",
                              "--serial-number", "500"}));
     }
@@ -141,8 +140,7 @@ private slots:
         QCOMPARE(runCli({"apply", set, "--devices", fleet}).code, 0);
     }
 
-    // Devices that fail or are not the ones expected are reported and
-    // skipped; the others are served all the same.
+    // Devices that fail or are not the ones expected are skipped; the others are served.
     void faultyAmongGood_data()
     {
         QTest::addColumn<int>("jobs");

@@ -11,11 +11,9 @@
 class CTestModbusMaster;
 class CTestParameter;
 
-// Builds the PV 8120's object tree the way a host does: every parameter item
-// the device describes, nested in an object container and groups, with
-// realistic types, decimal factors, ranges and text lists, plus the host
-// objects "Parameter" and "ModbusMaster". Optional padding items with
-// unrelated names sit before, between and after the device groups.
+// The PV 8120's object tree as a host builds it: every parameter item in an object container and
+// groups, with realistic types, factors, ranges and text lists, and the host objects "Parameter" and
+// "ModbusMaster". Optional padding items sit before, between and after the device groups.
 class CTestHostTree
 {
 public:

@@ -1,5 +1,4 @@
-// The parameter tree, its filter and editors; parameter sets saved, loaded,
-// compared with the items and applied where they differ.
+// The parameter tree, its filter and editors; parameter sets saved, loaded, compared and applied.
 #include "ccomparedialog.h"
 #include "clanguagemanager.h"
 #include "cnumbereditor.h"
@@ -22,8 +21,7 @@
 
 namespace {
 
-// A small hand-built item tree: a group of items of several kinds, one of them
-// hidden, in an object container; a read-only item at top.
+// A group of items of several kinds, one hidden, in an object container; a read-only item at top.
 struct ItemTreeFixture
 {
     QObject root;
@@ -61,7 +59,6 @@ struct ItemTreeFixture
     }
 };
 
-// The hand-built tree in a parameter model, with the tree view's delegate.
 struct ModelFixture : ItemTreeFixture
 {
     CParameterModel model;
@@ -252,8 +249,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("typed"); // empty: what the editor shows is confirmed
         QTest::addColumn<QVariant>("stored");
-        // A number outside the limit's range (-10 .. 100 in display units)
-        // is not cut to fit: it is not taken.
+        // A number outside the limit's range (-10 .. 100) is not cut to fit: it is not taken.
         const QString limit = QStringLiteral("GrenzwertMaxAlarm");
         const QVariant held(250);
         QTest::newRow("far above") << limit << held << "25,0" << "99999999" << held;
@@ -261,16 +257,14 @@ private slots:
         QTest::newRow("below") << limit << held << "25,0" << "-10,5" << held;
         QTest::newRow("upper end") << limit << held << "25,0" << "100" << QVariant(1000);
         QTest::newRow("lower end") << limit << held << "25,0" << "-10" << QVariant(-100);
-        // Confirmed as shown, a value keeps its digits: more than any editor
-        // shows, or in a coarse unit.
+        // Confirmed as shown, a value keeps its digits: more than any editor shows, or in a coarse unit.
         const QVariant digits(0.2900754);
         QTest::newRow("float, many digits") << "Verstaerkung" << digits << "0,29" << "" << digits;
         QTest::newRow("float, half step") << "Verstaerkung" << QVariant(0.125f) << "0,13" << "" << QVariant(0.125f);
         QTest::newRow("scaled integer") << limit << QVariant(-75) << "-7,5" << "" << QVariant(-75);
     }
 
-    // The message for a refused number names it and the allowed range; an
-    // unchanged value is no edit.
+    // The message for a refused number names it and the allowed range; an unchanged value is no edit.
     void editorHandsBackWhatItMay()
     {
         QFETCH(QString, name);

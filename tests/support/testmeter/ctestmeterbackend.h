@@ -5,11 +5,8 @@
 
 #include <QObject>
 
-// The device logic of the test meter: it bounds the setpoint by the range,
-// polls the two-register status block and turns it into a display text and
-// an LED code. It follows the family's conventions a host relies on: the
-// object name "<model>_Backend", cyclicTimeout(), displayText(QString),
-// displayLed(int), and the host objects "ModbusMaster" and "Parameter".
+// The test meter's logic: the setpoint bounded by the range, the status block polled into a display
+// text and an LED code, with the names a host relies on ("<model>_Backend", cyclicTimeout(), ...).
 class CTestMeterBackend : public QObject
 {
     Q_OBJECT

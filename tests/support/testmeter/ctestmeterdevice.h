@@ -5,12 +5,9 @@
 #include <QModbusTcpServer>
 #include <QVector>
 
-// A TM 100 test meter on a loopback Modbus TCP port, inside the test
-// program: its holding registers as the test sets them, and every request
-// it was sent, in order. Like the real meter it refuses a setpoint above its
-// range (exception 3), so a host must write a wider range first. It knows
-// nothing of the host; the registers follow the family's layout (32-bit
-// values low word first).
+// A TM 100 test meter on a loopback Modbus TCP port inside the test program, keeping every request
+// it was sent. It refuses a setpoint above its range (exception 3), so a host must write a wider
+// range first. 32-bit values are stored low word first, as in the family's layout.
 class CTestMeterDevice : public QModbusTcpServer
 {
     Q_OBJECT
@@ -38,8 +35,7 @@ public:
 
     explicit CTestMeterDevice(QObject *parent = nullptr);
 
-    // Back to the state every test starts from: range 250, setpoint 42.5,
-    // mode 1, a steady measured value of -7.3 with the LED on, no requests.
+    // Range 250, setpoint 42.5, mode 1, a steady -7.3 with the LED on, no requests.
     void reset();
 
     // Listens on a free loopback port; false when it cannot.
@@ -56,8 +52,7 @@ public:
     float floatAt(quint16 address) const;
     void setFloat(quint16 address, float value);
 
-    // After each read of the status block the measured value moves on by
-    // tenths (0: it stays).
+    // After each read of the status block the measured value moves on by tenths (0: it stays).
     void setMeasuringStep(qint16 tenths) { m_step = tenths; }
 
     const QList<Request> &requests() const { return m_requests; }
