@@ -103,7 +103,6 @@ private slots:
         QVERIFY(none.err.contains("no device answered"));
     }
 
-    // The good devices of both gateways: applied, applied again, compared.
     void applyTwice()
     {
         const QString set = makeSet("Daempfung", "4,2");
@@ -180,7 +179,6 @@ private slots:
         QVERIFY2(run.err.contains("3 of 7 devices ended as asked"), run.err.constData());
     }
 
-    // Backups of every device into a folder, one file per device.
     void saveFleet()
     {
         const QString fleet = writeFleet("save.txt", {"0 1", "1 2", "1 3"});

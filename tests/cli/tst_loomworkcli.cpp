@@ -20,8 +20,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_sim.start({}));
-        // A device whose setpoint range is narrower than the description's:
-        // the client's checks pass, the device refuses.
+        // A device whose setpoint range is narrower than the description's: the client's checks pass, it refuses.
         QFile description(QStringLiteral(LOOMWORK_DATA_DIR "/pv8120.xml"));
         QVERIFY(description.open(QIODevice::ReadOnly));
         QByteArray bytes = description.readAll();

@@ -14,9 +14,8 @@ struct CliRun
     QByteArray err;
 };
 
-// Runs loomwork-cli as a user does, in the C locale whatever the system's
-// (English unless --language says otherwise). The caller's event loop runs
-// meanwhile, so a device served inside the test answers.
+// Runs loomwork-cli as a user does, in the C locale whatever the system's. The caller's
+// event loop runs meanwhile, so a device served inside the test answers.
 inline CliRun runCli(const QStringList &args, const QString &loggingRules = QString())
 {
     QProcess process;

@@ -6,8 +6,7 @@
 
 class CLoomworkPlugin;
 
-// The built PV 8120 plugin module, loaded the way a host loads it: with
-// QPluginLoader and cast to CLoomworkPlugin. The module stays loaded.
+// The built PV 8120 module, loaded and cast as a host does it; it stays loaded.
 class CPluginUnderTest
 {
 public:

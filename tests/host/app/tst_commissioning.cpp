@@ -1,5 +1,4 @@
-// The host's commissioning commands against a simulated bus: Find devices,
-// and the report of what was written to the connected device.
+// Find devices and the report of what was written, against a simulated bus.
 #include "ccommissioningactions.h"
 #include "cdevicesession.h"
 #include "cfinddevicesdialog.h"

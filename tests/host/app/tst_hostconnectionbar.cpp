@@ -93,7 +93,6 @@ private slots:
         }
     }
 
-    // Link, host, port, serial port and address come back in a new bar.
     void lastConnectionIsRemembered()
     {
         {

@@ -96,8 +96,7 @@ private slots:
         QVERIFY(m_window->windowStatus()->cyclicText().contains("every 200 ms"));
     }
 
-    // Stopped reading leaves no old value lit; the button's symbol says
-    // which way it goes. A link that only resynchronises keeps it reading.
+    // Stopped reading leaves no old value lit; a link that only resynchronises keeps it reading.
     void stoppedReadingVeilsTheFront()
     {
         CModbusMaster *master = m_window->session()->master();
@@ -301,7 +300,6 @@ private slots:
             }
         }
         m_window->connectionBar()->setLink(link);
-        QVERIFY(m_window->setLanguage("en"));
     }
 
     void simulatorEndIsSaidAndConnectRestartsIt()

@@ -1,5 +1,4 @@
-// The host program ended by a signal leaves the normal way with its simulator
-// and writes settings only where told; killed, it still takes the simulator.
+// The host ended by a signal takes its simulator with it and writes settings only where told.
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,5 +1,4 @@
-// The main window with the TM 100 test meter, given by its plugin directory
-// and description: the meter's front, values and display.
+// The main window with the TM 100 test meter, given by its plugin directory and description.
 #include "chostsettings.h"
 #include "cfrontmonitor.h"
 #include "cmainwindow.h"
@@ -24,6 +23,12 @@ private slots:
         QCoreApplication::setApplicationVersion(QStringLiteral(LOOMWORK_VERSION));
         CHostSettings().clear();
         QVERIFY(m_device.start());
+    }
+
+    void cleanupTestCase() { QTRY_COMPARE(m_device.clients(), 0); }
+
+    void showsTheMetersFrontValuesAndDisplay()
+    {
         CHostOptions options;
         options.pluginDirectory = QStringLiteral(TESTMETER_PLUGIN_DIR);
         options.descriptionFile = QStringLiteral(TESTMETER_DESCRIPTION);
@@ -31,41 +36,29 @@ private slots:
         options.port = m_device.port();
         options.language = QStringLiteral("en");
         options.cycleInterval = 100;
-        m_window = new CMainWindow(options);
-        m_window->show();
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_window;
-        QTRY_COMPARE(m_device.clients(), 0);
-    }
-
-    void showsTheMetersFrontValuesAndDisplay()
-    {
-        QSignalSpy initialRead(m_window, &CMainWindow::initialReadFinished);
-        QVERIFY(m_window->start());
-        QVERIFY2(initialRead.wait(20000), qPrintable(m_window->logText().right(400)));
+        CMainWindow window(options);
+        window.show();
+        QSignalSpy initialRead(&window, &CMainWindow::initialReadFinished);
+        QVERIFY(window.start());
+        QVERIFY2(initialRead.wait(20000), qPrintable(window.logText().right(400)));
         QCOMPARE(initialRead.first().first().toBool(), true);
-        QCOMPARE(m_window->frontWidget()->objectName(), QStringLiteral("TM 100_Front"));
+        QCOMPARE(window.frontWidget()->objectName(), QStringLiteral("TM 100_Front"));
         QStringList shown;
-        for (const char *name : {"Setpoint", "Range", "OrderNumber"})
-            shown << m_window->parameterModel()->indexOf(item(name), CParameterModel::ValueColumn).data().toString();
+        for (const char *name : {"Setpoint", "Range", "OrderNumber"}) {
+            const CItem *item = window.session()->parameters()->item(name);
+            shown << window.parameterModel()->indexOf(item, CParameterModel::ValueColumn).data().toString();
+        }
         QCOMPARE(shown, QStringList({"42.5", "250", "TM100-0001"}));
-        QVERIFY(m_window->logText().contains("Device TM 100 (TM100-0001)"));
-        m_window->setCyclicReading(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_window->frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
-        const auto *display = m_window->frontWidget()->findChild<QLabel *>("l_display");
+        QVERIFY(window.logText().contains("Device TM 100 (TM100-0001)"));
+        window.setCyclicReading(true);
+        QTRY_COMPARE_WITH_TIMEOUT(window.frontMonitor()->freshness(), CFrontMonitor::Live, 5000);
+        const auto *display = window.frontWidget()->findChild<QLabel *>("l_display");
         QVERIFY(display);
         QTRY_COMPARE_WITH_TIMEOUT(display->text(), QStringLiteral("-7.3"), 5000);
-        m_window->setCyclicReading(false);
     }
 
 private:
-    CItem *item(const QString &name) const { return m_window->session()->parameters()->item(name); }
-
     CTestMeterDevice m_device;
-    CMainWindow *m_window = nullptr;
 };
 
 QTEST_MAIN(tst_TestMeterWindow)

@@ -13,7 +13,6 @@ class CTestMeterDevice : public QModbusTcpServer
     Q_OBJECT
 
 public:
-    // The meter's register addresses.
     enum Register : quint16 {
         OrderNumber = 0x0000, // ten characters, the first in the low byte
         SerialNumber = 0x0005, // 32 bits

@@ -7,8 +7,7 @@
 
 class CButtonBar;
 
-// The test meter's front: its display text and LED code, and a button bar
-// with the cyclic-read button.
+// The test meter's front: display text, LED code and a button bar with the cyclic-read button.
 class CTestMeterFront : public CBaseWidget
 {
     Q_OBJECT

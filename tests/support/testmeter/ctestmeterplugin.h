@@ -9,9 +9,8 @@
 class CTestMeterBackend;
 class CTestMeterFront;
 
-// The plugin of the "TM 100" test meter, a second device of the family with
-// its own description and device data file: tests load it through the same
-// host code as the PV 8120.
+// The "TM 100" test meter, a second device of the family with its own description and
+// device data file: tests load it through the same host code as the PV 8120.
 class CTestMeterPlugin : public QObject, public CLoomworkPlugin
 {
     Q_OBJECT
