@@ -72,8 +72,7 @@ inline QByteArray quadraticEntityBomb(int references)
            + QByteArray("&a;").repeated(references) + "\"/></QVR>\n";
 }
 
-// A description whose plain trailer reads as XML (blanks, or an unfinished character the parser drops),
-// found by varying a padding attribute.
+// A description whose plain trailer reads as XML, found by varying a padding attribute.
 inline QByteArray bodyWithXmlTrailer()
 {
     for (int pad = 0;; ++pad) {
