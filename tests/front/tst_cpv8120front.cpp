@@ -44,8 +44,6 @@ private slots:
         QVERIFY(QFontMetrics(lcd->font()).horizontalAdvance(QStringLiteral("-26.9")) <= lcd->width() - 10);
         // Texts are shown as they come, without refitting the font.
         const QFont fitted = lcd->font();
-        front.setDisplayText(QString());
-        QCOMPARE(lcd->text(), QString());
         front.setDisplayText(QStringLiteral("-8.8.8.8.8.8.8.8.8"));
         QCOMPARE(lcd->text(), QStringLiteral("-8.8.8.8.8.8.8.8.8"));
         QCOMPARE(lcd->font(), fitted);
