@@ -95,8 +95,7 @@ private slots:
         QTest::newRow("gateway, no device at the unit id")
             << L{"--unit-ids", "2", "--gateway"} << L{"exception 11 on 83"} << false;
         QTest::newRow("disconnect after 2") << L{"--disconnect-after", "2"} << L{"ok", "ok", "none"} << true;
-        // A broken stream cannot be resynchronised: the simulator closes the
-        // connection, whether it answers itself or through its fault proxy.
+        // A broken stream cannot be resynchronised: closed, whether the simulator or its fault proxy answers.
         QTest::newRow("broken stream") << L{} << L{"ok", "closed"} << true;
         QTest::newRow("broken stream, fault proxy") << L{"--exception-every", "1000"} << L{"ok", "closed"} << true;
         auto fault = [](const char *name) { return L{"--frame-fault", name}; };
