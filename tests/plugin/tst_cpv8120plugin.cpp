@@ -4,7 +4,6 @@
 #include "description/citembuilder.h"
 #include "description/cparameterdescription.h"
 #include "device/pv8120constants.h"
-#include "device/pv8120units.h"
 #include "plugin/cloomworkplugin.h"
 #include "widgets/cbasewidget.h"
 
@@ -114,8 +113,8 @@ private slots:
         QCOMPARE(tree.root()->findChildren<QObject *>(backendName).size(), 1);
     }
 
-    // Each list entry the backend compares after translation (characteristic, creep function,
-    // unit) shows the catalogue's translation; otherwise the backend misses the user's choice.
+    // Every entry of the lists the backend compares after translation (characteristic, creep
+    // function, unit) shows the catalogue's translation; otherwise the backend misses the user's choice.
     void comparedTextsMatchTheLanguageFiles_data()
     {
         QTest::addColumn<QString>("language");
@@ -135,11 +134,6 @@ private slots:
         QVERIFY(!table.texts.isEmpty());
         QObject root;
         CItemBuilder(description).build(&root);
-
-        QStringList compared{"linear", "radiziert", "Tabelle", "keine"};
-        for (const Pv8120::Unit &unit : Pv8120::units())
-            compared << QString::fromLatin1(unit.text);
-        QSet<QString> seen;
         for (const QString &name : {Pv8120::kennlinie, Pv8120::schleichmengenfunktion, Pv8120::einheit}) {
             auto *item = root.findChild<CItem *>(name);
             QVERIFY2(item, qPrintable(name));
@@ -149,15 +143,10 @@ private slots:
             const QStringList shown = item->textList();
             QCOMPARE(shown.size(), raw.size());
             for (int i = 0; i < raw.size(); ++i) {
-                if (!compared.contains(raw.at(i)))
-                    continue;
-                seen.insert(raw.at(i));
                 const QString translated = catalogue.translate("CItem", qPrintable(raw.at(i)));
                 QCOMPARE(shown.at(i), translated.isEmpty() ? raw.at(i) : translated);
             }
         }
-        // Each compared text occurs in the description, so the check above ran.
-        QCOMPARE(seen.size(), compared.size());
     }
 
 private:
