@@ -25,9 +25,8 @@ public:
     // Starts the simulator with args and waits for its "listening on" line.
     bool start(const QStringList &args)
     {
+        // A program that does not start never becomes ready to read.
         m_process.start(QStringLiteral(PV8120_SIM), QStringList{QStringLiteral("--port"), QStringLiteral("0")} + args);
-        if (!m_process.waitForStarted(5000))
-            return false;
         while (!m_process.canReadLine()) {
             if (!m_process.waitForReadyRead(10000))
                 return false;
@@ -37,17 +36,16 @@ public:
         if (!line.startsWith(prefix))
             return false;
         m_endpoint = QString::fromLatin1(line.mid(prefix.size()));
-        m_port = quint16(m_endpoint.section(QLatin1Char(':'), -1).toUInt());
-        m_ports = {m_port};
+        m_ports = {quint16(m_endpoint.section(QLatin1Char(':'), -1).toUInt())};
         // With --endpoints N, one line per endpoint.
         const int endpoints = args.contains(QStringLiteral("--endpoints"))
             ? args.value(args.indexOf(QStringLiteral("--endpoints")) + 1).toInt() : 1;
         while (m_ports.size() < endpoints && (m_process.canReadLine() || m_process.waitForReadyRead(10000)))
             m_ports.append(quint16(QString::fromLatin1(m_process.readLine().trimmed()).section(QLatin1Char(':'), -1).toUInt()));
-        return m_port != 0 && m_ports.size() == endpoints;
+        return m_ports.first() != 0 && m_ports.size() == endpoints;
     }
 
-    quint16 port() const { return m_port; }
+    quint16 port() const { return m_ports.value(0); }
     const QList<quint16> &ports() const { return m_ports; }
     // HOST:PORT as the simulator printed it ([ADDRESS]:PORT for IPv6).
     QString endpoint() const { return m_endpoint; }
@@ -59,7 +57,6 @@ public:
 
 private:
     QProcess m_process;
-    quint16 m_port = 0;
     QList<quint16> m_ports;
     QString m_endpoint;
 };
