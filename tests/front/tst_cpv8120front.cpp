@@ -132,7 +132,6 @@ private slots:
         QVERIFY(timer->isActive());
         front.setButtonsEnabled(false);
         QVERIFY(!button->isChecked() && !button->isEnabled() && !timer->isActive());
-        QCOMPARE(reads.count(), 2);
         button->setToolTip(QString());
         front.updateToolTips();
         QCOMPARE(button->toolTip(), QStringLiteral("Front Play"));
