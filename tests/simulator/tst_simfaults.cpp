@@ -91,7 +91,6 @@ private slots:
         QTest::newRow("drop every 2nd") << L{"--drop-every", "2"} << L{"ok", "none", "ok"} << false;
         QTest::newRow("exception every 3rd") << L{"--exception-every", "3:6"} << L{"ok", "ok", "exception 6 on 83"}
                                              << false;
-        QTest::newRow("exception default code") << L{"--exception-every", "1"} << L{"exception 4 on 83"} << false;
         QTest::newRow("gateway, no device at the unit id")
             << L{"--unit-ids", "2", "--gateway"} << L{"exception 11 on 83"} << false;
         QTest::newRow("disconnect after 2") << L{"--disconnect-after", "2"} << L{"ok", "ok", "none"} << true;
