@@ -378,8 +378,7 @@ private slots:
         device.tree.master()->respond(QByteArray::fromHex("7000"));
         QCOMPARE(QList<int>({display->interval(), timeout->interval()}), QList<int>({500, 5000}));
         QVERIFY(!display->isSingleShot() && !timeout->isSingleShot());
-        // A running display timer keeps its cycle; the timeout is started anew
-        // by a status response only. Odd intervals show which of them restarts.
+        // Odd intervals show which timer a response restarts: a status response restarts the timeout only.
         display->setInterval(777);
         timeout->setInterval(1234);
         device.tree.master()->respond(QByteArray::fromHex("7000"));
@@ -469,8 +468,7 @@ private slots:
         QVERIFY(index.find(&root, pattern));
     }
 
-    // Inside a run the tree is compared once; every run, nested or not, compares
-    // again and sees what no signal reported.
+    // A run compares the tree once; every run, nested or not, compares again and sees what no signal told.
     void runsSeeUnseenRenames()
     {
         QObject root;

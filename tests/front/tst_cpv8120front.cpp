@@ -114,8 +114,7 @@ private slots:
         QTEST(!readButton(front)->isHidden(), "button");
     }
 
-    // The cycle itself is the button bar's; the front says which way it goes
-    // and stops it when its buttons are disabled.
+    // The cycle is the button bar's; the front names its direction and stops it when its buttons are disabled.
     void readCycle()
     {
         CPV8120Front front;

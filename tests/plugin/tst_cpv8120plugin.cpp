@@ -55,9 +55,8 @@ private slots:
         QVERIFY(!front->parent());
     }
 
-    // The same front twice is connected once; text, type and LED reach it. A second init replaces the
-    // backend, also after the first parent is gone, and cuts the front off, though it stays the
-    // current front until it is destroyed.
+    // One front, connected once: text, type and LED reach it. A second init (also after the first parent
+    // is gone) replaces the backend and cuts the front off, which stays current until it is destroyed.
     void frontWiring()
     {
         auto gone = std::make_unique<CTestHostTree>();
