@@ -163,8 +163,6 @@ private slots:
             QCOMPARE(item->value().userType(), int(QMetaType::Double));
         }
         device.editUnit("mbar");
-        QVERIFY(qFuzzyCompare(device.item("Sollwert")->maximum(), 1000.0));
-        QVERIFY(qFuzzyCompare(device.item("Sollwert")->value().toDouble(), 250.0));
         device.select("Einheit", unit); // read from the device: no edit signal
         device.tree.parameter()->finishTransfer();
         QVERIFY(qFuzzyCompare(device.item("Sollwert")->maximum(), 1000 * factor));
