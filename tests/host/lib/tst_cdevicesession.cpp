@@ -95,6 +95,7 @@ private slots:
         // The line settings are the meter's plugin's, the status block its file's.
         QCOMPARE(session.master()->settings().baudRate, 19200);
         QCOMPARE(session.deviceData().statusBlock().address, int(CTestMeterDevice::StatusValue));
+        QCOMPARE(session.deviceData().identityItem(CDeviceData::SoftwareVersion), QStringLiteral("Firmware"));
         QStringList names;
         for (const CItem *item : session.parameters()->items())
             names << item->objectName();
