@@ -70,7 +70,9 @@ private slots:
         m_server->setServerAddress(1);
         QVERIFY(m_server->connectDevice());
         CLinkSettings settings;
-        settings.port = m_server->findChild<QTcpServer *>()->serverPort();
+        const auto *listener = m_server->findChild<QTcpServer *>();
+        QVERIFY(listener);
+        settings.port = listener->serverPort();
         m_closed.reset(new QSignalSpy(m_server, &QModbusTcpServer::modbusClientDisconnected));
         m_root = new QObject(this);
         m_master = new CModbusMaster(m_root);
