@@ -119,11 +119,9 @@ void CTransferRunner::write(const QString &title, const QList<CItem *> &items, c
             done(success);
     };
     CParameterTransfer *transfer = m_session->parameters();
-    QList<CItem *> writable;
-    for (CItem *item : transfer->inWriteOrder(items)) {
-        if (CParameterTransfer::isWritable(item))
-            writable.append(item);
-    }
+    // The preview shows every parameter the write sends, those that go along
+    // with an edited one included.
+    const QList<CItem *> writable = transfer->itemsToWrite(items);
     if (writable.isEmpty()) {
         emit logMessage(CHostAppTr::tr("%1: nothing to write, the device holds every value").arg(title));
         report(true);

@@ -415,10 +415,13 @@ void CParameterTransfer::writeModified()
 
 // The parameters one device rule bounds against each other go in one request,
 // with the registers between them, so the device never sees half of a change.
-QList<CItem *> CParameterTransfer::withCompanions(const QList<CItem *> &items) const
+QList<CItem *> CParameterTransfer::withCompanions(QList<CItem *> items) const
 {
     static const CDeviceData none;
     const CWriteCheck check(m_items, m_data ? *m_data : none);
+    items.erase(std::remove_if(items.begin(), items.end(), [](const CItem *item) {
+        return !isWritable(item);
+    }), items.end());
     QList<CItem *> result = items;
     for (const CItem *item : items) {
         const QList<CItem *> group = check.companions(item);
@@ -439,12 +442,14 @@ QList<CItem *> CParameterTransfer::withCompanions(const QList<CItem *> &items) c
     return result;
 }
 
+QList<CItem *> CParameterTransfer::itemsToWrite(const QList<CItem *> &items) const
+{
+    return inWriteOrder(withCompanions(items));
+}
+
 void CParameterTransfer::writeItems(QList<CItem *> items)
 {
-    items.erase(std::remove_if(items.begin(), items.end(), [](const CItem *item) {
-        return !isWritable(item);
-    }), items.end());
-    items = withCompanions(items);
+    items = itemsToWrite(items);
     if (!start(CHostTr::tr("Writing %n parameter(s)", nullptr, items.size())))
         return;
     const CParameterProblems problems = checkWrite(items);
@@ -456,7 +461,6 @@ void CParameterTransfer::writeItems(QList<CItem *> items)
         end();
         return;
     }
-    sortForWriting(items);
     for (CItem *item : qAsConst(items))
         m_failures.remove(item);
     beginActivity(Writing, items.size());

@@ -103,6 +103,11 @@ public:
     int writeRank(const CItem *item) const;
     // items sorted as a write sends them.
     QList<CItem *> inWriteOrder(QList<CItem *> items) const;
+    // What writeItems(items) sends, in write order: the writable ones among
+    // items and, where one device rule bounds an item against others, those
+    // others and the writable parameters between them with their current
+    // values, so the device never sees half of a change.
+    QList<CItem *> itemsToWrite(const QList<CItem *> &items) const;
     static bool isWritable(const CItem *item);
 
 signals:
@@ -140,7 +145,7 @@ private:
     void storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers);
     void applyRead(bool wholeDevice);
     void sortForWriting(QList<CItem *> &items) const;
-    QList<CItem *> withCompanions(const QList<CItem *> &items) const;
+    QList<CItem *> withCompanions(QList<CItem *> items) const;
     void writeBlock(const CRegisterPlan::Block &block);
     void writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result);
     void verifyWritten();

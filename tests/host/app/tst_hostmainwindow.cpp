@@ -190,6 +190,23 @@ private slots:
         QCOMPARE(m_window->parameterModel()->valueState(min), CParameterModel::Unmarked);
     }
 
+    // Parameters one rule bounds against each other go in one request: the
+    // preview also lists those sent along, unchanged.
+    void companionsArePreviewed()
+    {
+        CItem *max = item("GrenzwertMaxAlarm");
+        QVERIFY(edit(max, max->value().toDouble() / max->decimalFactor() - 1.0));
+        m_window->writeModified();
+        CWritePreviewDialog *preview = m_window->transfers()->preview();
+        QVERIFY(preview);
+        for (const char *name : {"GrenzwertMaxHysterese", "GrenzwertMinAlarm"}) {
+            const QStringList row = rowTexts(preview, name);
+            QVERIFY2(!row.isEmpty() && row.at(0) == row.at(1), name);
+        }
+        QCOMPARE(preview->changedCount(), 1);
+        preview->reject();
+    }
+
     // A new device address: the preview warns, the window offers to reconnect with it.
     void lineSettingChangeOffersReconnect()
     {
