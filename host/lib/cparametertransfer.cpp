@@ -415,13 +415,10 @@ void CParameterTransfer::writeModified()
 
 // The parameters one device rule bounds against each other go in one request,
 // with the registers between them, so the device never sees half of a change.
-QList<CItem *> CParameterTransfer::withCompanions(QList<CItem *> items) const
+QList<CItem *> CParameterTransfer::withCompanions(const QList<CItem *> &items) const
 {
     static const CDeviceData none;
     const CWriteCheck check(m_items, m_data ? *m_data : none);
-    items.erase(std::remove_if(items.begin(), items.end(), [](const CItem *item) {
-        return !isWritable(item);
-    }), items.end());
     QList<CItem *> result = items;
     for (const CItem *item : items) {
         const QList<CItem *> group = check.companions(item);
@@ -442,8 +439,11 @@ QList<CItem *> CParameterTransfer::withCompanions(QList<CItem *> items) const
     return result;
 }
 
-QList<CItem *> CParameterTransfer::itemsToWrite(const QList<CItem *> &items) const
+QList<CItem *> CParameterTransfer::itemsToWrite(QList<CItem *> items) const
 {
+    items.erase(std::remove_if(items.begin(), items.end(), [](const CItem *item) {
+        return !isWritable(item);
+    }), items.end());
     return inWriteOrder(withCompanions(items));
 }
 

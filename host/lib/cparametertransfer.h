@@ -107,7 +107,7 @@ public:
     // items and, where one device rule bounds an item against others, those
     // others and the writable parameters between them with their current
     // values, so the device never sees half of a change.
-    QList<CItem *> itemsToWrite(const QList<CItem *> &items) const;
+    QList<CItem *> itemsToWrite(QList<CItem *> items) const;
     static bool isWritable(const CItem *item);
 
 signals:
@@ -145,7 +145,7 @@ private:
     void storeBlock(const CRegisterPlan::Block &block, const QVector<quint16> &registers);
     void applyRead(bool wholeDevice);
     void sortForWriting(QList<CItem *> &items) const;
-    QList<CItem *> withCompanions(QList<CItem *> items) const;
+    QList<CItem *> withCompanions(const QList<CItem *> &items) const;
     void writeBlock(const CRegisterPlan::Block &block);
     void writeFailed(const CRegisterPlan::Block &block, const CModbusMaster::Result &result);
     void verifyWritten();
